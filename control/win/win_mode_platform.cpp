@@ -1,0 +1,200 @@
+#include "control/win/win_mode_platform.h"
+
+#include <climits>
+#include <new>
+#include <utility>
+
+#include "control/ui/mode_strings.h"
+#include "control/ui/modes_file_path.h"
+
+namespace scalewright {
+namespace {
+
+// Owns a file handle; Close() reports whether closing worked.
+class CFileHandle {
+ public:
+  explicit CFileHandle(HANDLE handle) : m_handle(handle) {}
+  ~CFileHandle() { Close(); }
+  CFileHandle(const CFileHandle&) = delete;
+  CFileHandle& operator=(const CFileHandle&) = delete;
+
+  HANDLE Get() const { return m_handle; }
+  bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+  bool Close() {
+    if (!Valid()) return true;
+    return ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)) != FALSE;
+  }
+
+ private:
+  HANDLE m_handle;
+};
+
+// Deletes the temporary file unless the replace went through.
+class CTempFileGuard {
+ public:
+  explicit CTempFileGuard(std::string path) : m_path(std::move(path)) {}
+  ~CTempFileGuard() {
+    if (!m_released) ::DeleteFileA(m_path.c_str());
+  }
+  CTempFileGuard(const CTempFileGuard&) = delete;
+  CTempFileGuard& operator=(const CTempFileGuard&) = delete;
+  void Release() { m_released = true; }
+
+ private:
+  std::string m_path;
+  bool m_released = false;
+};
+
+// A module path can exceed MAX_PATH ("\\?\" paths); an ANSI character takes
+// at most two bytes, so this bounds the longest path Windows can report.
+constexpr DWORD kMaxModulePathBytes = 2 * 32768;
+// A string resource holds at most 65535 UTF-16 units.
+constexpr std::size_t kMaxStringBytes = 2 * 65536;
+constexpr DWORD kChunkBytes = 64 * 1024;
+
+bool IsAnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
+
+std::string FitBoxText(const std::string& text) {
+  if (text.size() <= kMaxWarningBytes) return text;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t next =
+        end + (IsAnsiLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+    if (next > kMaxWarningBytes) break;
+    end = next;
+  }
+  return text.substr(0, end) + "...";
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD part =
+        bytes.size() < kChunkBytes ? static_cast<DWORD>(bytes.size()) : kChunkBytes;
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), part, &written, nullptr) || written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ReadModulePath(HMODULE module) {
+  std::string path(MAX_PATH, '\0');
+  while (path.size() <= kMaxModulePathBytes) {
+    const DWORD size = static_cast<DWORD>(path.size());
+    const DWORD length = ::GetModuleFileNameA(module, path.data(), size);
+    if (length == 0) return {};
+    // A full buffer means the path was cut short.
+    if (length < size) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+  return {};
+}
+
+CWinModePlatform::CWinModePlatform(HMODULE module, MessageBoxFunction box)
+    : m_module(module),
+      m_modulePath(ReadModulePath(module)),
+      m_caption(ModuleFileTitle(m_modulePath, IsAnsiLeadByte)),
+      m_box(box ? std::move(box) : MessageBoxFunction(::MessageBoxA)) {}
+
+std::string CWinModePlatform::ModesFilePath() const {
+  // Without the module's path the file would land in the current folder.
+  if (m_modulePath.empty()) return {};
+  return BuildModesFilePath(m_modulePath, IsAnsiLeadByte);
+}
+
+bool CWinModePlatform::EqualNoCase(std::string_view a, std::string_view b) const {
+  // CompareStringA refuses null pointers, which empty views may carry.
+  if (a.empty() || b.empty()) return a.empty() && b.empty();
+  if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
+  return ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT,
+                          a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+std::string CWinModePlatform::LoadText(int id) const {
+  std::string buffer(256, '\0');
+  while (true) {
+    const int length = ::LoadStringA(m_module, static_cast<UINT>(id), buffer.data(),
+                                     static_cast<int>(buffer.size()));
+    if (length <= 0) break;
+    // Room to spare means the whole string fit.
+    if (static_cast<std::size_t>(length) + 1 < buffer.size() ||
+        buffer.size() >= kMaxStringBytes) {
+      buffer.resize(static_cast<std::size_t>(length));
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  const char* builtIn = BuiltInModeText(id);
+  return builtIn ? builtIn : "";
+}
+
+void CWinModePlatform::ShowWarning(const std::string& text) const {
+  const std::string shown = FitBoxText(text);
+  m_box(::GetActiveWindow(), shown.c_str(), m_caption.c_str(),
+        MB_ICONEXCLAMATION | MB_OK);
+}
+
+FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
+                                               std::string& bytes) const {
+  bytes.clear();
+  CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+               ? FileReadStatus::kMissing
+               : FileReadStatus::kFailed;  // locked, denied, a directory...
+  }
+  // The size check spares reading a huge file just to refuse it; the loop
+  // below holds the cap even if the file grows meanwhile.
+  LARGE_INTEGER size{};
+  if (::GetFileType(file.Get()) != FILE_TYPE_DISK ||
+      !::GetFileSizeEx(file.Get(), &size) ||
+      static_cast<unsigned long long>(size.QuadPart) > kMaxModesFileBytes) {
+    return FileReadStatus::kFailed;
+  }
+  try {
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    std::string chunk(kChunkBytes, '\0');
+    while (true) {
+      DWORD got = 0;
+      if (!::ReadFile(file.Get(), chunk.data(), kChunkBytes, &got, nullptr)) break;
+      if (got == 0) return FileReadStatus::kOk;
+      if (bytes.size() + got > kMaxModesFileBytes) break;  // grew while read
+      bytes.append(chunk.data(), got);
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  bytes.clear();
+  return FileReadStatus::kFailed;
+}
+
+bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
+                                        std::string_view bytes) const {
+  const std::string temp = path + ".tmp";
+  CFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Not ours to delete: another process may be writing it.
+  if (!file.Valid()) return false;
+  CTempFileGuard guard(temp);
+  if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) ||
+      !file.Close()) {
+    return false;
+  }
+  if (!::MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return false;
+  }
+  guard.Release();
+  return true;
+}
+
+}  // namespace scalewright

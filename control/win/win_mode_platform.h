@@ -1,0 +1,53 @@
+// The mode list's platform on Windows: the modes file beside a module, names
+// compared in the system code page, texts from the module's string table and
+// warnings in a message box captioned with the module's name.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "control/ui/mode_platform.h"
+
+namespace scalewright {
+
+// Shows a message box the way ::MessageBoxA does. Tests pass a recorder.
+using MessageBoxFunction =
+    std::function<int(HWND owner, const char* text, const char* caption, UINT type)>;
+
+// Longer warnings are cut (at a character boundary, "..." appended) so the
+// box stays on screen with its OK button reachable.
+inline constexpr std::size_t kMaxWarningBytes = 4096;
+
+class CWinModePlatform final : public IModePlatform {
+ public:
+  // |module| holds the string table and decides where the modes file lives;
+  // an empty |box| shows real message boxes.
+  explicit CWinModePlatform(HMODULE module, MessageBoxFunction box = {});
+
+  std::string ModesFilePath() const override;
+  bool EqualNoCase(std::string_view a, std::string_view b) const override;
+  // Falls back to the built-in text when the module lacks the resource, so a
+  // warning is never an empty box.
+  std::string LoadText(int id) const override;
+  void ShowWarning(const std::string& text) const override;
+  FileReadStatus ReadWholeFile(const std::string& path,
+                               std::string& bytes) const override;
+  // Writes "<path>.tmp", flushes it and moves it over |path|; the temporary
+  // file is deleted when any step fails.
+  bool ReplaceWholeFile(const std::string& path,
+                        std::string_view bytes) const override;
+
+ private:
+  HMODULE m_module;
+  std::string m_modulePath;  // empty when it could not be read
+  std::string m_caption;
+  MessageBoxFunction m_box;
+};
+
+// Full path of |module|, however long; empty when it cannot be read.
+std::string ReadModulePath(HMODULE module);
+
+}  // namespace scalewright

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "control/ui/mode_list.h"
+#include "control/ui/mode_strings.h"
+#include "control/win/win_mode_platform.h"
+
+namespace scalewright {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+struct SBox {
+  std::string text;
+  std::string caption;
+  UINT type;
+};
+
+class CHeldFile {
+ public:
+  explicit CHeldFile(const std::string& path, DWORD access = GENERIC_READ)
+      : m_handle(::CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~CHeldFile() {
+    if (m_handle != INVALID_HANDLE_VALUE) ::CloseHandle(m_handle);
+  }
+  CHeldFile(const CHeldFile&) = delete;
+  CHeldFile& operator=(const CHeldFile&) = delete;
+  HANDLE Get() const { return m_handle; }
+
+ private:
+  HANDLE m_handle;
+};
+
+// Works on "DerazeModes.txt" beside the test program and puts back whatever
+// was there before.
+class WinModePlatformTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char module[MAX_PATH] = {};
+    ASSERT_NE(::GetModuleFileNameA(nullptr, module, MAX_PATH), 0u);
+    char drive[_MAX_DRIVE], dir[_MAX_DIR], name[_MAX_FNAME], ext[_MAX_EXT];
+    _splitpath(module, drive, dir, name, ext);
+    m_file = std::string(drive) + dir + "DerazeModes.txt";
+    m_title = name;
+    m_hadFile = Exists(m_file);
+    if (m_hadFile) m_saved = Read(m_file);
+    Remove();
+  }
+  void TearDown() override {
+    Remove();
+    if (m_hadFile) Write(m_file, m_saved);
+  }
+
+  static bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  static void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  void Remove() {
+    ::DeleteFileA(m_file.c_str());
+    ::RemoveDirectoryA(m_file.c_str());
+    ::DeleteFileA((m_file + ".tmp").c_str());
+  }
+  CWinModePlatform Platform() {
+    return CWinModePlatform(::GetModuleHandleA(nullptr),
+                            [this](HWND, const char* text, const char* caption, UINT type) {
+                              m_boxes.push_back({text, caption, type});
+                              return IDOK;
+                            });
+  }
+  Strings BoxTexts() const {
+    Strings texts;
+    for (const SBox& box : m_boxes) texts.push_back(box.text);
+    return texts;
+  }
+
+  std::string m_file;
+  std::string m_title;
+  bool m_hadFile = false;
+  std::string m_saved;
+  std::vector<SBox> m_boxes;
+};
+
+TEST_F(WinModePlatformTest, PathTextsBoxAndNames) {
+  const CWinModePlatform platform = Platform();
+  EXPECT_EQ(platform.ModesFilePath(), m_file);
+  EXPECT_EQ(platform.LoadText(107), IDS_MODE_WRONG_DIGIT_TEXT);
+  EXPECT_EQ(platform.LoadText(108), IDS_MODE_NO_DASH_TEXT);
+  EXPECT_EQ(platform.LoadText(111), IDS_DEFAULT_MODES_TEXT);
+  EXPECT_EQ(platform.LoadText(112), IDS_MODE_BAD_SUM_TEXT);
+  EXPECT_EQ(platform.LoadText(9999), "");
+
+  platform.ShowWarning("Careful");
+  platform.ShowWarning(std::string(100000, 'x'));
+  ASSERT_EQ(m_boxes.size(), 2u);
+  EXPECT_EQ(m_boxes[0].text, "Careful");
+  EXPECT_EQ(m_boxes[0].caption, m_title);
+  EXPECT_EQ(m_boxes[0].type, UINT(MB_ICONEXCLAMATION | MB_OK));
+  EXPECT_EQ(m_boxes[1].text, std::string(kMaxWarningBytes, 'x') + "...");
+
+  EXPECT_TRUE(platform.EqualNoCase("Ionian", "iONIAN"));
+  EXPECT_TRUE(platform.EqualNoCase("", ""));
+  EXPECT_FALSE(platform.EqualNoCase("Ionian", "Ionia"));
+  EXPECT_FALSE(platform.EqualNoCase("a", ""));
+}
+
+TEST_F(WinModePlatformTest, ListRewritesFileWithWarnings) {
+  const CWinModePlatform platform = Platform();
+  Write(m_file, "A-93\r\r\n\r\nB-39\nC-9");
+  {
+    CModeList list(platform);
+    EXPECT_EQ(list.Find("b"), 1);
+  }
+  EXPECT_EQ(BoxTexts(), (Strings{IDS_MODE_NO_DASH_TEXT,
+                                 "There is an incorrect interval structure specified "
+                                 "for the mode C. A sum of intervals must be 12."}));
+  EXPECT_EQ(Read(m_file), "A-93\r\nB-39\r\n");
+  EXPECT_FALSE(Exists(m_file + ".tmp"));
+}
+
+TEST_F(WinModePlatformTest, MissingFileGetsDefaults) {
+  const CWinModePlatform platform = Platform();
+  {
+    CModeList list(platform);
+    EXPECT_FALSE(list.ReadFailed());
+    EXPECT_TRUE(list.ParseText(platform.LoadText(111), false));
+  }
+  EXPECT_EQ(Read(m_file), std::string(IDS_DEFAULT_MODES_TEXT) + "\r\n");
+}
+
+TEST_F(WinModePlatformTest, UnchangedFileIsNotRewritten) {
+  const CWinModePlatform platform = Platform();
+  Write(m_file, "A-93\r\n");
+  FILETIME old = {0x12345600, 0x01C00000};
+  {
+    CHeldFile file(m_file, FILE_WRITE_ATTRIBUTES);
+    ASSERT_TRUE(::SetFileTime(file.Get(), nullptr, nullptr, &old));
+  }
+  const auto sameTime = [this, &old] {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ::GetFileAttributesExA(m_file.c_str(), GetFileExInfoStandard, &data);
+    return ::CompareFileTime(&old, &data.ftLastWriteTime) == 0;
+  };
+  { CModeList list(platform); }
+  EXPECT_TRUE(sameTime());
+  { CModeList list(platform); list.Add("B-39", false); }
+  EXPECT_FALSE(sameTime());
+  EXPECT_EQ(Read(m_file), "A-93\r\nB-39\r\n");
+}
+
+TEST_F(WinModePlatformTest, LockedFileIsNeitherReadNorReplaced) {
+  const CWinModePlatform platform = Platform();
+  Write(m_file, "Mine-93\r\n");
+  {
+    CHeldFile held(m_file);
+    ASSERT_NE(held.Get(), INVALID_HANDLE_VALUE);
+    {
+      CModeList list(platform);
+      EXPECT_TRUE(list.ReadFailed());
+      EXPECT_TRUE(list.ParseText(platform.LoadText(111), false));
+    }
+    EXPECT_FALSE(platform.ReplaceWholeFile(m_file, "x"));
+    EXPECT_FALSE(Exists(m_file + ".tmp"));
+  }
+  EXPECT_EQ(Read(m_file), "Mine-93\r\n");
+}
+
+TEST_F(WinModePlatformTest, OddFilesFailTheRead) {
+  const CWinModePlatform platform = Platform();
+  std::string bytes;
+  ASSERT_TRUE(::CreateDirectoryA(m_file.c_str(), nullptr));
+  EXPECT_EQ(platform.ReadWholeFile(m_file, bytes), FileReadStatus::kFailed);
+  { CModeList list(platform); EXPECT_TRUE(list.ReadFailed()); }
+  EXPECT_TRUE(::GetFileAttributesA(m_file.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  ::RemoveDirectoryA(m_file.c_str());
+
+  Write(m_file, std::string(kMaxModesFileBytes + 1, '\n'));
+  EXPECT_EQ(platform.ReadWholeFile(m_file, bytes), FileReadStatus::kFailed);
+
+  const std::string binary("N\0\xff\r\r\n", 6);
+  EXPECT_TRUE(platform.ReplaceWholeFile(m_file, binary));
+  EXPECT_EQ(platform.ReadWholeFile(m_file, bytes), FileReadStatus::kOk);
+  EXPECT_EQ(bytes, binary);
+}
+
+// A real box: a helper thread finds it among the test thread's windows,
+// reads its caption and static text (id 0xFFFF) and presses OK.
+struct SFound {
+  HWND box = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+  char className[16] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+  reinterpret_cast<SFound*>(found)->box = window;
+  return FALSE;
+}
+
+TEST_F(WinModePlatformTest, RealBoxShowsTextAndCaption) {
+  const DWORD thread = ::GetCurrentThreadId();
+  std::atomic<bool> shown{false};
+  std::atomic<bool> returned{false};
+  std::string text, caption;
+  std::thread closer([&] {
+    for (int tries = 0; tries < 200 && !returned; ++tries) {
+      SFound found;
+      ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&found));
+      if (found.box) {
+        char buffer[1024] = {};
+        ::GetDlgItemTextA(found.box, 0xFFFF, buffer, sizeof buffer);
+        text = buffer;
+        ::GetWindowTextA(found.box, buffer, sizeof buffer);
+        caption = buffer;
+        shown = true;
+        ::PostMessageA(found.box, WM_COMMAND, IDOK, 0);
+        return;
+      }
+      ::Sleep(50);
+    }
+  });
+  int result = 0;
+  const CWinModePlatform platform(
+      ::GetModuleHandleA(nullptr),
+      [&result](HWND owner, const char* t, const char* c, UINT type) {
+        return result = ::MessageBoxA(owner, t, c, type);
+      });
+  platform.ShowWarning(IDS_MODE_NO_DASH_TEXT);
+  returned = true;
+  closer.join();
+  // Without a desktop the box fails at once: 0 on Windows, -1 under Wine.
+  if (!shown && (result == 0 || result == -1)) {
+    GTEST_SKIP() << "no desktop to show a box on";
+  }
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(text, IDS_MODE_NO_DASH_TEXT);
+  EXPECT_EQ(caption, m_title);
+}
+
+}  // namespace
+}  // namespace scalewright
