@@ -1,0 +1,97 @@
+#include "framework/com/typelib_registration.h"
+
+#include <oleauto.h>
+
+#include <new>
+
+#include "framework/com/bstr.h"
+#include "framework/com/com_ptr.h"
+
+namespace scalewright::com {
+namespace {
+
+// A "\\?\" path can be this long; anything longer is not a module path.
+constexpr DWORD kMaxModulePath = 32768;
+
+// Releases the attributes handed out by ITypeLib::GetLibAttr.
+class CLibAttr {
+ public:
+  explicit CLibAttr(ITypeLib* library) : library_(library) {}
+  ~CLibAttr() {
+    if (attr_) library_->ReleaseTLibAttr(attr_);
+  }
+  CLibAttr(const CLibAttr&) = delete;
+  CLibAttr& operator=(const CLibAttr&) = delete;
+
+  HRESULT Get() { return library_->GetLibAttr(&attr_); }
+  const TLIBATTR& operator*() const { return *attr_; }
+
+ private:
+  ITypeLib* library_;
+  TLIBATTR* attr_ = nullptr;
+};
+
+// Loads TYPELIB 1 of the module without touching the registry.
+HRESULT LoadModuleTypeLib(const std::wstring& path, ComPtr<ITypeLib>& library) {
+  if (path.empty()) return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
+  return ::LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
+}
+
+}  // namespace
+
+std::wstring ModulePath(HMODULE module) {
+  try {
+    std::wstring path(MAX_PATH, L'\0');
+    while (path.size() <= kMaxModulePath) {
+      const DWORD size = static_cast<DWORD>(path.size());
+      const DWORD length = ::GetModuleFileNameW(module, path.data(), size);
+      if (length == 0) return {};
+      // A full buffer means the path was cut short.
+      if (length < size) {
+        path.resize(length);
+        return path;
+      }
+      path.resize(path.size() * 2);
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return {};
+}
+
+HRESULT RegisterModuleTypeLib(HMODULE module) {
+  try {
+    std::wstring path = ModulePath(module);
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadModuleTypeLib(path, library);
+    if (FAILED(hr)) return hr;
+    // RegisterTypeLib wants writable strings in older headers.
+    return ::RegisterTypeLib(library.get(), path.data(), nullptr);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT UnregisterModuleTypeLib(HMODULE module) {
+  try {
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadModuleTypeLib(ModulePath(module), library);
+    if (FAILED(hr)) return hr;
+    // The registered identity is the library's own, syskind included.
+    CLibAttr attr(library.get());
+    hr = attr.Get();
+    if (FAILED(hr)) return hr;
+    // Unregistering twice, or what was never registered, leaves the same
+    // registry: nothing to report (UnRegisterTypeLib would fail).
+    CBstr registered;
+    if (FAILED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum,
+                                       (*attr).wMinorVerNum, (*attr).lcid, registered.put()))) {
+      return S_OK;
+    }
+    return ::UnRegisterTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
+                               (*attr).lcid, (*attr).syskind);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+}  // namespace scalewright::com

@@ -1,0 +1,55 @@
+// Object table of NeckviewTestServer.dll: the module's real entry points and
+// registration data, with small stand-in classes where the control and the
+// page will be. Tests load it to check the module surface end to end.
+#include <ocidl.h>
+
+#include "control/module/neckview_h.h"
+#include "control/module/object_table.h"
+#include "control/module/registration_tables.h"
+#include "framework/com/com_object.h"
+
+namespace scalewright {
+namespace {
+
+using com::CComObject;
+using com::Entry;
+using com::InterfaceEntry;
+
+// Answers IPersist with its class, so a test sees which class it made.
+template <const CLSID* kClsid>
+class CStandIn final : public CComObject<CStandIn<kClsid>, IPersist> {
+ public:
+  static constexpr bool kAggregatable = true;
+  static constexpr InterfaceEntry<CStandIn> kInterfaces[] = {
+      Entry<CStandIn, IPersist>(IID_IPersist),
+  };
+
+  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* clsid) override {
+    if (!clsid) return E_POINTER;
+    *clsid = *kClsid;
+    return S_OK;
+  }
+
+ private:
+  ~CStandIn() override = default;
+};
+
+HRESULT CreateFretPropStandIn(IUnknown* outer, REFIID riid, void** ppv) {
+  return com::CreateComInstance<CStandIn<&CLSID_FretProp>>(outer, riid, ppv);
+}
+
+}  // namespace
+
+HRESULT CreateFretboard(IUnknown* outer, REFIID riid, void** ppv) {
+  return com::CreateComInstance<CStandIn<&CLSID_Fretboard>>(outer, riid, ppv);
+}
+
+std::span<const com::ObjectEntry> NeckviewObjects() {
+  static const com::ObjectEntry kObjects[] = {
+      {&CLSID_Fretboard, FretboardRegistryKeys(), &CreateFretboard},
+      {&CLSID_FretProp, FretPropRegistryKeys(), &CreateFretPropStandIn},
+  };
+  return kObjects;
+}
+
+}  // namespace scalewright

@@ -1,0 +1,86 @@
+// Helpers of the COM tests: registry reads, GUID texts, a private copy of a
+// server DLL loaded from a folder of its own, and counting fakes.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "framework/com/com_ptr.h"
+
+namespace scalewright::test {
+
+// Default value (name null) or named value of |path| below |root|, if the
+// key exists and the value is a string.
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path,
+                                       const wchar_t* name = nullptr);
+bool KeyExists(HKEY root, const std::wstring& path);
+// Number of subkeys and of values of |path|; -1 when it does not exist.
+int CountSubkeys(HKEY root, const std::wstring& path);
+int CountValues(HKEY root, const std::wstring& path);
+
+std::wstring GuidText(REFGUID guid);
+
+// The folder the test program runs from, ending in '\'.
+std::wstring ProgramFolder();
+
+// A new empty folder under the temporary folder, deleted with its files.
+class CTempFolder {
+ public:
+  CTempFolder();
+  ~CTempFolder();
+  CTempFolder(const CTempFolder&) = delete;
+  CTempFolder& operator=(const CTempFolder&) = delete;
+  const std::wstring& Path() const { return path_; }  // ends in '\'
+
+ private:
+  std::wstring path_;
+};
+
+using DllCanUnloadNowFn = HRESULT(STDAPICALLTYPE*)();
+using DllGetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+using DllRegisterServerFn = HRESULT(STDAPICALLTYPE*)();
+
+// A server DLL of the build copied into its own folder and loaded from
+// there, so that its modes file and registration are the test's own.
+class CServerCopy {
+ public:
+  explicit CServerCopy(const wchar_t* dllName);
+  ~CServerCopy();
+  CServerCopy(const CServerCopy&) = delete;
+  CServerCopy& operator=(const CServerCopy&) = delete;
+
+  bool Loaded() const { return module_ != nullptr; }
+  HMODULE Module() const { return module_; }
+  const std::wstring& Path() const { return path_; }
+  const std::wstring& Folder() const { return folder_.Path(); }
+
+  DllCanUnloadNowFn canUnloadNow = nullptr;
+  DllGetClassObjectFn getClassObject = nullptr;
+  DllRegisterServerFn registerServer = nullptr;
+  DllRegisterServerFn unregisterServer = nullptr;
+
+ private:
+  CTempFolder folder_;
+  std::wstring path_;
+  HMODULE module_ = nullptr;
+};
+
+// IUnknown with a real count; QueryInterface answers IUnknown only. Used
+// as an outer object and as a target of ComPtr.
+class CCountingUnknown final : public IUnknown {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+
+  ULONG refs = 1;  // the test's own reference; never deleted
+  int queries = 0;
+};
+
+// File contents, or nullopt when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::wstring& path);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+}  // namespace scalewright::test
