@@ -1,0 +1,162 @@
+// The hybrid control's cell model at scale: building and laying out 10,000
+// text cells (a template call each, or one call with 10,000 children), a
+// full layout, and the layout after one cell's text changed, which must
+// stay well below twice a full layout.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/gfx/fixed_text_metrics.h"
+#include "hybrid/content_interfaces.h"
+#include "hybrid/hybrid_core.h"
+#include "hybrid/ihybrid_sub_content.h"
+
+namespace scalewright {
+namespace {
+
+constexpr int kCells = 10000;
+
+class Platform : public IHybridPlatform {
+ public:
+  gfx::TextMetrics& Metrics() override { return metrics_; }
+  Color SysColor(int) override { return 0; }
+  std::string LoadText(int) override { return {}; }
+  Size BitmapSize(int) override { return {}; }
+  Size IconSize(gfx::IconHandle) override { return {}; }
+  std::string GetClipboardText() override { return {}; }
+  void SetClipboardText(std::string_view) override {}
+  int KeyToChar(int, unsigned) override { return -1; }
+  bool IsKeyDown(int) override { return false; }
+  int CaretBlinkMs() override { return 500; }
+
+ private:
+  gfx::FixedTextMetrics metrics_;
+};
+
+class Host : public IHybridHost {
+ public:
+  bool WindowExists() override { return true; }
+  Size ClientSize() override { return {width, 600}; }
+  int ScrollBarWidth() override { return 16; }
+  void ShowScrollBar(bool) override {}
+  void SetScrollBar(int, int, int) override {}
+  void ScrollClient(int) override {}
+  void Invalidate() override {}
+  void PostLayout() override {}
+  void PostRepaint() override {}
+  void PostSelectionChange() override {}
+  void PostEnsureVisible(IHybridCell* cell) override { cell->Release(); }
+  void PostCommand(int) override {}
+  NotifyResult SendNotify(int, IHybridCell*) override { return 0; }
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void CaptureMouse() override {}
+  void ReleaseMouse() override {}
+  std::uint64_t NowMs() override { return now += 1000; }
+  Point CursorPos() override { return {}; }
+  void RefreshCursor() override {}
+
+  int width = 400;
+  std::uint64_t now = 0;
+};
+
+// The texts of one template call with 10,000 children.
+class TextList : public TemplateArgs {
+ public:
+  explicit TextList(const std::vector<std::string>& texts) : texts_(texts) {}
+  int Int() override { return 0; }
+  unsigned Uint() override { return 0; }
+  void* Pointer() override { return nullptr; }
+  const char* String() override { return texts_[next_++ % texts_.size()].c_str(); }
+
+ private:
+  const std::vector<std::string>& texts_;
+  size_t next_ = 0;
+};
+
+std::vector<std::string> Texts() {
+  std::vector<std::string> texts;
+  for (int i = 0; i < kCells; ++i)
+    texts.push_back("Cell number " + std::to_string(i) +
+                    (i % 3 ? " with a longer text that may wrap" : ""));
+  return texts;
+}
+
+struct Control {
+  Platform platform;
+  Host host;
+  CHybridCore core{host, platform};
+  Control() { core.OnCreate(); }
+};
+
+void BM_BuildAndLayoutOneCallEach(benchmark::State& state) {
+  const auto texts = Texts();
+  for (auto _ : state) {
+    Control c;
+    for (const std::string& text : texts) c.core.Build("T(%t%S)", text.c_str(), 0x4000000u);
+    c.core.OnLayoutMessage();
+    benchmark::DoNotOptimize(c.core.GetContentHeight());
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_BuildAndLayoutOneCallEach)->Unit(benchmark::kMillisecond);
+
+void BM_BuildAndLayoutOneCall(benchmark::State& state) {
+  const auto texts = Texts();
+  std::string tmpl = "C{";
+  for (int i = 0; i < kCells; ++i) tmpl += "T(%t)";
+  tmpl += "}";
+  for (auto _ : state) {
+    Control c;
+    TextList args(texts);
+    c.core.BuildWith(tmpl.c_str(), args);
+    c.core.OnLayoutMessage();
+    benchmark::DoNotOptimize(c.core.GetContentHeight());
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_BuildAndLayoutOneCall)->Unit(benchmark::kMillisecond);
+
+// A built tree of 10,000 multi-line texts.
+struct BuiltControl : Control {
+  std::vector<std::string> texts = Texts();
+  IHybridText* middle = nullptr;
+  BuiltControl() {
+    for (int i = 0; i < kCells; ++i) {
+      if (i == kCells / 2)
+        core.Build("T(%t%S%r)", texts[i].c_str(), 0x4000000u, &middle);
+      else
+        core.Build("T(%t%S)", texts[i].c_str(), 0x4000000u);
+    }
+    core.OnLayoutMessage();
+  }
+  ~BuiltControl() { middle->Release(); }
+};
+
+// Every text measured again: the width changes each time.
+void BM_FullLayout(benchmark::State& state) {
+  BuiltControl c;
+  for (auto _ : state) {
+    c.host.width = c.host.width == 400 ? 401 : 400;
+    c.core.Layout();
+    benchmark::DoNotOptimize(c.core.GetContentHeight());
+  }
+}
+BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
+
+void BM_RelayoutAfterOneTextChange(benchmark::State& state) {
+  BuiltControl c;
+  int flip = 0;
+  for (auto _ : state) {
+    c.middle->SetText(++flip % 2 ? "changed" : "a changed text that is long enough to wrap over two lines of the cell");
+    c.core.Layout();
+    benchmark::DoNotOptimize(c.core.GetContentHeight());
+  }
+}
+BENCHMARK(BM_RelayoutAfterOneTextChange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace scalewright
+
+BENCHMARK_MAIN();

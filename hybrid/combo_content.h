@@ -1,0 +1,57 @@
+// CComboContentEx: a combo box made of cells: an edit part and, at its
+// right edge, a drop-down button, built inside the combo's own cell. Holds
+// the item list; the drop-down list window (CComboList) belongs to the
+// control's window and reads the items from here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hybrid/content_base.h"
+#include "hybrid/content_interfaces.h"
+
+namespace scalewright {
+
+// Bitmap resource of the drop-down arrow (magenta is transparent).
+constexpr int kComboArrowBitmap = 20070;
+constexpr Color kComboArrowTransparent = gfx::Rgb(255, 0, 255);
+constexpr int kComboButtonWidth = 16;
+
+class CComboContentEx final : public CContentBase<IHybridCombo> {
+ public:
+  explicit CComboContentEx(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
+
+  char GetKind() override { return 'c'; }
+  void SetCell(IHybridCell* cell) override;
+  void Init() override;
+  void OnLayout() override;
+  bool OnKeyDown(int virtualKey, std::uint32_t keyData) override;
+  NotifyResult OnNotify(int code, IHybridCell* source,
+                        bool* handled) override;
+  void SetTextStyle(ITextStyle* style) override;
+
+  int AddString(const char* text) override;
+  int GetCount() override { return static_cast<int>(items_.size()); }
+  std::string GetString(int index) override;
+  void SetCurSel(int index) override;
+  int GetCurSel() override { return current_; }
+  void SetText(const char* text) override;
+  std::string GetText() override;
+
+  bool IsDroppedDown() const { return dropped_; }
+  void ShowDropDown(bool show);
+  IHybridCell* ButtonCell() const { return buttonCell_.get(); }
+  IHybridCell* EditCell() const { return editCell_.get(); }
+
+ private:
+  ~CComboContentEx() override = default;
+
+  std::vector<std::string> items_;
+  int current_ = -1;
+  bool dropped_ = false;
+  RefPtr<IHybridEdit> edit_;
+  RefPtr<IHybridCell> editCell_;
+  RefPtr<IHybridCell> buttonCell_;
+};
+
+}  // namespace scalewright

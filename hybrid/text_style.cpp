@@ -1,0 +1,24 @@
+#include "hybrid/text_style.h"
+
+namespace scalewright {
+
+CTextStyle::CTextStyle(gfx::TextMetrics& metrics, Color window)
+    : metrics_(metrics), background_(window) {
+  (void)reserved_;
+}
+
+HRESULT CTextStyle::QueryInterface(REFIID riid, void** ppv) {
+  return QueryInterfaceTable<ITextStyle>(this, riid, ppv);
+}
+
+void CTextStyle::SetFont(const gfx::FontDesc& desc) {
+  font_.reset();
+  font_ = metrics_.MakeFont(desc);
+}
+
+int CTextStyle::GetLineHeight() {
+  if (!font_) return 0;
+  return metrics_.TextExtent(font_.get(), "|").cy;
+}
+
+}  // namespace scalewright
