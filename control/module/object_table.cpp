@@ -2,6 +2,7 @@
 
 #include "control/module/neckview_h.h"
 #include "control/module/registration_tables.h"
+#include "control/ui/fret_prop.h"  // CreateFretProp
 
 namespace scalewright {
 
@@ -9,8 +10,7 @@ namespace scalewright {
 std::span<const com::ObjectEntry> NeckviewObjects() {
   static const com::ObjectEntry kObjects[] = {
       {&CLSID_Fretboard, FretboardRegistryKeys(), &CreateFretboard},
-      // The property page joins here:
-      // {&CLSID_FretProp, FretPropRegistryKeys(), &CreateFretProp},
+      {&CLSID_FretProp, FretPropRegistryKeys(), &CreateFretProp},
   };
   return kObjects;
 }

@@ -1,0 +1,93 @@
+// Snapshot enumerators for the connection point container: every item is
+// counted while the enumerator holds it, and Next hands out one reference
+// per item it returns.
+#pragma once
+
+#include <windows.h>
+
+#include <ocidl.h>
+
+#include <new>
+#include <vector>
+
+#include "framework/com/com_object.h"
+
+namespace scalewright::ole {
+
+inline void AddRefItem(IConnectionPoint* item) { item->AddRef(); }
+inline void ReleaseItem(IConnectionPoint* item) { item->Release(); }
+inline void AddRefItem(const CONNECTDATA& item) { item.pUnk->AddRef(); }
+inline void ReleaseItem(const CONNECTDATA& item) { item.pUnk->Release(); }
+
+template <class IEnum, class Item, const IID* kIid>
+class CEnumerator final : public com::CComObject<CEnumerator<IEnum, Item, kIid>, IEnum> {
+ public:
+  static constexpr com::InterfaceEntry<CEnumerator> kInterfaces[] = {
+      com::Entry<CEnumerator, IEnum>(*kIid),
+  };
+
+  // A new enumerator over copies of |items|, starting at |position|.
+  static HRESULT Create(const std::vector<Item>& items, ULONG position, IEnum** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    IEnum* created = nullptr;
+    HRESULT hr = com::CreateComInstance<CEnumerator>(nullptr, *kIid,
+                                                     reinterpret_cast<void**>(&created));
+    if (FAILED(hr)) return hr;
+    auto* self = static_cast<CEnumerator*>(created);
+    try {
+      self->items_.reserve(items.size());
+    } catch (const std::bad_alloc&) {
+      created->Release();
+      return E_OUTOFMEMORY;
+    }
+    for (const Item& item : items) {
+      AddRefItem(item);
+      self->items_.push_back(item);
+    }
+    self->position_ = position;
+    *out = created;
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, Item* items, ULONG* fetched) override {
+    if (!items) return E_POINTER;
+    // Several items need somewhere to say how many came.
+    if (count != 1 && !fetched) return E_INVALIDARG;
+    ULONG done = 0;
+    while (done < count && position_ < items_.size()) {
+      items[done] = items_[position_++];
+      AddRefItem(items[done]);
+      ++done;
+    }
+    if (fetched) *fetched = done;
+    return done == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    const ULONG left = static_cast<ULONG>(items_.size()) - position_;
+    const ULONG skipped = count < left ? count : left;
+    position_ += skipped;
+    return skipped == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    position_ = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnum** clone) override {
+    return Create(items_, position_, clone);
+  }
+
+ private:
+  ~CEnumerator() override {
+    for (const Item& item : items_) ReleaseItem(item);
+  }
+
+  std::vector<Item> items_;
+  ULONG position_ = 0;
+};
+
+using CEnumConnectionPoints =
+    CEnumerator<IEnumConnectionPoints, IConnectionPoint*, &IID_IEnumConnectionPoints>;
+using CEnumConnections = CEnumerator<IEnumConnections, CONNECTDATA, &IID_IEnumConnections>;
+
+}  // namespace scalewright::ole

@@ -1,0 +1,119 @@
+// Owners for GDI handles. An owner deletes its object when it goes; owners
+// move but never copy, so no object is deleted twice. A selection guard puts
+// the previous object back into its DC before the selected one is deleted.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <utility>
+
+namespace scalewright::ui {
+
+// Objects and DCs currently held by the owners below. Wine reports no GDI
+// object count of its own, so leak tests read this one.
+inline std::atomic<long>& GdiOwnedCount() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
+template <class Handle>
+class CGdiObject {
+ public:
+  CGdiObject() = default;
+  // Takes ownership; a null handle (a failed creation) owns nothing.
+  explicit CGdiObject(Handle handle) : m_handle(handle) {
+    if (m_handle) ++GdiOwnedCount();
+  }
+  ~CGdiObject() { Reset(); }
+  CGdiObject(CGdiObject&& other) noexcept
+      : m_handle(std::exchange(other.m_handle, nullptr)) {}
+  CGdiObject& operator=(CGdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      m_handle = std::exchange(other.m_handle, nullptr);
+    }
+    return *this;
+  }
+  CGdiObject(const CGdiObject&) = delete;
+  CGdiObject& operator=(const CGdiObject&) = delete;
+
+  Handle Get() const { return m_handle; }
+  explicit operator bool() const { return m_handle != nullptr; }
+  void Reset() {
+    if (!m_handle) return;
+    ::DeleteObject(std::exchange(m_handle, nullptr));
+    --GdiOwnedCount();
+  }
+
+ private:
+  Handle m_handle = nullptr;
+};
+
+using CPen = CGdiObject<HPEN>;
+using CBrush = CGdiObject<HBRUSH>;
+using CFont = CGdiObject<HFONT>;
+using CBitmap = CGdiObject<HBITMAP>;
+using CRgn = CGdiObject<HRGN>;
+
+inline CPen MakeSolidPen(int width, COLORREF color) {
+  return CPen(::CreatePen(PS_SOLID, width, color));
+}
+inline CBrush MakeSolidBrush(COLORREF color) {
+  return CBrush(::CreateSolidBrush(color));
+}
+
+// A DC this code created (CreateCompatibleDC): deleted, not released.
+class CMemoryDc {
+ public:
+  CMemoryDc() = default;
+  // A memory DC compatible with |reference|; null means the screen.
+  explicit CMemoryDc(HDC reference) : m_dc(::CreateCompatibleDC(reference)) {
+    if (m_dc) ++GdiOwnedCount();
+  }
+  ~CMemoryDc() { Reset(); }
+  CMemoryDc(CMemoryDc&& other) noexcept
+      : m_dc(std::exchange(other.m_dc, nullptr)) {}
+  CMemoryDc& operator=(CMemoryDc&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      m_dc = std::exchange(other.m_dc, nullptr);
+    }
+    return *this;
+  }
+  CMemoryDc(const CMemoryDc&) = delete;
+  CMemoryDc& operator=(const CMemoryDc&) = delete;
+
+  HDC Get() const { return m_dc; }
+  explicit operator bool() const { return m_dc != nullptr; }
+  void Reset() {
+    if (!m_dc) return;
+    ::DeleteDC(std::exchange(m_dc, nullptr));
+    --GdiOwnedCount();
+  }
+
+ private:
+  HDC m_dc = nullptr;
+};
+
+// Selects a pen, brush, font or bitmap into a DC for one scope (regions
+// select differently: SelectClipRgn). Declare it after the owner of the
+// object, so that the object leaves the DC before it is deleted.
+class CSelectObject {
+ public:
+  CSelectObject(HDC dc, HGDIOBJ object)
+      : m_dc(dc), m_previous(dc && object ? ::SelectObject(dc, object) : nullptr) {
+    if (m_previous == HGDI_ERROR) m_previous = nullptr;
+  }
+  ~CSelectObject() {
+    if (m_previous) ::SelectObject(m_dc, m_previous);
+  }
+  CSelectObject(const CSelectObject&) = delete;
+  CSelectObject& operator=(const CSelectObject&) = delete;
+
+ private:
+  HDC m_dc;
+  HGDIOBJ m_previous;
+};
+
+}  // namespace scalewright::ui

@@ -1,0 +1,304 @@
+// The Fretboard control in real windows: activated in place by a windowed
+// container site of our own (its window, painting, focus, repaint requests
+// and deactivation in their exact order), and hosted by the platform's ATL
+// control host, which no one in this project wrote.
+#include <gtest/gtest.h>
+
+#include <ole2.h>
+
+#include "control/fretboard_settings.h"
+#include "control/module/neckview_h.h"
+#include "framework/com/bstr.h"
+#include "tests/win/fretboard_fakes.h"
+
+namespace scalewright::test {
+namespace {
+
+using com::ComPtr;
+
+constexpr wchar_t kFretboardClsidText[] = L"{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}";
+
+void ExpectBoardFrame(const CDib& dib) {
+  EXPECT_EQ(kBlack, dib.Pixel(0, 0));
+  EXPECT_EQ(kBlack, dib.Pixel(599, 299));
+  EXPECT_EQ(kBlack, dib.Pixel(300, 0));
+  EXPECT_EQ(kWhite, dib.Pixel(2, 2));
+  EXPECT_EQ(kBlack, dib.Pixel(20, 51));
+  EXPECT_EQ(kBlack, dib.Pixel(36, 100));
+  EXPECT_EQ(kWhite, dib.Pixel(50, 100));
+}
+
+// The window's current picture, as the screen shows it.
+void CaptureWindow(HWND hwnd, CDib& dib, int width, int height) {
+  HDC screen = ::GetDC(hwnd);
+  ::BitBlt(dib.dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  ::ReleaseDC(hwnd, screen);
+}
+
+RECT WindowRectIn(HWND hwnd, HWND parent) {
+  RECT rect = {};
+  ::GetWindowRect(hwnd, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+class FretboardInPlace : public FretboardTest {
+ protected:
+  void SetUp() override {
+    FretboardTest::SetUp();
+    ASSERT_NE(nullptr, host_.get());
+    ASSERT_EQ(S_OK, Create(IID_IOleObject, object_));
+    ASSERT_EQ(S_OK, object_->SetClientSite(&site_));
+    EXPECT_EQ(2u, site_.refs);
+  }
+  void TearDown() override {
+    if (object_) {
+      object_->Close(OLECLOSE_NOSAVE);
+      object_->SetClientSite(nullptr);
+      EXPECT_EQ(0u, object_.detach()->Release());
+    }
+    EXPECT_EQ(1u, site_.refs);
+    EXPECT_EQ(1u, frame_.refs);
+    FretboardTest::TearDown();
+  }
+
+  HWND ControlWindow() {
+    ComPtr<IOleWindow> window;
+    HWND hwnd = static_cast<HWND>(kPoisonPointer);
+    if (FAILED(object_.As(IID_IOleWindow, window)) || FAILED(window->GetWindow(&hwnd))) {
+      return nullptr;
+    }
+    return hwnd;
+  }
+
+  CHostWindow host_{640, 340};
+  CallLog log_;
+  CFakeFrame frame_{log_, host_.get()};
+  const RECT pos_ = {10, 20, 610, 320};
+  CFakeSite site_{log_, host_.get(), frame_, pos_};
+  ComPtr<IOleObject> object_;
+};
+
+TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
+                                  &pos_));
+  EXPECT_EQ((CallLog{"CanInPlaceActivate", "OnInPlaceActivate", "GetWindowContext",
+                     "GetWindow", "ShowObject"}),
+            log_);
+  HWND hwnd = ControlWindow();
+  ASSERT_NE(nullptr, hwnd);
+  EXPECT_EQ(host_.get(), ::GetParent(hwnd));
+  EXPECT_TRUE(::IsWindowVisible(hwnd));
+  const RECT rect = WindowRectIn(hwnd, host_.get());
+  EXPECT_EQ(10, rect.left);
+  EXPECT_EQ(20, rect.top);
+  EXPECT_EQ(610, rect.right);
+  EXPECT_EQ(320, rect.bottom);
+
+  CDib printed(600, 300);
+  ASSERT_TRUE(printed.Ok());
+  ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+  ExpectBoardFrame(printed);
+
+  ::UpdateWindow(hwnd);
+  CDib shown(600, 300);
+  ASSERT_TRUE(shown.Ok());
+  shown.Fill(0x808080);
+  CaptureWindow(hwnd, shown, 600, 300);
+  ExpectBoardFrame(shown);
+}
+
+TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
+  ComPtr<IViewObject> view;
+  ASSERT_EQ(S_OK, object_.As(IID_IViewObject, view));
+  CallLog viewLog;
+  CFakeAdviseSink viewSink(viewLog);
+  ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &viewSink));
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
+                                  &pos_));
+  HWND hwnd = ControlWindow();
+  ASSERT_NE(nullptr, hwnd);
+  ::UpdateWindow(hwnd);
+  ASSERT_FALSE(::GetUpdateRect(hwnd, nullptr, FALSE));
+
+  ComPtr<IFretboard> fretboard;
+  ASSERT_EQ(S_OK, object_.As(IID_IFretboard, fretboard));
+  ASSERT_EQ(S_OK, fretboard->put_BackColor(0x0000FF));
+  RECT invalid = {};
+  EXPECT_TRUE(::GetUpdateRect(hwnd, &invalid, FALSE));
+  EXPECT_EQ(600, invalid.right - invalid.left);
+  EXPECT_EQ(300, invalid.bottom - invalid.top);
+  ::ValidateRect(hwnd, nullptr);
+
+  ComPtr<IFretboardSettings> settings;
+  ASSERT_EQ(S_OK, object_.As(IID_IFretboardSettings, settings));
+  settings->SetLabelKind(1);
+  EXPECT_FALSE(::GetUpdateRect(hwnd, nullptr, FALSE)) << "the label kind waits";
+  settings->SetTonality(7);
+  EXPECT_TRUE(::GetUpdateRect(hwnd, nullptr, FALSE));
+  EXPECT_TRUE(viewLog.empty()) << "in place, the window repaints itself";
+  ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, nullptr));
+}
+
+TEST_F(FretboardInPlace, UIActivationAndDeactivationInTheirOrder) {
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
+                                  &pos_));
+  HWND hwnd = ControlWindow();
+  ASSERT_NE(nullptr, hwnd);
+  log_.clear();
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &site_, 0, host_.get(), &pos_));
+  EXPECT_EQ((CallLog{"OnUIActivate", "Frame.SetActiveObject", "Frame.SetBorderSpace(null)",
+                     "ShowObject"}),
+            log_);
+  EXPECT_EQ(hwnd, ::GetFocus());
+  ASSERT_TRUE(frame_.active);
+  ComPtr<IOleInPlaceActiveObject> active;
+  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceActiveObject, active));
+  EXPECT_EQ(active.get(), frame_.active.get());
+  HWND activeWindow = static_cast<HWND>(kPoisonPointer);
+  ASSERT_EQ(S_OK, active->GetWindow(&activeWindow));
+  EXPECT_EQ(hwnd, activeWindow);
+  EXPECT_EQ(S_FALSE, active->TranslateAccelerator(nullptr));
+  active.reset();
+
+  log_.clear();
+  ComPtr<IOleInPlaceObject> inPlace;
+  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceObject, inPlace));
+  ASSERT_EQ(S_OK, inPlace->InPlaceDeactivate());
+  EXPECT_EQ((CallLog{"Frame.SetActiveObject(null)", "OnUIDeactivate", "OnInPlaceDeactivate"}),
+            log_);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_FALSE(frame_.active);
+  HWND none = static_cast<HWND>(kPoisonPointer);
+  EXPECT_EQ(E_FAIL, inPlace->GetWindow(&none));
+  EXPECT_EQ(nullptr, none);
+  log_.clear();
+  ASSERT_EQ(S_OK, inPlace->InPlaceDeactivate());
+  EXPECT_TRUE(log_.empty()) << "deactivating twice tells the site nothing";
+}
+
+TEST_F(FretboardInPlace, SetObjectRectsMovesTheWindow) {
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_SHOW, nullptr, &site_, 0, host_.get(), &pos_));
+  HWND hwnd = ControlWindow();
+  ASSERT_NE(nullptr, hwnd);
+  ComPtr<IOleInPlaceObject> inPlace;
+  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceObject, inPlace));
+  const RECT moved = {5, 6, 305, 156};
+  ASSERT_EQ(S_OK, inPlace->SetObjectRects(&moved, &moved));
+  const RECT rect = WindowRectIn(hwnd, host_.get());
+  EXPECT_EQ(5, rect.left);
+  EXPECT_EQ(6, rect.top);
+  EXPECT_EQ(305, rect.right);
+  EXPECT_EQ(156, rect.bottom);
+  EXPECT_EQ(E_POINTER, inPlace->SetObjectRects(nullptr, &moved));
+}
+
+TEST_F(FretboardInPlace, ASiteThatRefusesGetsNoWindow) {
+  site_.refuseInPlace = true;
+  EXPECT_EQ(E_FAIL, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
+                                    &pos_));
+  EXPECT_EQ((CallLog{"CanInPlaceActivate"}), log_);
+  EXPECT_EQ(nullptr, ControlWindow());
+  EXPECT_EQ(2u, site_.refs) << "only the client site is held";
+}
+
+TEST_F(FretboardInPlace, CloseDeactivatesAndSavesWhenAskedAndDirty) {
+  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
+                                  &pos_));
+  HWND hwnd = ControlWindow();
+  ComPtr<IFretboard> fretboard;
+  ASSERT_EQ(S_OK, object_.As(IID_IFretboard, fretboard));
+  ASSERT_EQ(S_OK, fretboard->put_BorderColor(1));
+  log_.clear();
+  ASSERT_EQ(S_OK, object_->Close(OLECLOSE_SAVEIFDIRTY));
+  EXPECT_EQ((CallLog{"OnInPlaceDeactivate", "SaveObject"}), log_);
+  EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+// The platform's ATL control host: atl100.dll (class "AtlAxWin100") or
+// atl.dll ("AtlAxWin").
+class FretboardAtlHost : public FretboardTest {
+ protected:
+  void SetUp() override {
+    FretboardTest::SetUp();
+    atl_ = ::LoadLibraryW(L"atl100.dll");
+    className_ = L"AtlAxWin100";
+    if (!atl_) {
+      atl_ = ::LoadLibraryW(L"atl.dll");
+      className_ = L"AtlAxWin";
+    }
+    ASSERT_NE(nullptr, atl_) << "no ATL control host on this system";
+  }
+  void TearDown() override {
+    // AtlAxWinInit initialised OLE once more for the host.
+    if (hostInitialized_) ::OleUninitialize();
+    if (atl_) ::FreeLibrary(atl_);
+    FretboardTest::TearDown();
+  }
+  template <class Function>
+  Function Export(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(atl_, name)));
+  }
+
+  HMODULE atl_ = nullptr;
+  const wchar_t* className_ = nullptr;
+  bool hostInitialized_ = false;
+};
+
+TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
+  using InitFn = BOOL(WINAPI*)();
+  using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+  auto init = Export<InitFn>("AtlAxWinInit");
+  auto getControl = Export<GetControlFn>("AtlAxGetControl");
+  ASSERT_NE(nullptr, init);
+  ASSERT_NE(nullptr, getControl);
+  ASSERT_TRUE(init());
+  hostInitialized_ = true;
+  CHostWindow host(600, 300);
+  HWND ax = ::CreateWindowExW(0, className_, kFretboardClsidText, WS_CHILD | WS_VISIBLE, 0, 0,
+                              600, 300, host.get(), nullptr, ::GetModuleHandleW(nullptr),
+                              nullptr);
+  ASSERT_NE(nullptr, ax);
+  {
+    ComPtr<IUnknown> control;
+    ASSERT_EQ(S_OK, getControl(ax, control.put()));
+    ComPtr<IPersist> persist;
+    ASSERT_EQ(S_OK, control.As(IID_IPersist, persist));
+    CLSID clsid = kPoisonGuid;
+    ASSERT_EQ(S_OK, persist->GetClassID(&clsid));
+    EXPECT_EQ(CLSID_Fretboard, clsid);
+    ComPtr<IOleObject> object;
+    ASSERT_EQ(S_OK, control.As(IID_IOleObject, object));
+    SIZEL extent = {};
+    ASSERT_EQ(S_OK, object->GetExtent(DVASPECT_CONTENT, &extent));
+    EXPECT_GT(extent.cx, 0) << "the host sized the control";
+
+    // Windowless in a host that allows it, else in a window of its own.
+    ComPtr<IOleWindow> window;
+    ASSERT_EQ(S_OK, control.As(IID_IOleWindow, window));
+    HWND own = nullptr;
+    HWND painted = SUCCEEDED(window->GetWindow(&own)) ? own : ax;
+    ::InvalidateRect(painted, nullptr, TRUE);
+    ::UpdateWindow(painted);
+    CDib shown(600, 300);
+    ASSERT_TRUE(shown.Ok());
+    shown.Fill(0x808080);
+    CaptureWindow(painted, shown, 600, 300);
+    ExpectBoardFrame(shown);
+
+    ComPtr<IFretboard> fretboard;
+    ASSERT_EQ(S_OK, control.As(IID_IFretboard, fretboard));
+    com::CBstr caption;
+    ASSERT_EQ(S_OK, fretboard->get_Caption(caption.put()));
+    EXPECT_STREQ(L"c Ionian", caption.get());
+    ::ValidateRect(painted, nullptr);
+    ASSERT_EQ(S_OK, fretboard->put_BackColor(0x00FF00));
+    EXPECT_TRUE(::GetUpdateRect(painted, nullptr, FALSE)) << "a put repaints in the host";
+  }
+  ASSERT_EQ(S_FALSE, dll_.canUnloadNow());
+  ::DestroyWindow(ax);
+  EXPECT_EQ(S_OK, dll_.canUnloadNow()) << "the host released the control";
+}
+
+}  // namespace
+}  // namespace scalewright::test

@@ -1,0 +1,277 @@
+// What the Fretboard control tells its container: property requests and
+// changes, view and data changes in their order, the settings interface's
+// defaults and notifications, OLE advise sinks and quick activation.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <olectl.h>
+
+#include "control/fretboard_settings.h"
+#include "control/module/neckview_h.h"
+#include "tests/win/fretboard_fakes.h"
+
+namespace scalewright::test {
+namespace {
+
+using com::ComPtr;
+
+// A control with a property sink, a view sink and a data sink attached.
+class FretboardNotifications : public FretboardTest {
+ protected:
+  void SetUp() override {
+    FretboardTest::SetUp();
+    ASSERT_EQ(S_OK, Create(IID_IFretboard, fretboard_));
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_EQ(S_OK, fretboard_.As(IID_IConnectionPointContainer, container));
+    ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IPropertyNotifySink, point_.put()));
+    ASSERT_EQ(S_OK, point_->Advise(static_cast<IPropertyNotifySink*>(&property_), &cookie_));
+    ComPtr<IViewObject> view;
+    ASSERT_EQ(S_OK, fretboard_.As(IID_IViewObject, view));
+    ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &viewSink_));
+    ComPtr<IDataObject> data;
+    ASSERT_EQ(S_OK, fretboard_.As(IID_IDataObject, data));
+    FORMATETC format = {0, nullptr, DVASPECT_CONTENT, -1, TYMED_NULL};
+    ASSERT_EQ(S_OK, data->DAdvise(&format, ADVF_NODATA, &dataSink_, &dataCookie_));
+    ASSERT_EQ(S_OK, fretboard_.As(IID_IFretboardSettings, settings_));
+  }
+  void TearDown() override {
+    settings_.reset();
+    point_.reset();
+    if (fretboard_) {
+      EXPECT_EQ(0u, fretboard_.detach()->Release());
+    }
+    EXPECT_EQ(1u, property_.refs);
+    EXPECT_EQ(1u, viewSink_.refs);
+    EXPECT_EQ(1u, dataSink_.refs);
+    FretboardTest::TearDown();
+  }
+
+  CallLog log_;
+  CFakePropertySink property_{log_};
+  CFakeAdviseSink viewSink_{log_};
+  CFakeAdviseSink dataSink_{log_};
+  ComPtr<IFretboard> fretboard_;
+  ComPtr<IConnectionPoint> point_;
+  ComPtr<IFretboardSettings> settings_;
+  DWORD cookie_ = 0;
+  DWORD dataCookie_ = 0;
+};
+
+const CallLog kRepaintAndNotify = {"OnViewChange(1,-1)", "OnDataChange"};
+
+TEST_F(FretboardNotifications, VetoedPutReturnsFalseAndKeepsEverything) {
+  ASSERT_EQ(S_OK, fretboard_->put_BackColor(0x111111));
+  log_.clear();
+  property_.veto = true;
+  EXPECT_EQ(S_FALSE, fretboard_->put_BackColor(0x222222));
+  EXPECT_EQ(S_FALSE, fretboard_->put_BorderColor(0x222222));
+  BSTR caption = ::SysAllocString(L"refused");
+  EXPECT_EQ(S_FALSE, fretboard_->put_Caption(caption));
+  ::SysFreeString(caption);
+  EXPECT_EQ((CallLog{"OnRequestEdit(-501)", "OnRequestEdit(-503)", "OnRequestEdit(-518)"}),
+            log_);
+  OLE_COLOR color = kPoisonWord;
+  ASSERT_EQ(S_OK, fretboard_->get_BackColor(&color));
+  EXPECT_EQ(0x111111u, color);
+  BSTR kept = static_cast<BSTR>(kPoisonPointer);
+  ASSERT_EQ(S_OK, fretboard_->get_Caption(&kept));
+  EXPECT_EQ(nullptr, kept);
+}
+
+TEST_F(FretboardNotifications, AcceptedPutsNotifyInOrderAndMarkDirty) {
+  ComPtr<IPersistStreamInit> persist;
+  ASSERT_EQ(S_OK, fretboard_.As(IID_IPersistStreamInit, persist));
+  ASSERT_EQ(S_FALSE, persist->IsDirty());
+  ASSERT_EQ(S_OK, fretboard_->put_BorderColor(0x00FF00));
+  EXPECT_EQ((CallLog{"OnRequestEdit(-503)", "OnChanged(-503)", "OnViewChange(1,-1)",
+                     "OnDataChange"}),
+            log_);
+  EXPECT_EQ(S_OK, persist->IsDirty());
+  log_.clear();
+  BSTR caption = ::SysAllocString(L"E minor");
+  ASSERT_EQ(S_OK, fretboard_->put_Caption(caption));
+  ::SysFreeString(caption);
+  EXPECT_EQ((CallLog{"OnRequestEdit(-518)", "OnChanged(-518)", "OnViewChange(1,-1)",
+                     "OnDataChange"}),
+            log_);
+  OLE_COLOR color = kPoisonWord;
+  ASSERT_EQ(S_OK, fretboard_->get_BorderColor(&color));
+  EXPECT_EQ(0x00FF00u, color);
+  EXPECT_EQ(dataSink_.lastDataObject, nullptr);
+}
+
+TEST_F(FretboardNotifications, UnadvisedSinksHearNothingMore) {
+  ASSERT_EQ(S_OK, point_->Unadvise(cookie_));
+  ComPtr<IDataObject> data;
+  ASSERT_EQ(S_OK, fretboard_.As(IID_IDataObject, data));
+  ASSERT_EQ(S_OK, data->DUnadvise(dataCookie_));
+  ComPtr<IViewObject> view;
+  ASSERT_EQ(S_OK, fretboard_.As(IID_IViewObject, view));
+  DWORD aspects = kPoisonWord;
+  DWORD advf = kPoisonWord;
+  IAdviseSink* sink = static_cast<IAdviseSink*>(kPoisonPointer);
+  ASSERT_EQ(S_OK, view->GetAdvise(&aspects, &advf, &sink));
+  EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), aspects);
+  EXPECT_EQ(0u, advf);
+  EXPECT_EQ(&viewSink_, sink);
+  sink->Release();
+  ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, nullptr));
+  ASSERT_EQ(S_OK, view->GetAdvise(nullptr, nullptr, &sink));
+  EXPECT_EQ(nullptr, sink);
+  ASSERT_EQ(S_OK, fretboard_->put_BackColor(1));
+  settings_->SetTonality(4);
+  EXPECT_TRUE(log_.empty());
+}
+
+TEST_F(FretboardNotifications, EverySettingRepaintsAndNotifiesButTheLabelKind) {
+  settings_->SetLabelKind(6);
+  EXPECT_TRUE(log_.empty()) << "the label kind shows with the next repaint";
+  EXPECT_EQ(6, settings_->GetLabelKind());
+
+  settings_->SetTonality(9);
+  EXPECT_EQ(kRepaintAndNotify, log_);
+  log_.clear();
+  settings_->SetMode("Aeolian");
+  settings_->SetNoteShown(1, true);
+  settings_->SetShowSteps("1,3");
+  settings_->SetHighlight("1");
+  settings_->SetFirstFret(5);
+  settings_->SetLastFret(12);
+  settings_->SetSideDots(false);
+  settings_->SetRectangles(true);
+  settings_->SetTuning("D A D G B E");
+  EXPECT_EQ(18u, log_.size());
+  for (std::size_t i = 0; i + 1 < log_.size(); i += 2) {
+    EXPECT_EQ(kRepaintAndNotify, CallLog(log_.begin() + i, log_.begin() + i + 2)) << i;
+  }
+  EXPECT_EQ(9, settings_->GetTonality());
+  EXPECT_STREQ("Aeolian", settings_->GetMode());
+  EXPECT_TRUE(settings_->GetNoteShown(1));
+  EXPECT_STREQ("1,3", settings_->GetShowSteps());
+  EXPECT_STREQ("1", settings_->GetHighlight());
+  EXPECT_EQ(5, settings_->GetFirstFret());
+  EXPECT_EQ(12, settings_->GetLastFret());
+  EXPECT_FALSE(settings_->GetSideDots());
+  EXPECT_TRUE(settings_->GetRectangles());
+  EXPECT_STREQ("D A D G B E", settings_->GetTuning());
+}
+
+TEST_F(FretboardNotifications, NullTuningKeepsTheTextAndStillRepaints) {
+  settings_->SetTuning("D A D G B E");
+  log_.clear();
+  settings_->SetTuning(nullptr);
+  EXPECT_STREQ("D A D G B E", settings_->GetTuning());
+  EXPECT_EQ(kRepaintAndNotify, log_);
+  log_.clear();
+  settings_->SetMode(nullptr);
+  EXPECT_STREQ("", settings_->GetMode());
+  EXPECT_EQ(kRepaintAndNotify, log_);
+}
+
+TEST_F(FretboardNotifications, PitchesOutsideTheTwelveAreNeitherStoredNorShown) {
+  settings_->SetNoteShown(12, true);
+  settings_->SetNoteShown(-1, true);
+  EXPECT_TRUE(log_.empty());
+  EXPECT_FALSE(settings_->GetNoteShown(12));
+  EXPECT_FALSE(settings_->GetNoteShown(-1));
+}
+
+using FretboardSettings = FretboardTest;
+
+TEST_F(FretboardSettings, NewControlDefaults) {
+  ComPtr<IFretboardSettings> settings;
+  ASSERT_EQ(S_OK, Create(IID_IFretboardSettings, settings));
+  EXPECT_EQ(0, settings->GetTonality());
+  EXPECT_STREQ("Ionian", settings->GetMode());
+  EXPECT_STREQ("", settings->GetShowSteps());
+  EXPECT_STREQ("1,3,5", settings->GetHighlight());
+  EXPECT_EQ(2, settings->GetLabelKind());
+  EXPECT_EQ(0, settings->GetFirstFret());
+  EXPECT_EQ(17, settings->GetLastFret());
+  EXPECT_TRUE(settings->GetSideDots());
+  EXPECT_FALSE(settings->GetRectangles());
+  EXPECT_STREQ("E B G D A E", settings->GetTuning());
+  for (int pitch = 0; pitch < 12; ++pitch) {
+    const bool natural = pitch == 0 || pitch == 2 || pitch == 4 || pitch == 5 || pitch == 7 ||
+                         pitch == 9 || pitch == 11;
+    EXPECT_EQ(natural, settings->GetNoteShown(pitch)) << pitch;
+  }
+  EXPECT_EQ(1u, CountOf(settings.get()));
+}
+
+using FretboardOleAdvise = FretboardTest;
+
+TEST_F(FretboardOleAdvise, CloseTellsTheSinksAndUnadviseChecksTheCookie) {
+  ComPtr<IOleObject> object;
+  ASSERT_EQ(S_OK, Create(IID_IOleObject, object));
+  EXPECT_EQ(OLE_E_NOCONNECTION, object->Unadvise(1));
+  CallLog log;
+  CFakeAdviseSink sink(log);
+  DWORD connection = kPoisonWord;
+  ASSERT_EQ(S_OK, object->Advise(&sink, &connection));
+  EXPECT_NE(0u, connection);
+  EXPECT_EQ(2u, sink.refs);
+  ASSERT_EQ(S_OK, object->Close(OLECLOSE_NOSAVE));
+  EXPECT_EQ((CallLog{"OnClose"}), log);
+  EXPECT_EQ(OLE_E_NOCONNECTION, object->Unadvise(connection + 100));
+  ASSERT_EQ(S_OK, object->Unadvise(connection));
+  EXPECT_EQ(1u, sink.refs);
+  ComPtr<IDataObject> data;
+  ASSERT_EQ(S_OK, object.As(IID_IDataObject, data));
+  EXPECT_EQ(OLE_E_NOCONNECTION, data->DUnadvise(5));
+  data.reset();
+  EXPECT_EQ(0u, object.detach()->Release());
+}
+
+TEST_F(FretboardOleAdvise, QuickActivateTakesTheSiteAndSinksAndAnswersTheStatus) {
+  ComPtr<IQuickActivate> quick;
+  ASSERT_EQ(S_OK, Create(IID_IQuickActivate, quick));
+  CallLog log;
+  CHostWindow host(200, 100);
+  CFakeFrame frame(log, host.get());
+  CFakeSite site(log, host.get(), frame, RECT{0, 0, 200, 100});
+  CFakeAdviseSink view(log);
+  CFakePropertySink property(log);
+  QACONTAINER container = {};
+  container.cbSize = sizeof container;
+  container.pClientSite = &site;
+  container.pAdviseSink = &view;
+  container.pPropertyNotifySink = &property;
+  QACONTROL control = {};
+  control.cbSize = sizeof control;
+  control.dwMiscStatus = kPoisonWord;
+  control.dwViewStatus = kPoisonWord;
+  control.dwEventCookie = kPoisonWord;
+  control.dwPropNotifyCookie = kPoisonWord;
+  ASSERT_EQ(S_OK, quick->QuickActivate(&container, &control));
+  EXPECT_EQ(0x20191u, control.dwMiscStatus);
+  EXPECT_EQ(3u, control.dwViewStatus);
+  EXPECT_EQ(0u, control.dwEventCookie);
+  EXPECT_NE(0u, control.dwPropNotifyCookie);
+  EXPECT_NE(kPoisonWord, control.dwPropNotifyCookie);
+  EXPECT_EQ(2u, site.refs);
+  EXPECT_EQ(2u, view.refs);
+  EXPECT_EQ(2u, property.refs);
+
+  ComPtr<IFretboard> fretboard;
+  ASSERT_EQ(S_OK, quick.As(IID_IFretboard, fretboard));
+  ASSERT_EQ(S_OK, fretboard->put_BackColor(7));
+  EXPECT_EQ((CallLog{"OnRequestEdit(-501)", "OnChanged(-501)", "OnViewChange(1,-1)"}), log);
+
+  SIZEL size = {0, 0};
+  ASSERT_EQ(S_OK, quick->GetContentExtent(&size));
+  EXPECT_EQ(16000, size.cx);
+  QACONTROL tooSmall = {};
+  tooSmall.cbSize = sizeof tooSmall - 4;
+  EXPECT_EQ(E_INVALIDARG, quick->QuickActivate(&container, &tooSmall));
+  EXPECT_EQ(E_POINTER, quick->QuickActivate(nullptr, &control));
+
+  fretboard.reset();
+  EXPECT_EQ(0u, quick.detach()->Release());
+  EXPECT_EQ(1u, site.refs);
+  EXPECT_EQ(1u, view.refs);
+  EXPECT_EQ(1u, property.refs);
+}
+
+}  // namespace
+}  // namespace scalewright::test
