@@ -1,0 +1,92 @@
+#include "app/fret_view.h"
+
+#include <string>
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "app/fretboard_settings_print.h"
+#include "app/resource.h"
+#include "framework/docview/app.h"
+#include "framework/ole/control_site_window.h"
+
+namespace scalewright::app {
+
+CFretView::CFretView(HINSTANCE module) : CFormView(module, IDD_SW_FORM) {}
+
+bool CFretView::CreateView(HWND frame) {
+  if (CFormView::CreateView(frame)) return true;
+  const HRESULT hr = ole::LastControlSiteError();
+  char reason[160] = {};
+  if (hr == REGDB_E_CLASSNOTREG) {
+    lstrcpynA(reason, "The Fretboard control is not registered (register Neckview.dll).",
+              sizeof reason);
+  } else if (FAILED(hr)) {
+    wsprintfA(reason, "The Fretboard control could not be created (error 0x%08lX).",
+              static_cast<unsigned long>(hr));
+  }
+  docview::SetViewCreationFailure(reason);
+  return false;
+}
+
+void CFretView::OnInitialUpdate() {
+  // Bind the wrapper to the control's place, and size it now: a window
+  // that opens already maximised gets no further size change.
+  m_wndFretboard.Attach(Item(IDC_FRETBOARD));
+  RECT client = {};
+  ::GetClientRect(Hwnd(), &client);
+  OnSize(client.right, client.bottom);
+  if (docview::CWinApp* app = docview::CWinApp::Current())
+    ::PostMessageA(app->MainHwnd(), WM_COMMAND, ID_PROPERTIES, 0);
+}
+
+void CFretView::OnSize(int width, int height) {
+  if (!m_wndFretboard.Hwnd()) return;
+  ::MoveWindow(m_wndFretboard.Hwnd(), 0, 0, width, height, TRUE);
+  ::InvalidateRect(m_wndFretboard.Hwnd(), nullptr, TRUE);
+}
+
+bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
+  if (id == ID_PROPERTIES) {
+    if (!ui) {
+      // Only locals after the call: the window may close while the frame is up.
+      com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+      ShowFretboardProperties(control.get());
+    }
+    return true;
+  }
+  return CFormView::OnCmdMsg(id, ui);
+}
+
+void CFretView::OnPrint(HDC dc, const RECT& page) {
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  DrawFretboard(control.get(), dc, page);
+}
+
+void ShowFretboardProperties(IUnknown* control) {
+  if (!control) return;
+  com::ComPtr<ISpecifyPropertyPages> specify;
+  if (FAILED(control->QueryInterface(IID_ISpecifyPropertyPages, specify.put_void())) || !specify)
+    return;
+  CAUUID pages = {};
+  if (FAILED(specify->GetPages(&pages))) return;
+  // The caption stays valid until the call returns.
+  const std::wstring caption = L"Fretboard";
+  IUnknown* objects[] = {control};
+  OCPFIPARAMS params = {};
+  params.cbStructSize = sizeof params;
+  params.hWndOwner = nullptr;
+  params.x = 100;
+  params.y = 100;
+  params.lpszCaption = caption.c_str();
+  params.cObjects = 1;
+  params.lplpUnk = objects;
+  params.cPages = pages.cElems;
+  params.lpPages = pages.pElems;
+  params.lcid = 0;
+  params.dispidInitialProperty = 0;
+  ::OleCreatePropertyFrameIndirect(&params);
+  ::CoTaskMemFree(pages.pElems);
+}
+
+}  // namespace scalewright::app

@@ -1,0 +1,30 @@
+// CFretView: the form of a fretboard window; its only item is the
+// Fretboard control, kept as large as the view. It opens the control's
+// property frame and prints the control onto the printer's page.
+#pragma once
+
+#include "app/fretboard.h"
+#include "framework/docview/form_view.h"
+
+namespace scalewright::app {
+
+class CFretView final : public docview::CFormView {
+ public:
+  explicit CFretView(HINSTANCE module);
+  bool CreateView(HWND frame) override;
+  void OnInitialUpdate() override;
+  bool CanPrint() const override { return true; }
+  void OnPrint(HDC dc, const RECT& page) override;
+  bool OnCmdMsg(UINT id, docview::CCmdUI* ui) override;
+
+ protected:
+  void OnSize(int width, int height) override;
+
+ private:
+  CFretboard m_wndFretboard;
+};
+
+// Opens the modal property frame on |control|; nothing without pages.
+void ShowFretboardProperties(IUnknown* control);
+
+}  // namespace scalewright::app

@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours) and its two
+icons (the application and the document). Run from anywhere; writes beside
+this script. Pure Python, no imaging library."""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# The standard 16-colour palette (RGB).
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+    (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+    (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER, GREY, RED, LIME, YELLOW, \
+    BLUE, FUCHSIA, AQUA, WHITE = range(16)
+
+
+class Canvas:
+    def __init__(self, width, height, fill):
+        self.width, self.height = width, height
+        self.pixels = [[fill] * width for _ in range(height)]
+
+    def put(self, x, y, colour):
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = colour
+
+    def rect(self, x0, y0, x1, y1, colour):  # inclusive
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.put(x, y, colour)
+
+    def frame(self, x0, y0, x1, y1, colour):
+        for x in range(x0, x1 + 1):
+            self.put(x, y0, colour); self.put(x, y1, colour)
+        for y in range(y0, y1 + 1):
+            self.put(x0, y, colour); self.put(x1, y, colour)
+
+    def disc(self, cx, cy, r, colour):
+        for y in range(cy - r, cy + r + 1):
+            for x in range(cx - r, cx + r + 1):
+                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r + r // 2:
+                    self.put(x, y, colour)
+
+
+def draw_print(c, ox):
+    c.rect(ox + 5, 2, ox + 13, 7, WHITE); c.frame(ox + 5, 2, ox + 13, 7, BLACK)      # paper in
+    c.rect(ox + 2, 7, ox + 16, 13, SILVER); c.frame(ox + 2, 7, ox + 16, 13, BLACK)   # body
+    c.put(ox + 14, 9, LIME)                                                          # lamp
+    c.rect(ox + 5, 12, ox + 13, 17, WHITE); c.frame(ox + 5, 12, ox + 13, 17, BLACK)  # paper out
+    for y in (14, 16):
+        for x in range(ox + 7, ox + 12):
+            c.put(x, y, GREY)
+
+
+def draw_properties(c, ox):
+    # A piece of fretboard: wood, frets, strings and one marked note.
+    c.rect(ox + 1, 4, ox + 17, 14, OLIVE); c.frame(ox + 1, 4, ox + 17, 14, BLACK)
+    for x in (ox + 6, ox + 11, ox + 16):
+        for y in range(5, 14):
+            c.put(x, y, SILVER)
+    for y in (6, 8, 10, 12):
+        for x in range(ox + 2, ox + 17):
+            c.put(x, y, WHITE)
+    c.disc(ox + 9, 9, 2, RED)
+
+
+def draw_about(c, ox):
+    c.disc(ox + 9, 9, 8, NAVY)
+    c.disc(ox + 9, 9, 7, BLUE)
+    c.rect(ox + 8, 4, ox + 10, 5, WHITE)     # the dot of the "i"
+    c.rect(ox + 8, 7, ox + 10, 14, WHITE)    # its stem
+    c.rect(ox + 7, 14, ox + 11, 14, WHITE)
+
+
+def bmp4(canvas):
+    """A bottom-up 4 bits-per-pixel BMP file."""
+    row = ((canvas.width * 4 + 31) // 32) * 4
+    data = bytearray()
+    for y in range(canvas.height - 1, -1, -1):
+        line = bytearray(row)
+        for x in range(canvas.width):
+            v = canvas.pixels[y][x]
+            line[x // 2] |= v << 4 if x % 2 == 0 else v
+        data += line
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 4, 0, len(data),
+                       2835, 2835, 16, 16)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + palette + bytes(data)
+
+
+def icon_image(canvas, transparent):
+    """One 32-bit icon image: BITMAPINFOHEADER (double height), XOR, AND mask."""
+    w, h = canvas.width, canvas.height
+    xor = bytearray()
+    for y in range(h - 1, -1, -1):
+        for x in range(w):
+            v = canvas.pixels[y][x]
+            r, g, b = PALETTE[v]
+            xor += struct.pack("<BBBB", b, g, r, 0 if v == transparent else 255)
+    mask_row = ((w + 31) // 32) * 4
+    mask = bytearray()
+    for y in range(h - 1, -1, -1):
+        line = bytearray(mask_row)
+        for x in range(w):
+            if canvas.pixels[y][x] == transparent:
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask += line
+    info = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return info + bytes(xor) + bytes(mask)
+
+
+def ico(canvases, transparent):
+    images = [icon_image(c, transparent) for c in canvases]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for c, data in zip(canvases, images):
+        out += struct.pack("<BBBBHHII", c.width % 256, c.height % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return out + b"".join(images)
+
+
+def app_icon(size):
+    # A guitar neck seen from above: wood, frets, six strings, scale dots.
+    c = Canvas(size, size, FUCHSIA)
+    s = size / 32
+    c.rect(int(2 * s), int(6 * s), int(29 * s), int(25 * s), OLIVE)
+    c.frame(int(2 * s), int(6 * s), int(29 * s), int(25 * s), BLACK)
+    for fx in (9, 16, 23):
+        c.rect(int(fx * s), int(7 * s), int(fx * s), int(24 * s), SILVER)
+    for i in range(6):
+        y = int((8 + i * 3.2) * s)
+        c.rect(int(3 * s), y, int(28 * s), y, WHITE)
+    for fx, string in ((12, 1), (19, 3), (26, 4)):
+        c.disc(int(fx * s), int((8 + string * 3.2) * s), max(1, int(2 * s)), RED)
+    return c
+
+
+def doc_icon(size):
+    c = Canvas(size, size, FUCHSIA)
+    s = size / 32
+    c.rect(int(5 * s), int(2 * s), int(26 * s), int(29 * s), WHITE)
+    c.frame(int(5 * s), int(2 * s), int(26 * s), int(29 * s), BLACK)
+    c.rect(int(8 * s), int(9 * s), int(23 * s), int(22 * s), OLIVE)
+    for i in range(4):
+        y = int((11 + i * 3.3) * s)
+        c.rect(int(8 * s), y, int(23 * s), y, WHITE)
+    c.rect(int(15 * s), int(9 * s), int(15 * s), int(22 * s), SILVER)
+    c.disc(int(19 * s), int(14 * s), max(1, int(2 * s)), RED)
+    return c
+
+
+def main():
+    strip = Canvas(57, 19, SILVER)  # silver shows as the button face
+    draw_print(strip, 0)
+    draw_properties(strip, 19)
+    draw_about(strip, 38)
+    with open(os.path.join(HERE, "toolbar.bmp"), "wb") as f:
+        f.write(bmp4(strip))
+    with open(os.path.join(HERE, "sw.ico"), "wb") as f:
+        f.write(ico([app_icon(32), app_icon(16)], FUCHSIA))
+    with open(os.path.join(HERE, "sw_doc.ico"), "wb") as f:
+        f.write(ico([doc_icon(32), doc_icon(16)], FUCHSIA))
+
+
+if __name__ == "__main__":
+    main()

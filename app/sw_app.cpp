@@ -1,0 +1,46 @@
+#include "app/sw_app.h"
+
+#include <commctrl.h>
+
+#include "app/fret_doc.h"
+#include "app/fret_frame.h"
+#include "app/fret_view.h"
+#include "app/fretboard.h"
+#include "app/main_frame.h"
+#include "app/resource.h"
+#include "framework/docview/doc_template.h"
+#include "framework/ole/control_site_window.h"
+
+namespace scalewright::app {
+
+bool CSWApp::InitInstance() {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  // Control containment: form items of the Fretboard's class host it.
+  if (!ole::RegisterControlSiteClass(Module(), CLSID_Fretboard)) return false;
+  SetRegistryKey("Local AppWizard-Generated Applications");
+  LoadStdProfileSettings(4);
+
+  HINSTANCE module = Module();
+  docview::CDocTemplate::Classes classes;
+  classes.document = [] { return std::make_unique<CFretDoc>(); };
+  classes.frame = []() -> docview::CMDIChildWnd* { return new CFretFrame(); };
+  classes.view = [module] { return std::make_unique<CFretView>(module); };
+  AddDocTemplate(std::make_unique<docview::CDocTemplate>(module, IDR_SWTYPE, std::move(classes)));
+
+  auto frame = std::make_unique<CMainFrame>();
+  if (!frame->LoadFrame(module, IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | 0x00008000 /* add to title */))
+    return false;
+  SetMainFrame(std::move(frame));
+
+  if (!ProcessShellCommand(docview::ParseCommandLine(docview::ProcessArguments()))) return false;
+  ::ShowWindow(MainHwnd(), ShowCommand());
+  ::UpdateWindow(MainHwnd());
+  return true;
+}
+
+void CSWApp::OnAppAbout() {
+  ::MessageBoxA(MainHwnd(), "SW Version 1.0", "About SW", MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace scalewright::app

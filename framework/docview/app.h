@@ -1,0 +1,85 @@
+// CWinApp: the application object. It owns the document template and the
+// main frame, keeps the registry profile with the recent-file list and the
+// printer choice, runs the message loop (with command-state updates when
+// the queue goes idle) and carries out the command line.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/docview/cmd_target.h"
+#include "framework/docview/command_line.h"
+#include "framework/docview/printer_settings.h"
+#include "framework/docview/profile.h"
+#include "framework/docview/recent_file_list.h"
+
+namespace scalewright::docview {
+
+class CDocTemplate;
+class CDocument;
+class CMDIFrameWnd;
+
+// The framework's message box: the application's name as caption.
+int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
+
+class CWinApp : public CCmdTarget {
+ public:
+  CWinApp();
+  ~CWinApp() override;
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+  static CWinApp* Current();
+
+  // WinMain's body: InitInstance, the message loop, ExitInstance.
+  int Run(HINSTANCE module, int showCommand);
+
+  HINSTANCE Module() const { return m_module; }
+  int ShowCommand() const { return m_showCommand; }
+  const std::string& AppName() const { return m_appName; }
+  CMDIFrameWnd* MainFrame() const { return m_mainFrame.get(); }
+  HWND MainHwnd() const;
+  CProfile& Profile() { return m_profile; }
+  CPrinterSettings& Printer() { return m_printer; }
+  CDocTemplate* Template() const { return m_template.get(); }
+
+  void AddToRecentFileList(const std::string& path);
+  void UpdateRecentFileMenu(HMENU menu);
+  void UpdateFrameTitle();
+  void CloseAllDocuments();
+  // Opens |path| as a document (null: a new one); null on failure.
+  CDocument* OpenDocumentFile(const char* path);
+  int PreviewPages() const { return m_previewPages; }
+  void SetPreviewPages(int pages) { m_previewPages = pages; }
+
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;
+
+ protected:
+  virtual bool InitInstance() = 0;
+  virtual void OnAppAbout() {}
+
+  void SetRegistryKey(const std::string& company);
+  void LoadStdProfileSettings(std::size_t recentFiles);
+  void AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate);
+  void SetMainFrame(std::unique_ptr<CMDIFrameWnd> frame);
+  bool ProcessShellCommand(const SCommandLineInfo& info);
+
+ private:
+  void SaveStdProfileSettings();
+  void OnIdle();
+  bool PrintFromCommandLine(const SCommandLineInfo& info);
+
+  HINSTANCE m_module = nullptr;
+  int m_showCommand = SW_SHOWDEFAULT;
+  std::string m_appName;
+  CProfile m_profile;
+  bool m_profileLoaded = false;
+  std::unique_ptr<CRecentFileList> m_recentFiles;
+  int m_previewPages = 0;
+  CPrinterSettings m_printer;
+  std::unique_ptr<CDocTemplate> m_template;
+  std::unique_ptr<CMDIFrameWnd> m_mainFrame;
+};
+
+}  // namespace scalewright::docview

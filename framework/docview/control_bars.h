@@ -1,0 +1,70 @@
+// The frame's control bars over the common controls: a toolbar loaded from
+// a toolbar resource (button images from the bitmap of the same id, tool
+// tips and status prompts from the command strings) that docks on any side
+// of its frame, and a status bar with a message pane and key indicators.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/ui/window_subclass.h"
+
+namespace scalewright::docview {
+
+// "Prompt\nTip": the part of command |id|'s string before (status) or after
+// (tool tip) the newline; empty when there is none.
+std::string CommandPrompt(HINSTANCE module, UINT id);
+std::string CommandTip(HINSTANCE module, UINT id);
+
+class CToolBar {
+ public:
+  enum class Side { Top, Bottom, Left, Right };
+
+  CToolBar() = default;
+  CToolBar(const CToolBar&) = delete;
+  CToolBar& operator=(const CToolBar&) = delete;
+
+  bool CreateEx(HWND frame, DWORD controlStyle, DWORD barStyle, UINT id);
+  // Toolbar resource |id|: image size and button commands (0: separator).
+  bool LoadToolBar(HINSTANCE module, UINT id);
+  HWND Hwnd() const { return m_hwnd; }
+  const std::vector<UINT>& Commands() const { return m_commands; }
+
+  Side DockSide() const { return m_side; }
+  void DockTo(Side side);
+  // The bar's extent across its side (height docked top/bottom, else width).
+  int Thickness() const;
+  // Dragging the bar drops it at the frame's side nearest the cursor.
+  void OnDrop(POINT screen);
+
+ private:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  HWND m_hwnd = nullptr;
+  std::vector<UINT> m_commands;
+  Side m_side = Side::Top;
+  bool m_dragging = false;
+  ui::CWindowSubclass m_subclass;
+};
+
+class CStatusBar {
+ public:
+  bool Create(HWND frame, DWORD style, UINT id);
+  // Pane 0 is the message pane; the others show their indicator's text
+  // (the string of the same id) while its key is on.
+  bool SetIndicators(HINSTANCE module, const std::vector<UINT>& ids);
+  HWND Hwnd() const { return m_hwnd; }
+  void SetText(const std::string& text);
+  std::string Text() const;
+  void UpdateIndicators();
+  void Resize();
+
+ private:
+  HWND m_hwnd = nullptr;
+  std::vector<UINT> m_ids;
+  std::vector<std::string> m_texts;
+  std::vector<int> m_widths;
+};
+
+}  // namespace scalewright::docview

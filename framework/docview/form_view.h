@@ -1,0 +1,27 @@
+// CFormView: a view whose window is a child dialog made from a dialog
+// template. The template's items, controls included, are created with it.
+#pragma once
+
+#include "framework/docview/view.h"
+#include "framework/ui/dialog.h"
+
+namespace scalewright::docview {
+
+class CFormView : public CView, public ui::CDialog {
+ public:
+  CFormView(HINSTANCE module, int templateId) : m_module(module), m_templateId(templateId) {}
+  HWND ViewHwnd() const override { return Hwnd(); }
+  bool CreateView(HWND frame) override;
+  int TemplateId() const { return m_templateId; }
+
+ protected:
+  // Size changes of the form; the default leaves the items where they are.
+  virtual void OnSize(int /*width*/, int /*height*/) {}
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  HINSTANCE m_module;
+  int m_templateId;
+};
+
+}  // namespace scalewright::docview

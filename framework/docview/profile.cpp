@@ -1,0 +1,93 @@
+#include "framework/docview/profile.h"
+
+#include <utility>
+
+namespace scalewright::docview {
+
+namespace {
+
+// Owner of one open key.
+class CKey {
+ public:
+  ~CKey() {
+    if (m_key) ::RegCloseKey(m_key);
+  }
+  HKEY* put() { return &m_key; }
+  HKEY get() const { return m_key; }
+
+ private:
+  HKEY m_key = nullptr;
+};
+
+}  // namespace
+
+void CProfile::SetKey(const std::string& company, const std::string& application) {
+  m_company = "Software\\" + company;
+  m_path = m_company + "\\" + application;
+}
+
+std::string CProfile::GetString(const char* section, const char* entry) const {
+  CKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, KEY_READ,
+                      key.put()) != ERROR_SUCCESS)
+    return {};
+  DWORD type = 0;
+  DWORD size = 0;
+  if (::RegQueryValueExA(key.get(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    return {};
+  std::string value(size, '\0');
+  if (::RegQueryValueExA(key.get(), entry, nullptr, &type,
+                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS)
+    return {};
+  value.resize(value.find('\0') == std::string::npos ? size : value.find('\0'));
+  return value;
+}
+
+int CProfile::GetInt(const char* section, const char* entry, int fallback) const {
+  CKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, KEY_READ,
+                      key.put()) != ERROR_SUCCESS)
+    return fallback;
+  DWORD type = 0;
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (::RegQueryValueExA(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return fallback;
+  return static_cast<int>(value);
+}
+
+bool CProfile::WriteString(const char* section, const char* entry,
+                           const std::string& value) const {
+  CKey key;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
+                        KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+    return false;
+  return ::RegSetValueExA(key.get(), entry, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool CProfile::WriteInt(const char* section, const char* entry, int value) const {
+  CKey key;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
+                        KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+    return false;
+  const DWORD data = static_cast<DWORD>(value);
+  return ::RegSetValueExA(key.get(), entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                          sizeof data) == ERROR_SUCCESS;
+}
+
+void CProfile::DeleteSection(const char* section) const {
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str());
+}
+
+void CProfile::DeleteAll() const {
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+  // RegDeleteKey refuses a key that still has subkeys: the company key goes only when empty.
+  ::RegDeleteKeyA(HKEY_CURRENT_USER, m_company.c_str());
+}
+
+}  // namespace scalewright::docview

@@ -1,0 +1,73 @@
+// The container side of one OLE control: the client site and in-place site
+// that a form gives the control it hosts. The site creates the control by
+// class identifier, loads it from the form's initial data (or InitNew),
+// activates it in place with a window of its own inside the site's window,
+// keeps it as large as that window and closes it when the window goes.
+#pragma once
+
+#include <windows.h>
+
+#include <ole2.h>
+#include <ocidl.h>
+
+#include <vector>
+
+#include "framework/com/com_ptr.h"
+
+namespace scalewright::ole {
+
+class CControlSite final : public IOleClientSite, public IOleInPlaceSite {
+ public:
+  // A site with one reference, for the window |window| that holds it.
+  static com::ComPtr<CControlSite> Make(HWND window);
+
+  // Creates, loads and activates the control; the HRESULT of the first
+  // step that fails.
+  HRESULT CreateControl(const CLSID& clsid, const std::vector<BYTE>& stream);
+  // Deactivates, closes and releases the control. Idempotent.
+  void DestroyControl();
+  // Keeps the control as large as the site's window.
+  void OnSize();
+  // The control's IUnknown (null before creation and after destruction).
+  com::ComPtr<IUnknown> Control() const;
+  HWND ControlWindow() const;
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  // IOleClientSite
+  HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** moniker) override;
+  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** container) override;
+  HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+  // IOleWindow
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  // IOleInPlaceSite
+  HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override;
+  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                             LPRECT position, LPRECT clip,
+                                             LPOLEINPLACEFRAMEINFO info) override;
+  HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT position) override;
+
+ private:
+  explicit CControlSite(HWND window) : m_window(window) {}
+  ~CControlSite() = default;
+
+  LONG m_refs = 1;
+  HWND m_window;
+  com::ComPtr<IOleObject> m_object;
+  com::ComPtr<IOleInPlaceObject> m_inPlace;
+};
+
+}  // namespace scalewright::ole

@@ -1,0 +1,115 @@
+// Open and Save: any file opens as a default fretboard titled after it, a
+// saved document is an empty file, and both enter the recent-file list
+// that the framework keeps in the registry.
+#include "tests/e2e/sw_fixture.h"
+
+namespace scalewright::e2e {
+namespace {
+
+using FilesTest = SwTest;
+
+TEST_F(FilesTest, SaveWritesAnEmptyFileAndRemembersIt) {
+  const std::string path = ScratchDir() + "board.swd";
+  ::DeleteFileA(path.c_str());
+  {
+    CSwProcess sw;
+    WaitForDocuments(sw, 1);
+    sw.Command(kFileSave);
+    HWND dialog = sw.WaitDialog("Save As");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(SaveScreenshot("save_as_dialog"));
+    ASSERT_TRUE(ChooseFile(dialog, path));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return Text(sw.DocumentWindows()[0]) == "board.swd"; }, 5s))
+        << Text(sw.DocumentWindows()[0]);
+    // Saving again asks nothing: the document has its name now.
+    ASSERT_TRUE(WriteFile(path, "left over"));
+    sw.SendCommand(kFileSave);
+    EXPECT_EQ(FileSize(path), 0u);
+    EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "Save As").empty());
+    sw.Command(kExit);
+    ASSERT_TRUE(sw.WaitExit());
+  }
+  // The framework writes the list when the program ends.
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), path);
+  EXPECT_EQ(ProfileString("Recent File List", "File2"), "");
+}
+
+TEST_F(FilesTest, AnyFileOpensAsADefaultBoardTitledAfterIt) {
+  const std::string path = ScratchDir() + "notes.txt";
+  ASSERT_TRUE(WriteFile(path, std::string(5000, 'x') + "\r\nnot a fretboard\r\n"));
+  // A roundabout spelling of the path is remembered in its full form.
+  CSwProcess sw("\"" + ScratchDir() + "..\\scratch\\notes.txt\"");
+  WaitForDocuments(sw, 1);
+  EXPECT_EQ(Text(sw.DocumentWindows()[0]), "notes.txt");
+  EXPECT_NE(ControlOf(sw.DocumentWindows()[0]), nullptr);
+  // Opening reads nothing and writes nothing.
+  EXPECT_EQ(FileSize(path), 5000u + 19u);
+  sw.Command(kExit);
+  ASSERT_TRUE(sw.WaitExit());
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), path);
+}
+
+TEST_F(FilesTest, RecentFileListKeepsTheFourNewestAndReopensThem) {
+  std::vector<std::string> paths;
+  for (int i = 1; i <= 5; ++i) {
+    paths.push_back(ScratchDir() + "recent" + std::to_string(i) + ".txt");
+    ASSERT_TRUE(WriteFile(paths.back(), ""));
+  }
+  {
+    CSwProcess sw;
+    WaitForDocuments(sw, 1);
+    for (const std::string& path : paths) {
+      const std::size_t before = sw.DocumentWindows().size();
+      sw.Command(kFileOpen);
+      HWND dialog = sw.WaitDialog("Open");
+      ASSERT_NE(dialog, nullptr);
+      ASSERT_TRUE(ChooseFile(dialog, path));
+      ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }));
+      ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
+      sw.CancelPropertyFrames();
+    }
+    // The first recent entry is the newest file: it opens once more.
+    const std::size_t before = sw.DocumentWindows().size();
+    sw.Command(57616);
+    ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }));
+    sw.CancelPropertyFrames();
+    sw.Command(kExit);
+    ASSERT_TRUE(sw.WaitExit());
+  }
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), paths[4]);
+  EXPECT_EQ(ProfileString("Recent File List", "File2"), paths[3]);
+  EXPECT_EQ(ProfileString("Recent File List", "File3"), paths[2]);
+  EXPECT_EQ(ProfileString("Recent File List", "File4"), paths[1]);
+  EXPECT_EQ(ProfileString("Recent File List", "File5"), "");
+}
+
+TEST_F(FilesTest, MissingFileOnTheCommandLineIsReportedAndOpensNothing) {
+  const std::string path = ScratchDir() + "does-not-exist.txt";
+  CSwProcess sw("\"" + path + "\"");
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "Failed to open document.");
+  EXPECT_TRUE(TopLevelWindows(sw.Thread(), "Scalewright.MDIFrame", "").empty());
+  EXPECT_TRUE(SaveScreenshot("missing_file"));
+  PressButton(box, IDOK);
+  ASSERT_TRUE(sw.WaitExit());
+}
+
+TEST_F(FilesTest, PathOfAThousandCharactersIsReportedWithoutHarm) {
+  std::string path = ScratchDir();
+  while (path.size() < 1000) path += "very-long-folder-name\\";
+  path.resize(996);
+  path += ".txt";
+  ASSERT_EQ(path.size(), 1000u);
+  CSwProcess sw("\"" + path + "\"");
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "Failed to open document.");
+  PressButton(box, IDOK);
+  ASSERT_TRUE(sw.WaitExit());
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), "");
+}
+
+}  // namespace
+}  // namespace scalewright::e2e

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Printing through a real spooler: starts CUPS with a PDF printer (unless a
+# scheduler already runs), lets SW.exe print a document without the dialog
+# (the /p switch), and checks the PDF that lands: one page, the fretboard
+# centred and as large as the page allows.
+#   run_print_e2e.sh WINE_RUN PREFIX BIN_DIR OUT_DIR
+set -uo pipefail
+wine_run=$1 prefix=$2 bin=$3 out=$4
+skip=77
+
+for tool in cupsd lpadmin lpstat pdfinfo pdftoppm convert winepath; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
+done
+ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+[[ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ]] || { echo "skipped: no cups-pdf"; exit $skip; }
+
+scheduler_up() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+cups_pid=""
+stop() { [[ -n $cups_pid ]] && kill "$cups_pid" 2>/dev/null && wait "$cups_pid" 2>/dev/null; }
+trap stop EXIT
+if ! scheduler_up; then
+  cupsd -f >/dev/null 2>&1 &
+  cups_pid=$!
+  for _ in $(seq 100); do scheduler_up && break; sleep 0.1; done
+fi
+lpadmin -p PDF -v cups-pdf:/ -E -m "$ppd" && lpadmin -d PDF || { echo "FAIL: no PDF printer"; exit 1; }
+
+mkdir -p "$out"
+rm -f "$out"/printed-page*.png
+document="$out/printed board.txt"
+: >"$document"
+pdfs="$HOME/PDF"
+mkdir -p "$pdfs"
+marker=$(mktemp)
+sleep 1
+
+"$wine_run" "$prefix" "$bin/SW.exe" /p "$(WINEPREFIX=$prefix winepath -w "$document" 2>/dev/null)"
+echo "SW.exe /p exited with $?"
+
+pdf=""
+for _ in $(seq 120); do
+  pdf=$(find "$pdfs" -name '*.pdf' -newer "$marker" 2>/dev/null | head -1)
+  [[ -n $pdf ]] && break
+  sleep 0.5
+done
+rm -f "$marker"
+[[ -n $pdf ]] || { echo "FAIL: no PDF arrived in $pdfs"; exit 1; }
+sleep 1
+echo "printed: $pdf"
+
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+[[ $pages == 1 ]] || { echo "FAIL: $pages pages"; exit 1; }
+
+pdftoppm -r 50 -png -singlefile "$pdf" "$out/printed-page"
+page="$out/printed-page.png"
+# Inside the frame line at the page's edge, the board's own extent.
+read -r w h x y pw ph < <(convert "$page" -shave 4x4 +repage -fuzz 10% -trim \
+  -format '%w %h %X %Y %W %H' info:)
+x=${x#+} y=${y#+}
+left=$x right=$((pw - x - w)) top=$y bottom=$((ph - y - h))
+echo "page ${pw}x${ph}, drawing ${w}x${h} at +${x}+${y} (margins l$left r$right t$top b$bottom)"
+fail=0
+# The board is wider than high: it spans the page's width, and sits in the middle.
+(( w * 100 >= pw * 85 )) || { echo "FAIL: drawing narrower than the page allows"; fail=1; }
+(( h > 20 )) || { echo "FAIL: nothing drawn"; fail=1; }
+diff_lr=$((left > right ? left - right : right - left))
+diff_tb=$((top > bottom ? top - bottom : bottom - top))
+(( diff_lr * 100 <= pw * 4 )) || { echo "FAIL: not centred across"; fail=1; }
+(( diff_tb * 100 <= ph * 4 )) || { echo "FAIL: not centred down"; fail=1; }
+exit $fail

@@ -1,0 +1,357 @@
+#include "tests/e2e/sw_driver.h"
+
+#include <cstdio>
+#include <thread>
+
+namespace scalewright::e2e {
+
+std::string Text(HWND window) {
+  // Asked of the window itself: GetWindowText reads only the stored caption
+  // of another process's window, never a control's own text.
+  char text[4096] = {};
+  DWORD_PTR copied = 0;
+  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_NORMAL, 5000, &copied);
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[256] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(30ms);
+  }
+}
+
+std::string BinDir() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir = path;
+  return dir.substr(0, dir.find_last_of('\\') + 1);
+}
+
+std::string ScratchDir() {
+  static const std::string dir = [] {
+    char full[MAX_PATH] = {};
+    ::GetFullPathNameA((BinDir() + "..\\tests\\e2e\\scratch\\").c_str(), MAX_PATH, full, nullptr);
+    std::string scratch = full;
+    ::CreateDirectoryA((BinDir() + "..\\tests").c_str(), nullptr);
+    ::CreateDirectoryA((BinDir() + "..\\tests\\e2e").c_str(), nullptr);
+    ::CreateDirectoryA(scratch.c_str(), nullptr);
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = ::FindFirstFileA((scratch + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+          ::DeleteFileA((scratch + found.cFileName).c_str());
+      } while (::FindNextFileA(search, &found));
+      ::FindClose(search);
+    }
+    return scratch;
+  }();
+  return dir;
+}
+
+bool SaveScreenshot(const std::string& name) {
+  // The test script takes the picture from the X display; the driver asks
+  // for it and waits until it is there.
+  const std::string dir = BinDir() + "..\\tests\\e2e\\screenshots\\";
+  ::CreateDirectoryA(dir.c_str(), nullptr);
+  // Painting follows the driver's commands at its own pace.
+  std::this_thread::sleep_for(700ms);
+  const std::string request = dir + name + ".request";
+  if (FILE* out = std::fopen(request.c_str(), "wb")) std::fclose(out);
+  const std::string picture = dir + name + ".png";
+  const bool taken = WaitUntil(
+      [&] { return ::GetFileAttributesA(picture.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15s);
+  if (!taken) {
+    ::DeleteFileA(request.c_str());
+    std::printf("no screenshot %s: run the driver through run_e2e.sh\n", name.c_str());
+  }
+  return taken;
+}
+
+SPicture ReadScreenshot(const std::string& name) {
+  SPicture picture;
+  const std::string path = BinDir() + "..\\tests\\e2e\\screenshots\\" + name + ".bmp";
+  const bool there = WaitUntil(
+      [&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
+  FILE* in = there ? std::fopen(path.c_str(), "rb") : nullptr;
+  if (!in) return picture;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  if (std::fread(&file, sizeof file, 1, in) == 1 && std::fread(&info, sizeof info, 1, in) == 1 &&
+      file.bfType == 0x4D42 && info.biBitCount == 24 && info.biCompression == BI_RGB) {
+    const int width = info.biWidth;
+    const int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    std::vector<unsigned char> rows(stride * height);
+    std::fseek(in, static_cast<long>(file.bfOffBits), SEEK_SET);
+    if (std::fread(rows.data(), 1, rows.size(), in) == rows.size()) {
+      picture.width = width;
+      picture.height = height;
+      picture.pixels.resize(static_cast<std::size_t>(width) * height);
+      for (int y = 0; y < height; ++y) {
+        const int source = info.biHeight < 0 ? y : height - 1 - y;
+        const unsigned char* row = rows.data() + stride * source;
+        for (int x = 0; x < width; ++x) {
+          const unsigned char* p = row + 3 * x;
+          picture.pixels[static_cast<std::size_t>(y) * width + x] =
+              (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+        }
+      }
+    }
+  }
+  std::fclose(in);
+  return picture;
+}
+
+int DifferingPixels(const SPicture& a, const SPicture& b, const RECT& area) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (x >= 0 && y >= 0 && x < a.width && y < a.height && x < b.width && y < b.height &&
+          a.At(x, y) != b.At(x, y))
+        ++count;
+  return count;
+}
+
+int InkPixels(const SPicture& picture, const RECT& area) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (x >= 0 && y >= 0 && x < picture.width && y < picture.height &&
+          picture.At(x, y) != 0xFFFFFF)
+        ++count;
+  return count;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD thread, const char* className,
+                                  const std::string& titlePrefix) {
+  struct SSearch {
+    const char* className;
+    const std::string* prefix;
+    std::vector<HWND> found;
+  } search{className, &titlePrefix, {}};
+  ::EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<SSearch*>(data);
+        if (!::IsWindowVisible(window)) return TRUE;
+        if (s->className && ClassName(window) != s->className) return TRUE;
+        if (Text(window).rfind(*s->prefix, 0) != 0) return TRUE;
+        s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+  std::vector<HWND> found;
+  for (HWND child = ::FindWindowExA(parent, nullptr, className, nullptr); child;
+       child = ::FindWindowExA(parent, child, className, nullptr))
+    found.push_back(child);
+  return found;
+}
+
+std::string MessageBoxText(HWND box) {
+  std::string text;
+  for (HWND item : ChildrenOfClass(box, "Static")) {
+    const std::string line = Text(item);
+    if (line.empty()) continue;
+    if (!text.empty()) text += "\n";
+    text += line;
+  }
+  return text;
+}
+
+void DeleteProfile() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey); }
+
+std::string ProfileString(const char* section, const char* entry) {
+  char value[4096] = {};
+  DWORD size = sizeof value;
+  const std::string key = std::string(kProfileKey) + "\\" + section;
+  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS)
+    return {};
+  return value;
+}
+
+long ProfileInt(const char* section, const char* entry) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  const std::string key = std::string(kProfileKey) + "\\" + section;
+  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS)
+    return -1;
+  return static_cast<long>(value);
+}
+
+bool ChooseFile(HWND dialog, const std::string& path) {
+  // The file name box is the dialog's one visible edit (inside a combo box
+  // in the Explorer-style dialog).
+  HWND edit = nullptr;
+  ::EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM found) -> BOOL {
+        if (ClassName(child) != "Edit" || !::IsWindowVisible(child)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&edit));
+  if (!edit) return false;
+  ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PressButton(dialog, IDOK);
+  return true;
+}
+
+std::uintmax_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    return static_cast<std::uintmax_t>(-1);
+  return (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool WriteFile(const std::string& path, const std::string& content) {
+  FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return false;
+  const bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
+  return std::fclose(out) == 0 && ok;
+}
+
+bool ProfileExists() {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+CSwProcess::CSwProcess(const std::string& arguments) {
+  std::string commandLine = "\"" + BinDir() + "SW.exe\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       BinDir().c_str(), &startup, &process)) {
+    m_process = process.hProcess;
+    m_threadId = process.dwThreadId;
+    ::CloseHandle(process.hThread);
+    ::WaitForInputIdle(m_process, 20000);
+  }
+}
+
+CSwProcess::~CSwProcess() {
+  if (!m_process) return;
+  if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+    CancelPropertyFrames();
+    for (HWND box : TopLevelWindows(m_threadId, "#32770", "")) ::PostMessageA(box, WM_CLOSE, 0, 0);
+    if (m_main && ::IsWindow(m_main)) ::PostMessageA(m_main, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(m_process, 15000) == WAIT_TIMEOUT) ::TerminateProcess(m_process, 99);
+  }
+  ::CloseHandle(m_process);
+}
+
+HWND CSwProcess::Main(std::chrono::milliseconds timeout) {
+  if (m_main && ::IsWindow(m_main)) return m_main;
+  WaitUntil(
+      [&] {
+        auto frames = TopLevelWindows(m_threadId, "Scalewright.MDIFrame", "");
+        m_main = frames.empty() ? nullptr : frames.front();
+        return m_main != nullptr;
+      },
+      timeout);
+  return m_main;
+}
+
+HWND CSwProcess::MdiClient() { return ::FindWindowExA(Main(), nullptr, "MDIClient", nullptr); }
+
+std::vector<HWND> CSwProcess::DocumentWindows() {
+  return ChildrenOfClass(MdiClient(), "Scalewright.MDIChild");
+}
+
+std::vector<HWND> CSwProcess::PropertyFrames() {
+  return TopLevelWindows(m_threadId, nullptr, "Properties for Fretboard");
+}
+
+void CSwProcess::CancelPropertyFrames() {
+  // One at a time: each frame runs its own modal loop.
+  for (int i = 0; i < 10; ++i) {
+    auto frames = PropertyFrames();
+    if (frames.empty()) return;
+    // What a click on Cancel tells the frame.
+    HWND closing = frames.back();
+    ::PostMessageA(closing, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(closing, IDCANCEL)));
+    WaitUntil([&] { return !::IsWindow(closing) || !::IsWindowVisible(closing); }, 10s);
+  }
+}
+
+HWND CSwProcess::WaitDialog(const std::string& title, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows(m_threadId, "#32770", title))
+          if (Text(window) == title) found = window;
+        return found != nullptr;
+      },
+      timeout);
+  return found;
+}
+
+HWND CSwProcess::WaitMessageBox(const std::string& title, std::chrono::milliseconds timeout) {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows(m_threadId, "#32770", title)) {
+          if (Text(window) == title) box = window;
+        }
+        return box != nullptr;
+      },
+      timeout);
+  return box;
+}
+
+void PressButton(HWND dialog, int id) {
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+void CSwProcess::Command(UINT id) { ::PostMessageA(Main(), WM_COMMAND, id, 0); }
+
+void CSwProcess::SendCommand(UINT id) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(Main(), WM_COMMAND, id, 0, SMTO_NORMAL, 20000, &result);
+}
+
+bool CSwProcess::WaitExit(std::chrono::milliseconds timeout) {
+  return m_process &&
+         ::WaitForSingleObject(m_process, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+DWORD CSwProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (m_process) ::GetExitCodeProcess(m_process, &code);
+  return code;
+}
+
+bool CallNeckviewEntry(const char* entry) {
+  HMODULE module = ::LoadLibraryA((BinDir() + "Neckview.dll").c_str());
+  if (!module) return false;
+  using Entry = HRESULT(STDAPICALLTYPE*)();
+  auto function = reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(module, entry)));
+  const bool ok = function && SUCCEEDED(function());
+  ::FreeLibrary(module);
+  return ok;
+}
+
+}  // namespace scalewright::e2e

@@ -1,0 +1,106 @@
+// Driving SW.exe from outside, as a user would: start it, find its windows
+// by class and title, send or post commands, read texts, wait for things
+// to happen, and keep screenshots of the desktop for a person to look at.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace scalewright::e2e {
+
+using namespace std::chrono_literals;
+
+std::string Text(HWND window);
+std::string ClassName(HWND window);
+// Polls |condition| until it holds or |timeout| passes.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = 20s);
+
+// The folder of the driver (and of SW.exe and Neckview.dll).
+std::string BinDir();
+// A scratch folder of the test run, emptied at first use.
+std::string ScratchDir();
+// The whole display as <build>/tests/e2e/screenshots/<name>.png; false
+// when the picture was not taken.
+bool SaveScreenshot(const std::string& name);
+// A screenshot's pixels (0x00RRGGBB, top row first), read back from the
+// BMP that accompanies it.
+struct SPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+SPicture ReadScreenshot(const std::string& name);
+// Pixels that differ between two pictures inside |area| (screen coordinates).
+int DifferingPixels(const SPicture& a, const SPicture& b, const RECT& area);
+// Pixels of |area| that are not white.
+int InkPixels(const SPicture& picture, const RECT& area);
+
+// What a click on button |id| of |dialog| tells the dialog (posted, so that
+// a modal loop never waits on the driver).
+void PressButton(HWND dialog, int id);
+
+// Visible top-level windows of |thread| whose class (if given) and title
+// prefix match.
+std::vector<HWND> TopLevelWindows(DWORD thread, const char* className,
+                                  const std::string& titlePrefix);
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
+// Texts of every static item of a message box, joined by newlines.
+std::string MessageBoxText(HWND box);
+
+// The framework's registry profile of SW.
+inline constexpr char kProfileKey[] = "Software\\Local AppWizard-Generated Applications\\SW";
+void DeleteProfile();
+std::string ProfileString(const char* section, const char* entry);
+// A DWORD value of the profile; -1 when there is none.
+long ProfileInt(const char* section, const char* entry);
+bool ProfileExists();
+
+// One running SW.exe. The destructor closes it, and kills it if it hangs.
+class CSwProcess {
+ public:
+  explicit CSwProcess(const std::string& arguments = {});
+  ~CSwProcess();
+  CSwProcess(const CSwProcess&) = delete;
+  CSwProcess& operator=(const CSwProcess&) = delete;
+
+  bool Started() const { return m_process != nullptr; }
+  DWORD Thread() const { return m_threadId; }
+  // The visible main frame; null if it did not appear in time.
+  HWND Main(std::chrono::milliseconds timeout = 20s);
+  HWND MdiClient();
+  std::vector<HWND> DocumentWindows();
+  // Visible property frames ("Properties for Fretboard").
+  std::vector<HWND> PropertyFrames();
+  // Closes every open property frame with its Cancel button.
+  void CancelPropertyFrames();
+  // A visible dialog of SW with exactly this title, waited for.
+  HWND WaitDialog(const std::string& title, std::chrono::milliseconds timeout = 20s);
+  // A visible message box of SW ("#32770" titled |title|), waited for.
+  HWND WaitMessageBox(const std::string& title = "SW", std::chrono::milliseconds timeout = 20s);
+  void Command(UINT id);      // posted WM_COMMAND to the main frame
+  void SendCommand(UINT id);  // sent: returns when handled
+  bool WaitExit(std::chrono::milliseconds timeout = 20s);
+  DWORD ExitCode() const;
+
+ private:
+  HANDLE m_process = nullptr;
+  DWORD m_threadId = 0;
+  HWND m_main = nullptr;
+};
+
+// Fills the file name of an Open or Save As dialog and presses its OK.
+bool ChooseFile(HWND dialog, const std::string& path);
+std::uintmax_t FileSize(const std::string& path);  // -1 when missing
+bool WriteFile(const std::string& path, const std::string& content);
+
+// Registers or unregisters Neckview.dll (beside the driver) as regsvr32 would.
+bool CallNeckviewEntry(const char* entry);
+
+}  // namespace scalewright::e2e

@@ -1,0 +1,48 @@
+// The framework's command line: what each form of it asks for.
+#include "framework/docview/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace scalewright::docview {
+namespace {
+
+using Shell = SCommandLineInfo::Shell;
+
+struct SCase {
+  std::vector<std::string> arguments;
+  Shell shell;
+  std::string fileName;
+};
+
+TEST(CommandLineTest, EachFormAsksForItsShellCommand) {
+  const SCase cases[] = {
+      {{}, Shell::FileNew, ""},
+      {{"C:\\boards\\one.txt"}, Shell::FileOpen, "C:\\boards\\one.txt"},
+      {{"/p", "a.txt"}, Shell::FilePrint, "a.txt"},
+      {{"-P", "a.txt"}, Shell::FilePrint, "a.txt"},
+      {{"/pt", "a.txt", "PDF", "drv", "port"}, Shell::FilePrintTo, "a.txt"},
+      {{"/Unregister"}, Shell::AppUnregister, ""},
+      {{"/UNREGSERVER"}, Shell::AppUnregister, ""},
+      {{"-unregserver"}, Shell::AppUnregister, ""},
+      // Unknown switches are ignored, as the framework does.
+      {{"/nonsense"}, Shell::FileNew, ""},
+      {{"/nonsense", "b.txt"}, Shell::FileOpen, "b.txt"},
+      {{"first.txt", "second.txt"}, Shell::FileOpen, "first.txt"},
+  };
+  for (const SCase& c : cases) {
+    const SCommandLineInfo info = ParseCommandLine(c.arguments);
+    EXPECT_EQ(info.shell, c.shell) << (c.arguments.empty() ? "(none)" : c.arguments[0]);
+    EXPECT_EQ(info.fileName, c.fileName);
+  }
+}
+
+TEST(CommandLineTest, PrintToNamesThePrinter) {
+  const SCommandLineInfo info = ParseCommandLine({"/pt", "a.txt", "PDF", "winspool", "CUPS:PDF"});
+  EXPECT_EQ(info.printerName, "PDF");
+  EXPECT_EQ(info.driverName, "winspool");
+  EXPECT_EQ(info.portName, "CUPS:PDF");
+  EXPECT_EQ(ParseCommandLine({"/p", "a.txt", "PDF"}).printerName, "");
+}
+
+}  // namespace
+}  // namespace scalewright::docview
