@@ -9,6 +9,7 @@
 #include "control/module/object_table.h"
 #include "control/music_model.h"
 #include "control/paint_mode_platform.h"
+#include "control/painted_modes.h"
 #include "control/ui/mode_list.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gfx/gdi_canvas.h"
@@ -29,10 +30,13 @@ constexpr SIZEL kInitialExtent = {16000, 8000};
 
 // Every control of the module paints through one platform, so that a
 // problem in the modes file is shown once, not once per control.
-const IModePlatform& PaintingPlatform() {
+// The list is kept between passes while the file stays as the last pass
+// left it.
+CPaintedModes& PaintingModes() {
   static const CWinModePlatform platform(ole::ThisModule());
   static const CPaintModePlatform painting(platform);
-  return painting;
+  static CPaintedModes modes(painting);
+  return modes;
 }
 
 // |text| in the ANSI code page as a new wide string; null when empty or
@@ -210,11 +214,10 @@ void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
     RefreshCaption();
     gfx::CGdiCanvas canvas(dc);
     gfx::CGdiTextMetrics measure;
-    // A fresh list for each pass: the file may have been edited meanwhile.
-    const CModeList modes(PaintingPlatform());
-    DrawFretboard(canvas, measure, gfx::Rect{bounds->left, bounds->top, bounds->right,
-                                             bounds->bottom},
-                  m_state, modes);
+    const gfx::Rect board{bounds->left, bounds->top, bounds->right, bounds->bottom};
+    PaintingModes().ForPass([&](const CModeList& modes) {
+      DrawFretboard(canvas, measure, board, m_state, modes);
+    });
   } catch (...) {
   }
 }

@@ -65,4 +65,9 @@ bool CPaintModePlatform::ReplaceWholeFile(const std::string& path,
   return m_platform.ReplaceWholeFile(path, bytes);
 }
 
+std::optional<SFileStamp> CPaintModePlatform::StampOf(
+    const std::string& path) const {
+  return m_platform.StampOf(path);
+}
+
 }  // namespace scalewright

@@ -32,6 +32,7 @@ class CPaintModePlatform final : public IModePlatform {
                                std::string& bytes) const override;
   bool ReplaceWholeFile(const std::string& path,
                         std::string_view bytes) const override;
+  std::optional<SFileStamp> StampOf(const std::string& path) const override;
 
  private:
   const IModePlatform& m_platform;

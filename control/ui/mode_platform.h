@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,18 @@ enum class FileReadStatus {
   kMissing,  // there is no such file: an empty list, nothing to protect
   kFailed,   // the file exists but could not be read (locked, denied, a
              // directory, too large): the user's modes must not be overwritten
+};
+
+// What the file system says of the modes file without opening it: enough to
+// tell that its contents cannot have changed since the last look.
+struct SFileStamp {
+  bool exists = false;
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;  // platform units; equal means unchanged
+  // The last write is old enough that a further write would move the time:
+  // file times are coarse, so a fresh one may hide a second, quick write.
+  bool settled = false;
+  friend bool operator==(const SFileStamp&, const SFileStamp&) = default;
 };
 
 class IModePlatform {
@@ -51,6 +65,12 @@ class IModePlatform {
   // the old file as it was, when any step fails.
   virtual bool ReplaceWholeFile(const std::string& path,
                                 std::string_view bytes) const = 0;
+
+  // The file's stamp; nullopt where the platform cannot tell, and then
+  // nothing may be cached on the file's behalf.
+  virtual std::optional<SFileStamp> StampOf(const std::string& /*path*/) const {
+    return std::nullopt;
+  }
 };
 
 }  // namespace scalewright

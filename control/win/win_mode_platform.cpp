@@ -197,4 +197,35 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
   return true;
 }
 
+std::optional<SFileStamp> CWinModePlatform::StampOf(
+    const std::string& path) const {
+  // File times tick in 100 ns units; two seconds covers the coarsest clocks
+  // that stamp them (FAT's two-second writes, a Linux host's timer tick).
+  constexpr std::uint64_t kSettleTime = 2ull * 10'000'000ull;
+  auto join = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+  };
+
+  SFileStamp stamp;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+      return std::nullopt;  // cannot tell: nothing may be cached
+    }
+    stamp.settled = true;
+    return stamp;
+  }
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  stamp.exists = true;
+  stamp.size = join(data.nFileSizeHigh, data.nFileSizeLow);
+  stamp.lastWrite = join(data.ftLastWriteTime.dwHighDateTime,
+                         data.ftLastWriteTime.dwLowDateTime);
+  const std::uint64_t nowTime = join(now.dwHighDateTime, now.dwLowDateTime);
+  stamp.settled = nowTime > stamp.lastWrite && nowTime - stamp.lastWrite >= kSettleTime;
+  return stamp;
+}
+
 }  // namespace scalewright

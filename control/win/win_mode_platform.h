@@ -39,6 +39,9 @@ class CWinModePlatform final : public IModePlatform {
   // file is deleted when any step fails.
   bool ReplaceWholeFile(const std::string& path,
                         std::string_view bytes) const override;
+  // Size and last write time from the directory entry, without opening the
+  // file; settled once the last write is two seconds old.
+  std::optional<SFileStamp> StampOf(const std::string& path) const override;
 
  private:
   HMODULE m_module;

@@ -23,6 +23,7 @@ class CFakeModePlatform final : public IModePlatform {
   mutable std::map<std::string, std::string> files;
   std::optional<FileReadStatus> readStatus;  // set: every read returns it
   bool failWrites = false;
+  std::optional<SFileStamp> stamp;  // what StampOf answers (nullopt: unknown)
 
   mutable std::vector<std::string> warnings;
   mutable int reads = 0;
@@ -63,6 +64,10 @@ class CFakeModePlatform final : public IModePlatform {
     if (failWrites) return false;
     files[file] = std::string(bytes);
     return true;
+  }
+
+  std::optional<SFileStamp> StampOf(const std::string&) const override {
+    return stamp;
   }
 
   // Content of the modes file, or nullopt when there is none.
