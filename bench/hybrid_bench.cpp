@@ -11,6 +11,7 @@
 #include "hybrid/content_interfaces.h"
 #include "hybrid/hybrid_core.h"
 #include "hybrid/ihybrid_sub_content.h"
+#include "tests/host/hybrid/quiet_host.h"
 
 namespace scalewright {
 namespace {
@@ -32,33 +33,6 @@ class Platform : public IHybridPlatform {
 
  private:
   gfx::FixedTextMetrics metrics_;
-};
-
-class Host : public IHybridHost {
- public:
-  bool WindowExists() override { return true; }
-  Size ClientSize() override { return {width, 600}; }
-  int ScrollBarWidth() override { return 16; }
-  void ShowScrollBar(bool) override {}
-  void SetScrollBar(int, int, int) override {}
-  void ScrollClient(int) override {}
-  void Invalidate() override {}
-  void PostLayout() override {}
-  void PostRepaint() override {}
-  void PostSelectionChange() override {}
-  void PostEnsureVisible(IHybridCell* cell) override { cell->Release(); }
-  void PostCommand(int) override {}
-  NotifyResult SendNotify(int, IHybridCell*) override { return 0; }
-  void StartTimer(int, int) override {}
-  void StopTimer(int) override {}
-  void CaptureMouse() override {}
-  void ReleaseMouse() override {}
-  std::uint64_t NowMs() override { return now += 1000; }
-  Point CursorPos() override { return {}; }
-  void RefreshCursor() override {}
-
-  int width = 400;
-  std::uint64_t now = 0;
 };
 
 // The texts of one template call with 10,000 children.
@@ -85,7 +59,7 @@ std::vector<std::string> Texts() {
 
 struct Control {
   Platform platform;
-  Host host;
+  CQuietHybridHost host{{400, 600}, 1000, {}};
   CHybridCore core{host, platform};
   Control() { core.OnCreate(); }
 };
@@ -138,7 +112,7 @@ struct BuiltControl : Control {
 void BM_FullLayout(benchmark::State& state) {
   BuiltControl c;
   for (auto _ : state) {
-    c.host.width = c.host.width == 400 ? 401 : 400;
+    c.host.client.cx = c.host.client.cx == 400 ? 401 : 400;
     c.core.Layout();
     benchmark::DoNotOptimize(c.core.GetContentHeight());
   }

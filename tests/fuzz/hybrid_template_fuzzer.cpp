@@ -24,6 +24,7 @@
 #include "hybrid/hybrid_core.h"
 #include "hybrid/hybrid_handler.h"
 #include "hybrid/ihybrid_heading.h"
+#include "tests/host/hybrid/quiet_host.h"
 
 namespace scalewright {
 namespace {
@@ -50,33 +51,6 @@ class Platform : public IHybridPlatform {
 
  private:
   gfx::FixedTextMetrics metrics_;
-};
-
-class Host : public IHybridHost {
- public:
-  bool WindowExists() override { return true; }
-  Size ClientSize() override { return {320, 240}; }
-  int ScrollBarWidth() override { return 16; }
-  void ShowScrollBar(bool) override {}
-  void SetScrollBar(int, int, int) override {}
-  void ScrollClient(int) override {}
-  void Invalidate() override {}
-  void PostLayout() override {}
-  void PostRepaint() override {}
-  void PostSelectionChange() override {}
-  void PostEnsureVisible(IHybridCell* cell) override { cell->Release(); }
-  void PostCommand(int) override {}
-  NotifyResult SendNotify(int, IHybridCell*) override { return 0; }
-  void StartTimer(int, int) override {}
-  void StopTimer(int) override {}
-  void CaptureMouse() override {}
-  void ReleaseMouse() override {}
-  std::uint64_t NowMs() override { return now_ += 50; }
-  Point CursorPos() override { return {10, 10}; }
-  void RefreshCursor() override {}
-
- private:
-  std::uint64_t now_ = 0;
 };
 
 class Handler : public CHybridHandler {};
@@ -221,7 +195,7 @@ void RunOne(const std::uint8_t* data, size_t size) {
   ByteSource bytes(data + 1 + length, size - 1 - length);
 
   Platform platform;
-  Host host;
+  CQuietHybridHost host{{320, 240}, 50, {10, 10}};
   CHybridCore core(host, platform);
   core.OnCreate();
   {
