@@ -84,6 +84,25 @@ class CHybridCore final : public IHybridCtrl {
   void OnMouseWheel(int delta, int linesPerNotch);
   void OnTimer(int id);
 
+  // --- Input (mouse, keyboard, focus). Points are in window (client)
+  // coordinates; the window passes the modifier keys of mouse messages and
+  // the core reads those of key messages from the platform.
+  void OnButtonDown(Point point, bool primary, bool ctrl, bool shift);
+  void OnButtonDblClk(Point point);
+  void OnMouseMove(Point point);
+  void OnButtonUp(Point point, bool primary);
+  // True when the key was consumed (the message is not dispatched).
+  bool OnKeyDown(int virtualKey, std::uint32_t keyData);
+  void OnKeyUp(int virtualKey, std::uint32_t keyData);
+  void OnSetFocus();
+  // |toSibling|: the window getting the focus has the control's parent.
+  void OnKillFocus(bool toSibling);
+  // The cursor WM_SETCURSOR applies (kNone: the arrow).
+  HybridCursor CurrentCursor() const { return cursor_; }
+  void SetSelectOnHover(bool on) { selectOnHover_ = on; }
+  void SetDragEnabled(bool on) { dragEnabled_ = on; }
+  void SetScrollBarAllowed(bool on) { scrollBarAllowed_ = on; }
+
   // --- Control services (IHybridCtrl).
   void RequestLayout(bool immediate) override;
   void RequestCellRepaint(IHybridCell* cell, const Rect* rect) override;
@@ -150,6 +169,10 @@ class CHybridCore final : public IHybridCtrl {
   bool selectionChangePosted_ = false;
   RefPtr<IHybridHandler> handler_;
   bool singleSelection_ = false;
+  bool selectOnHover_ = false;
+  bool dragEnabled_ = false;
+  bool scrollBarAllowed_ = true;
+  HybridCursor cursor_ = HybridCursor::kNone;
   bool created_ = false;
   RefPtr<ITextStyle> styles_[3];
 };

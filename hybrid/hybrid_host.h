@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "hybrid/hybrid_bits.h"
 #include "hybrid/hybrid_fwd.h"
@@ -58,6 +59,20 @@ class IHybridHost {
   virtual Point CursorPos() = 0;
   // Sets the cursor to its own position, so that hover is looked at again.
   virtual void RefreshCursor() = 0;
+
+  // --- Input.
+  // Gives the control window the keyboard focus.
+  virtual void TakeFocus() = 0;
+  // Moves the keyboard focus to the next (with |backward|: previous) tab
+  // stop of the dialog holding the control; false when there is no other.
+  virtual bool FocusNextTabStop(bool backward) = 0;
+  // Draws the rubber band (window coordinates) by inverting, so that the
+  // same call erases it again.
+  virtual void DrawBand(const Rect& band) = 0;
+  // Posts one timer message with the identifier at once.
+  virtual void PostTimer(int id) = 0;
+  // Shows the control's tooltip (tool 1105) with the text; empty removes it.
+  virtual void SetToolTip(const std::string& text) = 0;
 };
 
 }  // namespace scalewright

@@ -97,6 +97,14 @@ class FakeHost : public IHybridHost {
   std::uint64_t NowMs() override { return now; }
   Point CursorPos() override { return cursor; }
   void RefreshCursor() override { ++cursorRefreshes; }
+  void TakeFocus() override { ++focusTaken; }
+  bool FocusNextTabStop(bool backward) override {
+    tabStopMoves.push_back(backward);
+    return hasOtherTabStop;
+  }
+  void DrawBand(const Rect& band) override { bands.push_back(band); }
+  void PostTimer(int id) override { postedTimers.push_back(id); }
+  void SetToolTip(const std::string& text) override { toolTips.push_back(text); }
 
   std::vector<int> CodesSent() const {
     std::vector<int> codes;
@@ -126,6 +134,12 @@ class FakeHost : public IHybridHost {
   std::uint64_t now = 100000;
   Point cursor{-1, -1};
   int cursorRefreshes = 0;
+  int focusTaken = 0;
+  std::vector<bool> tabStopMoves;
+  bool hasOtherTabStop = true;
+  std::vector<Rect> bands;
+  std::vector<int> postedTimers;
+  std::vector<std::string> toolTips;
 };
 
 // A handler that records what reaches it and can stop the bubbling.

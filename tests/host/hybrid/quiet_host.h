@@ -36,6 +36,11 @@ class CQuietHybridHost : public IHybridHost {
   std::uint64_t NowMs() override { return m_now += m_clockStepMs; }
   Point CursorPos() override { return m_cursor; }
   void RefreshCursor() override {}
+  void TakeFocus() override {}
+  bool FocusNextTabStop(bool) override { return false; }
+  void DrawBand(const Rect&) override {}
+  void PostTimer(int) override {}
+  void SetToolTip(const std::string&) override {}
 
   Size client;
 
