@@ -35,7 +35,10 @@ bool CSWApp::InitInstance() {
 
   if (!ProcessShellCommand(docview::ParseCommandLine(docview::ProcessArguments()))) return false;
   ::ShowWindow(MainHwnd(), ShowCommand());
-  ::UpdateWindow(MainHwnd());
+  // Paint the whole window, the fretboard included, now: the property frame
+  // that each new document posts for itself would otherwise open, with its
+  // own message loop, before the board was ever drawn.
+  ::RedrawWindow(MainHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   return true;
 }
 

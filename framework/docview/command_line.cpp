@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include <cstdlib>
 
 #include <algorithm>
 #include <cctype>
@@ -52,18 +52,12 @@ SCommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::vector<std::string> ProcessArguments() {
+  // The C runtime has already split the command line (with the same quoting
+  // rules the shell's splitter follows); asking the shell to do it again
+  // would load shell32 and its dependencies before the first window shows.
   std::vector<std::string> result;
-  int count = 0;
-  LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-  if (!words) return result;
-  for (int i = 1; i < count; ++i) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, words[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, words[i], -1, text.data(), size, nullptr, nullptr);
-    text.resize(text.size() - 1);
-    result.push_back(text);
-  }
-  ::LocalFree(words);
+  for (int i = 1; i < __argc && __argv; ++i)
+    if (__argv[i]) result.emplace_back(__argv[i]);
   return result;
 }
 
