@@ -1,0 +1,254 @@
+// startup_bench: how long SW takes from its launch to the first painted
+// fretboard, against the platform's floor: a program that opens one window
+// and paints one ellipse (ellipse_floor, beside this program).
+//
+// Each side is launched with CreateProcess and watched from here: the clock
+// stops when its picture window first shows its picture — the floor's red
+// ellipse, or the fretboard's black lines on white. Pixels are
+// read from the screen (another process's window DC reads back black under
+// Wine); SW's property frame covers only a corner of its large board. The two programs are launched in turns, after one
+// warm-up launch each, so that the load of a shared machine falls on both
+// alike; each is ended once its picture is seen (start-up is all we time).
+//
+// Prints one line per round and a summary with both medians and the ratio
+// SW / floor. Exit status 0 when every launch painted, 1 otherwise.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "framework/ui/gdi.h"
+
+namespace {
+
+using scalewright::ui::CGdiObject;
+using scalewright::ui::CMemoryDc;
+using scalewright::ui::CSelectObject;
+
+constexpr int kRounds = 15;
+constexpr DWORD kPictureTimeoutMs = 60000;
+
+std::string BinDir() {
+  char path[MAX_PATH * 4] = {};
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string dir(path, length);
+  return dir.substr(0, dir.find_last_of("\\/") + 1);
+}
+
+double NowMs() {
+  LARGE_INTEGER frequency, counter;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+// A window DC released with its scope.
+class CWindowDc {
+ public:
+  explicit CWindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+  ~CWindowDc() {
+    if (m_dc) ::ReleaseDC(m_window, m_dc);
+  }
+  CWindowDc(const CWindowDc&) = delete;
+  CWindowDc& operator=(const CWindowDc&) = delete;
+  HDC Get() const { return m_dc; }
+
+ private:
+  HWND m_window;
+  HDC m_dc;
+};
+
+// Side of the square probed at the centre of a picture window. Both sides
+// are probed alike, so that reading the screen costs each the same.
+constexpr int kProbeSide = 160;
+
+// What a picture window holds, counted over the probe at its centre.
+struct SPixelCounts {
+  size_t total = 0;
+  size_t white = 0;     // every channel above 230
+  size_t dark = 0;      // every channel below 60
+  size_t coloured = 0;  // channels more than 60 apart
+};
+
+SPixelCounts CountPixels(HWND window) {
+  SPixelCounts counts;
+  RECT client;
+  if (!::GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return counts;
+  const int width = std::min<int>(kProbeSide, client.right);
+  const int height = std::min<int>(kProbeSide, client.bottom);
+  POINT origin = {(client.right - width) / 2, (client.bottom - height) / 2};
+  ::ClientToScreen(window, &origin);
+  CWindowDc source(nullptr);
+  if (!source.Get()) return counts;
+  CMemoryDc memory(source.Get());
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  CGdiObject<HBITMAP> bitmap(
+      ::CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !memory) return counts;
+  CSelectObject selected(memory.Get(), bitmap.Get());
+  ::BitBlt(memory.Get(), 0, 0, width, height, source.Get(), origin.x, origin.y, SRCCOPY);
+  ::GdiFlush();
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  counts.total = static_cast<size_t>(width) * static_cast<size_t>(height);
+  for (size_t i = 0; i < counts.total; ++i) {
+    const int red = (pixels[i] >> 16) & 0xFF, green = (pixels[i] >> 8) & 0xFF,
+              blue = pixels[i] & 0xFF;
+    const int high = std::max({red, green, blue}), low = std::min({red, green, blue});
+    counts.white += low > 230;
+    counts.dark += high < 60;
+    counts.coloured += high - low > 60;
+  }
+  return counts;
+}
+
+// The floor's picture: a red ellipse.
+bool ShowsEllipse(HWND window) {
+  const SPixelCounts counts = CountPixels(window);
+  return counts.total > 0 && counts.coloured * 50 >= counts.total;
+}
+
+// The fretboard: black strings, frets and labels on white. A surface that
+// was never painted is not mostly white, and a white one has no lines yet.
+bool ShowsFretboard(HWND window) {
+  const SPixelCounts counts = CountPixels(window);
+  return counts.total > 0 && counts.white * 4 >= counts.total && counts.dark * 400 >= counts.total;
+}
+
+struct SFindInProcess {
+  DWORD processId;
+  const char* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindChildOfClass(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<SFindInProcess*>(parameter);
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, search->className) == 0 && ::IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindTopLevelOrChild(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<SFindInProcess*>(parameter);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId) return TRUE;
+  FindChildOfClass(window, parameter);
+  if (!search->found) ::EnumChildWindows(window, FindChildOfClass, parameter);
+  return search->found ? FALSE : TRUE;
+}
+
+HWND FindWindowOfClass(DWORD processId, const char* className) {
+  SFindInProcess search = {processId, className, nullptr};
+  ::EnumWindows(FindTopLevelOrChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+using PictureTest = bool (*)(HWND window);
+
+// Launches |program| and returns the milliseconds until its window of
+// |className| shows its picture, or -1 when it never does. The process is
+// ended either way.
+double TimeToFirstPicture(const std::string& program, const char* className,
+                          PictureTest showsPicture) {
+  std::string commandLine = "\"" + program + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  const double start = NowMs();
+  if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
+    return -1;
+  }
+  double elapsed = -1;
+  while (NowMs() - start < kPictureTimeoutMs) {
+    HWND picture = FindWindowOfClass(process.dwProcessId, className);
+    if (picture && showsPicture(picture)) {
+      elapsed = NowMs() - start;
+      break;
+    }
+    if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;  // died early
+  }
+  if (elapsed < 0)
+    std::fprintf(stderr, "%s: no picture in a window of class %s\n", program.c_str(),
+                 className);
+  ::TerminateProcess(process.hProcess, 0);
+  ::WaitForSingleObject(process.hProcess, 10000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return elapsed;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+bool RegisterNeckview(const std::string& dir) {
+  HMODULE module = ::LoadLibraryA((dir + "Neckview.dll").c_str());
+  if (!module) return false;
+  using Entry = HRESULT(STDAPICALLTYPE*)();
+  auto entry =
+      reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
+  const bool ok = entry && SUCCEEDED(entry());
+  ::FreeLibrary(module);
+  return ok;
+}
+
+}  // namespace
+
+int main() {
+  const std::string dir = BinDir();
+  if (!RegisterNeckview(dir)) {
+    std::fprintf(stderr, "cannot register %sNeckview.dll\n", dir.c_str());
+    return 1;
+  }
+  const std::string floorProgram = dir + "ellipse_floor.exe";
+  const std::string swProgram = dir + "SW.exe";
+  const char* floorClass = "EllipseFloor";
+  const char* boardClass = "ScalewrightOleControl";
+
+  // Warm-up: the first launch of each loads its DLLs into the page cache.
+  if (TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse) < 0 ||
+      TimeToFirstPicture(swProgram, boardClass, ShowsFretboard) < 0) {
+    std::fprintf(stderr, "a warm-up launch never painted\n");
+    return 1;
+  }
+  std::vector<double> floorTimes, swTimes;
+  for (int round = 0; round < kRounds; ++round) {
+    const double floorMs = TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse);
+    const double swMs = TimeToFirstPicture(swProgram, boardClass, ShowsFretboard);
+    if (floorMs < 0 || swMs < 0) {
+      std::fprintf(stderr, "round %d: a launch never painted\n", round + 1);
+      return 1;
+    }
+    std::printf("round %2d: floor %7.1f ms  SW %7.1f ms  ratio %.2f\n", round + 1, floorMs, swMs,
+                swMs / floorMs);
+    floorTimes.push_back(floorMs);
+    swTimes.push_back(swMs);
+  }
+  const double floorMedian = Median(floorTimes), swMedian = Median(swTimes);
+  std::printf("start-up to first picture (median of %d): floor %.1f ms, SW %.1f ms, ratio %.2f\n",
+              kRounds, floorMedian, swMedian, swMedian / floorMedian);
+  // The fastest launch of each is the least disturbed by other load.
+  const double floorBest = *std::min_element(floorTimes.begin(), floorTimes.end());
+  const double swBest = *std::min_element(swTimes.begin(), swTimes.end());
+  std::printf("fastest launch of each: floor %.1f ms, SW %.1f ms, ratio %.2f\n", floorBest, swBest,
+              swBest / floorBest);
+  return 0;
+}
