@@ -85,7 +85,7 @@ bool CToolBar::LoadToolBar(HINSTANCE module, UINT id) {
 }
 
 int CToolBar::Thickness() const {
-  if (!m_hwnd || !::IsWindowVisible(m_hwnd)) return 0;
+  if (!BarShown(m_hwnd)) return 0;
   const LRESULT button = ::SendMessageA(m_hwnd, TB_GETBUTTONSIZE, 0, 0);
   const bool across = m_side == Side::Top || m_side == Side::Bottom;
   return (across ? HIWORD(button) : LOWORD(button)) + 6;

@@ -18,6 +18,14 @@ namespace scalewright::docview {
 std::string CommandPrompt(HINSTANCE module, UINT id);
 std::string CommandTip(HINSTANCE module, UINT id);
 
+// A bar shown within its frame, whether or not the frame itself is shown
+// yet: the layout made before the frame's first ShowWindow must already
+// leave the bars their room, or showing the frame moves and repaints every
+// child.
+inline bool BarShown(HWND bar) {
+  return bar && (::GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 class CToolBar {
  public:
   enum class Side { Top, Bottom, Left, Right };

@@ -95,13 +95,13 @@ void CMDIFrameWnd::RecalcLayout() {
   if (!Hwnd()) return;
   RECT area = {};
   ::GetClientRect(Hwnd(), &area);
-  if (m_statusBar && ::IsWindowVisible(m_statusBar->Hwnd())) {
+  if (m_statusBar && BarShown(m_statusBar->Hwnd())) {
     m_statusBar->Resize();
     RECT bar = {};
     ::GetWindowRect(m_statusBar->Hwnd(), &bar);
     area.bottom -= bar.bottom - bar.top;
   }
-  if (m_toolBar && ::IsWindowVisible(m_toolBar->Hwnd())) {
+  if (m_toolBar && BarShown(m_toolBar->Hwnd())) {
     const int thickness = m_toolBar->Thickness();
     RECT bar = area;
     switch (m_toolBar->DockSide()) {
