@@ -36,6 +36,14 @@ void CHybridCore::OnDestroy() {
   created_ = false;
   for (RefPtr<ITextStyle>& style : styles_) style.reset();
   Clear(false);
+  // Timers, capture and tooltip went with the window; a new window starts
+  // with none of them.
+  hot_.reset();
+  captured_.reset();
+  mouseCaptured_ = dragStarted_ = bandActive_ = bandVisible_ = false;
+  autoScrollRunning_ = hoverTimerRunning_ = false;
+  toolTip_.clear();
+  cursor_ = HybridCursor::kNone;
   if (handler_) {
     handler_->Detach();
     handler_.reset();

@@ -389,5 +389,23 @@ TEST_F(MouseTest, ClickFocusIsRefusedByTheNoClickFocusStyle) {
   EXPECT_EQ(Focus(), a);
 }
 
+TEST_F(MouseTest, ANewWindowStartsWithoutTheOldMouseState) {
+  AddRows(1);
+  core.OnMouseMove({10, 5});
+  core.OnButtonDown({5, 100}, true, false, false);  // a band, captured
+  ASSERT_TRUE(core.BandActive());
+  // The window goes, taking its timers and capture along.
+  core.OnDestroy();
+  host.timers.clear();
+  core.OnCreate();
+  EXPECT_FALSE(core.BandActive());
+  core.OnMouseMove({10, 5});
+  EXPECT_EQ(host.timers.count(kHoverTimerId), 1u);
+  core.OnButtonDown({5, 100}, true, false, false);
+  EXPECT_TRUE(core.BandActive());
+  EXPECT_EQ(host.captures, 2);
+  core.OnButtonUp({5, 100}, true);
+}
+
 }  // namespace
 }  // namespace scalewright::testing
