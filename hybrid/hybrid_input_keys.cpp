@@ -48,15 +48,18 @@ bool CHybridCore::OnKeyDown(int virtualKey, std::uint32_t keyData) {
 
 void CHybridCore::OnKeyUp(int virtualKey, std::uint32_t keyData) {
   RefPtr<IHybridContent> content;
-  if (RefPtr<IHybridCell> focus = focus_; focus && focus->GetContent(content.put()))
+  if (RefPtr<IHybridCell> focus = focus_;
+      focus && focus->GetContent(content.put()) && content->IsEnabled())
     content->OnKeyUp(virtualKey, keyData);
 }
 
 bool CHybridCore::OfferKey(int virtualKey, std::uint32_t keyData) {
   RefPtr<IHybridCell> cell = focus_;
   while (cell) {
+    // A cell disabled while it had the focus keeps it but takes no keys,
+    // as it takes no clicks.
     RefPtr<IHybridContent> content;
-    if (cell->GetContent(content.put()) &&
+    if (cell->GetContent(content.put()) && content->IsEnabled() &&
         content->OnKeyDown(virtualKey, keyData))
       return true;
     RefPtr<IHybridCell> parent;

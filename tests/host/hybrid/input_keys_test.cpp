@@ -105,6 +105,14 @@ TEST_F(KeysTest, KeysGoToTheFocusedCellThenUpItsAncestors) {
   core.OnKeyUp('Z', 0);
   EXPECT_EQ(inner->log.back(), "keyup 90");
   EXPECT_EQ(outer->log.back(), "key 90");
+
+  // Disabled while focused: the keys pass it by.
+  innerCell->SetEnabled(false);
+  inner->log.clear();
+  EXPECT_FALSE(Key('Y'));
+  core.OnKeyUp('Y', 0);
+  EXPECT_TRUE(inner->log.empty());
+  EXPECT_EQ(outer->log.back(), "key 89");
 }
 
 TEST_F(KeysTest, CtrlPageDownIsLeftToTheDialog) {
