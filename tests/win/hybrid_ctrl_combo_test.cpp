@@ -180,5 +180,23 @@ TEST_F(HybridComboTest, UpDownMoveAndReturnChooses) {
   EXPECT_FALSE(::IsWindow(list));
 }
 
+TEST_F(HybridComboTest, KeysReachTheListThroughTheControlWindow) {
+  // The focus enters at the combo's edit part; its unused keys bubble to
+  // the combo.
+  RefPtr<IHybridCell> focus;
+  ASSERT_TRUE(ctrl.Core().GetFocusCell(focus.put()));
+  EXPECT_EQ(focus.get(), Impl().EditCell());
+  ::SendMessageA(ctrl.Hwnd(), WM_KEYDOWN, kVkF4, 1);
+  HWND list = ListWindow();
+  ASSERT_NE(list, nullptr);
+  ::SendMessageA(ctrl.Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
+  ::SendMessageA(ctrl.Hwnd(), WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(Impl().DropDown()->Highlighted(), 3);
+  ::SendMessageA(ctrl.Hwnd(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_FALSE(::IsWindow(list));
+  EXPECT_EQ(combo->GetText(), "Locrian");
+  EXPECT_EQ(::GetFocus(), ctrl.Hwnd());
+}
+
 }  // namespace
 }  // namespace scalewright::test
