@@ -298,3 +298,55 @@ TEST_F(LayoutTest, VerticalListStacksChildrenInsideIndents) {
 
 }  // namespace
 }  // namespace scalewright::testing
+
+namespace scalewright::testing {
+namespace {
+
+// Painting a long vertical list draws exactly the cells in the clip, also
+// while the list changed since its layout and once it is laid out again.
+using VerticalDrawTest = CoreFixture;
+
+TEST_F(VerticalDrawTest, OnlyTheRowsInTheClipAreDrawn) {
+  std::vector<RefPtr<RecordingContent>> rows;
+  for (int i = 0; i < 100; ++i) {
+    rows.push_back(RecordingContent::Make(40, 10));
+    rows.back()->fill = gfx::Rgb(i, 0, 0);
+    core.Build("U(%o)", rows.back().get());
+  }
+  core.Layout();
+  auto PaintClipped = [&](const Rect& clip) {
+    for (auto& row : rows) row->draws = 0;
+    gfx::RecordingCanvas canvas({0, 0, host.client.cx, host.client.cy});
+    canvas.PushClip(clip);
+    core.OnPaint(canvas);
+    return canvas;
+  };
+  core.SetScrollPosition(300);  // rows 30.. at the top
+  PaintClipped({0, 55, 100, 75});  // rows 35 (its lower half) to 37
+  for (int i = 0; i < 100; ++i)
+    EXPECT_EQ(rows[i]->draws, (i >= 35 && i <= 37) ? 1 : 0) << "row " << i;
+
+  // A row inserted in the middle before the next layout: the list draws
+  // from its chain until it is laid out again.
+  RefPtr<IHybridCell> before;
+  rows[36]->GetCell(before.put());
+  auto inserted = RecordingContent::Make(40, 10);
+  core.Build("U(%b%o)", &before, inserted.get());
+  PaintClipped({0, 55, 100, 75});
+  for (int i = 0; i < 100; ++i)
+    EXPECT_EQ(rows[i]->draws, (i >= 35 && i <= 37) ? 1 : 0) << "row " << i;
+  core.Layout();
+  PaintClipped({0, 55, 100, 75});
+  EXPECT_EQ(inserted->draws, 1);
+  EXPECT_EQ(rows[35]->draws + rows[36]->draws + rows[37]->draws, 2);
+
+  // At the bottom the last row is drawn.
+  core.SetScrollPosition(100000);
+  PaintClipped({0, 0, 300, 200});
+  EXPECT_EQ(rows[99]->draws, 1);
+  EXPECT_EQ(rows[78]->draws, 0);
+  EXPECT_EQ(core.GetContentHeight(), 1010);
+}
+
+}  // namespace
+}  // namespace scalewright::testing
