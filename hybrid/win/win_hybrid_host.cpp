@@ -12,6 +12,7 @@ void CWinHybridHost::Attach(HWND window, HWND scrollBar, HWND toolTip) {
   m_scrollBar = scrollBar;
   m_toolTip = toolTip;
   m_barShown = false;
+  m_barSet = false;
   m_toolAdded = false;
 }
 
@@ -36,6 +37,12 @@ void CWinHybridHost::ShowScrollBar(bool show) {
 
 void CWinHybridHost::SetScrollBar(int contentHeight, int page, int position) {
   if (!m_scrollBar) return;
+  // Every layout sets the bar; setting it redraws it at once, which costs
+  // more than the layout of a long list itself.
+  const SBar wanted{contentHeight, page, position};
+  if (m_barSet && wanted == m_bar) return;
+  m_bar = wanted;
+  m_barSet = true;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;

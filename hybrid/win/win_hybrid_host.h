@@ -65,6 +65,13 @@ class CWinHybridHost final : public IHybridHost {
   HWND m_listener = nullptr;
   bool m_hasListener = false;
   bool m_barShown = false;
+  // What the bar was last given.
+  struct SBar {
+    int content, page, position;
+    friend bool operator==(const SBar&, const SBar&) = default;
+  };
+  SBar m_bar{0, 0, 0};
+  bool m_barSet = false;
   bool m_toolAdded = false;
 };
 
