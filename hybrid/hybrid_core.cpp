@@ -402,8 +402,18 @@ bool CHybridCore::HitTest(Point point, IHybridCell** out) {
   return root_ && root_->HitTest(point, out);
 }
 
-void CHybridCore::AnimateExpand(IHybridCell*, bool, bool) {
-  // The window animates the change; the core lays out at once.
+void CHybridCore::AnimateExpand(IHybridCell* cell, bool expand,
+                                bool immediate) {
+  if (!immediate && cell && created_ && !layingOut_) {
+    // Everything from the cell's top down moves.
+    Rect r;
+    cell->GetRect(&r);
+    const Size client = LayoutClientSize();
+    const Rect area{0, std::max(0, r.top), client.cx, client.cy};
+    if (r.bottom > 0 && !area.IsEmpty() &&
+        host_.AnimateArea(area, expand, [this] { Layout(); }))
+      return;
+  }
   RequestLayout(true);
 }
 

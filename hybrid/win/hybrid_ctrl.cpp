@@ -248,6 +248,7 @@ bool CHybridCtrl::OnCreate() {
   if (!bar) return false;
   if (m_toolTip) ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
   m_host.Attach(m_window, bar, m_toolTip);
+  m_host.SetPainter([this](gfx::Canvas& canvas) { m_core.OnPaint(canvas); });
   m_platform.SetWindow(m_window);
   m_core.OnCreate();
   return true;
@@ -264,6 +265,7 @@ void CHybridCtrl::OnDestroy() {
   if (m_toolTip) ::DestroyWindow(m_toolTip);  // a popup: not destroyed with us
   m_toolTip = nullptr;
   m_platform.SetWindow(nullptr);
+  m_host.SetPainter(nullptr);
   m_host.Detach();
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/gfx/gdi_canvas.h"
+#include "framework/ui/gdi.h"
 #include "hybrid/ihybrid_cell.h"
 #include "hybrid/win/window_dc.h"
 
@@ -181,6 +183,72 @@ void CWinHybridHost::SetToolTip(const std::string& text) {
     m_toolAdded = ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0,
                                  reinterpret_cast<LPARAM>(&tool)) != FALSE;
   }
+}
+
+namespace {
+
+constexpr int kAnimationSteps = 10;
+constexpr DWORD kAnimationPauseMs = 10;
+
+// An off-screen copy of one area of the window.
+struct SPicture {
+  SPicture(HDC screen, int width, int height)
+      : dc(screen),
+        bitmap(::CreateCompatibleBitmap(screen, width, height)),
+        selected(dc.Get(), bitmap.Get()) {}
+  bool Ok() const { return dc && bitmap; }
+
+  ui::CMemoryDc dc;
+  ui::CBitmap bitmap;
+  ui::CSelectObject selected;
+};
+
+}  // namespace
+
+bool CWinHybridHost::AnimateArea(const Rect& area, bool expand,
+                                 const std::function<void()>& layout) {
+  if (!m_window || !m_painter || area.IsEmpty() || !::IsWindowVisible(m_window))
+    return false;
+  const CWindowDc screen(m_window);
+  if (!screen) return false;
+  const int width = area.Width(), height = area.Height();
+  SPicture before(screen.Get(), width, height);
+  SPicture after(screen.Get(), width, height);
+  if (!before.Ok() || !after.Ok()) return false;
+  ::BitBlt(before.dc.Get(), 0, 0, width, height, screen.Get(), area.left,
+           area.top, SRCCOPY);
+  layout();
+  {
+    // The new picture, painted as the window would paint it: the area's
+    // corner at the bitmap's origin.
+    POINT previous{};
+    ::SetViewportOrgEx(after.dc.Get(), -area.left, -area.top, &previous);
+    {
+      gfx::CGdiCanvas canvas(after.dc.Get(), ::GetModuleHandleA(nullptr));
+      m_painter(canvas);
+    }
+    ::SetViewportOrgEx(after.dc.Get(), previous.x, previous.y, nullptr);
+  }
+  // Expanding, the new picture comes down over the old one; collapsing,
+  // the old one rolls up over the new.
+  for (int step = 1; step <= kAnimationSteps; ++step) {
+    const int part = height * step / kAnimationSteps;
+    if (expand) {
+      ::BitBlt(screen.Get(), area.left, area.top, width, part, after.dc.Get(), 0,
+               0, SRCCOPY);
+    } else {
+      ::BitBlt(screen.Get(), area.left, area.top, width, height, after.dc.Get(),
+               0, 0, SRCCOPY);
+      ::BitBlt(screen.Get(), area.left, area.top, width, height - part,
+               before.dc.Get(), 0, part, SRCCOPY);
+    }
+    ::GdiFlush();
+    if (step < kAnimationSteps) ::Sleep(kAnimationPauseMs);
+  }
+  // The picture on the screen is the new one; a paint makes it final.
+  const RECT rc{area.left, area.top, area.right, area.bottom};
+  ::InvalidateRect(m_window, &rc, FALSE);
+  return true;
 }
 
 }  // namespace scalewright

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include "framework/gfx/canvas.h"
 #include "hybrid/hybrid_host.h"
 
 namespace scalewright {
@@ -22,6 +25,10 @@ class CWinHybridHost final : public IHybridHost {
   // (a popup's "parent" is its owner, which must not hear them).
   void SetListener(HWND listener) { m_listener = listener; m_hasListener = true; }
   HWND Window() const { return m_window; }
+  // Paints the control's picture (in window coordinates) for animations;
+  // without one the host does not animate.
+  using Painter = std::function<void(gfx::Canvas&)>;
+  void SetPainter(Painter painter) { m_painter = std::move(painter); }
   HWND ScrollBar() const { return m_scrollBar; }
 
   bool WindowExists() override;
@@ -53,6 +60,8 @@ class CWinHybridHost final : public IHybridHost {
   void DrawBand(const Rect& band) override;
   void PostTimer(int id) override;
   void SetToolTip(const std::string& text) override;
+  bool AnimateArea(const Rect& area, bool expand,
+                   const std::function<void()>& layout) override;
 
  private:
   // The window's parent hears commands and notifications.
@@ -63,6 +72,7 @@ class CWinHybridHost final : public IHybridHost {
   HWND m_scrollBar = nullptr;
   HWND m_toolTip = nullptr;
   HWND m_listener = nullptr;
+  Painter m_painter;
   bool m_hasListener = false;
   bool m_barShown = false;
   // What the bar was last given.

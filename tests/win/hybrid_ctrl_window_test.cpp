@@ -211,5 +211,42 @@ TEST_F(HybridCtrlTest, CellRepaintDrawsOnlyIntoTheCellsRectangle) {
             total - part.Width() * part.Height());
 }
 
+TEST_F(HybridCtrlTest, AnimatedCollapseAndExpandEndOnTheNewPicture) {
+  auto rows = AddRows(4, 30);
+  Settle();
+  RefPtr<IHybridCell> second;
+  ASSERT_TRUE(rows[1]->GetCell(second.put()));
+  const std::uint32_t row1 = PixelOf(RGB(10, 100, 200));
+  const std::uint32_t row2 = PixelOf(RGB(20, 100, 200));
+
+  // Ten steps with a pause between: the screen shows the new layout when
+  // the call returns, before any paint message ran.
+  const DWORD start = ::GetTickCount();
+  second->SetExpanded(false, false);
+  const DWORD took = ::GetTickCount() - start;
+  EXPECT_GE(took, 80u);
+  EXPECT_LT(took, 2000u);
+  EXPECT_EQ(ctrl.GetContentHeight(), 90);
+  auto shot = Capture(ctrl.Hwnd());
+  EXPECT_EQ(shot->At(5, 45), row2) << "the third row moved up into the gap";
+  EXPECT_EQ(shot->CountInside({0, 90, Client().cx, Client().cy},
+                              PixelOf(::GetSysColor(COLOR_WINDOW))),
+            Client().cx * (Client().cy - 90));
+
+  second->SetExpanded(true, false);
+  EXPECT_EQ(ctrl.GetContentHeight(), 120);
+  shot = Capture(ctrl.Hwnd());
+  EXPECT_EQ(shot->At(5, 45), row1);
+  EXPECT_EQ(shot->At(5, 75), row2);
+
+  // At once: no pause, the layout comes by message.
+  const DWORD quick = ::GetTickCount();
+  second->SetExpanded(false, true);
+  EXPECT_LT(::GetTickCount() - quick, 50u);
+  EXPECT_EQ(ctrl.GetContentHeight(), 120);
+  Settle();
+  EXPECT_EQ(ctrl.GetContentHeight(), 90);
+}
+
 }  // namespace
 }  // namespace scalewright::test

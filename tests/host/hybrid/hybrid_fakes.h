@@ -177,6 +177,13 @@ class FakeHost : public IHybridHost {
   void DrawBand(const Rect& band) override { bands.push_back(band); }
   void PostTimer(int id) override { postedTimers.push_back(id); }
   void SetToolTip(const std::string& text) override { toolTips.push_back(text); }
+  bool AnimateArea(const Rect& area, bool expand,
+                   const std::function<void()>& layout) override {
+    if (!animates) return false;
+    animations.push_back({area, expand});
+    layout();
+    return true;
+  }
 
   std::vector<int> CodesSent() const {
     std::vector<int> codes;
@@ -212,6 +219,12 @@ class FakeHost : public IHybridHost {
   std::vector<Rect> bands;
   std::vector<int> postedTimers;
   std::vector<std::string> toolTips;
+  struct Animation {
+    Rect area;
+    bool expand;
+  };
+  bool animates = true;
+  std::vector<Animation> animations;
 };
 
 // A handler that records what reaches it and can stop the bubbling.
