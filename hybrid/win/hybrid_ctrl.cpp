@@ -334,11 +334,14 @@ bool CHybridCtrl::OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog) {
   if (!fromDialog) {
     // Dispatched after the dialog manager already ran it: once is enough.
     const DWORD time = static_cast<DWORD>(::GetMessageTime());
-    if (m_handledKey.hwnd == m_window && m_handledKey.wParam == key &&
-        m_handledKey.lParam == keyData && m_handledKey.time == time) {
-      m_handledKey = MSG{};
-      return m_handledKeyConsumed;
-    }
+    const bool same = m_handledKey.hwnd == m_window &&
+                      m_handledKey.wParam == key &&
+                      m_handledKey.lParam == keyData &&
+                      m_handledKey.time == time;
+    // A key the dialog kept for itself never comes: any later key ends
+    // the wait for it.
+    m_handledKey = MSG{};
+    if (same) return m_handledKeyConsumed;
   }
   const bool consumed = m_core.OnKeyDown(static_cast<int>(key),
                                          static_cast<std::uint32_t>(keyData));
