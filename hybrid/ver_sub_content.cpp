@@ -166,6 +166,33 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip,
   }
 }
 
+bool CVerSubContent::HitTest(Point point, IHybridCell** out) {
+  if (stacked_.empty() || stacked_.size() != static_cast<size_t>(count_))
+    return CSubContent::HitTest(point, out);
+  if (!out) return false;
+  *out = nullptr;
+  if (!owner_) return false;
+  Rect ownerRect;
+  owner_->GetRect(&ownerRect);
+  if (!ownerRect.Contains(point)) return false;
+  // A child is hit only inside its own rectangle (its children do not
+  // reach out of it), and the stacked rectangles do not overlap: only the
+  // child whose rows hold the point can answer.
+  auto it = std::partition_point(
+      stacked_.begin(), stacked_.end(), [&](IHybridCell* cell) {
+        Rect r;
+        cell->GetRect(&r);
+        return r.bottom <= point.y;
+      });
+  for (; it != stacked_.end(); ++it) {
+    Rect r;
+    (*it)->GetRect(&r);
+    if (r.top > point.y) break;
+    if ((*it)->HitTest(point, out)) return true;
+  }
+  return false;
+}
+
 void CVerSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   if (!out) return;
   out->clear();

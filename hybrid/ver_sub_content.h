@@ -23,6 +23,7 @@ class CVerSubContent : public CSubContent {
   int GetWidth() override;
   void RemoveAll() override;
   void GetChildren(std::vector<RefPtr<IHybridCell>>* out) override;
+  bool HitTest(Point point, IHybridCell** out) override;
 
  protected:
   ~CVerSubContent() override;

@@ -348,5 +348,46 @@ TEST_F(VerticalDrawTest, OnlyTheRowsInTheClipAreDrawn) {
   EXPECT_EQ(core.GetContentHeight(), 1010);
 }
 
+TEST_F(VerticalDrawTest, HitTestFindsTheRowUnderThePointInALongList) {
+  std::vector<RefPtr<IHybridCell>> cells;
+  for (int i = 0; i < 100; ++i) {
+    RefPtr<IHybridCell> cell;
+    core.Build("U(%o%C)", RecordingContent::Make(40, 10).get(), cell.put());
+    cells.push_back(cell);
+  }
+  core.Layout();
+  core.SetScrollPosition(300);
+  struct Case {
+    Point point;
+    int row;  // -1: none
+  } cases[] = {{{5, 0}, 30},   {{5, 9}, 30},    {{5, 10}, 31}, {{299, 199}, 49},
+               {{0, 55}, 35},  {{300, 55}, -1}, {{-1, 55}, -1}, {{5, -1}, 29}};
+  for (const Case& c : cases) {
+    RefPtr<IHybridCell> hit;
+    const bool found = core.HitTest(c.point, hit.put());
+    EXPECT_EQ(found, c.row >= 0) << c.point.x << "," << c.point.y;
+    if (c.row >= 0) {
+      EXPECT_EQ(hit.get(), cells[c.row].get()) << c.point.y;
+    }
+  }
+  // A collapsed row takes no room and is never hit; after a change of the
+  // list the hit test still answers from the chain.
+  cells[31]->SetExpanded(false, true);
+  core.Layout();
+  RefPtr<IHybridCell> hit;
+  ASSERT_TRUE(core.HitTest({5, 10}, hit.put()));
+  EXPECT_EQ(hit.get(), cells[32].get());
+  RefPtr<IHybridCell> added;
+  core.Build("U(%o%C)", RecordingContent::Make(40, 10).get(), added.put());
+  ASSERT_TRUE(core.HitTest({5, 15}, hit.put()));
+  EXPECT_EQ(hit.get(), cells[32].get());
+  // Below the last row of a short list nothing is hit.
+  core.Clear(true);
+  core.Build("U(%o)", RecordingContent::Make(40, 10).get());
+  core.Layout();
+  EXPECT_FALSE(core.HitTest({5, 50}, hit.put()));
+  EXPECT_TRUE(core.HitTest({5, 5}, hit.put()));
+}
+
 }  // namespace
 }  // namespace scalewright::testing
