@@ -102,9 +102,11 @@ void CHybridCore::UpdateScrollBar() {
 }
 
 void CHybridCore::RequestLayout(bool immediate) {
-  if (!created_ || !host_.WindowExists()) return;
+  if (!created_) return;
   std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-  if (layoutPending_) return;
+  // Building a long list asks thousands of times while one layout is
+  // pending: that answer needs no question to the window.
+  if (layoutPending_ || !host_.WindowExists()) return;
   const std::uint64_t now = host_.NowMs();
   if (now - windowStart_ >= kLayoutRequestWindowMs) {
     windowStart_ = now;
