@@ -102,9 +102,11 @@ void CHybridCore::UpdateScrollBar() {
 }
 
 void CHybridCore::RequestLayout(bool immediate) {
-  if (!created_ || !host_.WindowExists()) return;
+  if (!created_) return;
   std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-  if (layoutPending_) return;
+  // Building a long list asks thousands of times while one layout is
+  // pending: that answer needs no question to the window.
+  if (layoutPending_ || !host_.WindowExists()) return;
   const std::uint64_t now = host_.NowMs();
   if (now - windowStart_ >= kLayoutRequestWindowMs) {
     windowStart_ = now;
@@ -405,8 +407,18 @@ bool CHybridCore::HitTest(Point point, IHybridCell** out) {
   return root_ && root_->HitTest(point, out);
 }
 
-void CHybridCore::AnimateExpand(IHybridCell*, bool, bool) {
-  // The window animates the change; the core lays out at once.
+void CHybridCore::AnimateExpand(IHybridCell* cell, bool expand,
+                                bool immediate) {
+  if (!immediate && cell && created_ && !layingOut_) {
+    // Everything from the cell's top down moves.
+    Rect r;
+    cell->GetRect(&r);
+    const Size client = LayoutClientSize();
+    const Rect area{0, std::max(0, r.top), client.cx, client.cy};
+    if (r.bottom > 0 && !area.IsEmpty() &&
+        host_.AnimateArea(area, expand, [this] { Layout(); }))
+      return;
+  }
   RequestLayout(true);
 }
 

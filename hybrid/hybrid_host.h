@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "hybrid/hybrid_bits.h"
@@ -73,6 +74,17 @@ class IHybridHost {
   virtual void PostTimer(int id) = 0;
   // Shows the control's tooltip (tool 1105) with the text; empty removes it.
   virtual void SetToolTip(const std::string& text) = 0;
+
+  // --- Expand and collapse.
+  // Animates a cell's expansion or collapse over |area| (window
+  // coordinates: from the cell's top down): keeps the picture there, runs
+  // |layout|, makes the new picture off screen and reveals it (expand) or
+  // hides the old one (collapse) in ten steps of a tenth of the area's
+  // height. False when the window cannot animate; nothing was laid out.
+  virtual bool AnimateArea(const Rect& /*area*/, bool /*expand*/,
+                           const std::function<void()>& /*layout*/) {
+    return false;
+  }
 };
 
 }  // namespace scalewright

@@ -45,9 +45,18 @@ RefPtr<IHybridCell> CSubContent::NewCell() {
   return cell;
 }
 
+void CSubContent::ChildrenToDraw(const Rect&,
+                                 std::vector<RefPtr<IHybridCell>>* kids,
+                                 int* lowest) {
+  GetChildren(kids);
+  for (const RefPtr<IHybridCell>& kid : *kids) {
+    Rect r;
+    kid->GetRect(&r);
+    if (r.bottom > *lowest) *lowest = r.bottom;
+  }
+}
+
 void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
-  std::vector<RefPtr<IHybridCell>> kids;
-  GetChildren(&kids);
   Rect client;
   if (owner_) owner_->GetClientRect(&client);
   const Rect area = ChildrenArea();
@@ -60,10 +69,11 @@ void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
     canvas.FillRect({area.right, client.top, client.right, client.bottom},
                     background);
   int lowest = area.top;
+  std::vector<RefPtr<IHybridCell>> kids;
+  ChildrenToDraw(clip, &kids, &lowest);
   for (const RefPtr<IHybridCell>& kid : kids) {
     Rect r;
     kid->GetRect(&r);
-    if (r.bottom > lowest) lowest = r.bottom;
     if (!r.Intersects(clip)) continue;
     // A transparent child shows this background: paint it under the child,
     // or the child's repaints would draw over what was there before.

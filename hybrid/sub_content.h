@@ -48,6 +48,13 @@ class CSubContent : public IHybridSubContent {
   Color OwnerBackground();
   // The new cell, bound to the control and this layout and registered.
   RefPtr<IHybridCell> NewCell();
+  // The children that may reach into |clip|, and in |lowest| (which comes
+  // in as the area's top) the lowest bottom of all children. The base
+  // hands out every child; a layout that knows its children's order may
+  // leave out those outside the clip.
+  virtual void ChildrenToDraw(const Rect& clip,
+                              std::vector<RefPtr<IHybridCell>>* kids,
+                              int* lowest);
   // Fills the owner's background where no child paints: the indents, and
   // around each child; the flow layout supplies its own gaps instead.
   virtual void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,

@@ -243,3 +243,55 @@ TEST_F(CoreTest, ClearReleasesEveryCellOfTheTree) {
 
 }  // namespace
 }  // namespace scalewright::testing
+
+namespace scalewright::testing {
+namespace {
+
+using ExpandTest = CoreFixture;
+
+TEST_F(ExpandTest, AnimatedCollapseHandsTheAreaBelowTheCellToTheWindow) {
+  std::vector<RefPtr<RecordingContent>> rows;
+  for (int i = 0; i < 4; ++i) {
+    rows.push_back(RecordingContent::Make(40, 10));
+    core.Build("U(%o)", rows.back().get());
+  }
+  core.Layout();
+  RefPtr<IHybridCell> third;
+  rows[2]->GetCell(third.put());
+
+  // Animated: the window gets the area from the cell's top to the bottom
+  // and lays out in the middle of it.
+  third->SetExpanded(false, false);
+  ASSERT_EQ(host.animations.size(), 1u);
+  EXPECT_EQ(host.animations[0].area, (Rect{0, 20, 300, 200}));
+  EXPECT_FALSE(host.animations[0].expand);
+  EXPECT_EQ(core.GetContentHeight(), 30);
+  third->SetExpanded(true, false);
+  ASSERT_EQ(host.animations.size(), 2u);
+  EXPECT_TRUE(host.animations[1].expand);
+  EXPECT_EQ(core.GetContentHeight(), 40);
+
+  // At once, or where the window cannot animate: an immediate layout.
+  Pump();
+  host.layoutPosts = 0;
+  third->SetExpanded(false, true);
+  EXPECT_EQ(host.animations.size(), 2u);
+  EXPECT_EQ(host.layoutPosts, 1);
+  Pump();
+  host.animates = false;
+  third->SetExpanded(true, false);
+  EXPECT_EQ(host.layoutPosts, 2);
+  Pump();
+  EXPECT_EQ(core.GetContentHeight(), 40);
+
+  // A cell scrolled out above the view is not animated.
+  host.animates = true;
+  for (int i = 0; i < 30; ++i) core.Build("U(%o)", RecordingContent::Make(40, 10).get());
+  core.Layout();
+  core.SetScrollPosition(100);
+  third->SetExpanded(false, false);
+  EXPECT_EQ(host.animations.size(), 2u);
+}
+
+}  // namespace
+}  // namespace scalewright::testing

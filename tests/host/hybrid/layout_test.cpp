@@ -298,3 +298,96 @@ TEST_F(LayoutTest, VerticalListStacksChildrenInsideIndents) {
 
 }  // namespace
 }  // namespace scalewright::testing
+
+namespace scalewright::testing {
+namespace {
+
+// Painting a long vertical list draws exactly the cells in the clip, also
+// while the list changed since its layout and once it is laid out again.
+using VerticalDrawTest = CoreFixture;
+
+TEST_F(VerticalDrawTest, OnlyTheRowsInTheClipAreDrawn) {
+  std::vector<RefPtr<RecordingContent>> rows;
+  for (int i = 0; i < 100; ++i) {
+    rows.push_back(RecordingContent::Make(40, 10));
+    rows.back()->fill = gfx::Rgb(i, 0, 0);
+    core.Build("U(%o)", rows.back().get());
+  }
+  core.Layout();
+  auto PaintClipped = [&](const Rect& clip) {
+    for (auto& row : rows) row->draws = 0;
+    gfx::RecordingCanvas canvas({0, 0, host.client.cx, host.client.cy});
+    canvas.PushClip(clip);
+    core.OnPaint(canvas);
+    return canvas;
+  };
+  core.SetScrollPosition(300);  // rows 30.. at the top
+  PaintClipped({0, 55, 100, 75});  // rows 35 (its lower half) to 37
+  for (int i = 0; i < 100; ++i)
+    EXPECT_EQ(rows[i]->draws, (i >= 35 && i <= 37) ? 1 : 0) << "row " << i;
+
+  // A row inserted in the middle before the next layout: the list draws
+  // from its chain until it is laid out again.
+  RefPtr<IHybridCell> before;
+  rows[36]->GetCell(before.put());
+  auto inserted = RecordingContent::Make(40, 10);
+  core.Build("U(%b%o)", &before, inserted.get());
+  PaintClipped({0, 55, 100, 75});
+  for (int i = 0; i < 100; ++i)
+    EXPECT_EQ(rows[i]->draws, (i >= 35 && i <= 37) ? 1 : 0) << "row " << i;
+  core.Layout();
+  PaintClipped({0, 55, 100, 75});
+  EXPECT_EQ(inserted->draws, 1);
+  EXPECT_EQ(rows[35]->draws + rows[36]->draws + rows[37]->draws, 2);
+
+  // At the bottom the last row is drawn.
+  core.SetScrollPosition(100000);
+  PaintClipped({0, 0, 300, 200});
+  EXPECT_EQ(rows[99]->draws, 1);
+  EXPECT_EQ(rows[78]->draws, 0);
+  EXPECT_EQ(core.GetContentHeight(), 1010);
+}
+
+TEST_F(VerticalDrawTest, HitTestFindsTheRowUnderThePointInALongList) {
+  std::vector<RefPtr<IHybridCell>> cells;
+  for (int i = 0; i < 100; ++i) {
+    RefPtr<IHybridCell> cell;
+    core.Build("U(%o%C)", RecordingContent::Make(40, 10).get(), cell.put());
+    cells.push_back(cell);
+  }
+  core.Layout();
+  core.SetScrollPosition(300);
+  struct Case {
+    Point point;
+    int row;  // -1: none
+  } cases[] = {{{5, 0}, 30},   {{5, 9}, 30},    {{5, 10}, 31}, {{299, 199}, 49},
+               {{0, 55}, 35},  {{300, 55}, -1}, {{-1, 55}, -1}, {{5, -1}, 29}};
+  for (const Case& c : cases) {
+    RefPtr<IHybridCell> hit;
+    const bool found = core.HitTest(c.point, hit.put());
+    EXPECT_EQ(found, c.row >= 0) << c.point.x << "," << c.point.y;
+    if (c.row >= 0) {
+      EXPECT_EQ(hit.get(), cells[c.row].get()) << c.point.y;
+    }
+  }
+  // A collapsed row takes no room and is never hit; after a change of the
+  // list the hit test still answers from the chain.
+  cells[31]->SetExpanded(false, true);
+  core.Layout();
+  RefPtr<IHybridCell> hit;
+  ASSERT_TRUE(core.HitTest({5, 10}, hit.put()));
+  EXPECT_EQ(hit.get(), cells[32].get());
+  RefPtr<IHybridCell> added;
+  core.Build("U(%o%C)", RecordingContent::Make(40, 10).get(), added.put());
+  ASSERT_TRUE(core.HitTest({5, 15}, hit.put()));
+  EXPECT_EQ(hit.get(), cells[32].get());
+  // Below the last row of a short list nothing is hit.
+  core.Clear(true);
+  core.Build("U(%o)", RecordingContent::Make(40, 10).get());
+  core.Layout();
+  EXPECT_FALSE(core.HitTest({5, 50}, hit.put()));
+  EXPECT_TRUE(core.HitTest({5, 5}, hit.put()));
+}
+
+}  // namespace
+}  // namespace scalewright::testing
