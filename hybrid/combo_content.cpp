@@ -4,8 +4,15 @@
 
 namespace scalewright {
 
+CComboContentEx::~CComboContentEx() {
+  if (dropDown_) dropDown_->Close();
+}
+
 void CComboContentEx::SetCell(IHybridCell* cell) {
   if (!cell) {
+    // A list left open would outlive the cell it belongs to.
+    if (dropDown_) dropDown_->Close();
+    dropped_ = false;
     // The parts are children of the old cell; they leave with it.
     edit_.reset();
     editCell_.reset();
@@ -75,14 +82,37 @@ std::string CComboContentEx::GetText() {
   return edit_ ? edit_->GetText() : std::string();
 }
 
+void CComboContentEx::SetButtonDown(bool down) {
+  if (!buttonCell_) return;
+  RefPtr<IHybridContent> content;
+  if (buttonCell_->GetContent(content.put()))
+    if (auto button = content.As<IHybridButton>()) button->SetDown(down);
+}
+
 void CComboContentEx::ShowDropDown(bool show) {
   if (show == dropped_) return;
   dropped_ = show;
-  if (buttonCell_) {
-    RefPtr<IHybridContent> content;
-    if (buttonCell_->GetContent(content.put()))
-      if (auto button = content.As<IHybridButton>()) button->SetDown(show);
+  SetButtonDown(show);
+  if (!show) {
+    if (dropDown_) dropDown_->Close();
+    return;
   }
+  if (!dropDown_ && GetCtrl())
+    dropDown_ = GetCtrl()->Platform().CreateComboDropDown();
+  // Without a list (none on this platform, or nothing to list) the button
+  // alone shows the state.
+  if (dropDown_) dropDown_->Open(CellRect(), items_, current_, this);
+}
+
+void CComboContentEx::OnDropDownChoice(int index) {
+  dropped_ = false;
+  SetButtonDown(false);
+  SetCurSel(index);
+}
+
+void CComboContentEx::OnDropDownClosed() {
+  dropped_ = false;
+  SetButtonDown(false);
 }
 
 bool CComboContentEx::OnKeyDown(int virtualKey, std::uint32_t) {
@@ -90,6 +120,10 @@ bool CComboContentEx::OnKeyDown(int virtualKey, std::uint32_t) {
   if ((virtualKey == kVkDown && alt) || virtualKey == 0x73 /* F4 */) {
     ShowDropDown(!dropped_);
     return true;
+  }
+  // While the list is open it takes the keys that move in it.
+  if (IComboDropDown* list = DropDown()) {
+    if (list->OnKey(virtualKey)) return true;
   }
   if (virtualKey == kVkEscape && dropped_) {
     ShowDropDown(false);

@@ -1,12 +1,14 @@
 // CComboContentEx: a combo box made of cells: an edit part and, at its
 // right edge, a drop-down button, built inside the combo's own cell. Holds
-// the item list; the drop-down list window (CComboList) belongs to the
-// control's window and reads the items from here.
+// the item list; the drop-down list comes from the platform (on Windows the
+// popup CComboList) and reports the user's choice back here.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "hybrid/combo_drop_down.h"
 #include "hybrid/content_base.h"
 #include "hybrid/content_interfaces.h"
 
@@ -17,7 +19,8 @@ constexpr int kComboArrowBitmap = 20070;
 constexpr Color kComboArrowTransparent = gfx::Rgb(255, 0, 255);
 constexpr int kComboButtonWidth = 16;
 
-class CComboContentEx final : public CContentBase<IHybridCombo> {
+class CComboContentEx final : public CContentBase<IHybridCombo>,
+                              private IComboDropDownOwner {
  public:
   explicit CComboContentEx(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
@@ -42,9 +45,17 @@ class CComboContentEx final : public CContentBase<IHybridCombo> {
   void ShowDropDown(bool show);
   IHybridCell* ButtonCell() const { return buttonCell_.get(); }
   IHybridCell* EditCell() const { return editCell_.get(); }
+  // The open list, null while none is shown.
+  IComboDropDown* DropDown() const {
+    return dropDown_ && dropDown_->IsOpen() ? dropDown_.get() : nullptr;
+  }
 
  private:
-  ~CComboContentEx() override = default;
+  ~CComboContentEx() override;
+
+  void OnDropDownChoice(int index) override;
+  void OnDropDownClosed() override;
+  void SetButtonDown(bool down);
 
   std::vector<std::string> items_;
   int current_ = -1;
@@ -52,6 +63,7 @@ class CComboContentEx final : public CContentBase<IHybridCombo> {
   RefPtr<IHybridEdit> edit_;
   RefPtr<IHybridCell> editCell_;
   RefPtr<IHybridCell> buttonCell_;
+  std::unique_ptr<IComboDropDown> dropDown_;
 };
 
 }  // namespace scalewright

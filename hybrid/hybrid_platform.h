@@ -3,11 +3,13 @@
 // clipboard and the keyboard. Windows implements it; tests fake it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "framework/gfx/canvas.h"
 #include "framework/gfx/text_metrics.h"
+#include "hybrid/combo_drop_down.h"
 #include "hybrid/hybrid_bits.h"
 
 namespace scalewright {
@@ -30,6 +32,11 @@ class IHybridPlatform {
   virtual bool IsKeyDown(int virtualKey) = 0;
   // "CursorBlinkRate" of the user's desktop settings, 500 when missing.
   virtual int CaretBlinkMs() = 0;
+  // A drop-down list for a combo content of this control; null where the
+  // platform has none (the combo then only shows its button pressed).
+  virtual std::unique_ptr<IComboDropDown> CreateComboDropDown() {
+    return nullptr;
+  }
 };
 
 }  // namespace scalewright

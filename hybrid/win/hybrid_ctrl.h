@@ -8,8 +8,15 @@
 #include <cstdarg>
 
 #include "hybrid/hybrid_core.h"
+#include "hybrid/win/win_hybrid_host.h"
+#include "hybrid/win/win_hybrid_platform.h"
 
 namespace scalewright {
+
+// The window class every control shares.
+inline constexpr char kHybridCtrlClass[] = "Velmor_HybridCtrl";
+// Control identifier of the vertical scroll bar child.
+constexpr int kHybridScrollBarId = 1;
 
 class CHybridCtrl {
  public:
@@ -34,6 +41,37 @@ class CHybridCtrl {
   // The core, for everything else (focus, selection, scrolling, timers,
   // handler, options).
   CHybridCore& Core();
+
+  // The scroll bar and tooltip children (null before creation).
+  HWND ScrollBarHwnd() const { return m_host.ScrollBar(); }
+  HWND ToolTipHwnd() const { return m_toolTip; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnCreate();
+  void OnDestroy();
+  void OnSize(int width, int height);
+  void OnPaint();
+  void OnRepaintQueue();
+  void OnVScroll(int code);
+  void OnMouseWheel(int delta);
+  bool OnSetCursor(HWND over, int hitTest);
+  // A key the dialog manager asks about; runs it through the core at once.
+  LRESULT OnGetDlgCode(const MSG* message);
+  bool OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog);
+  void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND m_window = nullptr;
+  HWND m_toolTip = nullptr;
+  CWinHybridPlatform m_platform;
+  CWinHybridHost m_host;
+  CHybridCore m_core;
+  // The key message the dialog manager already ran through the core, so
+  // that its dispatch does not run it twice.
+  MSG m_handledKey{};
+  bool m_handledKeyConsumed = false;
 };
 
 }  // namespace scalewright

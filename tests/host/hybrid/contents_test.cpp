@@ -344,6 +344,77 @@ TEST_F(ContentsTest, ComboIsBuiltOfAnEditAndADropDownButton) {
   cell->Release();
 }
 
+TEST_F(ContentsTest, ComboListOpensBelowTheCellAndReportsTheChoice) {
+  IHybridCell* cell = nullptr;
+  auto combo = Make<IHybridCombo>("c(%S%r%C)", 0, &cell);
+  auto* impl = static_cast<CComboContentEx*>(combo.get());
+  Pump();
+  for (const char* item : {"Ionian", "Dorian", "Phrygian"}) combo->AddString(item);
+  combo->SetCurSel(1);
+
+  // F4 opens the list over the combo's cell with every item, the current
+  // one highlighted.
+  EXPECT_TRUE(combo->OnKeyDown(0x73, 0));
+  ASSERT_NE(platform.lastDropDown, nullptr);
+  EXPECT_TRUE(platform.dropDown.open);
+  EXPECT_EQ(platform.dropDown.anchor, RectOf(cell));
+  EXPECT_EQ(platform.dropDown.items,
+            (std::vector<std::string>{"Ionian", "Dorian", "Phrygian"}));
+  EXPECT_EQ(platform.dropDown.highlighted, 1);
+  EXPECT_EQ(impl->DropDown(), platform.lastDropDown);
+
+  // Up and Down move in the list, not the selection; Return takes it.
+  EXPECT_TRUE(combo->OnKeyDown(kVkDown, 0));
+  EXPECT_TRUE(combo->OnKeyDown(kVkDown, 0));
+  EXPECT_TRUE(combo->OnKeyDown(kVkDown, 0));  // stays on the last
+  EXPECT_EQ(platform.dropDown.highlighted, 2);
+  EXPECT_EQ(combo->GetCurSel(), 1);
+  EXPECT_TRUE(combo->OnKeyDown(kVkReturn, 0));
+  EXPECT_EQ(combo->GetCurSel(), 2);
+  EXPECT_EQ(combo->GetText(), "Phrygian");
+  EXPECT_FALSE(impl->IsDroppedDown());
+  EXPECT_FALSE(platform.dropDown.open);
+  RefPtr<IHybridContent> button;
+  impl->ButtonCell()->GetContent(button.put());
+  EXPECT_FALSE(button.As<IHybridButton>()->IsDown());
+
+  // Escape closes without a choice; a click on an item chooses it.
+  EXPECT_TRUE(combo->OnKeyDown(0x73, 0));
+  EXPECT_TRUE(impl->IsDroppedDown());
+  EXPECT_TRUE(combo->OnKeyDown(kVkEscape, 0));
+  EXPECT_FALSE(impl->IsDroppedDown());
+  EXPECT_EQ(combo->GetCurSel(), 2);
+  EXPECT_TRUE(combo->OnKeyDown(0x73, 0));
+  platform.lastDropDown->Choose(0);
+  EXPECT_EQ(combo->GetText(), "Ionian");
+  EXPECT_FALSE(impl->IsDroppedDown());
+  // One list serves every opening.
+  EXPECT_EQ(platform.dropDownsMade, 1);
+  EXPECT_EQ(platform.dropDown.opens, 3);
+
+  // A combo leaving the tree closes its open list.
+  EXPECT_TRUE(combo->OnKeyDown(0x73, 0));
+  const int closes = platform.dropDown.closes;
+  core.Clear(true);
+  EXPECT_FALSE(platform.dropDown.open);
+  EXPECT_EQ(platform.dropDown.closes, closes + 1);
+  cell->Release();
+}
+
+TEST_F(ContentsTest, ComboWithoutAListStillTogglesItsButton) {
+  platform.offersDropDown = false;
+  IHybridCell* cell = nullptr;
+  auto combo = Make<IHybridCombo>("c(%S%r%C)", 0, &cell);
+  auto* impl = static_cast<CComboContentEx*>(combo.get());
+  combo->AddString("One");
+  EXPECT_TRUE(combo->OnKeyDown(0x73, 0));
+  EXPECT_TRUE(impl->IsDroppedDown());
+  EXPECT_EQ(impl->DropDown(), nullptr);
+  EXPECT_TRUE(combo->OnKeyDown(kVkEscape, 0));
+  EXPECT_FALSE(impl->IsDroppedDown());
+  cell->Release();
+}
+
 TEST_F(ContentsTest, DateAcceptsOnlyRealDates) {
   IHybridCell* cell = nullptr;
   auto date = Make<IHybridDate>("d(%S%r%C)", 0, &cell);

@@ -3,7 +3,9 @@
 // core asks of it, and a fixture that pumps the posted messages.
 #pragma once
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +23,65 @@
 #include "hybrid/hybrid_platform.h"
 
 namespace scalewright::testing {
+
+// What the combo's drop-down list was asked to do; the list itself lives in
+// the combo, this record in the test.
+struct DropDownRecord {
+  int opens = 0;
+  int closes = 0;
+  Rect anchor;
+  std::vector<std::string> items;
+  int highlighted = -1;
+  bool open = false;
+  IComboDropDownOwner* owner = nullptr;
+};
+
+// A drop-down list without a window: keys move the highlight as the real
+// one does, and the test plays the user's click through Choose.
+class FakeComboDropDown : public IComboDropDown {
+ public:
+  explicit FakeComboDropDown(DropDownRecord& record) : record_(record) {}
+  ~FakeComboDropDown() override { record_.open = false; }
+  bool Open(const Rect& anchor, const std::vector<std::string>& items,
+            int current, IComboDropDownOwner* owner) override {
+    ++record_.opens;
+    if (items.empty()) return false;
+    record_.anchor = anchor;
+    record_.items = items;
+    record_.highlighted = current;
+    record_.owner = owner;
+    record_.open = true;
+    return true;
+  }
+  void Close() override {
+    if (!record_.open) return;
+    ++record_.closes;
+    record_.open = false;
+  }
+  bool IsOpen() const override { return record_.open; }
+  bool OnKey(int vk) override {
+    const int last = static_cast<int>(record_.items.size()) - 1;
+    switch (vk) {
+      case kVkUp: record_.highlighted = std::max(0, record_.highlighted - 1); return true;
+      case kVkDown: record_.highlighted = std::min(last, record_.highlighted + 1); return true;
+      case kVkReturn: Choose(record_.highlighted); return true;
+      case kVkEscape:
+        Close();
+        record_.owner->OnDropDownClosed();
+        return true;
+      default: return false;
+    }
+  }
+  int Highlighted() const override { return record_.highlighted; }
+  // The user clicks item |index|.
+  void Choose(int index) {
+    Close();
+    record_.owner->OnDropDownChoice(index);
+  }
+
+ private:
+  DropDownRecord& record_;
+};
 
 class FakePlatform : public IHybridPlatform {
  public:
@@ -54,8 +115,19 @@ class FakePlatform : public IHybridPlatform {
            (vk == kVkMenu && alt);
   }
   int CaretBlinkMs() override { return 500; }
+  std::unique_ptr<IComboDropDown> CreateComboDropDown() override {
+    ++dropDownsMade;
+    if (!offersDropDown) return nullptr;
+    auto list = std::make_unique<FakeComboDropDown>(dropDown);
+    lastDropDown = list.get();
+    return list;
+  }
 
   gfx::FixedTextMetrics metrics;
+  DropDownRecord dropDown;
+  FakeComboDropDown* lastDropDown = nullptr;  // owned by the combo
+  int dropDownsMade = 0;
+  bool offersDropDown = true;
   std::map<int, std::string> strings;
   std::string clipboard;
   bool shift = false;
