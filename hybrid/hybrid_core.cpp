@@ -36,6 +36,14 @@ void CHybridCore::OnDestroy() {
   created_ = false;
   for (RefPtr<ITextStyle>& style : styles_) style.reset();
   Clear(false);
+  // Timers, capture and tooltip went with the window; a new window starts
+  // with none of them.
+  hot_.reset();
+  captured_.reset();
+  mouseCaptured_ = dragStarted_ = bandActive_ = bandVisible_ = false;
+  autoScrollRunning_ = hoverTimerRunning_ = false;
+  toolTip_.clear();
+  cursor_ = HybridCursor::kNone;
   if (handler_) {
     handler_->Detach();
     handler_.reset();
@@ -134,11 +142,16 @@ void CHybridCore::OnSize() {
 
 void CHybridCore::OnPaint(gfx::Canvas& canvas) {
   repaintPending_ = false;
+  // The band is inverted on the screen: take it off so that the painted
+  // cells do not keep half of it, and put it back over them.
+  const bool band = bandVisible_;
+  if (band) ToggleBand();
   if (root_) root_->Paint(canvas);
   const Size client = LayoutClientSize();
   const int below = contentHeight_ - scroll_;
   if (below < client.cy)
     canvas.FillRect({0, std::max(0, below), client.cx, client.cy}, back_);
+  if (band) ToggleBand();
 }
 
 void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
@@ -264,6 +277,8 @@ void CHybridCore::UnregisterTimer(int timerId) {
 }
 
 void CHybridCore::OnTimer(int id) {
+  if (id == kHoverTimerId) return OnHoverTimer();
+  if (id == kAutoScrollTimerId) return OnAutoScrollTimer();
   if (id >= 0 && id < static_cast<int>(timers_.size()) && timers_[id])
     timers_[id]->OnTimer(id);
 }
@@ -286,7 +301,11 @@ void CHybridCore::SetHandler(IHybridHandler* handler) {
 void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
   if (cell == focus_.get()) return;
   RefPtr<IHybridContent> content;
+  RefPtr<IHybridCell> keep(cell);  // the contents told below may drop it
   if (cell) {
+    // A cell that left the tree (or belongs elsewhere) would hold the
+    // focus where no key and no Tab can reach it.
+    if (!InTree(cell)) return;
     if (byUser && (cell->GetStyle() & kStyleNoClickFocus)) return;
     if (!cell->GetContent(content.put()) || !content->IsFocusable() ||
         !content->IsEnabled())
@@ -301,7 +320,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
   if (!cell) return;
   content->OnFocus(true);
   cell->Redraw();
-  if (!byUser) Notify(kNotifyFocusByProgram, cell);
+  if (!byUser) NotifyFrom(cell, kNotifyFocusByProgram);
 }
 
 void CHybridCore::CaptureMouse(IHybridCell* cell) {

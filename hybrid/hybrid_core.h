@@ -11,6 +11,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "hybrid/hybrid_host.h"
@@ -29,6 +30,13 @@ constexpr std::uint64_t kLayoutRequestWindowMs = 334;
 constexpr int kHoverTimerId = 10000;
 constexpr int kAutoScrollTimerId = 10001;
 constexpr int kWheelPixelsPerLine = 20;
+constexpr int kHoverTimerMs = 100;
+constexpr int kAutoScrollTimerMs = 50;
+// A press moves farther than this in either direction before a drag starts.
+constexpr int kDragThreshold = 3;
+// Answers to the drag-move notification that choose the cursor.
+constexpr NotifyResult kDragAnswerNoDrop = 0;
+constexpr NotifyResult kDragAnswerDrop = 2;
 
 // Scroll bar request codes (the platform's SB_ values).
 enum ScrollCode : int {
@@ -110,6 +118,8 @@ class CHybridCore final : public IHybridCtrl {
   void UnregisterTimer(int timerId) override;
   NotifyResult Notify(int code, IHybridCell* cell) override;
   bool GetFocusCell(IHybridCell** out) override { return focus_.CopyTo(out); }
+  bool GetAnchorCell(IHybridCell** out) const { return anchor_.CopyTo(out); }
+  bool GetHotCell(IHybridCell** out) const { return hot_.CopyTo(out); }
   void SetFocusCell(IHybridCell* cell, bool byUser) override;
   void EnsureVisible(IHybridCell* cell) override;
   int GetScrollPosition() override { return layingOut_ ? 0 : scroll_; }
@@ -136,10 +146,34 @@ class CHybridCore final : public IHybridCtrl {
   bool RepaintPending() const { return repaintPending_; }
   size_t RepaintQueueSize();
   int GrantedLayoutRequests() const { return granted_; }
+  bool DragStarted() const { return dragStarted_; }
+  bool BandActive() const { return bandActive_; }
 
  private:
   void CreateRoot();
   void UpdateScrollBar();
+
+  // Input helpers (hybrid_input*.cpp).
+  bool InTree(IHybridCell* cell) const;
+  NotifyResult NotifyFrom(IHybridCell* cell, int code);
+  std::vector<RefPtr<IHybridCell>> TabList();
+  void SelectByClick(IHybridCell* cell, bool ctrl, bool shift);
+  void SelectRange(IHybridCell* from, IHybridCell* to);
+  void StartBand(Point point, bool extend);
+  void UpdateBand(Point point);
+  void EndBand();
+  Rect BandWindowRect() const;
+  void ToggleBand();
+  void TrackHot(Point point);
+  void SelectByHover(Point point);
+  void UpdateCursorAndToolTip(Point point);
+  void OnHoverTimer();
+  void OnAutoScrollTimer();
+  bool MoveFocusByTab(bool backward);
+  bool OfferKey(int virtualKey, std::uint32_t keyData);
+  bool WalkSiblings(int virtualKey, bool shift, bool alt);
+  bool MoveByArrow(int virtualKey, bool shift, bool alt);
+  void MoveAnchorTo(IHybridCell* cell, bool extend);
 
   IHybridHost& host_;
   IHybridPlatform& platform_;
@@ -173,6 +207,20 @@ class CHybridCore final : public IHybridCtrl {
   bool dragEnabled_ = false;
   bool scrollBarAllowed_ = true;
   HybridCursor cursor_ = HybridCursor::kNone;
+  // Mouse state. The control itself holds the capture for a rubber band or
+  // a press that may become a drag; a cell may hold it besides (captured_).
+  Point downPoint_;
+  bool mouseCaptured_ = false;
+  bool dragStarted_ = false;
+  NotifyResult dragFeedback_ = kDragAnswerNoDrop;
+  bool bandActive_ = false;
+  bool bandVisible_ = false;
+  bool bandExtends_ = false;  // Ctrl held: cells outside keep their state
+  bool autoScrollRunning_ = false;
+  Point bandStart_;  // content coordinates
+  Point bandEnd_;
+  bool hoverTimerRunning_ = false;
+  std::string toolTip_;  // the text the tooltip shows now
   bool created_ = false;
   RefPtr<ITextStyle> styles_[3];
 };
