@@ -185,10 +185,11 @@ GLYPHS = {
     "T": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."],
 }
 
-# The banner's background is the dialog's face colour of current systems
-# (and Wine's), drawn transparently, so the banner blends into the dialog
-# whatever face colour the user has chosen.
-BANNER_FACE = (240, 240, 240)
+# The banner fills its whole rectangle: a header band looks the same on any
+# dialog face colour. (It has no pixels of the usual face colours, so the
+# transparent drawing copies it whole.)
+BANNER_TOP = (18, 40, 92)
+BANNER_BOTTOM = (44, 92, 164)
 
 
 def draw_word(c, word, x, y, scale, colour):
@@ -204,9 +205,14 @@ def draw_word(c, word, x, y, scale, colour):
 def banner():
     """400 x 50: the product's name beside a piece of fretboard with a scale
     marked on it."""
-    c = Canvas(400, 50, BANNER_FACE)
-    draw_word(c, "SCALEWRIGHT", 12, 15, 3, (160, 160, 160))  # shadow
-    draw_word(c, "SCALEWRIGHT", 10, 13, 3, (0, 0, 128))
+    c = Canvas(400, 50, BANNER_TOP)
+    for y in range(50):
+        t = y / 49
+        shade = tuple(int(a + (b - a) * t) for a, b in zip(BANNER_TOP, BANNER_BOTTOM))
+        c.rect(0, y, 399, y, shade)
+    c.rect(0, 48, 399, 49, (212, 170, 64))                    # a brass rule below
+    draw_word(c, "SCALEWRIGHT", 12, 15, 3, (8, 16, 40))       # shadow
+    draw_word(c, "SCALEWRIGHT", 10, 13, 3, (255, 255, 255))
     left, right, top, bottom = 222, 392, 6, 44
     c.rect(left, top, right, bottom, (92, 56, 32))           # rosewood
     c.frame(left, top, right, bottom, (48, 28, 16))

@@ -214,18 +214,55 @@ TEST(TransparentBitmapTest, APictureSelectedElsewhereDrawsNothing) {
   ::SelectObject(holder.Get(), previous);
 }
 
-TEST(TransparentBitmapTest, TheBannerResourceDrawsWithItsFaceLeftOut) {
+// Banner 133's pixels, 0x00RRGGBB, top row first.
+std::vector<std::uint32_t> BannerPixels() {
   HINSTANCE module = ::GetModuleHandleA(nullptr);
-  CTarget target(400, 50);
-  const COLORREF bannerFace = RGB(240, 240, 240);
-  DrawTransparentBitmap(module, IDB_ABOUT_BANNER, target.Dc(), RECT{0, 0, 400, 50}, bannerFace);
-  // The corner is the banner's face: the target shows; the letters and the
-  // fretboard are copied, so much of the target changed.
-  EXPECT_EQ(target.Dib().At(0, 0), CTarget::Background(0, 0));
-  EXPECT_EQ(target.Dib().At(399, 49), CTarget::Background(399, 49));
-  const int untouched = target.Untouched();
-  EXPECT_LT(untouched, 400 * 50 - 5000);
-  EXPECT_GT(untouched, 400 * 50 / 4);
+  ui::CBitmap banner(static_cast<HBITMAP>(::LoadImageA(
+      module, MAKEINTRESOURCEA(IDB_ABOUT_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = 400;
+  format.bmiHeader.biHeight = -50;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(400 * 50);
+  HDC screen = ::GetDC(nullptr);
+  const int rows = banner ? ::GetDIBits(screen, banner.Get(), 0, 50, pixels.data(), &format,
+                                        DIB_RGB_COLORS)
+                          : 0;
+  ::ReleaseDC(nullptr, screen);
+  if (rows != 50) return {};
+  for (auto& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+TEST(TransparentBitmapTest, TheBannerResourceDrawsFromTheModule) {
+  const std::vector<std::uint32_t> banner = BannerPixels();
+  ASSERT_EQ(banner.size(), 400u * 50u);
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  {
+    // The banner has no pixel of the dialog's face colour: all of it shows.
+    CTarget target(400, 50);
+    DrawTransparentBitmap(module, IDB_ABOUT_BANNER, target.Dc(), RECT{0, 0, 400, 50},
+                          ::GetSysColor(COLOR_BTNFACE));
+    int differing = 0;
+    for (int y = 0; y < 50; ++y)
+      for (int x = 0; x < 400; ++x) differing += target.Dib().At(x, y) != banner[y * 400 + x];
+    EXPECT_EQ(differing, 0);
+  }
+  {
+    // Its top row is one colour; made transparent, that row shows the
+    // target while the lettering further down is copied.
+    const std::uint32_t top = banner[0];
+    CTarget target(400, 50);
+    DrawTransparentBitmap(module, IDB_ABOUT_BANNER, target.Dc(), RECT{0, 0, 400, 50},
+                          RGB(top >> 16, (top >> 8) & 0xFF, top & 0xFF));
+    for (int x = 0; x < 400; x += 37) EXPECT_EQ(target.Dib().At(x, 0), CTarget::Background(x, 0));
+    int copied = 0;
+    for (int x = 0; x < 400; ++x) copied += target.Dib().At(x, 25) == banner[25 * 400 + x];
+    EXPECT_GT(copied, 300);
+  }
 }
 
 TEST(TransparentBitmapTest, AMissingResourceOrNoTargetDrawsNothing) {
