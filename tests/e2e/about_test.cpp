@@ -104,6 +104,13 @@ void PressKey(HWND window, WPARAM key) {
   ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
+// The window of |thread| that has the keyboard focus.
+HWND FocusOf(DWORD thread) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return ::GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 class AboutTest : public SwTest {
  protected:
   // SW with one document window and the About box up.
@@ -217,6 +224,30 @@ TEST_F(AboutTest, TheLinkOpensTheWebSiteByClickOrSpaceAndOtherLinesDoNot) {
   // The box is still up; OK closes it.
   EXPECT_TRUE(::IsWindowVisible(box));
   PressButton(box, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 10s));
+}
+
+TEST_F(AboutTest, TabReachesTheLinkAndSpaceOpensTheWebSite) {
+  CBrowserStandIn browser(ScratchDir() + "opened_by_keys.txt");
+  ASSERT_TRUE(browser.Registered());
+  CSwProcess sw;
+  HWND box = OpenAbout(sw);
+  ASSERT_NE(box, nullptr);
+  HWND text = ::GetDlgItem(box, kTextItem);
+  HWND ok = ::GetDlgItem(box, IDOK);
+  // The box opens with OK focused; Space there would close it, Tab moves on
+  // to the text block, whose only line that takes the focus is the link.
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(sw.Thread()) == ok; }, 10s));
+  PressKey(ok, VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(sw.Thread()) == text; }, 10s));
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(browser.Opened().empty());
+  PressKey(text, VK_SPACE);
+  ASSERT_TRUE(WaitUntil([&] { return browser.Opened().size() == 1; }, 15s))
+      << browser.Opened().size() << " addresses opened";
+  EXPECT_NE(browser.Opened()[0].find(kAddress), std::string::npos) << browser.Opened()[0];
+  // Escape closes the box as Cancel.
+  PressKey(text, VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 10s));
 }
 
