@@ -232,6 +232,9 @@ void CHybridCore::OnVScroll(int code, int trackPosition) {
 }
 
 void CHybridCore::OnMouseWheel(int delta, int linesPerNotch) {
+  // The band's start is fixed in the content; the auto-scroll moves the view
+  // while it is drawn.
+  if (bandActive_) return;
   const int lines = linesPerNotch > 0 ? linesPerNotch : 3;
   const int position = scroll_ - (delta / 120) * lines * kWheelPixelsPerLine;
   SetScrollPosition(std::clamp(position, 0, std::max(0, contentHeight_ - 1)));

@@ -4,7 +4,8 @@
 // outputs, styles and headings from earlier %r outputs, fresh contents and
 // handlers, strings). The tree is then laid out, painted, hit-tested and
 // torn down; the sanitizers report crashes, leaks and reads past the
-// template's terminating zero.
+// template's terminating zero. Mouse, keyboard, focus and timer events in
+// random order go through the control's input entry points in between.
 //
 // Built with clang's -fsanitize=fuzzer it is a libFuzzer target. Built with
 // HYBRID_FUZZ_STANDALONE it is a driver that replays the files (or
@@ -13,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -183,6 +185,33 @@ class FuzzArgs : public TemplateArgs {
   std::vector<RefPtr<IHybridHandler>> handlers_;
 };
 
+// One input event chosen by a byte, at a point from the next two (some
+// outside the window), in any order the window might deliver them.
+void DriveInput(CHybridCore& core, ByteSource& bytes) {
+  static constexpr int kKeys[] = {kVkTab,  kVkPrior, kVkNext,  kVkHome,
+                                  kVkEnd,  kVkLeft,  kVkUp,    kVkRight,
+                                  kVkDown, kVkSpace, kVkReturn, kVkBack,
+                                  kVkDelete, 'A'};
+  const std::uint8_t kind = bytes.Byte();
+  const Point p{bytes.Byte() * 2 - 80, bytes.Byte() * 2 - 80};
+  const bool ctrl = kind & 0x10, shift = kind & 0x20;
+  const int key = kKeys[(kind >> 4) % std::size(kKeys)];
+  switch (kind % 12) {
+    case 0: core.OnButtonDown(p, true, ctrl, shift); break;
+    case 1: core.OnButtonDown(p, false, ctrl, shift); break;
+    case 2:
+    case 3: core.OnMouseMove(p); break;
+    case 4: core.OnButtonUp(p, true); break;
+    case 5: core.OnButtonUp(p, false); break;
+    case 6: core.OnButtonDblClk(p); break;
+    case 7: core.OnKeyDown(key, 0); break;
+    case 8: core.OnKeyUp(key, 0); break;
+    case 9: core.OnTimer(shift ? kAutoScrollTimerId : kHoverTimerId); break;
+    case 10: core.OnSetFocus(); break;
+    default: core.OnKillFocus(shift); break;
+  }
+}
+
 void RunOne(const std::uint8_t* data, size_t size) {
   if (size < 2) return;
   // First byte: template length share; then the template over the
@@ -195,7 +224,9 @@ void RunOne(const std::uint8_t* data, size_t size) {
   ByteSource bytes(data + 1 + length, size - 1 - length);
 
   Platform platform;
-  CQuietHybridHost host{{320, 240}, 50, {10, 10}};
+  // The mouse rests inside the window, or below it (auto-scroll).
+  const Point cursor{10, data[size - 1] % 2 ? 300 : 10};
+  CQuietHybridHost host{{320, 240}, 50, cursor};
   CHybridCore core(host, platform);
   core.OnCreate();
   {
@@ -220,6 +251,25 @@ void RunOne(const std::uint8_t* data, size_t size) {
         }
       }
     }
+    // Random templates seldom make clickable cells or scroll: add a flow
+    // of them on top and rows below, so that the events below select,
+    // walk the siblings, follow arrows and scroll.
+    std::vector<RefPtr<IHybridCell>> top;
+    if (core.RootLayout()) core.RootLayout()->GetChildren(&top);
+    IHybridCell* first = top.empty() ? nullptr : top.front().get();
+    core.Build("C(%h%b){x(%S%t)B(%S%t)x(%S%t)x(%S%t)T(%S%t)}",
+               FlowLayoutSelector(), &first, kStyleClickable, "one", kStyleClickable,
+               "two", kStyleClickable, "three", kStyleClickable, "four",
+               kStyleClickable, "five");
+    for (int i = 0; i < 12; ++i)
+      core.Build("T(%S%I%t)x(%S%t)E(%S)", kStyleClickable, i, "row",
+                 kStyleClickable, "box", kStyleClickable);
+    core.OnLayoutMessage();
+    const std::uint8_t options = bytes.Byte();
+    core.SetSingleSelection(options & 1);
+    core.SetSelectOnHover(options & 2);
+    core.SetDragEnabled(options & 4);
+    for (int i = 0; i < 40; ++i) DriveInput(core, bytes);
     if (core.Root()) core.Root()->SelectInRect({0, 0, 160, 120}, false);
     core.SetScrollPosition(bytes.Byte());
     core.OnLayoutMessage();

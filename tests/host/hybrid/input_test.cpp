@@ -189,12 +189,18 @@ TEST_F(MouseTest, BandPastTheBottomScrollsByTheDistanceUntilBack) {
   EXPECT_TRUE(rows[20]->IsSelected());   // 255..267
   EXPECT_FALSE(rows[21]->IsSelected());  // 267..279
 
+  // The wheel does not scroll under a band.
+  core.OnMouseWheel(-120, 3);
+  EXPECT_EQ(core.GetScrollPosition(), 31);
+
   host.cursor = {50, 100};  // back inside
   core.OnTimer(kAutoScrollTimerId);
   EXPECT_EQ(host.timers.count(kAutoScrollTimerId), 0u);
   EXPECT_EQ(core.GetScrollPosition(), 31);
   core.OnButtonUp({50, 100}, true);
   EXPECT_EQ(host.releases, 1);
+  core.OnMouseWheel(-120, 3);
+  EXPECT_EQ(core.GetScrollPosition(), 91);
 }
 
 TEST_F(MouseTest, DragStartsPastThreePixelsAndTheAnswerPicksTheCursor) {
