@@ -14,6 +14,3 @@
 #define IDB_ABOUT_BANNER 133
 #define IDS_VISIT_ME 64458
 #define ID_ABOUT_LINK 60003
-
-// The drop-down arrow that the hybrid control's combo boxes draw.
-#define IDB_COMBO_ARROW 20070

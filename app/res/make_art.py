@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours), its two
-icons (the application and the document), the About box's banner (400 x 50,
-24 bits) and the combo box's drop-down arrow. Run from anywhere; writes
-beside this script. Pure Python, no imaging library."""
+icons (the application and the document) and the About box's banner
+(400 x 50, 24 bits). Run from anywhere; writes beside this script. Pure
+Python, no imaging library."""
 import os
 import struct
 
@@ -248,15 +248,6 @@ def banner():
     return c
 
 
-def combo_arrow():
-    """The combo box's drop-down arrow: black on magenta (the transparent
-    colour the control draws it with)."""
-    c = Canvas(7, 4, FUCHSIA)
-    for row in range(4):
-        c.rect(row, row, 6 - row, row, BLACK)
-    return c
-
-
 def main():
     strip = Canvas(57, 19, SILVER)  # silver shows as the button face
     draw_print(strip, 0)
@@ -270,8 +261,6 @@ def main():
         f.write(ico([doc_icon(32), doc_icon(16)], FUCHSIA))
     with open(os.path.join(HERE, "about_banner.bmp"), "wb") as f:
         f.write(bmp24(banner()))
-    with open(os.path.join(HERE, "combo_arrow.bmp"), "wb") as f:
-        f.write(bmp4(combo_arrow()))
 
 
 if __name__ == "__main__":

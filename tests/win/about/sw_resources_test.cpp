@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
+#include "hybrid/win/hybrid_resource_ids.h"
 #include "framework/ui/gdi.h"
 
 namespace scalewright::app {
@@ -112,7 +113,7 @@ TEST_F(SwResourcesTest, LinkTextAndApplicationIcon) {
 }
 
 TEST_F(SwResourcesTest, ComboArrowIsABlackDownArrowOnMagenta) {
-  const SBitmap arrow = LoadBitmap(IDB_COMBO_ARROW);
+  const SBitmap arrow = LoadBitmap(IDB_HYBRID_COMBO_ARROW);
   ASSERT_GT(arrow.width, 0);
   EXPECT_LE(arrow.width, 16);  // fits the combo's drop-down button
   EXPECT_LE(arrow.height, 16);
