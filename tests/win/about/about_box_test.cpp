@@ -5,13 +5,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
+#include "hybrid/content_interfaces.h"
+#include "hybrid/ihybrid_cell.h"
+#include "hybrid/ihybrid_sub_content.h"
+#include "hybrid/ref_ptr.h"
 
 namespace scalewright::app {
 namespace {
@@ -79,6 +85,57 @@ TEST(AboutBoxTest, PartsSitAroundTheBanner) {
   EXPECT_EQ(ok.right, 395);
   EXPECT_EQ(client.bottom - ok.bottom, 5);
   EXPECT_EQ(client.bottom, 50 + contentHeight + (ok.bottom - ok.top) + 10);
+}
+
+// One line of the text block as the user reads it.
+struct SLine {
+  char kind;            // 's' separator, 'T' text
+  std::string text;     // for texts
+  std::uint32_t style;  // the cell's style bits
+  int command;
+};
+
+std::vector<SLine> Lines(CHybridCtrl& block) {
+  std::vector<SLine> lines;
+  RefPtr<IHybridSubContent> layout;
+  IHybridCell* root = block.Core().Root();
+  if (!root || !root->GetSubContent(layout.put())) return lines;
+  std::vector<RefPtr<IHybridCell>> cells;
+  layout->GetChildren(&cells);
+  for (const auto& cell : cells) {
+    SLine line{cell->GetContentKind(), {}, cell->GetStyle(), cell->GetCommandId()};
+    RefPtr<IHybridContent> content;
+    if (cell->GetContent(content.put())) {
+      if (RefPtr<IHybridText> text = content.As<IHybridText>()) line.text = text->GetText();
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(AboutBoxTest, TextBlockShowsNameVersionNoticeLinkAndFreeware) {
+  CShownAbout about("Notice for the test.");
+  ASSERT_NE(about.Hwnd(), nullptr);
+  const std::vector<SLine> lines = Lines(about.Box().TextBlock());
+  ASSERT_EQ(lines.size(), 10u);
+  const char kinds[] = "sTTTTsssTs";
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].kind, kinds[i]) << i;
+  // The running program's own version resource (about_tests.rc).
+  EXPECT_EQ(lines[1].text, "About box tests");
+  EXPECT_EQ(lines[2].text, "Version: 2.3.4.5");
+  EXPECT_EQ(lines[3].text, "Notice for the test.");
+  EXPECT_TRUE(lines[3].style & 0x4000000) << "the notice wraps";
+  EXPECT_EQ(lines[4].text, std::string("Visit me at ") + kWebSiteAddress);
+  EXPECT_TRUE(lines[4].style & 0x1000000) << "the link is a hyperlink";
+  EXPECT_EQ(lines[4].command, ID_ABOUT_LINK);
+  EXPECT_TRUE(lines[6].style & 0x2000000) << "the rule is etched";
+  EXPECT_EQ(lines[8].text, "Freeware version");
+  // Only the link carries the link's command.
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i != 4) {
+      EXPECT_NE(lines[i].command, ID_ABOUT_LINK) << i;
+    }
+  }
 }
 
 TEST(AboutBoxTest, ALongerNoticeWrapsAndMakesTheBoxTaller) {
