@@ -33,16 +33,24 @@ void CTextContent::Forget() {
   naturalWidth_ = -1;
 }
 
+int CTextContent::LineHeight(const gfx::FontPtr& font) const {
+  // The style keeps the height of its font's line: one measurement for
+  // every cell that shares the style.
+  if (font && Style()) return Style()->GetLineHeight();
+  return Measure(font.get(), "|").cy;
+}
+
 void CTextContent::MeasureFor(int width) {
   if (!Cell() || width <= 0) return;
   measuredWidth_ = width;
   const gfx::FontPtr font = StyleFont();
-  const int lineHeight = Measure(font.get(), "|").cy + 2;
+  const int lineHeight = LineHeight(font) + 2;
   int height = lineHeight;
   if (!IsMultiLine()) {
-    lines_.assign(1, text_);
-    naturalWidth_ =
-        Measure(font.get(), text_).cx + LeftMargin() + RightMargin();
+    if (lines_.size() != 1 || lines_[0] != text_) lines_.assign(1, text_);
+    // The height of one line needs no text extent; the natural width is
+    // measured when someone asks for it (a list of texts never does).
+    naturalWidth_ = -1;
   } else {
     const int available = width - LeftMargin() - 10;
     lines_ = WrapText(text_, available, [&](std::string_view piece) {
@@ -58,12 +66,22 @@ void CTextContent::MeasureFor(int width) {
 }
 
 int CTextContent::GetNaturalWidth() {
-  if (naturalWidth_ < 0) MeasureFor(10000);
+  if (naturalWidth_ >= 0) return naturalWidth_;
+  if (IsMultiLine()) {
+    MeasureFor(10000);
+  } else if (Cell()) {
+    const gfx::FontPtr font = StyleFont();
+    naturalWidth_ =
+        Measure(font.get(), text_).cx + LeftMargin() + RightMargin();
+  }
   return std::max(naturalWidth_, 0);
 }
 
 int CTextContent::GetHeightForWidth(int width) {
-  if (width != measuredWidth_) MeasureFor(width);
+  // One line is as high at every width: only a wrapped text measures again.
+  const bool measured = measuredWidth_ > 0;
+  if (width != measuredWidth_ && !(measured && !IsMultiLine()))
+    MeasureFor(width);
   return height_;
 }
 

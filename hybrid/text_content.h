@@ -47,6 +47,7 @@ class CTextContent final : public CContentBase<IHybridText> {
   int RightMargin() const { return Style() ? Style()->GetRightMargin() : 0; }
   bool WiderThanCell() const;
   void MeasureFor(int width);
+  int LineHeight(const gfx::FontPtr& font) const;
   void Forget();
   void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line,
                 unsigned format);

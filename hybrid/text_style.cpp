@@ -14,11 +14,13 @@ HRESULT CTextStyle::QueryInterface(REFIID riid, void** ppv) {
 void CTextStyle::SetFont(const gfx::FontDesc& desc) {
   font_.reset();
   font_ = metrics_.MakeFont(desc);
+  lineHeight_ = -1;
 }
 
 int CTextStyle::GetLineHeight() {
   if (!font_) return 0;
-  return metrics_.TextExtent(font_.get(), "|").cy;
+  if (lineHeight_ < 0) lineHeight_ = metrics_.TextExtent(font_.get(), "|").cy;
+  return lineHeight_;
 }
 
 }  // namespace scalewright

@@ -39,6 +39,7 @@ class CTextStyle final : public ITextStyle {
   int reserved_ = 0;
   int leftMargin_ = 4;
   int rightMargin_ = 4;
+  int lineHeight_ = -1;  // measured once per font
   RefCount refs_{1};
 };
 

@@ -63,6 +63,23 @@ TEST_F(TextContentTest, SingleLineHeightAndNaturalWidth) {
   EXPECT_EQ(core.GetContentHeight(), kLine);
 }
 
+TEST_F(TextContentTest, AListOfTextsMeasuresItsLineOnceAndWidthsWhenAsked) {
+  std::vector<RefPtr<IHybridText>> texts;
+  const int before = platform.metrics.extentsMeasured;
+  for (int i = 0; i < 50; ++i) texts.push_back(MakeText("row", 0));
+  // The shared style's line height, and nothing per row.
+  core.Layout();  // the throttled requests left the last rows out
+  EXPECT_LE(platform.metrics.extentsMeasured - before, 1);
+  EXPECT_EQ(core.GetContentHeight(), 50 * kLine);
+  host.client.cx = 180;  // a narrower control lays the rows out again
+  core.Layout();
+  EXPECT_LE(platform.metrics.extentsMeasured - before, 1);
+  EXPECT_EQ(texts[7]->GetNaturalWidth(), 3 * kChar + 4 + 4);
+  texts[7]->SetText("longer row");
+  EXPECT_EQ(texts[7]->GetNaturalWidth(), 10 * kChar + 4 + 4);
+  EXPECT_EQ(texts[7]->GetHeightForWidth(180), kLine);
+}
+
 TEST_F(TextContentTest, MultiLineWrapsAtTheCellWidthLessMarginAndTen) {
   // 300 - 4 - 10 = 286 pixels: 47 characters of 6 fit, the 48th reaches.
   std::string words;
@@ -153,8 +170,17 @@ TEST_F(TextContentTest, SameTextTwiceNeitherMeasuresNorRedraws) {
   EXPECT_EQ(core.RepaintQueueSize(), queued + 1);
   text->GetHeightForWidth(300);
   EXPECT_EQ(platform.metrics.extentsMeasured, measured);
+  // One line is as high at every width: a new width measures nothing.
   text->GetHeightForWidth(200);
-  EXPECT_GT(platform.metrics.extentsMeasured, measured);
+  EXPECT_EQ(platform.metrics.extentsMeasured, measured);
+  // A wrapped text measures again for a new width, and only then.
+  text->SetTextFlags(kStyleContent3);
+  text->GetHeightForWidth(200);
+  const int wrapped = platform.metrics.extentsMeasured;
+  text->GetHeightForWidth(200);
+  EXPECT_EQ(platform.metrics.extentsMeasured, wrapped);
+  text->GetHeightForWidth(150);
+  EXPECT_GT(platform.metrics.extentsMeasured, wrapped);
   text->SetText(nullptr);
   EXPECT_EQ(text->GetText(), "");
 }
