@@ -6,3 +6,11 @@
 #define IDD_SW_FORM 101
 #define IDC_FRETBOARD 1028
 #define ID_PROPERTIES 32779
+
+// The About box: dialog, its items, the banner and the link's text.
+#define IDD_ABOUTBOX 20015
+#define IDC_ABOUT_ICON 50017
+#define IDC_ABOUT_TEXT 50052
+#define IDB_ABOUT_BANNER 133
+#define IDS_VISIT_ME 64458
+#define ID_ABOUT_LINK 60003

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/about_box.h"
 #include "app/fret_doc.h"
 #include "app/fret_frame.h"
 #include "app/fret_view.h"
@@ -43,7 +44,10 @@ bool CSWApp::InitInstance() {
 }
 
 void CSWApp::OnAppAbout() {
-  ::MessageBoxA(MainHwnd(), "SW Version 1.0", "About SW", MB_OK | MB_ICONINFORMATION);
+  // A dialog without a parent of its own is owned by the main frame, which
+  // waits while it is up, as for every dialog of SW.
+  CVLAboutBox about;
+  about.DoModal(Module(), MainHwnd());
 }
 
 }  // namespace scalewright::app

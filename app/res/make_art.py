@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours) and its two
-icons (the application and the document). Run from anywhere; writes beside
-this script. Pure Python, no imaging library."""
+"""Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours), its two
+icons (the application and the document) and the About box's banner
+(400 x 50, 24 bits). Run from anywhere; writes beside this script. Pure
+Python, no imaging library."""
 import os
 import struct
 
@@ -91,6 +92,23 @@ def bmp4(canvas):
     return header + info + palette + bytes(data)
 
 
+def bmp24(canvas):
+    """A bottom-up 24 bits-per-pixel BMP file of a canvas holding RGB tuples."""
+    row = ((canvas.width * 3 + 3) // 4) * 4
+    data = bytearray()
+    for y in range(canvas.height - 1, -1, -1):
+        line = bytearray(row)
+        for x in range(canvas.width):
+            r, g, b = canvas.pixels[y][x]
+            line[x * 3:x * 3 + 3] = bytes((b, g, r))
+        data += line
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 24, 0, len(data),
+                       2835, 2835, 0, 0)
+    offset = 14 + len(info)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + bytes(data)
+
+
 def icon_image(canvas, transparent):
     """One 32-bit icon image: BITMAPINFOHEADER (double height), XOR, AND mask."""
     w, h = canvas.width, canvas.height
@@ -152,6 +170,84 @@ def doc_icon(size):
     return c
 
 
+# A 5 x 7 capital alphabet, just the letters of the product's name.
+GLYPHS = {
+    "S": [".####", "#....", "#....", ".###.", "....#", "....#", "####."],
+    "C": [".####", "#....", "#....", "#....", "#....", "#....", ".####"],
+    "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "L": ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    "E": ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
+    "W": ["#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"],
+    "R": ["####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"],
+    "I": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"],
+    "G": [".####", "#....", "#....", "#.###", "#...#", "#...#", ".###."],
+    "H": ["#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "T": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."],
+}
+
+# The banner fills its whole rectangle: a header band looks the same on any
+# dialog face colour. (It has no pixels of the usual face colours, so the
+# transparent drawing copies it whole.)
+BANNER_TOP = (18, 40, 92)
+BANNER_BOTTOM = (44, 92, 164)
+
+
+def draw_word(c, word, x, y, scale, colour):
+    for letter in word:
+        for row, bits in enumerate(GLYPHS[letter]):
+            for col, bit in enumerate(bits):
+                if bit == "#":
+                    c.rect(x + col * scale, y + row * scale,
+                           x + col * scale + scale - 1, y + row * scale + scale - 1, colour)
+        x += 6 * scale
+
+
+def banner():
+    """400 x 50: the product's name beside a piece of fretboard with a scale
+    marked on it."""
+    c = Canvas(400, 50, BANNER_TOP)
+    for y in range(50):
+        t = y / 49
+        shade = tuple(int(a + (b - a) * t) for a, b in zip(BANNER_TOP, BANNER_BOTTOM))
+        c.rect(0, y, 399, y, shade)
+    c.rect(0, 48, 399, 49, (212, 170, 64))                    # a brass rule below
+    draw_word(c, "SCALEWRIGHT", 12, 15, 3, (8, 16, 40))       # shadow
+    draw_word(c, "SCALEWRIGHT", 10, 13, 3, (255, 255, 255))
+    left, right, top, bottom = 222, 392, 6, 44
+    c.rect(left, top, right, bottom, (92, 56, 32))           # rosewood
+    c.frame(left, top, right, bottom, (48, 28, 16))
+    c.rect(left, top, left + 4, bottom, (236, 228, 200))     # the nut
+    # Frets closing in towards the body, as on a real neck.
+    frets, x, width = [], left + 4, 22.0
+    while x + width < right:
+        x += width
+        frets.append(int(x))
+        width *= 0.944
+    for fx in frets:
+        c.rect(fx, top + 1, fx + 1, bottom - 1, (200, 200, 208))
+    # Position dots between frets 2-3, 4-5, 6-7, 8-9.
+    mid = (top + bottom) // 2
+    edges = [left + 4] + frets
+    for fret in (3, 5, 7, 9):
+        if fret < len(edges):
+            cx = (edges[fret - 1] + edges[fret]) // 2
+            c.disc(cx, mid, 2, (236, 228, 200))
+    strings = [top + 4 + i * 6 for i in range(6)]
+    for i, sy in enumerate(strings):
+        shade = 170 + i * 12
+        c.rect(left + 5, sy, right - 1, sy + (1 if i >= 3 else 0), (shade, shade, shade - 20))
+    # A minor pentatonic box at the fifth fret: notes in red, roots in blue.
+    notes = [(5, 0), (8, 0), (5, 1), (8, 1), (5, 2), (7, 2), (5, 3), (7, 3), (5, 4), (7, 4),
+             (5, 5), (8, 5)]
+    for fret, string in notes:
+        if fret < len(edges):
+            cx = (edges[fret - 1] + edges[fret]) // 2
+            colour = (32, 64, 208) if (fret, string) in ((5, 0), (7, 3), (5, 5)) else (208, 32, 32)
+            c.disc(cx, strings[string], 3, (255, 255, 255))
+            c.disc(cx, strings[string], 2, colour)
+    return c
+
+
 def main():
     strip = Canvas(57, 19, SILVER)  # silver shows as the button face
     draw_print(strip, 0)
@@ -163,6 +259,8 @@ def main():
         f.write(ico([app_icon(32), app_icon(16)], FUCHSIA))
     with open(os.path.join(HERE, "sw_doc.ico"), "wb") as f:
         f.write(ico([doc_icon(32), doc_icon(16)], FUCHSIA))
+    with open(os.path.join(HERE, "about_banner.bmp"), "wb") as f:
+        f.write(bmp24(banner()))
 
 
 if __name__ == "__main__":

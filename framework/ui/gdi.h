@@ -116,4 +116,21 @@ class CSelectObject {
   HGDIOBJ m_previous;
 };
 
+// The DC of a WM_PAINT: BeginPaint when made, EndPaint when it goes.
+class CPaintDc {
+ public:
+  explicit CPaintDc(HWND window) : m_window(window), m_dc(::BeginPaint(window, &m_paint)) {}
+  ~CPaintDc() { ::EndPaint(m_window, &m_paint); }
+  CPaintDc(const CPaintDc&) = delete;
+  CPaintDc& operator=(const CPaintDc&) = delete;
+
+  HDC Get() const { return m_dc; }
+  const RECT& Dirty() const { return m_paint.rcPaint; }
+
+ private:
+  HWND m_window;
+  PAINTSTRUCT m_paint{};
+  HDC m_dc;
+};
+
 }  // namespace scalewright::ui
