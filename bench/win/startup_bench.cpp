@@ -6,7 +6,7 @@
 // stops when its picture window first shows its picture — the floor's red
 // ellipse, or the fretboard's black lines on white. Pixels are
 // read from the screen (another process's window DC reads back black under
-// Wine); SW's property frame covers only a corner of its large board. The two programs are launched in turns, after one
+// Wine). The two programs are launched in turns, after one
 // warm-up launch each, so that the load of a shared machine falls on both
 // alike; each is ended once its picture is seen (start-up is all we time).
 //
@@ -67,11 +67,12 @@ class CWindowDc {
   HDC m_dc;
 };
 
-// Side of the square probed at the centre of a picture window. Both sides
-// are probed alike, so that reading the screen costs each the same.
+// Side of the square probed in a picture window. Both sides are probed
+// alike, so that reading the screen costs each the same.
 constexpr int kProbeSide = 160;
 
-// What a picture window holds, counted over the probe at its centre.
+// What a picture window holds, counted over the probe centred at
+// |across| of its client width and half its height.
 struct SPixelCounts {
   size_t total = 0;
   size_t white = 0;     // every channel above 230
@@ -79,13 +80,15 @@ struct SPixelCounts {
   size_t coloured = 0;  // channels more than 60 apart
 };
 
-SPixelCounts CountPixels(HWND window) {
+SPixelCounts CountPixels(HWND window, double across) {
   SPixelCounts counts;
   RECT client;
   if (!::GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return counts;
   const int width = std::min<int>(kProbeSide, client.right);
   const int height = std::min<int>(kProbeSide, client.bottom);
-  POINT origin = {(client.right - width) / 2, (client.bottom - height) / 2};
+  POINT origin = {static_cast<LONG>(client.right * across) - width / 2,
+                  (client.bottom - height) / 2};
+  origin.x = std::clamp<LONG>(origin.x, 0, client.right - width);
   ::ClientToScreen(window, &origin);
   CWindowDc source(nullptr);
   if (!source.Get()) return counts;
@@ -116,16 +119,18 @@ SPixelCounts CountPixels(HWND window) {
   return counts;
 }
 
-// The floor's picture: a red ellipse.
+// The floor's picture: a red ellipse, probed at its centre.
 bool ShowsEllipse(HWND window) {
-  const SPixelCounts counts = CountPixels(window);
+  const SPixelCounts counts = CountPixels(window, 0.5);
   return counts.total > 0 && counts.coloured * 50 >= counts.total;
 }
 
 // The fretboard: black strings, frets and labels on white. A surface that
 // was never painted is not mostly white, and a white one has no lines yet.
+// Probed towards the right, where the property frame, which opens at the
+// desktop's top left, does not cover the board.
 bool ShowsFretboard(HWND window) {
-  const SPixelCounts counts = CountPixels(window);
+  const SPixelCounts counts = CountPixels(window, 0.85);
   return counts.total > 0 && counts.white * 4 >= counts.total && counts.dark * 400 >= counts.total;
 }
 
