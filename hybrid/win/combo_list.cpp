@@ -4,24 +4,12 @@
 
 #include "framework/gfx/gdi_canvas.h"
 #include "hybrid/ihybrid_cell.h"
+#include "hybrid/win/window_common.h"
 #include "hybrid/win/window_dc.h"
 
 namespace scalewright {
 
 namespace {
-
-HINSTANCE CodeModule() {
-  HMODULE module = nullptr;
-  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&CodeModule), &module);
-  return module;
-}
-
-Point PointOf(LPARAM lParam) {
-  return {static_cast<short>(LOWORD(lParam)),
-          static_cast<short>(HIWORD(lParam))};
-}
 
 bool RegisterListClass(WNDPROC windowProc) {
   static const bool registered = [windowProc] {
@@ -53,7 +41,7 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
                       int current, IComboDropDownOwner* owner) {
   Close();
   if (items.empty() || !owner || !::IsWindow(m_control) ||
-      !RegisterListClass(&CComboList::WindowProc))
+      !RegisterListClass(&ObjectWindowProc<CComboList>))
     return false;
   POINT below{anchor.left, anchor.bottom};
   ::ClientToScreen(m_control, &below);
@@ -190,31 +178,6 @@ void CComboList::OnPaint() {
   if (!dc.Get()) return;
   gfx::CGdiCanvas canvas(dc.Get(), ::GetModuleHandleA(nullptr));
   m_core.OnPaint(canvas);
-}
-
-LRESULT CALLBACK CComboList::WindowProc(HWND window, UINT message,
-                                        WPARAM wParam, LPARAM lParam) {
-  auto* self =
-      reinterpret_cast<CComboList*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<CComboList*>(
-        reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (!self) return FALSE;
-    self->m_window = window;
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    result = 0;
-  }
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->m_window = nullptr;
-  }
-  return result;
 }
 
 LRESULT CComboList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -38,8 +38,8 @@ class CComboList final : public IComboDropDown {
   int ItemAt(Point point);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam);
+  template <class Window>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Highlight(int index);
   // Closes and tells the owner: chosen item, or -1 for none.

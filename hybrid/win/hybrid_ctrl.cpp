@@ -4,26 +4,12 @@
 
 #include "framework/gfx/gdi_canvas.h"
 #include "hybrid/ihybrid_cell.h"
+#include "hybrid/win/window_common.h"
 #include "hybrid/win/window_dc.h"
 
 namespace scalewright {
 
 namespace {
-
-// The module this code lives in: the class belongs to it whether the
-// control is linked into a program or a DLL.
-HINSTANCE CodeModule() {
-  HMODULE module = nullptr;
-  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&CodeModule), &module);
-  return module;
-}
-
-Point PointOf(LPARAM lParam) {
-  return {static_cast<short>(LOWORD(lParam)),
-          static_cast<short>(HIWORD(lParam))};
-}
 
 HCURSOR CursorFor(HybridCursor cursor) {
   LPCSTR system = IDC_ARROW;
@@ -81,7 +67,7 @@ CHybridCtrl::~CHybridCtrl() {
 
 bool CHybridCtrl::Create(const RECT& rect, HWND parent, int id, DWORD exStyle) {
   if (m_window || !parent) return false;
-  if (!RegisterControlClass(&CHybridCtrl::WindowProc)) return false;
+  if (!RegisterControlClass(&ObjectWindowProc<CHybridCtrl>)) return false;
   const HWND window = ::CreateWindowExA(
       exStyle, kHybridCtrlClass, "HybridCtrl",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
@@ -113,32 +99,6 @@ void CHybridCtrl::SetBackColor(COLORREF color, bool passOn) {
   m_core.SetBackColor(color, passOn);
 }
 CHybridCore& CHybridCtrl::Core() { return m_core; }
-
-LRESULT CALLBACK CHybridCtrl::WindowProc(HWND window, UINT message,
-                                         WPARAM wParam, LPARAM lParam) {
-  auto* self =
-      reinterpret_cast<CHybridCtrl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    self = static_cast<CHybridCtrl*>(create->lpCreateParams);
-    if (!self) return FALSE;
-    self->m_window = window;
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind through the system's dispatch.
-    result = 0;
-  }
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->m_window = nullptr;
-  }
-  return result;
-}
 
 LRESULT CHybridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -47,8 +47,8 @@ class CHybridCtrl {
   HWND ToolTipHwnd() const { return m_toolTip; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam);
+  template <class Window>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnCreate();
   void OnDestroy();
