@@ -8,7 +8,7 @@
 #include "app/fretboard_settings_print.h"
 #include "app/resource.h"
 #include "framework/docview/app.h"
-#include "framework/ole/control_site_window.h"
+#include "framework/ole_site/control_site_window.h"
 
 namespace scalewright::app {
 

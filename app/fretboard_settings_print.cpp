@@ -1,6 +1,6 @@
 #include "app/fretboard_settings_print.h"
 
-#include "control/fretboard_settings.h"
+#include "control/interface/fretboard_settings.h"
 
 namespace scalewright::app {
 

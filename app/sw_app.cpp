@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/about_box.h"
+#include "app/about/about_box.h"
 #include "app/fret_doc.h"
 #include "app/fret_frame.h"
 #include "app/fret_view.h"
@@ -10,7 +10,7 @@
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "framework/docview/doc_template.h"
-#include "framework/ole/control_site_window.h"
+#include "framework/ole_site/control_site_window.h"
 
 namespace scalewright::app {
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "framework/gfx/fixed_text_metrics.h"
-#include "hybrid/content_interfaces.h"
-#include "hybrid/hybrid_core.h"
-#include "hybrid/ihybrid_sub_content.h"
-#include "tests/host/hybrid/quiet_host.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/core/hybrid_core.h"
+#include "hybrid/interfaces/ihybrid_sub_content.h"
+#include "hybrid/core/quiet_host.h"
 
 namespace scalewright {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "control/marker_plan.h"
-#include "control/ui/mode_list.h"
-#include "control/ui/mode_strings.h"
-#include "control/ui/posix_mode_platform.h"
+#include "control/model/marker_plan.h"
+#include "control/model/mode_list.h"
+#include "control/model/mode_strings.h"
+#include "control/posix/posix_mode_platform.h"
 
 namespace scalewright {
 namespace {

@@ -34,15 +34,15 @@
 #include <string>
 #include <vector>
 
-#include "control/fretboard_renderer.h"
-#include "control/fretboard_settings.h"
-#include "control/fretboard_state.h"
-#include "control/ui/mode_list.h"
-#include "control/ui/mode_strings.h"
+#include "control/render/fretboard_renderer.h"
+#include "control/interface/fretboard_settings.h"
+#include "control/model/fretboard_state.h"
+#include "control/model/mode_list.h"
+#include "control/model/mode_strings.h"
 #include "control/win/win_mode_platform.h"
-#include "framework/gfx/gdi_canvas.h"
-#include "framework/gfx/gdi_font.h"
-#include "framework/gfx/gdi_text_metrics.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "framework/gdi/gdi_font.h"
+#include "framework/gdi/gdi_text_metrics.h"
 #include "framework/gfx/recording_canvas.h"
 
 namespace {

@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/content_interfaces.h"
+#include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/win/hybrid_ctrl.h"
 
 namespace {

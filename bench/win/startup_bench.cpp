@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ui/gdi.h"
+#include "framework/gdi/gdi.h"
 
 namespace {
 

@@ -3,6 +3,10 @@
 #ifndef SCALEWRIGHT_CONTROL_UI_DIALOG_IDS_H
 #define SCALEWRIGHT_CONTROL_UI_DIALOG_IDS_H
 
+/* Title and document string of the property page. */
+#define IDS_TITLE_FRETPROP 104
+#define IDS_DOCSTRING_FRETPROP 106
+
 /* The page's own window: an empty child the inner dialog fills. */
 #define IDD_FRETPROP 109
 /* The page's controls. */

@@ -7,9 +7,9 @@
 #include <span>
 #include <string_view>
 
-#include "control/module/resource.h"
 #include "control/ui/dialog_ids.h"
 #include "framework/ui/dialog_units.h"
+#include "framework/ui/this_module.h"
 
 namespace scalewright {
 
@@ -45,19 +45,11 @@ constexpr UINT kNotifySheetChanged = WM_APP + 3;
 
 }  // namespace
 
-HMODULE ThisModule() {
-  HMODULE module = nullptr;
-  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ThisModule), &module);
-  return module;
-}
-
 HRESULT CreateFretProp(IUnknown* outer, REFIID riid, void** ppv) {
   return com::CreateComInstance<CFretProp>(outer, riid, ppv);
 }
 
-CFretProp::CFretProp() : m_module(ThisModule()), m_platform(m_module) {}
+CFretProp::CFretProp() : m_module(ui::ThisModule()), m_platform(m_module) {}
 
 CFretProp::~CFretProp() {
   m_wrapper.Detach();

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "control/fretboard_settings.h"
+#include "control/interface/fretboard_settings.h"
 #include "control/ui/fret_prop_dlg.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/com/com_object.h"
@@ -80,7 +80,5 @@ class CFretProp final : public com::CComObject<CFretProp, IPropertyPage> {
 // The module's creator for FretProp, aggregated under |outer| when given.
 HRESULT CreateFretProp(IUnknown* outer, REFIID riid, void** ppv);
 
-// The module that holds this code and its resources.
-HMODULE ThisModule();
 
 }  // namespace scalewright

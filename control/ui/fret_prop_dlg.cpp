@@ -5,7 +5,7 @@
 
 #include "control/ui/dialog_ids.h"
 #include "control/ui/mode_editor_dlg.h"
-#include "control/ui/mode_list.h"
+#include "control/model/mode_list.h"
 #include "control/ui/tunings_dlg.h"
 #include "framework/ui/window_text.h"
 

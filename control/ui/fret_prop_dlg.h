@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "control/ui/fret_prop_values.h"
-#include "control/ui/mode_platform.h"
+#include "control/model/fret_prop_values.h"
+#include "control/model/mode_platform.h"
 #include "framework/ui/dialog.h"
 
 namespace scalewright {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "control/ui/dialog_ids.h"
-#include "control/ui/mode_list.h"
-#include "control/ui/mode_strings.h"
+#include "control/model/mode_list.h"
+#include "control/model/mode_strings.h"
 #include "framework/ui/window_text.h"
 
 namespace scalewright {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "control/ui/mode_platform.h"
+#include "control/model/mode_platform.h"
 #include "framework/ui/dialog.h"
 
 namespace scalewright {

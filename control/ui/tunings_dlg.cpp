@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "control/ui/dialog_ids.h"
-#include "control/ui/modes_file_path.h"
-#include "control/ui/tuning_presets.h"
+#include "control/model/modes_file_path.h"
+#include "control/model/tuning_presets.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/ui/message_box.h"
 

@@ -4,8 +4,8 @@
 #include <new>
 #include <utility>
 
-#include "control/ui/mode_strings.h"
-#include "control/ui/modes_file_path.h"
+#include "control/model/mode_strings.h"
+#include "control/model/modes_file_path.h"
 
 namespace scalewright {
 namespace {

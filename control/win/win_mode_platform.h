@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/ui/mode_platform.h"
+#include "control/model/mode_platform.h"
 
 namespace scalewright {
 

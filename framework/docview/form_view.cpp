@@ -1,6 +1,6 @@
 #include "framework/docview/form_view.h"
 
-#include "framework/ole/control_site_window.h"
+#include "framework/ole_site/control_site_window.h"
 
 namespace scalewright::docview {
 

@@ -2,24 +2,11 @@
 
 #include <utility>
 
+#include "framework/com/reg_key.h"
+
 namespace scalewright::docview {
 
-namespace {
-
-// Owner of one open key.
-class CKey {
- public:
-  ~CKey() {
-    if (m_key) ::RegCloseKey(m_key);
-  }
-  HKEY* put() { return &m_key; }
-  HKEY get() const { return m_key; }
-
- private:
-  HKEY m_key = nullptr;
-};
-
-}  // namespace
+using com::CRegKey;
 
 void CProfile::SetKey(const std::string& company, const std::string& application) {
   m_company = "Software\\" + company;
@@ -27,7 +14,7 @@ void CProfile::SetKey(const std::string& company, const std::string& application
 }
 
 std::string CProfile::GetString(const char* section, const char* entry) const {
-  CKey key;
+  CRegKey key;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, KEY_READ,
                       key.put()) != ERROR_SUCCESS)
     return {};
@@ -45,7 +32,7 @@ std::string CProfile::GetString(const char* section, const char* entry) const {
 }
 
 int CProfile::GetInt(const char* section, const char* entry, int fallback) const {
-  CKey key;
+  CRegKey key;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, KEY_READ,
                       key.put()) != ERROR_SUCCESS)
     return fallback;
@@ -61,7 +48,7 @@ int CProfile::GetInt(const char* section, const char* entry, int fallback) const
 
 bool CProfile::WriteString(const char* section, const char* entry,
                            const std::string& value) const {
-  CKey key;
+  CRegKey key;
   if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
                         KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
     return false;
@@ -71,7 +58,7 @@ bool CProfile::WriteString(const char* section, const char* entry,
 }
 
 bool CProfile::WriteInt(const char* section, const char* entry, int value) const {
-  CKey key;
+  CRegKey key;
   if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
                         KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
     return false;

@@ -1,6 +1,7 @@
 #include "framework/ole/control_window.h"
 
 #include "framework/ole/control_core.h"
+#include "framework/ui/this_module.h"
 
 namespace scalewright::ole {
 namespace {
@@ -75,10 +76,10 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 bool EnsureClass() {
   WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
-  if (::GetClassInfoExW(ThisModule(), kControlWindowClass, &wc)) return true;
+  if (::GetClassInfoExW(ui::ThisModule(), kControlWindowClass, &wc)) return true;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &ControlWindowProc;
-  wc.hInstance = ThisModule();
+  wc.hInstance = ui::ThisModule();
   wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = kControlWindowClass;
   return ::RegisterClassExW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -86,19 +87,11 @@ bool EnsureClass() {
 
 }  // namespace
 
-HMODULE ThisModule() {
-  HMODULE module = nullptr;
-  ::GetModuleHandleExW(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-  return module;
-}
-
 void UnregisterIdleClass() {
   // Fails harmlessly (the class has windows) while another apartment's
   // control still has one.
   if (::InterlockedCompareExchange(&g_windows, 0, 0) == 0) {
-    ::UnregisterClassW(kControlWindowClass, ThisModule());
+    ::UnregisterClassW(kControlWindowClass, ui::ThisModule());
   }
 }
 
@@ -107,7 +100,7 @@ HWND CreateControlWindow(CControlCore& core, HWND parent, const RECT& pos) {
   HWND hwnd = ::CreateWindowExW(0, kControlWindowClass, L"",
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                 pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top,
-                                parent, nullptr, ThisModule(), &core);
+                                parent, nullptr, ui::ThisModule(), &core);
   if (!hwnd) {
     const DWORD error = ::GetLastError();
     UnregisterIdleClass();

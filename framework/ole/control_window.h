@@ -37,8 +37,5 @@ void DestroyControlWindow(HWND hwnd);
 // The class once no window of it is left (also run when the module unloads).
 void UnregisterIdleClass();
 
-// The module that holds this code (the control's DLL), for window classes
-// and the type library.
-HMODULE ThisModule();
 
 }  // namespace scalewright::ole

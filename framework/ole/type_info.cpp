@@ -8,6 +8,7 @@
 #include "framework/com/com_ptr.h"
 #include "framework/com/typelib_registration.h"
 #include "framework/ole/control_window.h"
+#include "framework/ui/this_module.h"
 
 namespace scalewright::ole {
 
@@ -15,7 +16,7 @@ HRESULT LoadModuleTypeInfo(REFGUID guid, ITypeInfo** info) {
   if (!info) return E_POINTER;
   *info = nullptr;
   try {
-    const std::wstring path = com::ModulePath(ThisModule());
+    const std::wstring path = com::ModulePath(ui::ThisModule());
     if (path.empty()) return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     com::ComPtr<ITypeLib> library;
     // The system keeps loaded libraries, so a second load is cheap.

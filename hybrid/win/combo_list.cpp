@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/gfx/gdi_canvas.h"
-#include "hybrid/ihybrid_cell.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
+#include "framework/ui/this_module.h"
 #include "hybrid/win/window_common.h"
 #include "hybrid/win/window_dc.h"
 
@@ -16,7 +17,7 @@ bool RegisterListClass(WNDPROC windowProc) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
-    wc.hInstance = CodeModule();
+    wc.hInstance = ui::ThisModule();
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = kComboListClass;
     return ::RegisterClassExA(&wc) != 0 ||
@@ -49,7 +50,7 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
   const HWND window = ::CreateWindowExA(
       WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kComboListClass, "",
       WS_POPUP | WS_BORDER, below.x, below.y, width, 1,
-      ::GetAncestor(m_control, GA_ROOT), nullptr, CodeModule(), this);
+      ::GetAncestor(m_control, GA_ROOT), nullptr, ui::ThisModule(), this);
   if (!window) return false;
   m_owner = owner;
 
@@ -185,7 +186,7 @@ LRESULT CComboList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
       const HWND bar = ::CreateWindowExA(
           0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0,
-          0, 0, m_window, nullptr, CodeModule(), nullptr);
+          0, 0, m_window, nullptr, ui::ThisModule(), nullptr);
       m_host.Attach(m_window, bar, nullptr);
       m_host.SetListener(m_window);  // the items' notifications stay here
       m_core.OnCreate();

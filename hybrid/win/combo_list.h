@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "hybrid/combo_drop_down.h"
-#include "hybrid/hybrid_core.h"
+#include "hybrid/interfaces/combo_drop_down.h"
+#include "hybrid/core/hybrid_core.h"
 #include "hybrid/win/win_hybrid_host.h"
 
 namespace scalewright {

@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-#include "framework/gfx/gdi_canvas.h"
-#include "hybrid/ihybrid_cell.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
+#include "framework/ui/this_module.h"
 #include "hybrid/win/window_common.h"
 #include "hybrid/win/window_dc.h"
 
@@ -47,7 +48,7 @@ bool RegisterControlClass(WNDPROC windowProc) {
     wc.cbSize = sizeof wc;
     wc.style = CS_OWNDC | CS_DBLCLKS;
     wc.lpfnWndProc = windowProc;
-    wc.hInstance = CodeModule();
+    wc.hInstance = ui::ThisModule();
     wc.lpszClassName = kHybridCtrlClass;
     // No cursor and no background: WM_SETCURSOR and WM_PAINT do both.
     return ::RegisterClassExA(&wc) != 0 ||
@@ -72,7 +73,7 @@ bool CHybridCtrl::Create(const RECT& rect, HWND parent, int id, DWORD exStyle) {
       exStyle, kHybridCtrlClass, "HybridCtrl",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
       rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), CodeModule(),
+      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ui::ThisModule(),
       this);
   return window != nullptr;
 }
@@ -195,7 +196,7 @@ LRESULT CHybridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CHybridCtrl::OnCreate() {
-  const HINSTANCE instance = CodeModule();
+  const HINSTANCE instance = ui::ThisModule();
   // Shown by the core once the content overflows the client area.
   const HWND bar = ::CreateWindowExA(
       0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0, 0, 0,

@@ -7,7 +7,7 @@
 
 #include <cstdarg>
 
-#include "hybrid/hybrid_core.h"
+#include "hybrid/core/hybrid_core.h"
 #include "hybrid/win/win_hybrid_host.h"
 #include "hybrid/win/win_hybrid_platform.h"
 

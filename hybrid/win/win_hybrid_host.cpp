@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "framework/gfx/gdi_canvas.h"
-#include "framework/ui/gdi.h"
-#include "hybrid/ihybrid_cell.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "framework/gdi/gdi.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/win/window_dc.h"
 
 namespace scalewright {

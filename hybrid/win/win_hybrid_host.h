@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "framework/gfx/canvas.h"
-#include "hybrid/hybrid_host.h"
+#include "hybrid/interfaces/hybrid_host.h"
 
 namespace scalewright {
 

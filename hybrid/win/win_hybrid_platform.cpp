@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/ui/gdi.h"
+#include "framework/gdi/gdi.h"
 #include "hybrid/win/combo_list.h"
 
 namespace scalewright {

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "framework/gfx/gdi_text_metrics.h"
-#include "hybrid/hybrid_platform.h"
+#include "framework/gdi/gdi_text_metrics.h"
+#include "hybrid/interfaces/hybrid_platform.h"
 
 namespace scalewright {
 

@@ -1,5 +1,4 @@
-// What the hybrid framework's windows share: the module their classes
-// belong to, mouse points from message parameters, and the window
+// What the hybrid framework's windows share: mouse points from message parameters, and the window
 // procedure. The object comes in as the creation
 // parameter and lives in the window's user data; each message goes to its
 // OnMessage. A window class declares the procedure a friend and keeps its
@@ -8,19 +7,9 @@
 
 #include <windows.h>
 
-#include "hybrid/hybrid_bits.h"
+#include "hybrid/interfaces/hybrid_bits.h"
 
 namespace scalewright {
-
-// The module this code lives in: window classes belong to it whether the
-// control is linked into a program or a DLL.
-inline HINSTANCE CodeModule() {
-  HMODULE module = nullptr;
-  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&CodeModule), &module);
-  return module;
-}
 
 // The signed client point of a mouse message.
 inline Point PointOf(LPARAM lParam) {

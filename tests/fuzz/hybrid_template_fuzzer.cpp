@@ -21,12 +21,12 @@
 
 #include "framework/gfx/fixed_text_metrics.h"
 #include "framework/gfx/recording_canvas.h"
-#include "hybrid/color_content.h"
-#include "hybrid/content_factory.h"
-#include "hybrid/hybrid_core.h"
-#include "hybrid/hybrid_handler.h"
-#include "hybrid/ihybrid_heading.h"
-#include "tests/host/hybrid/quiet_host.h"
+#include "hybrid/contents/color_content.h"
+#include "hybrid/contents/content_factory.h"
+#include "hybrid/core/hybrid_core.h"
+#include "hybrid/core/hybrid_handler.h"
+#include "hybrid/interfaces/ihybrid_heading.h"
+#include "hybrid/core/quiet_host.h"
 
 namespace scalewright {
 namespace {

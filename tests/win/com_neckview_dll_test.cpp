@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "control/module/neckview_h.h"
-#include "control/ui/mode_strings.h"
+#include "control/interface/neckview_h.h"
+#include "control/model/mode_strings.h"
 #include "framework/com/bstr.h"
 #include "framework/com/com_ptr.h"
 #include "tests/win/com_test_support.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "control/module/neckview_h.h"
+#include "control/interface/neckview_h.h"
 #include "framework/com/com_ptr.h"
 #include "framework/com/reg_key.h"
 #include "tests/win/com_test_support.h"

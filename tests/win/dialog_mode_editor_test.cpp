@@ -8,7 +8,7 @@
 
 #include "control/ui/dialog_ids.h"
 #include "control/ui/mode_editor_dlg.h"
-#include "control/ui/mode_strings.h"
+#include "control/model/mode_strings.h"
 #include "control/win/win_mode_platform.h"
 #include "modes_file_fixture.h"
 #include "ui_test_support.h"

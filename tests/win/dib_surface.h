@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "framework/gfx/geometry.h"
-#include "framework/ui/gdi.h"
+#include "framework/gdi/gdi.h"
 
 namespace scalewright {
 

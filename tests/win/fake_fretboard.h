@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "control/fretboard_settings.h"
+#include "control/interface/fretboard_settings.h"
 
 namespace scalewright::test {
 

@@ -5,8 +5,8 @@
 
 #include <ole2.h>
 
-#include "control/fretboard_settings.h"
-#include "control/module/neckview_h.h"
+#include "control/interface/fretboard_settings.h"
+#include "control/interface/neckview_h.h"
 #include "framework/com/bstr.h"
 #include "tests/win/fretboard_fakes.h"
 

@@ -6,8 +6,8 @@
 #include <objbase.h>
 #include <olectl.h>
 
-#include "control/fretboard_settings.h"
-#include "control/module/neckview_h.h"
+#include "control/interface/fretboard_settings.h"
+#include "control/interface/neckview_h.h"
 #include "tests/win/fretboard_fakes.h"
 
 namespace scalewright::test {

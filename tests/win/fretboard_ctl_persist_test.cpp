@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "control/fretboard_settings.h"
-#include "control/module/neckview_h.h"
+#include "control/interface/fretboard_settings.h"
+#include "control/interface/neckview_h.h"
 #include "tests/win/fretboard_fakes.h"
 
 namespace scalewright::test {

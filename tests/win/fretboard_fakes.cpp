@@ -3,7 +3,7 @@
 #include <objbase.h>
 #include <ole2.h>
 
-#include "control/module/neckview_h.h"
+#include "control/interface/neckview_h.h"
 
 namespace scalewright::test {
 namespace {

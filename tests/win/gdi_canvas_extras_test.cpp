@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "framework/gfx/gdi_canvas.h"
-#include "framework/gfx/gdi_text_metrics.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "framework/gdi/gdi_text_metrics.h"
 #include "tests/win/dib_surface.h"
 
 namespace scalewright {

@@ -1,14 +1,14 @@
 // The GDI canvas drawing the fretboard into a DIB: pixels where the geometry
 // is exact, the DC left as it was found, and no GDI object left behind.
-#include "framework/gfx/gdi_canvas.h"
+#include "framework/gdi/gdi_canvas.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "control/fretboard_renderer.h"
-#include "control/ui/mode_list.h"
-#include "framework/gfx/gdi_text_metrics.h"
-#include "tests/host/fake_mode_platform.h"
+#include "control/render/fretboard_renderer.h"
+#include "control/model/mode_list.h"
+#include "framework/gdi/gdi_text_metrics.h"
+#include "tests/host/control/fake_mode_platform.h"
 #include "tests/win/dib_surface.h"
 
 namespace scalewright {

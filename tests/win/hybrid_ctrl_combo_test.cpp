@@ -3,9 +3,9 @@
 // Return chooses while Escape or a click outside only closes.
 #include <windows.h>
 
-#include "hybrid/combo_content.h"
-#include "hybrid/content_interfaces.h"
-#include "hybrid/ihybrid_cell.h"
+#include "hybrid/contents/combo_content.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/win/combo_list.h"
 #include "tests/win/hybrid_ctrl_fixture.h"
 

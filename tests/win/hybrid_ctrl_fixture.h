@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hybrid/content_base.h"
+#include "hybrid/contents/content_base.h"
 #include "hybrid/win/hybrid_ctrl.h"
 #include "tests/win/dib_surface.h"
 

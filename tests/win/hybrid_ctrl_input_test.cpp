@@ -3,8 +3,8 @@
 // before the dialog manager acts on them.
 #include <windows.h>
 
-#include "hybrid/content_interfaces.h"
-#include "hybrid/ihybrid_cell.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "tests/win/hybrid_ctrl_fixture.h"
 
 namespace scalewright::test {

@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "hybrid/ihybrid_cell.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "tests/win/hybrid_ctrl_fixture.h"
 
 namespace scalewright::test {

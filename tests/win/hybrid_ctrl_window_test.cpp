@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "hybrid/ihybrid_cell.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "tests/win/hybrid_ctrl_fixture.h"
 
 namespace scalewright::test {

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "control/ui/modes_file_path.h"
+#include "control/model/modes_file_path.h"
 #include "control/win/win_mode_platform.h"
 
 namespace scalewright::test {

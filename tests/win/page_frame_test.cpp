@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "control/fretboard_settings.h"
-#include "control/module/neckview_h.h"
+#include "control/interface/fretboard_settings.h"
+#include "control/interface/neckview_h.h"
 #include "control/ui/dialog_ids.h"
 #include "control/ui/fret_prop.h"
 #include "fake_fretboard.h"

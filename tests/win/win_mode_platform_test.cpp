@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "control/ui/mode_list.h"
-#include "control/ui/mode_strings.h"
+#include "control/model/mode_list.h"
+#include "control/model/mode_strings.h"
 #include "control/win/win_mode_platform.h"
 
 namespace scalewright {

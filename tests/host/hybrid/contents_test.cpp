@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/button_content.h"
-#include "hybrid/combo_content.h"
-#include "hybrid/date_content.h"
-#include "hybrid/edit_content.h"
-#include "hybrid/progress_content.h"
-#include "hybrid/slider_content.h"
-#include "hybrid/tree_item_content.h"
+#include "hybrid/contents/button_content.h"
+#include "hybrid/contents/combo_content.h"
+#include "hybrid/contents/date_content.h"
+#include "hybrid/contents/edit_content.h"
+#include "hybrid/contents/progress_content.h"
+#include "hybrid/contents/slider_content.h"
+#include "hybrid/contents/tree_item_content.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

@@ -14,13 +14,13 @@
 
 #include "framework/gfx/fixed_text_metrics.h"
 #include "framework/gfx/recording_canvas.h"
-#include "hybrid/content_factory.h"
-#include "hybrid/content_interfaces.h"
-#include "hybrid/ihybrid_heading.h"
-#include "hybrid/hybrid_core.h"
-#include "hybrid/hybrid_handler.h"
-#include "hybrid/hybrid_host.h"
-#include "hybrid/hybrid_platform.h"
+#include "hybrid/contents/content_factory.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/interfaces/ihybrid_heading.h"
+#include "hybrid/core/hybrid_core.h"
+#include "hybrid/core/hybrid_handler.h"
+#include "hybrid/interfaces/hybrid_host.h"
+#include "hybrid/interfaces/hybrid_platform.h"
 
 namespace scalewright::testing {
 
@@ -296,7 +296,7 @@ inline ULONG RefCountOf(IUnknown* object) {
 
 }  // namespace scalewright::testing
 
-#include "hybrid/content_base.h"
+#include "hybrid/contents/content_base.h"
 
 namespace scalewright::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/content_base.h"
+#include "hybrid/contents/content_base.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

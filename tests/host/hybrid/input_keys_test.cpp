@@ -2,7 +2,7 @@
 // on to the dialog, keys offered up the focused cell's ancestors, the paging
 // keys and arrows moving anchor, focus and selection, and what gaining or
 // losing the window focus does to the focus cell.
-#include "hybrid/hybrid_cell.h"
+#include "hybrid/layouts/hybrid_cell.h"
 #include "tests/host/hybrid/input_fixture.h"
 
 namespace scalewright::testing {

@@ -2,7 +2,7 @@
 // and Shift change the selection, a press beside the cells draws a rubber
 // band, a press on the selection turns into a drag, and movement tracks the
 // hot cell, the hover selection, the cursor and the tooltip.
-#include "hybrid/text_content.h"
+#include "hybrid/contents/text_content.h"
 #include "tests/host/hybrid/input_fixture.h"
 
 namespace scalewright::testing {

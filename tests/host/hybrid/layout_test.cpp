@@ -1,8 +1,8 @@
 // Children layouts: heading columns with percentages, alignment in a row,
 // flow with justify and wrapping, free positions, insertion order, and the
 // vertical list with indents.
-#include "hybrid/color_content.h"
-#include "hybrid/ml_sub_content.h"
+#include "hybrid/contents/color_content.h"
+#include "hybrid/layouts/ml_sub_content.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

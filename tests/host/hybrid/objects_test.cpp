@@ -1,7 +1,7 @@
 // Reference counting and QueryInterface of the framework's objects, the
 // counted pointer, text styles and headings.
-#include "hybrid/heading.h"
-#include "hybrid/text_style.h"
+#include "hybrid/core/heading.h"
+#include "hybrid/core/text_style.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

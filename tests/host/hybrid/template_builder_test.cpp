@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/template_builder.h"
+#include "hybrid/core/template_builder.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

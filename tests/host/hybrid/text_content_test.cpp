@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/text_content.h"
+#include "hybrid/contents/text_content.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {

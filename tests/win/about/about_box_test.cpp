@@ -1,7 +1,7 @@
 // The About box created for real from SW's resources: its parts placed
 // around the banner, a longer notice making it taller, centred on the
 // desktop, every notification of its text block answered with 0.
-#include "app/about_box.h"
+#include "app/about/about_box.h"
 
 #include <windows.h>
 
@@ -14,10 +14,10 @@
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
-#include "hybrid/content_interfaces.h"
-#include "hybrid/ihybrid_cell.h"
-#include "hybrid/ihybrid_sub_content.h"
-#include "hybrid/ref_ptr.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
+#include "hybrid/interfaces/ihybrid_sub_content.h"
+#include "hybrid/interfaces/ref_ptr.h"
 
 namespace scalewright::app {
 namespace {

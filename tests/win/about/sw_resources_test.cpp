@@ -11,7 +11,7 @@
 
 #include "app/resource.h"
 #include "hybrid/win/hybrid_resource_ids.h"
-#include "framework/ui/gdi.h"
+#include "framework/gdi/gdi.h"
 
 namespace scalewright::app {
 namespace {

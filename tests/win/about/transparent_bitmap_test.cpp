@@ -2,7 +2,7 @@
 // of the transparent colour leave the target as it was, all others are
 // copied; the picture is centred; the target's colours and every selection
 // are as before.
-#include "app/transparent_bitmap.h"
+#include "app/about/transparent_bitmap.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
-#include "framework/ui/gdi.h"
+#include "framework/gdi/gdi.h"
 
 namespace scalewright::app {
 namespace {

@@ -1,6 +1,6 @@
 // CVersionInfo on real files: SW.exe's version resource, the test program's
 // own, and files that have none.
-#include "app/version_info.h"
+#include "app/about/version_info.h"
 
 #include <windows.h>
 

@@ -3,9 +3,9 @@
 // page will be. Tests load it to check the module surface end to end.
 #include <ocidl.h>
 
-#include "control/module/neckview_h.h"
-#include "control/module/object_table.h"
-#include "control/module/registration_tables.h"
+#include "control/interface/neckview_h.h"
+#include "control/server/object_table.h"
+#include "control/server/registration_tables.h"
 #include "framework/com/com_object.h"
 
 namespace scalewright {
@@ -38,15 +38,15 @@ HRESULT CreateFretPropStandIn(IUnknown* outer, REFIID riid, void** ppv) {
   return com::CreateComInstance<CStandIn<&CLSID_FretProp>>(outer, riid, ppv);
 }
 
-}  // namespace
-
-HRESULT CreateFretboard(IUnknown* outer, REFIID riid, void** ppv) {
+HRESULT CreateFretboardStandIn(IUnknown* outer, REFIID riid, void** ppv) {
   return com::CreateComInstance<CStandIn<&CLSID_Fretboard>>(outer, riid, ppv);
 }
 
+}  // namespace
+
 std::span<const com::ObjectEntry> NeckviewObjects() {
   static const com::ObjectEntry kObjects[] = {
-      {&CLSID_Fretboard, FretboardRegistryKeys(), &CreateFretboard},
+      {&CLSID_Fretboard, FretboardRegistryKeys(), &CreateFretboardStandIn},
       {&CLSID_FretProp, FretPropRegistryKeys(), &CreateFretPropStandIn},
   };
   return kObjects;

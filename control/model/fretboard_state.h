@@ -1,0 +1,65 @@
+// The fretboard control's settings and the working values of its latest
+// drawing pass. The COM control owns one and forwards its private settings
+// interface here; the setters report whether the control must repaint and
+// tell its container that its data changed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control/model/music_model.h"
+#include "framework/gfx/geometry.h"
+
+namespace scalewright {
+
+class CFretboardState {
+ public:
+  CFretboardState();
+
+  // Text results are views of the stored text, valid until that field next
+  // changes.
+  int GetTonality() const { return m_nTonality; }
+  bool SetTonality(int tonality);
+  const char* GetMode() const { return m_strMode.c_str(); }
+  bool SetMode(const char* mode);
+  // A pitch class outside 0..11 reads false and is not stored.
+  bool GetNoteShown(int pitch) const;
+  bool SetNoteShown(int pitch, bool shown);
+  const char* GetShowSteps() const { return m_strShowSteps.c_str(); }
+  bool SetShowSteps(const char* steps);
+  const char* GetHighlight() const { return m_strHighlight.c_str(); }
+  bool SetHighlight(const char* highlight);
+  int GetLabelKind() const { return m_nLabelKind; }
+  // Never repaints: the page follows it with settings that do.
+  bool SetLabelKind(int kind);
+  int GetFirstFret() const { return m_nFirstFret; }
+  bool SetFirstFret(int fret);
+  int GetLastFret() const { return m_nLastFret; }
+  bool SetLastFret(int fret);
+  bool GetSideDots() const { return m_bSideDots; }
+  bool SetSideDots(bool sideDots);
+  bool GetRectangles() const { return m_bRectangles; }
+  bool SetRectangles(bool rectangles);
+  const char* GetTuning() const { return m_strTuning.c_str(); }
+  // Null keeps the stored text; either way the strings are parsed again.
+  bool SetTuning(const char* tuning);
+
+  // The values are stored as given: the page offers only valid ones, and the
+  // drawing copes with the rest.
+  int m_nFirstFret = 0;
+  int m_nLastFret = 17;
+  gfx::Rect m_rcBoard;  // board of the latest drawing pass
+  NoteFlags m_bNoteShown;
+  int m_nTonality = 0;
+  std::string m_strMode = "Ionian";
+  std::string m_strShowSteps;
+  std::string m_strHighlight = "1,3,5";
+  int m_nLabelKind = kLabelStepNumber;
+  int m_nCell = 0;  // cell size of the latest drawing pass
+  bool m_bSideDots = true;
+  bool m_bRectangles = false;
+  std::string m_strTuning = "E B G D A E";
+  std::vector<int> m_arrStringNotes;
+};
+
+}  // namespace scalewright

@@ -1,0 +1,43 @@
+#include "control/model/marker_plan.h"
+
+#include <utility>
+
+#include "control/model/mode_list.h"
+
+namespace scalewright {
+
+std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings,
+                                 const CModeList& modes) {
+  std::vector<SMarker> markers;
+  if (settings.stringPitches == nullptr) return markers;
+
+  // The mode is looked up once; each marker then walks its intervals.
+  const int modeIndex = modes.Find(settings.mode);
+  const std::string* intervals =
+      modeIndex < 0 ? nullptr : &modes.GetIntervals(modeIndex);
+
+  const std::vector<int>& strings = *settings.stringPitches;
+  for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
+    for (int fret = settings.firstFret; fret <= settings.lastFret; ++fret) {
+      const int pitch = PitchAt(fret, strings[i]);
+      if (pitch == kNoPitch || !settings.noteShown[pitch]) continue;
+
+      SMarker marker;
+      marker.string = i;
+      marker.fret = fret;
+      marker.pitch = pitch;
+      marker.degreeIndex =
+          intervals ? DegreeIndexInIntervals(pitch, settings.tonic, *intervals)
+                    : kNoPitch;
+      marker.highlighted =
+          IsMarkerHighlighted(marker.degreeIndex, settings.highlight);
+      marker.disc = MarkerHasDisc(settings.labelKind, marker.highlighted);
+      marker.label = MarkerLabel(settings.labelKind, pitch, settings.tonic,
+                                 marker.degreeIndex);
+      markers.push_back(std::move(marker));
+    }
+  }
+  return markers;
+}
+
+}  // namespace scalewright

@@ -1,0 +1,43 @@
+// Which fret positions of a board carry a marker, and what each one shows:
+// the musical half of a drawing pass, kept apart from the geometry so that
+// it can be checked and measured without a device.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control/model/music_model.h"
+
+namespace scalewright {
+
+class CModeList;
+
+// The settings a pass reads (borrowed texts, valid for the call).
+struct SMarkerSettings {
+  int firstFret = 0;
+  int lastFret = 17;
+  int tonic = 0;
+  const char* mode = "Ionian";
+  const char* highlight = "1,3,5";
+  int labelKind = kLabelStepNumber;
+  NoteFlags noteShown{};
+  const std::vector<int>* stringPitches = nullptr;
+};
+
+struct SMarker {
+  int string = 0;  // index into the string pitches, 0 = top line
+  int fret = 0;
+  int pitch = 0;
+  int degreeIndex = kNoPitch;  // 0-based degree in the mode, -1 outside it
+  bool highlighted = false;
+  bool disc = false;  // a black disc is painted over the marker
+  std::string label;
+};
+
+// Markers in drawing order: string by string, fret by fret within a string.
+// Strings without a pitch carry none; frets outside first..last are not
+// visited, so a last fret below the first gives none.
+std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings,
+                                 const CModeList& modes);
+
+}  // namespace scalewright

@@ -1,0 +1,113 @@
+#include "control/render/fretboard_renderer.h"
+
+#include <vector>
+
+#include "control/render/fretboard_layout.h"
+#include "control/model/marker_plan.h"
+#include "control/model/music_model.h"
+
+namespace scalewright {
+namespace {
+
+constexpr gfx::Color kBlack = gfx::Rgb(0, 0, 0);
+constexpr gfx::Color kBackground = gfx::Rgb(255, 255, 255);
+// The disc is drawn with the pen that was in the context before the marker's
+// own: the context's default, a one-unit black pen.
+constexpr int kDiscPen = 1;
+
+void DrawStrings(gfx::Canvas& target, const CFretboardLayout& layout) {
+  const gfx::Rect& board = layout.Board();
+  for (int i = 0; i < layout.Strings(); ++i) {
+    const int y = layout.StringY(i);
+    target.Line({board.left, y}, {board.right, y}, kBlack);
+  }
+}
+
+// Fret lines run from the first string to the last; the nut (the line at
+// fret 1) is three units thick.
+void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout) {
+  const int top = layout.StringY(0);
+  const int bottom = layout.StringY(layout.Strings() - 1);
+  const SFretRange& frets = layout.Frets();
+  for (int f = frets.first; f <= frets.last + 1; ++f) {
+    const int x = layout.FretX(f);
+    target.Line({x, top}, {x, bottom}, kBlack);
+    if (f == 1) {
+      target.Line({x + 1, top}, {x + 1, bottom}, kBlack);
+      target.Line({x - 1, top}, {x - 1, bottom}, kBlack);
+    }
+  }
+}
+
+// The dot's text starts at the middle of its cell, not centred on it.
+void DrawSideDots(gfx::Canvas& target, const CFretboardLayout& layout) {
+  const SFretRange& frets = layout.Frets();
+  for (int f = frets.first; f <= frets.last; ++f) {
+    const char* text = SideDotText(SideDotAt(f));
+    if (*text == '\0') continue;
+    const gfx::Rect cell = layout.CellRect(f, layout.Strings());
+    target.TextAt({(cell.left + cell.right) / 2, cell.top}, text);
+  }
+}
+
+void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure,
+                const gfx::Font* measureFont, const CFretboardLayout& layout,
+                const SMarker& marker, bool rectangles) {
+  const gfx::Rect r = layout.MarkerRect(marker.fret, marker.string);
+  const gfx::Color fill = MarkerFillColor(marker.pitch);
+  if (marker.highlighted && rectangles) {
+    target.Rectangle(r, layout.PenWidth(false), kBlack, fill);
+  } else {
+    target.Ellipse(r, layout.PenWidth(marker.highlighted), kBlack, fill);
+  }
+  if (marker.disc) target.Ellipse(r, kDiscPen, kBlack, kBlack);
+  if (marker.label.empty()) return;
+  const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
+  target.TextAt({r.left + (r.Width() - extent.cx) / 2,
+                 r.top + (r.Height() - extent.cy) / 2},
+                marker.label);
+}
+
+}  // namespace
+
+void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
+                   const gfx::Rect& bounds, CFretboardState& state,
+                   const CModeList& modes) {
+  const SFretRange frets =
+      VisibleFretRange(state.m_nFirstFret, state.m_nLastFret);
+  const int strings = static_cast<int>(state.m_arrStringNotes.size());
+  const CFretboardLayout layout(bounds, frets, strings, state.m_bSideDots);
+
+  target.FillRect(bounds, kBackground);
+  target.FrameRect(bounds, kBlack);
+  target.SetTextColor(kBlack);
+  state.m_rcBoard = layout.Board();
+  state.m_nCell = layout.Cell();
+
+  // One font for the target and a copy for the measuring context, both the
+  // default GUI font at a positive (character-cell) height.
+  gfx::FontDesc labelFont = target.DefaultGuiFont();
+  labelFont.height = layout.FontHeight();
+  const gfx::ScopedFont selected(target, target.MakeFont(labelFont));
+  const gfx::FontPtr measureFont = measure.MakeFont(labelFont);
+
+  DrawStrings(target, layout);
+  DrawFrets(target, layout);
+  if (state.m_bSideDots) DrawSideDots(target, layout);
+
+  SMarkerSettings settings;
+  settings.firstFret = frets.first;
+  settings.lastFret = frets.last;
+  settings.tonic = state.m_nTonality;
+  settings.mode = state.m_strMode.c_str();
+  settings.highlight = state.m_strHighlight.c_str();
+  settings.labelKind = state.m_nLabelKind;
+  settings.noteShown = state.m_bNoteShown;
+  settings.stringPitches = &state.m_arrStringNotes;
+  for (const SMarker& marker : PlanMarkers(settings, modes)) {
+    DrawMarker(target, measure, measureFont.get(), layout, marker,
+               state.m_bRectangles);
+  }
+}
+
+}  // namespace scalewright

@@ -1,0 +1,22 @@
+// One drawing pass of the fretboard: background and frame, string and fret
+// lines with the nut, the side-dot row, and a labelled marker on every
+// position whose pitch is shown.
+#pragma once
+
+#include "control/model/fretboard_state.h"
+#include "framework/gfx/canvas.h"
+#include "framework/gfx/text_metrics.h"
+
+namespace scalewright {
+
+class CModeList;
+
+// Paints the whole of |bounds| on |target|. Labels are measured with a font
+// made by |measure| (on Windows a screen-compatible context), so the layout
+// of a printed page matches the screen's. Leaves the board and the cell size
+// of this pass in |state|.
+void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
+                   const gfx::Rect& bounds, CFretboardState& state,
+                   const CModeList& modes);
+
+}  // namespace scalewright

@@ -1,0 +1,231 @@
+#include "control/win/fretboard_ctl.h"
+
+#include <olectl.h>
+
+#include <new>
+#include <string>
+
+#include "control/render/fretboard_renderer.h"
+#include "control/model/music_model.h"
+#include "control/model/paint_mode_platform.h"
+#include "control/model/painted_modes.h"
+#include "control/model/mode_list.h"
+#include "control/win/win_mode_platform.h"
+#include "framework/gdi/gdi_canvas.h"
+#include "framework/gdi/gdi_text_metrics.h"
+#include "framework/ole/control_window.h"
+#include "framework/ole/type_info.h"
+#include "framework/ui/this_module.h"
+
+namespace scalewright {
+namespace {
+
+// FretProp.
+constexpr CLSID kPropertyPages[] = {
+    {0xA3CB2081, 0xB44E, 0x4D6B, {0x82, 0x70, 0xD1, 0x47, 0x77, 0x96, 0x83, 0x89}},
+};
+
+// 160 mm x 80 mm.
+constexpr SIZEL kInitialExtent = {16000, 8000};
+
+// Every control of the module paints through one platform, so that a
+// problem in the modes file is shown once, not once per control.
+// The list is kept between passes while the file stays as the last pass
+// left it.
+CPaintedModes& PaintingModes() {
+  static const CWinModePlatform platform(ui::ThisModule());
+  static const CPaintModePlatform painting(platform);
+  static CPaintedModes modes(painting);
+  return modes;
+}
+
+// |text| in the ANSI code page as a new wide string; null when empty or
+// when it cannot be converted.
+com::CBstr WidenAnsi(const std::string& text) {
+  com::CBstr result;
+  if (text.empty() || text.size() > 0x7fffffff) return result;
+  const int source = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), source, nullptr, 0);
+  if (length <= 0) return result;
+  BSTR wide = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
+  if (!wide) return result;
+  result = com::CBstr::Attach(wide);
+  ::MultiByteToWideChar(CP_ACP, 0, text.data(), source, wide, length);
+  return result;
+}
+
+}  // namespace
+
+CFretboardCtl::CFretboardCtl() { SetExtentValue(kInitialExtent); }
+
+CFretboardCtl::~CFretboardCtl() { ReleaseAll(); }
+
+DWORD CFretboardCtl::ControlMiscStatus() const {
+  return OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_INSIDEOUT |
+         OLEMISC_CANTLINKINSIDE | OLEMISC_RECOMPOSEONRESIZE;
+}
+
+std::span<const CLSID> CFretboardCtl::PropertyPages() const { return kPropertyPages; }
+
+// --- IDispatch
+
+HRESULT CFretboardCtl::EnsureTypeInfo() {
+  if (m_typeInfo) return S_OK;
+  return ole::LoadModuleTypeInfo(IID_IFretboard, m_typeInfo.put());
+}
+
+HRESULT CFretboardCtl::GetTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  const HRESULT hr = EnsureTypeInfo();
+  if (FAILED(hr)) return hr;
+  *info = m_typeInfo.get();
+  (*info)->AddRef();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
+                                     DISPID* dispids) {
+  if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (!names || !dispids) return E_POINTER;
+  const HRESULT hr = EnsureTypeInfo();
+  if (FAILED(hr)) return hr;
+  return m_typeInfo->GetIDsOfNames(names, count, dispids);
+}
+
+HRESULT CFretboardCtl::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
+                              VARIANT* result, EXCEPINFO* exception, UINT* argError) {
+  if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (!params) return E_POINTER;
+  const HRESULT hr = EnsureTypeInfo();
+  if (FAILED(hr)) return hr;
+  return m_typeInfo->Invoke(static_cast<IFretboard*>(this), dispid, flags, params, result,
+                            exception, argError);
+}
+
+// --- IFretboard
+
+template <class Store>
+HRESULT CFretboardCtl::PutStock(DISPID dispid, Store store) {
+  if (RequestEdit(dispid) == S_FALSE) return S_FALSE;
+  const HRESULT hr = store();
+  if (FAILED(hr)) return hr;
+  SetDirty(true);
+  NotifyChanged(dispid);
+  RequestRepaint();
+  SendDataChange();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_BackColor(OLE_COLOR color) {
+  return PutStock(DISPID_BACKCOLOR, [&] {
+    m_clrBackColor = color;
+    return S_OK;
+  });
+}
+
+HRESULT CFretboardCtl::get_BackColor(OLE_COLOR* color) {
+  if (!color) return E_POINTER;
+  *color = m_clrBackColor;
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_BorderColor(OLE_COLOR color) {
+  return PutStock(DISPID_BORDERCOLOR, [&] {
+    m_clrBorderColor = color;
+    return S_OK;
+  });
+}
+
+HRESULT CFretboardCtl::get_BorderColor(OLE_COLOR* color) {
+  if (!color) return E_POINTER;
+  *color = m_clrBorderColor;
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Caption(BSTR caption) {
+  return PutStock(DISPID_CAPTION, [&] {
+    // A BSTR may hold embedded nulls: copy by its length.
+    com::CBstr copy;
+    const HRESULT hr =
+        caption ? com::CBstr::Copy(caption, ::SysStringLen(caption), copy) : S_OK;
+    if (SUCCEEDED(hr)) m_bstrCaption = std::move(copy);
+    return hr;
+  });
+}
+
+HRESULT CFretboardCtl::get_Caption(BSTR* caption) { return m_bstrCaption.CopyTo(caption); }
+
+// --- IFretboardSettings
+
+void CFretboardCtl::AfterSetting(bool changed) {
+  if (!changed) return;
+  RequestRepaint();
+  SendDataChange();
+}
+
+std::int32_t CFretboardCtl::GetTonality() { return m_state.GetTonality(); }
+void CFretboardCtl::SetTonality(std::int32_t pitch) { AfterSetting(m_state.SetTonality(pitch)); }
+const char* CFretboardCtl::GetMode() { return m_state.GetMode(); }
+void CFretboardCtl::SetMode(const char* mode) { AfterSetting(m_state.SetMode(mode)); }
+bool CFretboardCtl::GetNoteShown(std::int32_t pitch) { return m_state.GetNoteShown(pitch); }
+void CFretboardCtl::SetNoteShown(std::int32_t pitch, bool shown) {
+  AfterSetting(m_state.SetNoteShown(pitch, shown));
+}
+const char* CFretboardCtl::GetShowSteps() { return m_state.GetShowSteps(); }
+void CFretboardCtl::SetShowSteps(const char* steps) { AfterSetting(m_state.SetShowSteps(steps)); }
+const char* CFretboardCtl::GetHighlight() { return m_state.GetHighlight(); }
+void CFretboardCtl::SetHighlight(const char* degrees) {
+  AfterSetting(m_state.SetHighlight(degrees));
+}
+std::int32_t CFretboardCtl::GetLabelKind() { return m_state.GetLabelKind(); }
+void CFretboardCtl::SetLabelKind(std::int32_t kind) { AfterSetting(m_state.SetLabelKind(kind)); }
+std::int32_t CFretboardCtl::GetFirstFret() { return m_state.GetFirstFret(); }
+void CFretboardCtl::SetFirstFret(std::int32_t fret) { AfterSetting(m_state.SetFirstFret(fret)); }
+std::int32_t CFretboardCtl::GetLastFret() { return m_state.GetLastFret(); }
+void CFretboardCtl::SetLastFret(std::int32_t fret) { AfterSetting(m_state.SetLastFret(fret)); }
+bool CFretboardCtl::GetSideDots() { return m_state.GetSideDots(); }
+void CFretboardCtl::SetSideDots(bool sideDots) { AfterSetting(m_state.SetSideDots(sideDots)); }
+bool CFretboardCtl::GetRectangles() { return m_state.GetRectangles(); }
+void CFretboardCtl::SetRectangles(bool rectangles) {
+  AfterSetting(m_state.SetRectangles(rectangles));
+}
+const char* CFretboardCtl::GetTuning() { return m_state.GetTuning(); }
+void CFretboardCtl::SetTuning(const char* tuning) { AfterSetting(m_state.SetTuning(tuning)); }
+
+// --- Drawing
+
+void CFretboardCtl::RefreshCaption() {
+  m_bstrCaption.reset();
+  m_bstrCaption = WidenAnsi(CaptionText(m_state.m_nTonality, m_state.m_strMode.c_str()));
+}
+
+void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
+  if (!dc || !bounds) return;
+  // The settings interface never fails and nothing may unwind through it.
+  try {
+    RefreshCaption();
+    gfx::CGdiCanvas canvas(dc);
+    gfx::CGdiTextMetrics measure;
+    const gfx::Rect board{bounds->left, bounds->top, bounds->right, bounds->bottom};
+    PaintingModes().ForPass([&](const CModeList& modes) {
+      DrawFretboard(canvas, measure, board, m_state, modes);
+    });
+  } catch (...) {
+  }
+}
+
+void CFretboardCtl::OnDraw(HDC dc, const RECT& bounds) { Draw(dc, &bounds); }
+
+HRESULT CreateFretboard(IUnknown* outer, REFIID riid, void** ppv) {
+  return com::CreateComInstance<CFretboardCtl>(outer, riid, ppv);
+}
+
+}  // namespace scalewright

@@ -1,0 +1,127 @@
+// CFretboardCtl: the Fretboard control. The OLE control base supplies the
+// standard control interfaces; this class adds the dispatch interface with
+// the stock BackColor, BorderColor and Caption, the private settings
+// interface, and the drawing.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "control/interface/fretboard_settings.h"
+#include "control/model/fretboard_state.h"
+#include "control/interface/neckview_h.h"
+#include "framework/com/bstr.h"
+#include "framework/com/com_object.h"
+#include "framework/com/com_ptr.h"
+#include "framework/ole/control_base.h"
+
+namespace scalewright {
+
+class CFretboardCtl final
+    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard, IFretboardSettings> {
+ public:
+  static constexpr bool kAggregatable = true;
+  // Looked up in this order.
+  static constexpr com::InterfaceEntry<CFretboardCtl> kInterfaces[] = {
+      com::Entry<CFretboardCtl, IFretboard>(IID_IFretboard),
+      com::Entry<CFretboardCtl, IDispatch, IFretboard>(IID_IDispatch),
+      com::Entry<CFretboardCtl, IViewObjectEx>(IID_IViewObjectEx),
+      com::Entry<CFretboardCtl, IViewObject2, IViewObjectEx>(IID_IViewObject2),
+      com::Entry<CFretboardCtl, IViewObject, IViewObjectEx>(IID_IViewObject),
+      com::Entry<CFretboardCtl, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObjectWindowless),
+      com::Entry<CFretboardCtl, IOleInPlaceObject, IOleInPlaceObjectWindowless>(
+          IID_IOleInPlaceObject),
+      com::Entry<CFretboardCtl, IOleWindow, IOleInPlaceObjectWindowless>(IID_IOleWindow),
+      com::Entry<CFretboardCtl, IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject),
+      com::Entry<CFretboardCtl, IOleControl>(IID_IOleControl),
+      com::Entry<CFretboardCtl, IOleObject>(IID_IOleObject),
+      com::Entry<CFretboardCtl, IPersistStreamInit>(IID_IPersistStreamInit),
+      com::Entry<CFretboardCtl, IPersist, IPersistStreamInit>(IID_IPersist),
+      com::Entry<CFretboardCtl, ISupportErrorInfo>(IID_ISupportErrorInfo),
+      com::Entry<CFretboardCtl, IConnectionPointContainer>(IID_IConnectionPointContainer),
+      com::Entry<CFretboardCtl, ISpecifyPropertyPages>(IID_ISpecifyPropertyPages),
+      com::Entry<CFretboardCtl, IQuickActivate>(IID_IQuickActivate),
+      com::Entry<CFretboardCtl, IPersistStorage>(IID_IPersistStorage),
+      com::Entry<CFretboardCtl, IDataObject>(IID_IDataObject),
+      com::Entry<CFretboardCtl, IProvideClassInfo, IProvideClassInfo2>(IID_IProvideClassInfo),
+      com::Entry<CFretboardCtl, IProvideClassInfo2>(IID_IProvideClassInfo2),
+      com::Entry<CFretboardCtl, IFretboardSettings>(IID_IFretboardSettings),
+  };
+
+  CFretboardCtl();
+
+  // IDispatch, through the type library's description of IFretboard.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                                          DISPID* dispids) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID riid, LCID lcid, WORD flags,
+                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argError) override;
+
+  // IFretboard: the stock properties.
+  HRESULT STDMETHODCALLTYPE put_BackColor(OLE_COLOR color) override;
+  HRESULT STDMETHODCALLTYPE get_BackColor(OLE_COLOR* color) override;
+  HRESULT STDMETHODCALLTYPE put_BorderColor(OLE_COLOR color) override;
+  HRESULT STDMETHODCALLTYPE get_BorderColor(OLE_COLOR* color) override;
+  HRESULT STDMETHODCALLTYPE put_Caption(BSTR caption) override;
+  HRESULT STDMETHODCALLTYPE get_Caption(BSTR* caption) override;
+
+  // IFretboardSettings.
+  std::int32_t GetTonality() override;
+  void SetTonality(std::int32_t pitch) override;
+  const char* GetMode() override;
+  void SetMode(const char* mode) override;
+  bool GetNoteShown(std::int32_t pitch) override;
+  void SetNoteShown(std::int32_t pitch, bool shown) override;
+  const char* GetShowSteps() override;
+  void SetShowSteps(const char* steps) override;
+  const char* GetHighlight() override;
+  void SetHighlight(const char* degrees) override;
+  std::int32_t GetLabelKind() override;
+  void SetLabelKind(std::int32_t kind) override;
+  std::int32_t GetFirstFret() override;
+  void SetFirstFret(std::int32_t fret) override;
+  std::int32_t GetLastFret() override;
+  void SetLastFret(std::int32_t fret) override;
+  bool GetSideDots() override;
+  void SetSideDots(bool sideDots) override;
+  bool GetRectangles() override;
+  void SetRectangles(bool rectangles) override;
+  const char* GetTuning() override;
+  void SetTuning(const char* tuning) override;
+  void Draw(HDC dc, const RECT* bounds) override;
+
+  // The control base.
+  void OnDraw(HDC dc, const RECT& bounds) override;
+  IUnknown* ControlUnknown() override { return ControllingUnknown(); }
+  const CLSID& ControlClassId() const override { return CLSID_Fretboard; }
+  DWORD ControlMiscStatus() const override;
+  const IID& EventsInterface() const override { return DIID__IFretboardEvents; }
+  std::span<const CLSID> PropertyPages() const override;
+  bool SupportsErrorInfo(REFIID iid) const override { return iid == IID_IFretboard; }
+
+ private:
+  ~CFretboardCtl() override;
+
+  // Repaint and data-change notification after a setter that asks for them.
+  void AfterSetting(bool changed);
+  // A stock property put: leave, store, dirty, OnChanged, repaint, notify.
+  template <class Store>
+  HRESULT PutStock(DISPID dispid, Store store);
+  HRESULT EnsureTypeInfo();
+  void RefreshCaption();
+
+  CFretboardState m_state;
+  OLE_COLOR m_clrBackColor = 0;
+  OLE_COLOR m_clrBorderColor = 0;
+  com::CBstr m_bstrCaption;
+  com::ComPtr<ITypeInfo> m_typeInfo;
+};
+
+// Creates a Fretboard control, aggregated under |outer| when given (then
+// only IID_IUnknown may be asked for).
+HRESULT CreateFretboard(IUnknown* outer, REFIID riid, void** ppv);
+
+}  // namespace scalewright

@@ -1,0 +1,66 @@
+// The drawing surface over a GDI device context: the fretboard's primitives
+// with the platform's own calls, and what the hybrid control needs besides.
+// Pens and brushes live only for the primitive that uses them; the DC's
+// font, text colour, background mode, alignment and clip are put back when
+// the canvas goes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/gfx/canvas.h"
+#include "framework/gdi/gdi_font.h"
+#include "framework/gdi/gdi.h"
+
+namespace scalewright::gfx {
+
+class CGdiCanvas final : public Canvas {
+ public:
+  // |dc| is borrowed and must outlive the canvas; |resources| holds the
+  // bitmaps DrawBitmap loads (null: none).
+  explicit CGdiCanvas(HDC dc, HMODULE resources = nullptr);
+  ~CGdiCanvas() override;
+  CGdiCanvas(const CGdiCanvas&) = delete;
+  CGdiCanvas& operator=(const CGdiCanvas&) = delete;
+
+  void FillRect(const Rect& r, Color color) override;
+  void FrameRect(const Rect& r, Color color) override;
+  void SetTextColor(Color color) override;
+  void Line(Point from, Point to, Color color) override;
+  void Ellipse(const Rect& r, int penWidth, Color pen, Color brush) override;
+  void Rectangle(const Rect& r, int penWidth, Color pen, Color brush) override;
+  void TextAt(Point topLeft, std::string_view text) override;
+  Size TextExtent(std::string_view text) override;
+  FontDesc DefaultGuiFont() override;
+  FontPtr MakeFont(const FontDesc& desc) override;
+  FontPtr SelectFont(FontPtr font) override;
+
+  Rect ClipBox() override;
+  void PushClip(const Rect& r) override;
+  void PopClip() override;
+  void DrawTextIn(const Rect& r, std::string_view text,
+                  unsigned format) override;
+  void DrawFocusRect(const Rect& r) override;
+  void GradientFill(const Rect& r, Color from, Color to) override;
+  void DrawBitmap(int resourceId, Color transparent, Point at) override;
+  void DrawIcon(IconHandle icon, Point at) override;
+
+ private:
+  enum class Shape { kEllipse, kRectangle };
+  void DrawShape(Shape shape, const Rect& r, int penWidth, Color pen,
+                 Color brush);
+
+  HDC m_dc;
+  HMODULE m_resources;
+  COLORREF m_previousTextColor;
+  int m_previousBkMode;
+  UINT m_previousAlign;
+  HGDIOBJ m_originalFont = nullptr;  // set by the first SelectFont
+  std::shared_ptr<const CGdiFont> m_font;
+  // Clip in force before each PushClip; null where there was none.
+  std::vector<ui::CRgn> m_clips;
+};
+
+}  // namespace scalewright::gfx

@@ -1,0 +1,238 @@
+#include "hybrid/contents/text_content.h"
+
+#include <algorithm>
+
+namespace scalewright {
+
+namespace {
+
+constexpr std::uint32_t kTextFlagMask =
+    kStyleContent1 | kStyleContent3 | kStyleContent4;
+
+// Horizontal and vertical placement from the cell's text bits.
+unsigned Placement(std::uint32_t style) {
+  unsigned format = gfx::kTextLeft;
+  if (style & kStyleTextRight) format = gfx::kTextRight;
+  if (style & kStyleTextCenter) format = gfx::kTextCenter;
+  if (style & kStyleTextTop)
+    format |= gfx::kTextTop;
+  else if (style & kStyleTextBottom)
+    format |= gfx::kTextBottom;
+  else
+    format |= gfx::kTextVCenter;
+  if (!(style & kStyleContent5)) format |= gfx::kTextNoPrefix;
+  return format;
+}
+
+}  // namespace
+
+bool CTextContent::IsFocusable() { return IsLink(); }
+
+void CTextContent::Forget() {
+  measuredWidth_ = -1;
+  naturalWidth_ = -1;
+}
+
+int CTextContent::LineHeight(const gfx::FontPtr& font) const {
+  // The style keeps the height of its font's line: one measurement for
+  // every cell that shares the style.
+  if (font && Style()) return Style()->GetLineHeight();
+  return Measure(font.get(), "|").cy;
+}
+
+void CTextContent::MeasureFor(int width) {
+  if (!Cell() || width <= 0) return;
+  measuredWidth_ = width;
+  const gfx::FontPtr font = StyleFont();
+  const int lineHeight = LineHeight(font) + 2;
+  int height = lineHeight;
+  if (!IsMultiLine()) {
+    if (lines_.size() != 1 || lines_[0] != text_) lines_.assign(1, text_);
+    // The height of one line needs no text extent; the natural width is
+    // measured when someone asks for it (a list of texts never does).
+    naturalWidth_ = -1;
+  } else {
+    const int available = width - LeftMargin() - 10;
+    lines_ = WrapText(text_, available, [&](std::string_view piece) {
+      return Measure(font.get(), piece).cx;
+    });
+    height = static_cast<int>(lines_.size()) * lineHeight;
+    naturalWidth_ = width;
+  }
+  if (height != height_) {
+    height_ = height;
+    RequestLayout();
+  }
+}
+
+int CTextContent::GetNaturalWidth() {
+  if (naturalWidth_ >= 0) return naturalWidth_;
+  if (IsMultiLine()) {
+    MeasureFor(10000);
+  } else if (Cell()) {
+    const gfx::FontPtr font = StyleFont();
+    naturalWidth_ =
+        Measure(font.get(), text_).cx + LeftMargin() + RightMargin();
+  }
+  return std::max(naturalWidth_, 0);
+}
+
+int CTextContent::GetHeightForWidth(int width) {
+  // One line is as high at every width: only a wrapped text measures again.
+  const bool measured = measuredWidth_ > 0;
+  if (width != measuredWidth_ && !(measured && !IsMultiLine()))
+    MeasureFor(width);
+  return height_;
+}
+
+void CTextContent::SetTextFlags(std::uint32_t bits) {
+  IHybridCell* cell = Cell();
+  if (!cell) return;
+  const std::uint32_t style = cell->GetStyle();
+  const std::uint32_t updated = (style & ~kTextFlagMask) | (bits & kTextFlagMask);
+  if (updated == style) return;
+  cell->SetStyle(updated);
+  Forget();
+  RequestLayout();
+}
+
+void CTextContent::SetText(const char* text) {
+  const std::string_view value = text ? text : "";
+  if (value == text_) return;
+  text_ = value;
+  dragOffset_ = 0;
+  Forget();
+  const int width = CellRect().Width();
+  if (width >= 1) MeasureFor(width);
+  Redraw();
+}
+
+bool CTextContent::WiderThanCell() const {
+  const gfx::FontPtr font = StyleFont();
+  const Rect r = CellRect();
+  return Measure(font.get(), text_).cx >
+         r.Width() - LeftMargin() - RightMargin();
+}
+
+void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
+                        int bottom) {
+  const std::uint32_t style = CellStyle();
+  const Rect cellRect{left, top, right, bottom};
+  if (!(style & kStyleTransparent)) canvas.FillRect(cellRect, Background());
+
+  Color color = Style() ? Style()->GetTextColor() : kBlack;
+  if (IsLink()) color = HasFocus() ? kLinkVisited : kLinkBlue;
+  if (CellSelected()) color = SysColor(kColorHighlightText);
+  canvas.SetTextColor(color);
+  gfx::ScopedFont font(canvas, StyleFont());
+
+  const Rect r{left + LeftMargin(), top, right - RightMargin(), bottom};
+  const unsigned format = Placement(style);
+  if (IsMultiLine()) {
+    if (lines_.empty()) return;
+    const int band = r.Height() / static_cast<int>(lines_.size());
+    for (size_t i = 0; i < lines_.size(); ++i) {
+      const int y = r.top + band * static_cast<int>(i);
+      DrawLine(canvas, {r.left, y, r.right, y + band}, lines_[i],
+               format | gfx::kTextSingleLine);
+    }
+    return;
+  }
+  if (dragOffset_ != 0) {
+    // The shifted text stays inside its rectangle.
+    gfx::ScopedClip clip(canvas, r);
+    const Rect shifted = r.Offset(dragOffset_, 0);
+    DrawLine(canvas, {shifted.left, r.top, shifted.left + 100000, r.bottom},
+             text_, gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
+    return;
+  }
+  const int textWidth = canvas.TextExtent(text_).cx;
+  std::string shown = text_;
+  unsigned lineFormat = format | gfx::kTextSingleLine;
+  if (textWidth > r.Width()) {
+    if (style & kStyleContent6) {
+      const long long n = static_cast<long long>(text_.size()) * r.Width() /
+                              std::max(textWidth, 1) -
+                          5;
+      const size_t half = n > 0 ? static_cast<size_t>(n / 2) : 0;
+      shown = text_.substr(0, half) + " ... " +
+              text_.substr(text_.size() - std::min(half, text_.size()));
+    } else {
+      lineFormat |= gfx::kTextEndEllipsis;
+    }
+  }
+  DrawLine(canvas, r, shown, lineFormat);
+}
+
+void CTextContent::DrawLine(gfx::Canvas& canvas, const Rect& r,
+                            const std::string& line, unsigned format) {
+  const bool enabled = IsEnabled();
+  if (!enabled)
+    canvas.SetTextColor(CellSelected() ? kBorderGrey
+                                       : SysColor(kColorGrayText));
+  canvas.DrawTextIn(r, line, format);
+  if (!IsLink() || (CellStyle() & kStyleContent2)) return;
+  const Size extent = canvas.TextExtent(line);
+  const int width = std::min(extent.cx, r.Width());
+  const int y = r.bottom - (r.Height() - extent.cy) / 2;
+  const Color underline =
+      HasFocus() ? kLinkVisited : (enabled ? kLinkBlue : kLineGrey);
+  canvas.Line({r.left, y}, {r.left + width, y}, underline);
+}
+
+bool CTextContent::OnLButtonDown(Point point) {
+  const Rect r = CellRect();
+  if (IsLink()) {
+    if (point.x <= r.left + GetNaturalWidth()) {
+      NotifyOwner(kNotifyLinkActivated);
+      return true;
+    }
+    return false;
+  }
+  if (IsDraggable() && WiderThanCell()) {
+    CaptureMouse();
+    dragOrigin_ = point;
+    dragStartOffset_ = dragOffset_;
+    return true;
+  }
+  NotifyOwner(kNotifyTextClicked);
+  return false;
+}
+
+void CTextContent::OnMouseMove(Point point) {
+  if (!HasCapture() || !IsDraggable()) return;
+  const Rect r = CellRect();
+  const int overflow = std::max(
+      0, GetNaturalWidth() - r.Width());
+  const int offset =
+      std::clamp(dragStartOffset_ + point.x - dragOrigin_.x, -overflow, 0);
+  if (offset == dragOffset_) return;
+  dragOffset_ = offset;
+  Redraw();
+}
+
+void CTextContent::OnLButtonUp(Point) {
+  if (HasCapture()) ReleaseMouse();
+}
+
+void CTextContent::OnRButtonUp(Point) {
+  if (IsLink()) NotifyOwner(kNotifyLinkRButtonUp);
+}
+
+bool CTextContent::OnKeyDown(int virtualKey, std::uint32_t) {
+  if (virtualKey != kVkSpace || !IsLink()) return false;
+  NotifyOwner(kNotifyLinkActivated);
+  return true;
+}
+
+HybridCursor CTextContent::GetCursor(Point point) {
+  const Rect r = CellRect();
+  if (IsLink())
+    return point.x <= r.left + GetNaturalWidth() + LeftMargin()
+               ? HybridCursor::kHand
+               : HybridCursor::kNone;
+  if (IsDraggable() && WiderThanCell()) return HybridCursor::kSizeWE;
+  return HybridCursor::kNone;
+}
+
+}  // namespace scalewright

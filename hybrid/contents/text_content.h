@@ -1,0 +1,95 @@
+// CTextContent: a text in a cell, on one line (shortened with an ellipsis
+// when it does not fit) or word-wrapped, optionally a hyperlink or
+// draggable sideways.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hybrid/contents/content_base.h"
+#include "hybrid/interfaces/content_interfaces.h"
+
+namespace scalewright {
+
+class CTextContent final : public CContentBase<IHybridText> {
+ public:
+  explicit CTextContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
+
+  char GetKind() override { return 'T'; }
+  bool IsFocusable() override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right,
+            int bottom) override;
+  void OnMouseMove(Point point) override;
+  bool OnLButtonDown(Point point) override;
+  void OnLButtonUp(Point point) override;
+  void OnRButtonUp(Point point) override;
+  bool OnKeyDown(int virtualKey, std::uint32_t keyData) override;
+  HybridCursor GetCursor(Point point) override;
+  int GetNaturalWidth() override;
+  int GetHeightForWidth(int width) override;
+
+  void SetTextFlags(std::uint32_t bits) override;
+  void SetText(const char* text) override;
+  std::string GetText() override { return text_; }
+
+  const std::vector<std::string>& Lines() const { return lines_; }
+  int DragOffset() const { return dragOffset_; }
+
+ private:
+  ~CTextContent() override = default;
+
+  bool IsLink() const { return (CellStyle() & kStyleContent1) != 0; }
+  bool IsMultiLine() const { return (CellStyle() & kStyleContent3) != 0; }
+  bool IsDraggable() const {
+    return !IsLink() && (CellStyle() & kStyleContent4) != 0;
+  }
+  int LeftMargin() const { return Style() ? Style()->GetLeftMargin() : 0; }
+  int RightMargin() const { return Style() ? Style()->GetRightMargin() : 0; }
+  bool WiderThanCell() const;
+  void MeasureFor(int width);
+  int LineHeight(const gfx::FontPtr& font) const;
+  void Forget();
+  void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line,
+                unsigned format);
+
+  std::string text_;
+  std::vector<std::string> lines_;
+  int height_ = 0;
+  int naturalWidth_ = -1;  // -1: not measured
+  int dragOffset_ = 0;
+  int dragStartOffset_ = 0;
+  Point dragOrigin_;
+  int measuredWidth_ = -1;
+};
+
+// Wraps text for an available width: a line ends after the last space,
+// backslash or slash once it reaches the width, or before the character
+// that reaches it when the line has no such break. `width` measures a
+// piece of text.
+template <class MeasureFn>
+std::vector<std::string> WrapText(const std::string& text, int available,
+                                  MeasureFn&& width) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  size_t lastBreak = 0;  // 0: none in the current line
+  size_t i = start;
+  while (i < text.size()) {
+    const size_t length = i - start + 1;
+    if (length > 1 && width(std::string_view(text).substr(start, length)) >=
+                          available) {
+      const size_t end = lastBreak > start ? lastBreak : i;
+      lines.push_back(text.substr(start, end - start));
+      start = end;
+      lastBreak = 0;
+      i = start;
+      continue;
+    }
+    const char c = text[i];
+    if (c == ' ' || c == '\\' || c == '/') lastBreak = i + 1;
+    ++i;
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+}  // namespace scalewright

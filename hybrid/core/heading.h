@@ -1,0 +1,45 @@
+// CHeading: the columns of a heading layout, each a pixel width and a
+// percentage. Bound to its control, which lays out again when a column
+// changes. Starts at a count of 0, counted by whoever stores it.
+#pragma once
+
+#include <vector>
+
+#include "hybrid/interfaces/com_object.h"
+#include "hybrid/interfaces/hybrid_fwd.h"
+#include "hybrid/interfaces/ihybrid_heading.h"
+
+namespace scalewright {
+
+struct SItem {
+  int width = 0;
+  int percent = 0;
+};
+
+class CHeading final : public IHybridHeading {
+ public:
+  explicit CHeading(IHybridCtrl* ctrl) : ctrl_(ctrl) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  HYBRID_IMPLEMENT_REFCOUNT()
+
+  void InsertColumn(int index, int width) override;
+  int GetColumnCount() override { return static_cast<int>(items_.size()); }
+  void SetColumnWidth(int index, int width) override;
+  int GetColumnWidth(int index) override;
+  int GetTotalWidth() override;
+  void SetColumnPercent(int index, int percent) override;
+  int GetColumnPercent(int index) override;
+
+ private:
+  ~CHeading() = default;
+  bool Valid(int index) const {
+    return index >= 0 && index < static_cast<int>(items_.size());
+  }
+
+  std::vector<SItem> items_;
+  IHybridCtrl* ctrl_;  // not counted: the control outlives its objects
+  RefCount refs_{0};
+};
+
+}  // namespace scalewright

@@ -1,0 +1,45 @@
+// CHybridHandler: base of the handlers a host attaches to a cell or to the
+// whole control; it keeps the attached cell and the control and answers
+// every notification with 0, unhandled. Starts with one reference owned by
+// its creator.
+#pragma once
+
+#include "hybrid/interfaces/com_object.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
+#include "hybrid/interfaces/ihybrid_handler.h"
+#include "hybrid/interfaces/ref_ptr.h"
+
+namespace scalewright {
+
+class CHybridHandler : public IHybridHandler {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    return QueryInterfaceTable<IHybridHandler>(this, riid, ppv);
+  }
+  HYBRID_IMPLEMENT_REFCOUNT()
+
+  NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
+  void Attach(IHybridCtrl* ctrl, IHybridCell* cell) override {
+    ctrl_ = ctrl;
+    cell_ = cell;
+  }
+  void Detach() override {
+    cell_.reset();
+    ctrl_ = nullptr;
+  }
+  void OnSize(int, int) override {}
+  bool GetCell(IHybridCell** out) override { return cell_.CopyTo(out); }
+  void Reserved() override {}
+
+ protected:
+  CHybridHandler() = default;
+  ~CHybridHandler() override = default;
+  IHybridCtrl* Ctrl() const { return ctrl_; }
+
+ private:
+  RefCount refs_{1};
+  RefPtr<IHybridCell> cell_;
+  IHybridCtrl* ctrl_ = nullptr;
+};
+
+}  // namespace scalewright

@@ -1,0 +1,104 @@
+// Counted pointer to a reference-counted framework object: every member that
+// keeps an object holds one of these, so that ownership is in the type.
+#pragma once
+
+#include <cstddef>
+#include <utility>
+
+#include "hybrid/interfaces/unknown.h"
+
+namespace scalewright {
+
+template <class T>
+class RefPtr {
+ public:
+  RefPtr() = default;
+  RefPtr(std::nullptr_t) {}
+  // Takes a reference of its own.
+  RefPtr(T* p) : p_(p) {
+    if (p_) p_->AddRef();
+  }
+  RefPtr(const RefPtr& other) : RefPtr(other.p_) {}
+  RefPtr(RefPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  template <class U>
+  RefPtr(const RefPtr<U>& other) : RefPtr(static_cast<T*>(other.get())) {}
+  ~RefPtr() { reset(); }
+
+  RefPtr& operator=(const RefPtr& other) {
+    RefPtr(other).swap(*this);
+    return *this;
+  }
+  RefPtr& operator=(RefPtr&& other) noexcept {
+    RefPtr(std::move(other)).swap(*this);
+    return *this;
+  }
+  RefPtr& operator=(T* p) {
+    RefPtr(p).swap(*this);
+    return *this;
+  }
+
+  // Takes over a reference that the caller already owns (an object that
+  // starts with a count of 1, or an out-parameter).
+  static RefPtr Adopt(T* p) {
+    RefPtr r;
+    r.p_ = p;
+    return r;
+  }
+
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  T& operator*() const { return *p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+
+  // Hands the reference to the caller.
+  T* detach() { return std::exchange(p_, nullptr); }
+  // For out-parameters: releases what is held first.
+  T** put() {
+    reset();
+    return &p_;
+  }
+  void reset() {
+    if (T* p = std::exchange(p_, nullptr)) p->Release();
+  }
+  void swap(RefPtr& other) noexcept { std::swap(p_, other.p_); }
+
+  // Copies the pointer into an out-parameter with one reference for the
+  // receiver; false (and null) when there is nothing.
+  bool CopyTo(T** out) const {
+    if (!out) return false;
+    *out = p_;
+    if (p_) p_->AddRef();
+    return p_ != nullptr;
+  }
+
+  // QueryInterface into another interface; empty when not answered.
+  template <class U>
+  RefPtr<U> As() const {
+    RefPtr<U> r;
+    if (p_) p_->QueryInterface(IidOf<U>::Get(), reinterpret_cast<void**>(r.put()));
+    return r;
+  }
+
+ private:
+  T* p_ = nullptr;
+};
+
+template <class T, class U>
+bool operator==(const RefPtr<T>& a, const U* b) {
+  return a.get() == b;
+}
+template <class T, class U>
+bool operator==(const RefPtr<T>& a, const RefPtr<U>& b) {
+  return a.get() == b.get();
+}
+
+// Copies a borrowed pointer into an out-parameter with one reference.
+template <class T>
+bool HandOut(T* p, T** out) {
+  if (!out) return false;
+  *out = p;
+  if (p) p->AddRef();
+  return p != nullptr;
+}
+
+}  // namespace scalewright

@@ -1,0 +1,131 @@
+#include "hybrid/layouts/ml_sub_content.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "hybrid/interfaces/ihybrid_ctrl.h"
+
+namespace scalewright {
+
+namespace {
+
+struct Placed {
+  RefPtr<IHybridCell> cell;
+  int x, width, height;
+};
+
+}  // namespace
+
+int CMLSubContent::Flow(const Rect& area, bool place) {
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  if (place) {
+    rows_.clear();
+    gaps_.clear();
+  }
+  int x = area.left;
+  int y = area.top;
+  int index = 0;
+  int rowHeight = 0;
+  std::vector<Placed> row;
+
+  auto closeRow = [&]() {
+    if (row.empty()) return;
+    if (place) {
+      const int used = x - area.left;
+      const int extra =
+          justify_ ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
+      int shift = 0;
+      int right = area.left;
+      for (Placed& p : row) {
+        p.x += shift;
+        p.width += extra;
+        shift += extra;
+        int height = 0;
+        const int top =
+            AlignInRow(p.cell->GetStyle(), y, y + rowHeight, p.height, &height);
+        p.cell->SetRect({p.x, top, p.x + p.width, top + height});
+        p.cell->Layout(false);
+        right = p.x + p.width;
+      }
+      if (right < area.right) gaps_.push_back({right, y, area.right, y + rowHeight});
+      rows_.push_back({index - static_cast<int>(row.size()),
+                       static_cast<int>(row.size()), y, y + rowHeight});
+    }
+    y += rowHeight;
+    x = area.left;
+    rowHeight = 0;
+    row.clear();
+  };
+
+  for (const RefPtr<IHybridCell>& kid : kids) {
+    const int width = kid->GetWidth();
+    const int height = kid->GetHeight(width, false);
+    if (x + width > area.right && !row.empty()) closeRow();
+    row.push_back({kid, x, width, height});
+    x += width;
+    rowHeight = std::max(rowHeight, height);
+    ++index;
+  }
+  closeRow();
+  return y;
+}
+
+int CMLSubContent::LayoutChildren() { return Flow(ChildrenArea(), true); }
+
+int CMLSubContent::GetHeight(int width) {
+  const Rect area{0, 0, width - leftIndent_ - rightIndent_, 0};
+  return Flow(area, false);
+}
+
+void CMLSubContent::FillAroundChildren(
+    gfx::Canvas& canvas, const Rect&, const std::vector<RefPtr<IHybridCell>>&,
+    Color background) {
+  const int scroll = ctrl_ ? ctrl_->GetScrollPosition() : 0;
+  for (const Rect& gap : gaps_)
+    canvas.FillRect(gap.Offset(0, -scroll), background);
+}
+
+bool CMLSubContent::GetNeighbour(int virtualKey, IHybridCell* from,
+                                 IHybridCell** out) {
+  if (!out) return false;
+  *out = nullptr;
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  const auto it = std::find_if(kids.begin(), kids.end(),
+                               [&](const auto& c) { return c.get() == from; });
+  if (it == kids.end()) return false;
+  const int at = static_cast<int>(it - kids.begin());
+  if (virtualKey == kVkLeft) return at > 0 && kids[at - 1].CopyTo(out);
+  if (virtualKey == kVkRight)
+    return at + 1 < static_cast<int>(kids.size()) && kids[at + 1].CopyTo(out);
+  if (virtualKey != kVkUp && virtualKey != kVkDown) return false;
+
+  int row = -1;
+  for (size_t r = 0; r < rows_.size(); ++r)
+    if (at >= rows_[r].first && at < rows_[r].first + rows_[r].count)
+      row = static_cast<int>(r);
+  const int target = row + (virtualKey == kVkUp ? -1 : 1);
+  if (row < 0 || target < 0 || target >= static_cast<int>(rows_.size()))
+    return false;
+  Rect fromRect;
+  from->GetRect(&fromRect);
+  const int centre = (fromRect.left + fromRect.right) / 2;
+  int best = -1;
+  int bestDistance = 0;
+  const SRowInfo& info = rows_[target];
+  for (int i = info.first; i < info.first + info.count &&
+                           i < static_cast<int>(kids.size());
+       ++i) {
+    Rect r;
+    kids[i]->GetRect(&r);
+    const int distance = std::abs((r.left + r.right) / 2 - centre);
+    if (best < 0 || distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return best >= 0 && kids[best].CopyTo(out);
+}
+
+}  // namespace scalewright

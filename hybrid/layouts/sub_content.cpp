@@ -1,0 +1,151 @@
+#include "hybrid/layouts/sub_content.h"
+
+#include "hybrid/layouts/hybrid_cell.h"
+#include "hybrid/interfaces/hybrid_platform.h"
+#include "hybrid/interfaces/ihybrid_ctrl.h"
+
+namespace scalewright {
+
+int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height,
+               int* placedHeight) {
+  switch (style & kStyleAlignMask) {
+    case kStyleAlignTop:
+      *placedHeight = height;
+      return rowTop;
+    case kStyleAlignBottom:
+      *placedHeight = height;
+      return rowBottom - height;
+    case kStyleAlignCenter:
+      *placedHeight = height;
+      return rowTop + (rowBottom - rowTop - height) / 2;
+    default:  // stretch, and any mixture of bits
+      *placedHeight = rowBottom - rowTop;
+      return rowTop;
+  }
+}
+
+Rect CSubContent::ChildrenArea() {
+  Rect client;
+  if (owner_) owner_->GetClientRect(&client);
+  client.left += leftIndent_;
+  client.right -= rightIndent_;
+  return client;
+}
+
+Color CSubContent::OwnerBackground() {
+  if (!owner_) return ctrl_ ? ctrl_->GetBackColor() : kWhite;
+  if (owner_->IsSelected() && ctrl_)
+    return ctrl_->Platform().SysColor(kColorHighlight);
+  return owner_->GetColor();
+}
+
+RefPtr<IHybridCell> CSubContent::NewCell() {
+  RefPtr<IHybridCell> cell(new CHybridCell(ctrl_, this));
+  if (ctrl_) ctrl_->RegisterCell(cell.get());
+  return cell;
+}
+
+void CSubContent::ChildrenToDraw(const Rect&,
+                                 std::vector<RefPtr<IHybridCell>>* kids,
+                                 int* lowest) {
+  GetChildren(kids);
+  for (const RefPtr<IHybridCell>& kid : *kids) {
+    Rect r;
+    kid->GetRect(&r);
+    if (r.bottom > *lowest) *lowest = r.bottom;
+  }
+}
+
+void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
+  Rect client;
+  if (owner_) owner_->GetClientRect(&client);
+  const Rect area = ChildrenArea();
+  const Rect clip = canvas.ClipBox();
+  const Color background = OwnerBackground();
+  if (leftIndent_ > 0)
+    canvas.FillRect({client.left, client.top, area.left, client.bottom},
+                    background);
+  if (rightIndent_ > 0)
+    canvas.FillRect({area.right, client.top, client.right, client.bottom},
+                    background);
+  int lowest = area.top;
+  std::vector<RefPtr<IHybridCell>> kids;
+  ChildrenToDraw(clip, &kids, &lowest);
+  for (const RefPtr<IHybridCell>& kid : kids) {
+    Rect r;
+    kid->GetRect(&r);
+    if (!r.Intersects(clip)) continue;
+    // A transparent child shows this background: paint it under the child,
+    // or the child's repaints would draw over what was there before.
+    if (kid->GetStyle() & kStyleTransparent) canvas.FillRect(r, background);
+    kid->Paint(canvas);
+  }
+  FillAroundChildren(canvas, area, kids, background);
+  if (fillBelow && lowest < area.bottom)
+    canvas.FillRect({area.left, lowest, area.right, area.bottom}, background);
+}
+
+void CSubContent::FillAroundChildren(
+    gfx::Canvas& canvas, const Rect& area,
+    const std::vector<RefPtr<IHybridCell>>& kids, Color background) {
+  const Rect clip = canvas.ClipBox();
+  for (const RefPtr<IHybridCell>& kid : kids) {
+    Rect r;
+    kid->GetRect(&r);
+    if (r.bottom <= clip.top || r.top >= clip.bottom) continue;
+    if (r.left > area.left)
+      canvas.FillRect({area.left, r.top, r.left, r.bottom}, background);
+    if (r.right < area.right)
+      canvas.FillRect({r.right, r.top, area.right, r.bottom}, background);
+  }
+}
+
+void CSubContent::SelectAll(bool select) {
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  for (const RefPtr<IHybridCell>& kid : kids) kid->SetSelected(select);
+}
+
+bool CSubContent::HitTest(Point point, IHybridCell** out) {
+  if (!out) return false;
+  *out = nullptr;
+  if (!owner_) return false;
+  Rect ownerRect;
+  owner_->GetRect(&ownerRect);
+  if (!ownerRect.Contains(point)) return false;
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  for (const RefPtr<IHybridCell>& kid : kids)
+    if (kid->HitTest(point, out)) return true;
+  return false;
+}
+
+void CSubContent::SelectInRect(const Rect& band, bool extend) {
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  for (const RefPtr<IHybridCell>& kid : kids) kid->SelectInRect(band, extend);
+}
+
+void CSubContent::ForEachChild(ChildOperation op, void* context) {
+  if (!op) return;
+  std::vector<RefPtr<IHybridCell>> kids;
+  GetChildren(&kids);
+  for (const RefPtr<IHybridCell>& kid : kids) op(kid.get(), context);
+}
+
+bool CSubContent::GetHeading(IHybridHeading** out) {
+  if (out) *out = nullptr;
+  return false;
+}
+
+bool CSubContent::GetChild(int, IHybridCell** out) {
+  if (out) *out = nullptr;
+  return false;
+}
+
+bool CSubContent::GetNeighbour(int, IHybridCell*, IHybridCell** out) {
+  if (out) *out = nullptr;
+  return false;
+}
+
+}  // namespace scalewright

@@ -1,0 +1,294 @@
+#include "control/model/fret_prop_values.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "fake_mode_platform.h"
+
+namespace scalewright {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// The settings a new control starts with; every call is recorded in order.
+struct SFakeSettings {
+  int tonality = 0;
+  std::string mode = "Ionian";
+  std::array<bool, 12> notes = {true, false, true, false, true, true,
+                                false, true, false, true, false, true};
+  std::string showSteps;
+  std::string highlight = "1,3,5";
+  int labelKind = 2;
+  int firstFret = 0;
+  int lastFret = 17;
+  bool sideDots = true;
+  bool rectangles = false;
+  std::string tuning = "E B G D A E";
+  Calls calls;
+
+  int GetTonality() { return Log("GetTonality"), tonality; }
+  void SetTonality(int v) { Log("SetTonality(" + std::to_string(v) + ")"), tonality = v; }
+  const char* GetMode() { return Log("GetMode"), mode.c_str(); }
+  void SetMode(const char* v) { Log("SetMode(" + std::string(v) + ")"), mode = v; }
+  bool GetNoteShown(int p) { return Log("GetNoteShown(" + std::to_string(p) + ")"), notes[p]; }
+  void SetNoteShown(int p, bool v) {
+    Log("SetNoteShown(" + std::to_string(p) + "," + std::to_string(v) + ")"), notes[p] = v;
+  }
+  const char* GetShowSteps() { return Log("GetShowSteps"), showSteps.c_str(); }
+  void SetShowSteps(const char* v) { Log("SetShowSteps(" + std::string(v) + ")"), showSteps = v; }
+  const char* GetHighlight() { return Log("GetHighlight"), highlight.c_str(); }
+  void SetHighlight(const char* v) { Log("SetHighlight(" + std::string(v) + ")"), highlight = v; }
+  int GetLabelKind() { return Log("GetLabelKind"), labelKind; }
+  void SetLabelKind(int v) { Log("SetLabelKind(" + std::to_string(v) + ")"), labelKind = v; }
+  int GetFirstFret() { return Log("GetFirstFret"), firstFret; }
+  void SetFirstFret(int v) { Log("SetFirstFret(" + std::to_string(v) + ")"), firstFret = v; }
+  int GetLastFret() { return Log("GetLastFret"), lastFret; }
+  void SetLastFret(int v) { Log("SetLastFret(" + std::to_string(v) + ")"), lastFret = v; }
+  bool GetSideDots() { return Log("GetSideDots"), sideDots; }
+  void SetSideDots(bool v) { Log("SetSideDots(" + std::to_string(v) + ")"), sideDots = v; }
+  bool GetRectangles() { return Log("GetRectangles"), rectangles; }
+  void SetRectangles(bool v) { Log("SetRectangles(" + std::to_string(v) + ")"), rectangles = v; }
+  const char* GetTuning() { return Log("GetTuning"), tuning.c_str(); }
+  void SetTuning(const char* v) { Log("SetTuning(" + std::string(v) + ")"), tuning = v; }
+
+  void Log(std::string call) { calls.push_back(std::move(call)); }
+};
+
+const CFakeModePlatform& Platform() {
+  static CFakeModePlatform platform;
+  return platform;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return Platform().EqualNoCase(a, b);
+}
+
+SGatheredSettings Gather(std::vector<SFakeSettings*> objects) {
+  return GatherSettings(std::span<SFakeSettings* const>(objects), &EqualNoCase);
+}
+
+void Write(const SFretPropValues& values, const std::string& mode,
+           std::vector<SFakeSettings*> objects) {
+  WriteSettings(values, mode, std::span<SFakeSettings* const>(objects));
+}
+
+std::array<int, 12> Notes(std::initializer_list<int> checked) {
+  std::array<int, 12> notes{};
+  for (int pitch : checked) notes[pitch] = kChecked;
+  return notes;
+}
+
+TEST(GatherSettings, ReadsInThePagesOrder) {
+  SFakeSettings control;
+  Gather({&control});
+  Calls want = {"GetTonality",   "GetMode",     "GetShowSteps",  "GetHighlight",
+                "GetFirstFret",  "GetLastFret", "GetSideDots",   "GetRectangles",
+                "GetTuning",     "GetLabelKind"};
+  for (int p = 0; p < 12; ++p) want.push_back("GetNoteShown(" + std::to_string(p) + ")");
+  EXPECT_EQ(want, control.calls);
+}
+
+TEST(GatherSettings, NoObjectsGiveTheBlankPage) {
+  const SGatheredSettings got = Gather({nullptr});
+  SFretPropValues want;
+  want.tonalityIndex = 0;  // the blank entry
+  EXPECT_EQ(want, got.values);
+  EXPECT_EQ(24, got.values.lastFret);
+  EXPECT_EQ("", got.modeName);
+}
+
+TEST(GatherSettings, DifferingValuesBecomeMixed) {
+  SFakeSettings a, b;
+  b.tonality = 9;
+  b.mode = "ionian";  // names compare with case
+  b.showSteps = "1";
+  b.highlight = "1,3";
+  b.firstFret = 3;
+  b.lastFret = 12;
+  b.sideDots = false;
+  b.rectangles = true;
+  b.tuning = "D A D G B E";
+  b.labelKind = 1;
+  b.notes[0] = false;
+  b.notes[1] = true;
+  const SFretPropValues got = Gather({&a, &b}).values;
+  EXPECT_EQ(0, got.tonalityIndex);
+  EXPECT_EQ("", got.showSteps);
+  EXPECT_EQ("", got.highlight);
+  EXPECT_EQ(-1, got.firstFret);
+  EXPECT_EQ(-1, got.lastFret);
+  EXPECT_EQ(kIndeterminate, got.sideDots);
+  EXPECT_EQ(kIndeterminate, got.rectangles);
+  EXPECT_EQ("", got.tuning);
+  EXPECT_EQ(kLabelNone, got.labelKind);
+  EXPECT_EQ(kIndeterminate, got.notes[0]);
+  EXPECT_EQ(kIndeterminate, got.notes[1]);
+  EXPECT_EQ(kChecked, got.notes[2]);
+  EXPECT_EQ(kUnchecked, got.notes[3]);
+  EXPECT_EQ("", Gather({&a, &b}).modeName);
+}
+
+TEST(GatherSettings, TuningsCompareWithoutCaseAndEqualValuesStay) {
+  SFakeSettings a, b, c;
+  b.tuning = "e b g d a e";
+  const SGatheredSettings got = Gather({&a, &b, &c});
+  EXPECT_EQ("E B G D A E", got.values.tuning);
+  EXPECT_EQ("Ionian", got.modeName);
+  EXPECT_EQ(1, got.values.tonalityIndex);
+  EXPECT_EQ(Notes({0, 2, 4, 5, 7, 9, 11}), got.values.notes);
+}
+
+TEST(GatherSettings, AMixedBoxStaysIndeterminateWhateverFollows) {
+  SFakeSettings a, b, c;
+  b.sideDots = false;
+  c.sideDots = true;
+  EXPECT_EQ(kIndeterminate, Gather({&a, &b, &c}).values.sideDots);
+}
+
+SFretPropValues EveryValueSet() {
+  SFretPropValues v;
+  v.tonalityIndex = 10;
+  v.modeIndex = 6;
+  v.notes = Notes({9, 0, 4});
+  v.highlight = "1,3";
+  v.showSteps = "1,3,5";
+  v.labelKind = 5;
+  v.firstFret = 2;
+  v.lastFret = 12;
+  v.sideDots = kUnchecked;
+  v.rectangles = kChecked;
+  v.tuning = "G D A E";
+  return v;
+}
+
+TEST(WriteSettings, WritesEverySettingInOrder) {
+  SFakeSettings control;
+  Write(EveryValueSet(), "Aeolian", {&control});
+  Calls want = {"SetTonality(9)",     "SetMode(Aeolian)",  "SetHighlight(1,3)",
+                "SetShowSteps(1,3,5)", "SetLastFret(12)",   "SetFirstFret(2)",
+                "SetLabelKind(5)",    "SetSideDots(0)",    "SetRectangles(1)",
+                "SetTuning(G D A E)"};
+  const std::array<int, 12> shown = Notes({9, 0, 4});
+  for (int p = 0; p < 12; ++p) {
+    want.push_back("SetNoteShown(" + std::to_string(p) + "," +
+                   std::to_string(shown[p] == kChecked) + ")");
+  }
+  EXPECT_EQ(want, control.calls);
+}
+
+TEST(WriteSettings, BlankAndMixedValuesLeaveTheirSettingsAlone) {
+  SFretPropValues v;
+  v.tonalityIndex = 0;
+  v.firstFret = -1;
+  v.lastFret = -1;
+  v.sideDots = kIndeterminate;
+  v.rectangles = kIndeterminate;
+  v.notes.fill(kIndeterminate);
+  v.notes[4] = kChecked;
+  SFakeSettings control;
+  Write(v, "", {&control});
+  EXPECT_EQ((Calls{"SetHighlight()", "SetShowSteps()", "SetNoteShown(4,1)"}), control.calls);
+  EXPECT_EQ(0, control.tonality);
+  EXPECT_EQ("Ionian", control.mode);
+  EXPECT_EQ("E B G D A E", control.tuning);
+}
+
+TEST(WriteSettings, NoSelectionIsNoTonality) {
+  SFretPropValues v = EveryValueSet();
+  v.tonalityIndex = -1;
+  SFakeSettings control;
+  Write(v, "Aeolian", {&control});
+  EXPECT_EQ("SetMode(Aeolian)", control.calls.front());
+}
+
+TEST(WriteSettings, EveryObjectGetsTheSameCalls) {
+  SFakeSettings a, b;
+  Write(EveryValueSet(), "Dorian", {&a, nullptr, &b});
+  EXPECT_EQ(22u, a.calls.size());
+  EXPECT_EQ(a.calls, b.calls);
+}
+
+class ModeListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_platform.files[CFakeModePlatform::kPath] =
+        "Ionian-2212221\r\nDorian-2122212\r\nPhrygian-1222122\r\nLydian-2221221\r\n"
+        "Mixolydian-2212212\r\nAeolian-2122122\r\nLocrian-1221222\r\n";
+  }
+  CFakeModePlatform m_platform;
+};
+
+TEST_F(ModeListTest, AMinorWithAllStepsAndWithATriad) {
+  CModeList modes(m_platform);
+  SFretPropValues v;
+  v.tonalityIndex = 10;  // A
+  v.modeIndex = 6;       // Aeolian
+  v.notes.fill(kIndeterminate);
+  ASSERT_TRUE(RecomputeNotes(v, modes));
+  EXPECT_EQ(Notes({9, 11, 0, 2, 4, 5, 7}), v.notes);
+  v.showSteps = "1,3,5";
+  v.highlight = "7";  // plays no part
+  ASSERT_TRUE(RecomputeNotes(v, modes));
+  EXPECT_EQ(Notes({9, 0, 4}), v.notes);
+}
+
+TEST_F(ModeListTest, BlankOrMissingChoicesKeepTheNotes) {
+  CModeList modes(m_platform);
+  struct SCase {
+    int tonality, mode;
+  } cases[] = {{0, 1}, {-1, 1}, {1, 0}, {1, -1}, {1, 8}, {1, 1000}};
+  for (const SCase& c : cases) {
+    SFretPropValues v;
+    v.tonalityIndex = c.tonality;
+    v.modeIndex = c.mode;
+    v.notes[6] = kChecked;
+    const auto before = v.notes;
+    EXPECT_FALSE(RecomputeNotes(v, modes)) << c.tonality << "," << c.mode;
+    EXPECT_EQ(before, v.notes);
+  }
+}
+
+TEST_F(ModeListTest, ItemsStartBlankAndSelectTheLastMatchIgnoringCase) {
+  m_platform.files[CFakeModePlatform::kPath] = "Ionian-2212221\r\nBlues-32232\r\nIONIAN-2212221\r\n";
+  CModeList modes(m_platform);
+  SModeListItems items = BuildModeListItems(modes, m_platform, "ionian");
+  EXPECT_EQ((std::vector<std::string>{"", "Ionian", "Blues", "IONIAN"}), items.names);
+  EXPECT_EQ(3, items.selected);
+  EXPECT_EQ(-1, BuildModeListItems(modes, m_platform, "Dorian").selected);
+  EXPECT_EQ(-1, BuildModeListItems(modes, m_platform, "").selected);
+}
+
+TEST_F(ModeListTest, TenThousandModesFillQuickly) {
+  std::string file;
+  for (int i = 0; i < 10000; ++i) file += "Mode " + std::to_string(i) + "-2212221\r\n";
+  m_platform.files[CFakeModePlatform::kPath] = file;
+  const auto start = std::chrono::steady_clock::now();
+  CModeList modes(m_platform);
+  const SModeListItems items = BuildModeListItems(modes, m_platform, "mode 9999");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  EXPECT_EQ(10001u, items.names.size());
+  EXPECT_EQ(10000, items.selected);
+}
+
+TEST(KeepFretsInOrder, TheFirstFretSnapsDownToTheLast) {
+  struct SCase {
+    int first, last, wantFirst;
+    bool moved;
+  } cases[] = {{12, 5, 5, true}, {5, 3, 3, true}, {3, 5, 3, false}, {5, 5, 5, false},
+               {36, 0, 0, true}, {-1, 5, -1, false}, {7, -1, 7, false}};
+  for (const SCase& c : cases) {
+    SFretPropValues v;
+    v.firstFret = c.first;
+    v.lastFret = c.last;
+    EXPECT_EQ(c.moved, KeepFretsInOrder(v)) << c.first << "," << c.last;
+    EXPECT_EQ(c.wantFirst, v.firstFret);
+    EXPECT_EQ(c.last, v.lastFret);
+  }
+}
+
+}  // namespace
+}  // namespace scalewright

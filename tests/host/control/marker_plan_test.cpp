@@ -1,0 +1,125 @@
+// What a drawing pass marks: which positions, with which labels and highlights.
+#include "control/model/marker_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "control/model/mode_list.h"
+#include "tests/host/control/fake_mode_platform.h"
+
+namespace scalewright {
+namespace {
+
+NoteFlags CMajorNotes() {
+  NoteFlags flags{};
+  for (int pitch : {0, 2, 4, 5, 7, 9, 11}) flags[pitch] = true;
+  return flags;
+}
+
+class MarkerPlanTest : public ::testing::Test {
+ protected:
+  MarkerPlanTest() {
+    platform.files[platform.path] = IDS_DEFAULT_MODES_TEXT "\r\n";
+    settings.noteShown = CMajorNotes();
+    settings.stringPitches = &strings;
+  }
+
+  const SMarker* At(const std::vector<SMarker>& markers, int string, int fret) {
+    for (const SMarker& marker : markers) {
+      if (marker.string == string && marker.fret == fret) return &marker;
+    }
+    return nullptr;
+  }
+
+  CFakeModePlatform platform;
+  std::vector<int> strings = ParseTuning("E B G D A E");
+  SMarkerSettings settings;
+};
+
+TEST_F(MarkerPlanTest, DefaultBoardMarksTheScaleWithStepNumbers) {
+  CModeList modes(platform);
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+
+  // Frets 0..11 of each string hold all seven notes of C major once; frets
+  // 12..17 repeat its first six pitches, and on every string of this tuning
+  // four of those are in the scale: 6 x (7 + 4).
+  EXPECT_EQ(66u, markers.size());
+
+  const SMarker* open = At(markers, 0, 0);
+  ASSERT_NE(nullptr, open);
+  EXPECT_EQ(4, open->pitch);
+  EXPECT_EQ(2, open->degreeIndex);
+  EXPECT_TRUE(open->highlighted);
+  EXPECT_EQ("3", open->label);
+
+  const SMarker* first = At(markers, 0, 1);
+  ASSERT_NE(nullptr, first);
+  EXPECT_FALSE(first->highlighted);
+  EXPECT_EQ("4", first->label);
+
+  EXPECT_EQ(nullptr, At(markers, 0, 2));  // f#: not a shown note
+
+  // Drawing order: string by string, fret by fret.
+  for (std::size_t k = 1; k < markers.size(); ++k) {
+    const SMarker& a = markers[k - 1];
+    const SMarker& b = markers[k];
+    EXPECT_TRUE(a.string < b.string || (a.string == b.string && a.fret < b.fret));
+  }
+}
+
+TEST_F(MarkerPlanTest, UnknownModeHighlightsNothingAndIndexesReadZero) {
+  settings.mode = "Bebop";
+  settings.labelKind = kLabelModeIndex;
+  CModeList modes(platform);
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  ASSERT_FALSE(markers.empty());
+  for (const SMarker& marker : markers) {
+    EXPECT_FALSE(marker.highlighted);
+    EXPECT_EQ("0", marker.label);
+  }
+}
+
+TEST_F(MarkerPlanTest, ModeNameIgnoresCaseAndFillKindsPaintDiscs) {
+  settings.mode = "ionian";
+  settings.labelKind = kLabelFillHighlighted;
+  CModeList modes(platform);
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  int discs = 0;
+  for (const SMarker& marker : markers) {
+    EXPECT_EQ(marker.highlighted, marker.disc);
+    EXPECT_EQ("", marker.label);
+    discs += marker.disc ? 1 : 0;
+  }
+  EXPECT_GT(discs, 0);
+}
+
+TEST_F(MarkerPlanTest, UnparsableStringsAndEmptyRangesCarryNoMarkers) {
+  strings = ParseTuning("E H A");
+  CModeList modes(platform);
+  for (const SMarker& marker : PlanMarkers(settings, modes)) {
+    EXPECT_NE(1, marker.string);
+  }
+
+  settings.firstFret = 5;
+  settings.lastFret = 4;
+  EXPECT_TRUE(PlanMarkers(settings, modes).empty());
+
+  settings.stringPitches = nullptr;
+  settings.firstFret = 0;
+  EXPECT_TRUE(PlanMarkers(settings, modes).empty());
+}
+
+TEST_F(MarkerPlanTest, FretsPastTheTableStillHavePitches) {
+  settings.firstFret = 35;
+  settings.lastFret = 40;
+  settings.labelKind = kLabelNoteLetters;
+  strings = {4};
+  CModeList modes(platform);
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  ASSERT_FALSE(markers.empty());
+  for (const SMarker& marker : markers) {
+    EXPECT_EQ(NoteName(PitchAt(marker.fret, 4)), marker.label);
+  }
+}
+
+}  // namespace
+}  // namespace scalewright
