@@ -20,7 +20,7 @@ constexpr int kCells = 10000;
 
 class Platform : public IHybridPlatform {
  public:
-  gfx::TextMetrics& Metrics() override { return metrics_; }
+  gfx::TextMetrics& Metrics() override { return m_metrics; }
   Color SysColor(int) override { return 0; }
   std::string LoadText(int) override { return {}; }
   Size BitmapSize(int) override { return {}; }
@@ -32,21 +32,21 @@ class Platform : public IHybridPlatform {
   int CaretBlinkMs() override { return 500; }
 
  private:
-  gfx::FixedTextMetrics metrics_;
+  gfx::FixedTextMetrics m_metrics;
 };
 
 // The texts of one template call with 10,000 children.
 class TextList : public TemplateArgs {
  public:
-  explicit TextList(const std::vector<std::string>& texts) : texts_(texts) {}
+  explicit TextList(const std::vector<std::string>& texts) : m_texts(texts) {}
   int Int() override { return 0; }
   unsigned Uint() override { return 0; }
   void* Pointer() override { return nullptr; }
-  const char* String() override { return texts_[next_++ % texts_.size()].c_str(); }
+  const char* String() override { return m_texts[m_next++ % m_texts.size()].c_str(); }
 
  private:
-  const std::vector<std::string>& texts_;
-  size_t next_ = 0;
+  const std::vector<std::string>& m_texts;
+  size_t m_next = 0;
 };
 
 std::vector<std::string> Texts() {

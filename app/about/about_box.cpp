@@ -45,7 +45,7 @@ std::string Format(const std::string& format, const std::string& value) {
 SIZE BitmapSize(HINSTANCE module, int id) {
   ui::CBitmap bitmap(::LoadBitmapA(module, MAKEINTRESOURCEA(id)));
   BITMAP info{};
-  if (!bitmap || !::GetObjectA(bitmap.Get(), sizeof info, &info)) return {0, 0};
+  if (!bitmap || !::GetObjectA(bitmap.get(), sizeof info, &info)) return {0, 0};
   return {info.bmWidth, info.bmHeight};
 }
 
@@ -151,7 +151,7 @@ void CVLAboutBox::OnPaint() {
   ui::CPaintDc dc(Hwnd());
   // The banner's pixels of the face colour show the dialog's own face,
   // whatever colour the user gave it.
-  DrawTransparentBitmap(Module(), IDB_ABOUT_BANNER, dc.Get(), RECT{0, 0, m_banner.cx, m_banner.cy},
+  DrawTransparentBitmap(Module(), IDB_ABOUT_BANNER, dc.get(), RECT{0, 0, m_banner.cx, m_banner.cy},
                         ::GetSysColor(COLOR_BTNFACE));
 }
 

@@ -59,7 +59,7 @@ void DrawTransparentBitmap(HINSTANCE module, int bitmapId, HDC target, const REC
                            COLORREF transparent, const RECT* source) {
   ui::CBitmap bitmap(::LoadBitmapA(module, MAKEINTRESOURCEA(bitmapId)));
   if (!bitmap) return;
-  DrawTransparentBitmap(bitmap.Get(), target, targetRect, transparent, source);
+  DrawTransparentBitmap(bitmap.get(), target, targetRect, transparent, source);
 }
 
 void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect,
@@ -84,21 +84,21 @@ void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect,
   // A monochrome source lands on the target as text colour (0) and
   // background colour (1): black and white make the mask an AND mask.
   CTargetColours colours(target, RGB(255, 255, 255), RGB(0, 0, 0));
-  ui::CSelectObject imageSelection(scratch.image.Get(), bitmap);
-  ui::CSelectObject maskSelection(scratch.mask.Get(), scratch.scratch.Get());
+  ui::CSelectObject imageSelection(scratch.image.get(), bitmap);
+  ui::CSelectObject maskSelection(scratch.mask.get(), scratch.scratch.get());
   // A bitmap selected into another DC cannot be selected here.
-  if (::GetCurrentObject(scratch.image.Get(), OBJ_BITMAP) != bitmap) return;
+  if (::GetCurrentObject(scratch.image.get(), OBJ_BITMAP) != bitmap) return;
   {
     // Colour to monochrome: pixels of the background colour become white.
-    CBackgroundColour key(scratch.image.Get(), transparent);
-    ::BitBlt(scratch.mask.Get(), 0, 0, width, height, scratch.image.Get(), area.left, area.top,
+    CBackgroundColour key(scratch.image.get(), transparent);
+    ::BitBlt(scratch.mask.get(), 0, 0, width, height, scratch.image.get(), area.left, area.top,
              SRCCOPY);
   }
   // target ^ image, cleared where the image is opaque, ^ image again: the
   // target stays where the mask is white and becomes the image elsewhere.
-  ::BitBlt(target, x, y, width, height, scratch.image.Get(), area.left, area.top, SRCINVERT);
-  ::BitBlt(target, x, y, width, height, scratch.mask.Get(), 0, 0, SRCAND);
-  ::BitBlt(target, x, y, width, height, scratch.image.Get(), area.left, area.top, SRCINVERT);
+  ::BitBlt(target, x, y, width, height, scratch.image.get(), area.left, area.top, SRCINVERT);
+  ::BitBlt(target, x, y, width, height, scratch.mask.get(), 0, 0, SRCAND);
+  ::BitBlt(target, x, y, width, height, scratch.image.get(), area.left, area.top, SRCINVERT);
 }
 
 }  // namespace scalewright::app

@@ -84,7 +84,7 @@ class CFrame {
   }
   CFrame(const CFrame&) = delete;
   CFrame& operator=(const CFrame&) = delete;
-  HWND Get() const { return m_window; }
+  HWND get() const { return m_window; }
 
  private:
   HWND m_window = nullptr;
@@ -188,12 +188,12 @@ int main(int argc, char** argv) {
   for (int i = 0; i < kRows; ++i) texts.push_back(RowText(i));
 
   CFrame frame;
-  if (!frame.Get()) {
+  if (!frame.get()) {
     std::printf("hybrid_list_bench: no window\n");
     return 1;
   }
   STimes warm;
-  if (!RunListView(frame.Get(), texts, &warm) || !RunHybrid(frame.Get(), texts, &warm)) {
+  if (!RunListView(frame.get(), texts, &warm) || !RunHybrid(frame.get(), texts, &warm)) {
     std::printf("hybrid_list_bench: a side could not be made\n");
     return 1;
   }
@@ -202,11 +202,11 @@ int main(int argc, char** argv) {
     STimes list, hybrid;
     // Alternate which side goes first.
     if (round % 2 == 0) {
-      RunListView(frame.Get(), texts, &list);
-      RunHybrid(frame.Get(), texts, &hybrid);
+      RunListView(frame.get(), texts, &list);
+      RunHybrid(frame.get(), texts, &hybrid);
     } else {
-      RunHybrid(frame.Get(), texts, &hybrid);
-      RunListView(frame.Get(), texts, &list);
+      RunHybrid(frame.get(), texts, &hybrid);
+      RunListView(frame.get(), texts, &list);
     }
     listFill.push_back(list.fill);
     listChange.push_back(list.change);

@@ -60,7 +60,7 @@ class CWindowDc {
   }
   CWindowDc(const CWindowDc&) = delete;
   CWindowDc& operator=(const CWindowDc&) = delete;
-  HDC Get() const { return m_dc; }
+  HDC get() const { return m_dc; }
 
  private:
   HWND m_window;
@@ -91,8 +91,8 @@ SPixelCounts CountPixels(HWND window, double across) {
   origin.x = std::clamp<LONG>(origin.x, 0, client.right - width);
   ::ClientToScreen(window, &origin);
   CWindowDc source(nullptr);
-  if (!source.Get()) return counts;
-  CMemoryDc memory(source.Get());
+  if (!source.get()) return counts;
+  CMemoryDc memory(source.get());
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -101,10 +101,10 @@ SPixelCounts CountPixels(HWND window, double across) {
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   CGdiObject<HBITMAP> bitmap(
-      ::CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+      ::CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !memory) return counts;
-  CSelectObject selected(memory.Get(), bitmap.Get());
-  ::BitBlt(memory.Get(), 0, 0, width, height, source.Get(), origin.x, origin.y, SRCCOPY);
+  CSelectObject selected(memory.get(), bitmap.get());
+  ::BitBlt(memory.get(), 0, 0, width, height, source.get(), origin.x, origin.y, SRCCOPY);
   ::GdiFlush();
   const auto* pixels = static_cast<const DWORD*>(bits);
   counts.total = static_cast<size_t>(width) * static_cast<size_t>(height);

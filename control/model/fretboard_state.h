@@ -43,7 +43,20 @@ class CFretboardState {
   const char* GetTuning() const { return m_strTuning.c_str(); }
   // Null keeps the stored text; either way the strings are parsed again.
   bool SetTuning(const char* tuning);
+  // The tuning's strings as pitch classes (-1 for a token that names no
+  // note), always parsed from the tuning text.
+  const std::vector<int>& GetStringNotes() const { return m_arrStringNotes; }
+  const NoteFlags& GetNotesShown() const { return m_bNoteShown; }
 
+  // The board and cell size of the latest drawing pass, which records them.
+  const gfx::Rect& GetBoard() const { return m_rcBoard; }
+  int GetCell() const { return m_nCell; }
+  void SetDrawPass(const gfx::Rect& board, int cell) {
+    m_rcBoard = board;
+    m_nCell = cell;
+  }
+
+ private:
   // The values are stored as given: the page offers only valid ones, and the
   // drawing copes with the rest.
   int m_nFirstFret = 0;

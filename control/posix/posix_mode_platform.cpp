@@ -22,7 +22,7 @@ class CUniqueFd {
   CUniqueFd(const CUniqueFd&) = delete;
   CUniqueFd& operator=(const CUniqueFd&) = delete;
 
-  int Get() const { return m_fd; }
+  int get() const { return m_fd; }
   bool Valid() const { return m_fd >= 0; }
   // Closes now and reports whether the close succeeded: on some file systems
   // a write error only shows up here.
@@ -110,7 +110,7 @@ FileReadStatus CPosixModePlatform::ReadWholeFile(const std::string& path,
   struct stat info {};
   // Directories and FIFOs open fine for reading here; only regular files
   // pass. The size check spares reading a huge file just to refuse it.
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
       static_cast<unsigned long long>(info.st_size) > kMaxModesFileBytes) {
     return FileReadStatus::kFailed;
   }
@@ -118,7 +118,7 @@ FileReadStatus CPosixModePlatform::ReadWholeFile(const std::string& path,
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char chunk[64 * 1024];
     while (true) {
-      const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
+      const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) break;
       if (n == 0) return FileReadStatus::kOk;
@@ -140,7 +140,7 @@ bool CPosixModePlatform::ReplaceWholeFile(const std::string& path,
                       O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
   if (!fd.Valid()) return false;
   CTempFileGuard guard(temp);
-  if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 || !fd.Close()) {
+  if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.Close()) {
     return false;
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) return false;
@@ -148,7 +148,7 @@ bool CPosixModePlatform::ReplaceWholeFile(const std::string& path,
   // Makes the rename itself durable; the new file is in place either way.
   CUniqueFd folder(
       ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.Valid()) ::fsync(folder.Get());
+  if (folder.Valid()) ::fsync(folder.get());
   return true;
 }
 

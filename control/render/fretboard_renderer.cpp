@@ -74,15 +74,14 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
                    const gfx::Rect& bounds, CFretboardState& state,
                    const CModeList& modes) {
   const SFretRange frets =
-      VisibleFretRange(state.m_nFirstFret, state.m_nLastFret);
-  const int strings = static_cast<int>(state.m_arrStringNotes.size());
-  const CFretboardLayout layout(bounds, frets, strings, state.m_bSideDots);
+      VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
+  const int strings = static_cast<int>(state.GetStringNotes().size());
+  const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots());
 
   target.FillRect(bounds, kBackground);
   target.FrameRect(bounds, kBlack);
   target.SetTextColor(kBlack);
-  state.m_rcBoard = layout.Board();
-  state.m_nCell = layout.Cell();
+  state.SetDrawPass(layout.Board(), layout.Cell());
 
   // One font for the target and a copy for the measuring context, both the
   // default GUI font at a positive (character-cell) height.
@@ -93,20 +92,20 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
 
   DrawStrings(target, layout);
   DrawFrets(target, layout);
-  if (state.m_bSideDots) DrawSideDots(target, layout);
+  if (state.GetSideDots()) DrawSideDots(target, layout);
 
   SMarkerSettings settings;
   settings.firstFret = frets.first;
   settings.lastFret = frets.last;
-  settings.tonic = state.m_nTonality;
-  settings.mode = state.m_strMode.c_str();
-  settings.highlight = state.m_strHighlight.c_str();
-  settings.labelKind = state.m_nLabelKind;
-  settings.noteShown = state.m_bNoteShown;
-  settings.stringPitches = &state.m_arrStringNotes;
+  settings.tonic = state.GetTonality();
+  settings.mode = state.GetMode();
+  settings.highlight = state.GetHighlight();
+  settings.labelKind = state.GetLabelKind();
+  settings.noteShown = state.GetNotesShown();
+  settings.stringPitches = &state.GetStringNotes();
   for (const SMarker& marker : PlanMarkers(settings, modes)) {
     DrawMarker(target, measure, measureFont.get(), layout, marker,
-               state.m_bRectangles);
+               state.GetRectangles());
   }
 }
 

@@ -49,7 +49,7 @@ com::CBstr WidenAnsi(const std::string& text) {
   if (length <= 0) return result;
   BSTR wide = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
   if (!wide) return result;
-  result = com::CBstr::Attach(wide);
+  result = com::CBstr::Adopt(wide);
   ::MultiByteToWideChar(CP_ACP, 0, text.data(), source, wide, length);
   return result;
 }
@@ -204,7 +204,7 @@ void CFretboardCtl::SetTuning(const char* tuning) { AfterSetting(m_state.SetTuni
 
 void CFretboardCtl::RefreshCaption() {
   m_bstrCaption.reset();
-  m_bstrCaption = WidenAnsi(CaptionText(m_state.m_nTonality, m_state.m_strMode.c_str()));
+  m_bstrCaption = WidenAnsi(CaptionText(m_state.GetTonality(), m_state.GetMode()));
 }
 
 void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {

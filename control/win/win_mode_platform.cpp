@@ -18,7 +18,7 @@ class CFileHandle {
   CFileHandle(const CFileHandle&) = delete;
   CFileHandle& operator=(const CFileHandle&) = delete;
 
-  HANDLE Get() const { return m_handle; }
+  HANDLE get() const { return m_handle; }
   bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
   bool Close() {
     if (!Valid()) return true;
@@ -156,8 +156,8 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
   // The size check spares reading a huge file just to refuse it; the loop
   // below holds the cap even if the file grows meanwhile.
   LARGE_INTEGER size{};
-  if (::GetFileType(file.Get()) != FILE_TYPE_DISK ||
-      !::GetFileSizeEx(file.Get(), &size) ||
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK ||
+      !::GetFileSizeEx(file.get(), &size) ||
       static_cast<unsigned long long>(size.QuadPart) > kMaxModesFileBytes) {
     return FileReadStatus::kFailed;
   }
@@ -166,7 +166,7 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
     std::string chunk(kChunkBytes, '\0');
     while (true) {
       DWORD got = 0;
-      if (!::ReadFile(file.Get(), chunk.data(), kChunkBytes, &got, nullptr)) break;
+      if (!::ReadFile(file.get(), chunk.data(), kChunkBytes, &got, nullptr)) break;
       if (got == 0) return FileReadStatus::kOk;
       if (bytes.size() + got > kMaxModesFileBytes) break;  // grew while read
       bytes.append(chunk.data(), got);
@@ -185,7 +185,7 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
   // Not ours to delete: another process may be writing it.
   if (!file.Valid()) return false;
   CTempFileGuard guard(temp);
-  if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) ||
+  if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) ||
       !file.Close()) {
     return false;
   }

@@ -19,16 +19,16 @@ HRESULT CBstr::Copy(const wchar_t* text, UINT length, CBstr& out) {
   if (!text) return S_OK;
   BSTR copy = ::SysAllocStringLen(text, length);
   if (!copy) return E_OUTOFMEMORY;
-  out.b_ = copy;
+  out.m_b = copy;
   return S_OK;
 }
 
 HRESULT CBstr::CopyTo(BSTR* out) const {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (!b_) return S_OK;
+  if (!m_b) return S_OK;
   // SysStringLen keeps embedded nulls, which a BSTR may hold.
-  *out = ::SysAllocStringLen(b_, ::SysStringLen(b_));
+  *out = ::SysAllocStringLen(m_b, ::SysStringLen(m_b));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 

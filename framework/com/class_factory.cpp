@@ -9,7 +9,7 @@ namespace scalewright::com {
 CClassFactory* CClassFactory::CreateCached(CreatorFunction create) {
   if (!create) return nullptr;
   CClassFactory* factory = new (std::nothrow) CClassFactory(create);
-  if (factory) factory->refs_ = 1;
+  if (factory) factory->m_refs = 1;
   return factory;
 }
 
@@ -23,17 +23,17 @@ HRESULT CClassFactory::QueryInterface(REFIID riid, void** ppv) {
 }
 
 ULONG CClassFactory::AddRef() {
-  CCriticalSectionLock hold(cs_);
+  CCriticalSectionLock hold(m_cs);
   // The first reference past the cache's is the first one outside.
-  if (++refs_ == 2) LockModule();
-  return refs_;
+  if (++m_refs == 2) LockModule();
+  return m_refs;
 }
 
 ULONG CClassFactory::Release() {
   ULONG left = 0;
   {
-    CCriticalSectionLock hold(cs_);
-    left = --refs_;
+    CCriticalSectionLock hold(m_cs);
+    left = --m_refs;
     if (left == 1) UnlockModule();
   }
   // Only the cache's own release reaches 0, when the module ends.
@@ -44,7 +44,7 @@ ULONG CClassFactory::Release() {
 HRESULT CClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
-  return create_(outer, riid, ppv);
+  return m_create(outer, riid, ppv);
 }
 
 HRESULT CClassFactory::LockServer(BOOL lock) {

@@ -28,13 +28,13 @@ class CClassFactory final : public IClassFactory {
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
  private:
-  explicit CClassFactory(CreatorFunction create) : create_(create) {}
+  explicit CClassFactory(CreatorFunction create) : m_create(create) {}
   ~CClassFactory() = default;
 
-  const CreatorFunction create_;
+  const CreatorFunction m_create;
   // Factories are reached from any apartment.
-  CCriticalSection cs_;
-  ULONG refs_ = 0;
+  CCriticalSection m_cs;
+  ULONG m_refs = 0;
 };
 
 }  // namespace scalewright::com

@@ -63,14 +63,14 @@ class CComObject : public Interfaces... {
 
   // IUnknown of every interface: the controlling unknown decides.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-    return outer_->QueryInterface(riid, ppv);
+    return m_outer->QueryInterface(riid, ppv);
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return outer_->AddRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return outer_->Release(); }
+  ULONG STDMETHODCALLTYPE AddRef() override { return m_outer->AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return m_outer->Release(); }
 
   // The outer object when aggregated, else the object's own identity.
-  IUnknown* ControllingUnknown() const { return outer_; }
-  bool IsAggregated() const { return outer_ != &inner_; }
+  IUnknown* ControllingUnknown() const { return m_outer; }
+  bool IsAggregated() const { return m_outer != &m_inner; }
 
   // Runs after construction, before the first QueryInterface; a failure
   // destroys the object. Derived classes hide it with their own.
@@ -88,15 +88,15 @@ class CComObject : public Interfaces... {
   // The non-delegating unknown: identity, count and table.
   class CInnerUnknown final : public IUnknown {
    public:
-    explicit CInnerUnknown(CComObject* owner) : owner_(owner) {}
+    explicit CInnerUnknown(CComObject* owner) : m_owner(owner) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-      return owner_->InnerQueryInterface(riid, ppv);
+      return m_owner->InnerQueryInterface(riid, ppv);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++owner_->refs_; }
-    ULONG STDMETHODCALLTYPE Release() override { return owner_->InnerRelease(); }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_owner->m_refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return m_owner->InnerRelease(); }
 
    private:
-    CComObject* owner_;
+    CComObject* m_owner;
   };
 
   HRESULT InnerQueryInterface(REFIID riid, void** ppv) {
@@ -104,7 +104,7 @@ class CComObject : public Interfaces... {
     *ppv = nullptr;
     IUnknown* hit = nullptr;
     if (riid == IID_IUnknown) {
-      hit = &inner_;
+      hit = &m_inner;
     } else {
       for (const InterfaceEntry<Derived>& entry : std::span(Derived::kInterfaces)) {
         if (*entry.iid == riid) {
@@ -122,21 +122,21 @@ class CComObject : public Interfaces... {
   }
 
   ULONG InnerRelease() {
-    const ULONG left = --refs_;
+    const ULONG left = --m_refs;
     if (left == 0) {
       // A destructor that AddRefs and Releases itself must not delete twice.
-      refs_ = 1;
+      m_refs = 1;
       delete this;
     }
     return left;
   }
 
-  CModuleLockHolder moduleLock_;
-  CInnerUnknown inner_{this};
-  IUnknown* outer_ = &inner_;
+  CModuleLockHolder m_moduleLock;
+  CInnerUnknown m_inner{this};
+  IUnknown* m_outer = &m_inner;
   // Objects live in one apartment and are called on one thread: a plain
   // count. It starts at 0; creation holds one while it asks for the IID.
-  ULONG refs_ = 0;
+  ULONG m_refs = 0;
 };
 
 // The creator of an object table or class factory: a new |T| answering
@@ -159,8 +159,8 @@ HRESULT CreateComInstance(IUnknown* outer, REFIID riid, void** ppv) {
     return E_UNEXPECTED;
   }
   if (!object) return E_OUTOFMEMORY;
-  if (outer) object->outer_ = outer;
-  IUnknown* inner = &object->inner_;
+  if (outer) object->m_outer = outer;
+  IUnknown* inner = &object->m_inner;
   inner->AddRef();
   HRESULT hr = E_UNEXPECTED;
   try {

@@ -17,11 +17,11 @@ class ComPtr {
   ComPtr() = default;
   ComPtr(std::nullptr_t) {}
   // Takes a reference of its own; the caller keeps whatever it held.
-  explicit ComPtr(T* p) : p_(p) {
-    if (p_) p_->AddRef();
+  explicit ComPtr(T* p) : m_p(p) {
+    if (m_p) m_p->AddRef();
   }
-  ComPtr(const ComPtr& other) : ComPtr(other.p_) {}
-  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  ComPtr(const ComPtr& other) : ComPtr(other.m_p) {}
+  ComPtr(ComPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
   ~ComPtr() { reset(); }
 
   ComPtr& operator=(const ComPtr& other) {
@@ -38,44 +38,44 @@ class ComPtr {
   }
 
   // Adopts a reference the caller already owns (a returned pointer).
-  static ComPtr Attach(T* p) {
+  static ComPtr Adopt(T* p) {
     ComPtr result;
-    result.p_ = p;
+    result.m_p = p;
     return result;
   }
 
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
+  T* get() const { return m_p; }
+  T* operator->() const { return m_p; }
+  explicit operator bool() const { return m_p != nullptr; }
 
   // Hands the reference to the caller.
-  [[nodiscard]] T* detach() { return std::exchange(p_, nullptr); }
+  [[nodiscard]] T* detach() { return std::exchange(m_p, nullptr); }
 
   // For an out-parameter: releases what is held first, so that filling the
   // pointer again cannot leak the old reference.
   T** put() {
     reset();
-    return &p_;
+    return &m_p;
   }
   void** put_void() { return reinterpret_cast<void**>(put()); }
 
   void reset() {
-    if (T* old = std::exchange(p_, nullptr)) old->Release();
+    if (T* old = std::exchange(m_p, nullptr)) old->Release();
   }
-  void swap(ComPtr& other) noexcept { std::swap(p_, other.p_); }
+  void swap(ComPtr& other) noexcept { std::swap(m_p, other.m_p); }
 
   // QueryInterface into another counted pointer; |out| is emptied first.
   template <class U>
   HRESULT As(REFIID iid, ComPtr<U>& out) const {
-    if (!p_) {
+    if (!m_p) {
       out.reset();
       return E_POINTER;
     }
-    return p_->QueryInterface(iid, out.put_void());
+    return m_p->QueryInterface(iid, out.put_void());
   }
 
  private:
-  T* p_ = nullptr;
+  T* m_p = nullptr;
 };
 
 template <class T, class U>

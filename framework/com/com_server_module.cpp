@@ -11,15 +11,15 @@ HRESULT CComServerModule::Init(std::span<const ObjectEntry> objects, HMODULE mod
                                HKEY keysRoot) {
   if (objects.size() > kMaxObjects) return E_INVALIDARG;
   Term();
-  objects_ = objects;
-  module_ = module;
-  keysRoot_ = keysRoot;
+  m_objects = objects;
+  m_module = module;
+  m_keysRoot = keysRoot;
   return S_OK;
 }
 
 void CComServerModule::Term() {
-  CCriticalSectionLock hold(cs_);
-  for (CClassFactory*& factory : factories_) {
+  CCriticalSectionLock hold(m_cs);
+  for (CClassFactory*& factory : m_factories) {
     if (factory) factory->Release();
     factory = nullptr;
   }
@@ -30,14 +30,14 @@ HRESULT CComServerModule::GetClassObject(REFCLSID clsid, REFIID riid, void** ppv
   *ppv = nullptr;
   CClassFactory* factory = nullptr;
   {
-    CCriticalSectionLock hold(cs_);
-    for (std::size_t i = 0; i < objects_.size(); ++i) {
-      if (*objects_[i].clsid != clsid) continue;
-      if (!factories_[i]) {
-        factories_[i] = CClassFactory::CreateCached(objects_[i].create);
-        if (!factories_[i]) return E_OUTOFMEMORY;
+    CCriticalSectionLock hold(m_cs);
+    for (std::size_t i = 0; i < m_objects.size(); ++i) {
+      if (*m_objects[i].clsid != clsid) continue;
+      if (!m_factories[i]) {
+        m_factories[i] = CClassFactory::CreateCached(m_objects[i].create);
+        if (!m_factories[i]) return E_OUTOFMEMORY;
       }
-      factory = factories_[i];
+      factory = m_factories[i];
       break;
     }
   }
@@ -48,7 +48,7 @@ HRESULT CComServerModule::GetClassObject(REFCLSID clsid, REFIID riid, void** ppv
 
 HRESULT CComServerModule::RegisterServer() {
   try {
-    const std::wstring path = ModulePath(module_);
+    const std::wstring path = ModulePath(m_module);
     if (path.empty()) {
       const DWORD error = ::GetLastError();
       return error ? HRESULT_FROM_WIN32(error) : E_FAIL;
@@ -56,13 +56,13 @@ HRESULT CComServerModule::RegisterServer() {
     const Placeholder placeholders[] = {{L"%MODULE%", path.c_str()}};
     HRESULT hr = S_OK;
     std::size_t written = 0;
-    for (; written < objects_.size() && SUCCEEDED(hr); ++written) {
-      hr = WriteRegistryTable(keysRoot_, objects_[written].keys, placeholders);
+    for (; written < m_objects.size() && SUCCEEDED(hr); ++written) {
+      hr = WriteRegistryTable(m_keysRoot, m_objects[written].keys, placeholders);
     }
-    if (SUCCEEDED(hr)) hr = RegisterModuleTypeLib(module_);
+    if (SUCCEEDED(hr)) hr = RegisterModuleTypeLib(m_module);
     if (FAILED(hr)) {
       // Half a registration would point clients at classes that cannot load.
-      while (written > 0) DeleteRegistryTable(keysRoot_, objects_[--written].keys);
+      while (written > 0) DeleteRegistryTable(m_keysRoot, m_objects[--written].keys);
     }
     return hr;
   } catch (const std::bad_alloc&) {
@@ -72,11 +72,11 @@ HRESULT CComServerModule::RegisterServer() {
 
 HRESULT CComServerModule::UnregisterServer() {
   HRESULT first = S_OK;
-  for (std::size_t i = objects_.size(); i > 0; --i) {
-    const HRESULT hr = DeleteRegistryTable(keysRoot_, objects_[i - 1].keys);
+  for (std::size_t i = m_objects.size(); i > 0; --i) {
+    const HRESULT hr = DeleteRegistryTable(m_keysRoot, m_objects[i - 1].keys);
     if (FAILED(hr) && SUCCEEDED(first)) first = hr;
   }
-  const HRESULT hr = UnregisterModuleTypeLib(module_);
+  const HRESULT hr = UnregisterModuleTypeLib(m_module);
   if (FAILED(hr) && SUCCEEDED(first)) first = hr;
   return first;
 }

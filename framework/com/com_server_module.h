@@ -46,12 +46,12 @@ class CComServerModule {
   HRESULT UnregisterServer();
 
  private:
-  std::span<const ObjectEntry> objects_;
-  HMODULE module_ = nullptr;
-  HKEY keysRoot_ = HKEY_CLASSES_ROOT;
+  std::span<const ObjectEntry> m_objects;
+  HMODULE m_module = nullptr;
+  HKEY m_keysRoot = HKEY_CLASSES_ROOT;
   // Guards creating the cached factories: any apartment may ask first.
-  CCriticalSection cs_;
-  CClassFactory* factories_[kMaxObjects] = {};
+  CCriticalSection m_cs;
+  CClassFactory* m_factories[kMaxObjects] = {};
 };
 
 }  // namespace scalewright::com

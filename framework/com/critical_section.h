@@ -8,27 +8,27 @@ namespace scalewright::com {
 
 class CCriticalSection {
  public:
-  CCriticalSection() { ::InitializeCriticalSection(&cs_); }
-  ~CCriticalSection() { ::DeleteCriticalSection(&cs_); }
+  CCriticalSection() { ::InitializeCriticalSection(&m_cs); }
+  ~CCriticalSection() { ::DeleteCriticalSection(&m_cs); }
   CCriticalSection(const CCriticalSection&) = delete;
   CCriticalSection& operator=(const CCriticalSection&) = delete;
 
-  void Enter() { ::EnterCriticalSection(&cs_); }
-  void Leave() { ::LeaveCriticalSection(&cs_); }
+  void Enter() { ::EnterCriticalSection(&m_cs); }
+  void Leave() { ::LeaveCriticalSection(&m_cs); }
 
  private:
-  CRITICAL_SECTION cs_;
+  CRITICAL_SECTION m_cs;
 };
 
 class CCriticalSectionLock {
  public:
-  explicit CCriticalSectionLock(CCriticalSection& cs) : cs_(cs) { cs_.Enter(); }
-  ~CCriticalSectionLock() { cs_.Leave(); }
+  explicit CCriticalSectionLock(CCriticalSection& cs) : m_cs(cs) { m_cs.Enter(); }
+  ~CCriticalSectionLock() { m_cs.Leave(); }
   CCriticalSectionLock(const CCriticalSectionLock&) = delete;
   CCriticalSectionLock& operator=(const CCriticalSectionLock&) = delete;
 
  private:
-  CCriticalSection& cs_;
+  CCriticalSection& m_cs;
 };
 
 }  // namespace scalewright::com

@@ -10,11 +10,11 @@ namespace scalewright::com {
 class CRegKey {
  public:
   CRegKey() = default;
-  CRegKey(CRegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+  CRegKey(CRegKey&& other) noexcept : m_key(std::exchange(other.m_key, nullptr)) {}
   CRegKey& operator=(CRegKey&& other) noexcept {
     if (this != &other) {
       reset();
-      key_ = std::exchange(other.key_, nullptr);
+      m_key = std::exchange(other.m_key, nullptr);
     }
     return *this;
   }
@@ -22,15 +22,15 @@ class CRegKey {
   CRegKey& operator=(const CRegKey&) = delete;
   ~CRegKey() { reset(); }
 
-  HKEY get() const { return key_; }
-  explicit operator bool() const { return key_ != nullptr; }
+  HKEY get() const { return m_key; }
+  explicit operator bool() const { return m_key != nullptr; }
   // For an out-parameter: closes the old key first.
   HKEY* put() {
     reset();
-    return &key_;
+    return &m_key;
   }
   void reset() {
-    if (HKEY old = std::exchange(key_, nullptr)) ::RegCloseKey(old);
+    if (HKEY old = std::exchange(m_key, nullptr)) ::RegCloseKey(old);
   }
 
   // Win32 error codes, as the registry gives them.
@@ -38,7 +38,7 @@ class CRegKey {
   LSTATUS Open(HKEY parent, const wchar_t* path, REGSAM access = KEY_READ);
 
  private:
-  HKEY key_ = nullptr;
+  HKEY m_key = nullptr;
 };
 
 }  // namespace scalewright::com

@@ -16,19 +16,19 @@ constexpr DWORD kMaxModulePath = 32768;
 // Releases the attributes handed out by ITypeLib::GetLibAttr.
 class CLibAttr {
  public:
-  explicit CLibAttr(ITypeLib* library) : library_(library) {}
+  explicit CLibAttr(ITypeLib* library) : m_library(library) {}
   ~CLibAttr() {
-    if (attr_) library_->ReleaseTLibAttr(attr_);
+    if (m_attr) m_library->ReleaseTLibAttr(m_attr);
   }
   CLibAttr(const CLibAttr&) = delete;
   CLibAttr& operator=(const CLibAttr&) = delete;
 
-  HRESULT Get() { return library_->GetLibAttr(&attr_); }
-  const TLIBATTR& operator*() const { return *attr_; }
+  HRESULT Load() { return m_library->GetLibAttr(&m_attr); }
+  const TLIBATTR& operator*() const { return *m_attr; }
 
  private:
-  ITypeLib* library_;
-  TLIBATTR* attr_ = nullptr;
+  ITypeLib* m_library;
+  TLIBATTR* m_attr = nullptr;
 };
 
 // Loads TYPELIB 1 of the module without touching the registry.
@@ -78,7 +78,7 @@ HRESULT UnregisterModuleTypeLib(HMODULE module) {
     if (FAILED(hr)) return hr;
     // The registered identity is the library's own, syskind included.
     CLibAttr attr(library.get());
-    hr = attr.Get();
+    hr = attr.Load();
     if (FAILED(hr)) return hr;
     // Unregistering twice, or what was never registered, leaves the same
     // registry: nothing to report (UnRegisterTypeLib would fail).

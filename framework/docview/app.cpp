@@ -160,7 +160,7 @@ bool CWinApp::PrintFromCommandLine(const SCommandLineInfo& info) {
   if (info.shell == SCommandLineInfo::Shell::FilePrintTo) {
     CPrinterDc dc = CPrinterSettings::PrinterDcByName(info.printerName, info.driverName,
                                                       info.portName);
-    return PrintViewOn(view, dc.Get());
+    return PrintViewOn(view, dc.get());
   }
   return PrintView(view, false);
 }

@@ -24,7 +24,7 @@ class CEnhMetaFile {
   }
   CEnhMetaFile(const CEnhMetaFile&) = delete;
   CEnhMetaFile& operator=(const CEnhMetaFile&) = delete;
-  HENHMETAFILE Get() const { return m_file; }
+  HENHMETAFILE get() const { return m_file; }
 
  private:
   HENHMETAFILE m_file;
@@ -120,7 +120,7 @@ class CPrintPreview final : public CWnd {
       ::FillRect(dc, &shadow, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
       RECT sheet = {left, top, left + width, top + height};
       ::FillRect(dc, &sheet, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-      if (m_page.Get()) ::PlayEnhMetaFile(dc, m_page.Get(), &sheet);
+      if (m_page.get()) ::PlayEnhMetaFile(dc, m_page.get(), &sheet);
       ::FrameRect(dc, &sheet, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     }
     ::EndPaint(Hwnd(), &paint);
@@ -142,9 +142,9 @@ void ShowPrintPreview(CView& view) {
   DWORD error = 0;
   CPrinterDc printer = app->Printer().GetPrinterDc(app->MainHwnd(), false, error);
   HDC screen = ::GetDC(nullptr);
-  HDC reference = printer.Get() ? printer.Get() : screen;
+  HDC reference = printer.get() ? printer.get() : screen;
   SIZE page = {::GetDeviceCaps(reference, HORZRES), ::GetDeviceCaps(reference, VERTRES)};
-  if (!printer.Get()) {
+  if (!printer.get()) {
     page.cx = ::MulDiv(210, ::GetDeviceCaps(screen, LOGPIXELSX) * 10, 254);
     page.cy = ::MulDiv(297, ::GetDeviceCaps(screen, LOGPIXELSY) * 10, 254);
   }

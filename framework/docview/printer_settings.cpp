@@ -9,8 +9,8 @@ CPrinterDc CPrinterSettings::GetPrinterDc(HWND owner, bool withDialog, DWORD& er
   PRINTDLGA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.hDevMode = m_devMode.Release();
-  dialog.hDevNames = m_devNames.Release();
+  dialog.hDevMode = m_devMode.detach();
+  dialog.hDevNames = m_devNames.detach();
   // One page: the page range is not offered.
   dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE |
                  PD_USEDEVMODECOPIESANDCOLLATE;
@@ -49,8 +49,8 @@ void CPrinterSettings::PrintSetup(HWND owner) {
   PRINTDLGA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.hDevMode = m_devMode.Release();
-  dialog.hDevNames = m_devNames.Release();
+  dialog.hDevMode = m_devMode.detach();
+  dialog.hDevNames = m_devNames.detach();
   dialog.Flags = PD_PRINTSETUP;
   ::PrintDlgA(&dialog);
   m_devMode.Reset(dialog.hDevMode);

@@ -21,8 +21,8 @@ class CGlobalMemory {
     return *this;
   }
   ~CGlobalMemory() { Reset(nullptr); }
-  HGLOBAL Get() const { return m_memory; }
-  HGLOBAL Release() { return std::exchange(m_memory, nullptr); }
+  HGLOBAL get() const { return m_memory; }
+  HGLOBAL detach() { return std::exchange(m_memory, nullptr); }
   void Reset(HGLOBAL memory) {
     if (m_memory && m_memory != memory) ::GlobalFree(m_memory);
     m_memory = memory;
@@ -48,7 +48,7 @@ class CPrinterDc {
   ~CPrinterDc() {
     if (m_dc) ::DeleteDC(m_dc);
   }
-  HDC Get() const { return m_dc; }
+  HDC get() const { return m_dc; }
 
  private:
   HDC m_dc = nullptr;

@@ -17,12 +17,12 @@ bool PrintView(CView& view, bool withDialog) {
   if (!app) return false;
   DWORD error = 0;
   CPrinterDc printer = app->Printer().GetPrinterDc(app->MainHwnd(), withDialog, error);
-  if (!printer.Get()) {
+  if (!printer.get()) {
     if (error == PDERR_NODEFAULTPRN || error == PDERR_PRINTERNOTFOUND)
       ShowFrameworkMessage(app->MainHwnd(), kNoDefaultPrinter);
     return false;
   }
-  return PrintViewOn(view, printer.Get());
+  return PrintViewOn(view, printer.get());
 }
 
 bool PrintViewOn(CView& view, HDC printer) {

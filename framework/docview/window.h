@@ -1,22 +1,17 @@
-// CWnd: a window bound to a C++ object for its whole life, from
-// WM_NCCREATE to WM_NCDESTROY. Messages reach WindowProc; what it leaves
-// goes to DefProc, which frames and MDI children override with their own
-// default procedures. No exception leaves the window procedure.
+// CWnd: a frame-side window bound to a C++ object for its whole life (see
+// ui::CWindowObject). What WindowProc leaves goes to DefProc, which frames
+// and MDI children override with their own default procedures.
 #pragma once
 
 #include <windows.h>
 
+#include "framework/ui/window_object.h"
+
 namespace scalewright::docview {
 
-class CWnd {
+class CWnd : public ui::CWindowObject {
  public:
-  CWnd() = default;
-  CWnd(const CWnd&) = delete;
-  CWnd& operator=(const CWnd&) = delete;
-  virtual ~CWnd();
-
-  HWND Hwnd() const { return m_hwnd; }
-  // The object bound to |window| by this framework, or null.
+  // The CWnd bound to |window|, or null.
   static CWnd* FromHandle(HWND window);
 
   // Registers a window class whose procedure dispatches to CWnd objects.
@@ -24,16 +19,8 @@ class CWnd {
                             HICON icon, HBRUSH background);
 
  protected:
-  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   virtual LRESULT DefProc(UINT message, WPARAM wParam, LPARAM lParam);
-  // After WM_NCDESTROY: the handle is gone. Self-owned windows delete
-  // themselves here.
-  virtual void OnFinalDestroy() {}
-
- private:
-  static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam);
-  HWND m_hwnd = nullptr;
 };
 
 }  // namespace scalewright::docview

@@ -25,12 +25,12 @@ class CGdiObject {
   explicit CGdiObject(Handle handle) : m_handle(handle) {
     if (m_handle) ++GdiOwnedCount();
   }
-  ~CGdiObject() { Reset(); }
+  ~CGdiObject() { reset(); }
   CGdiObject(CGdiObject&& other) noexcept
       : m_handle(std::exchange(other.m_handle, nullptr)) {}
   CGdiObject& operator=(CGdiObject&& other) noexcept {
     if (this != &other) {
-      Reset();
+      reset();
       m_handle = std::exchange(other.m_handle, nullptr);
     }
     return *this;
@@ -38,9 +38,9 @@ class CGdiObject {
   CGdiObject(const CGdiObject&) = delete;
   CGdiObject& operator=(const CGdiObject&) = delete;
 
-  Handle Get() const { return m_handle; }
+  Handle get() const { return m_handle; }
   explicit operator bool() const { return m_handle != nullptr; }
-  void Reset() {
+  void reset() {
     if (!m_handle) return;
     ::DeleteObject(std::exchange(m_handle, nullptr));
     --GdiOwnedCount();
@@ -71,12 +71,12 @@ class CMemoryDc {
   explicit CMemoryDc(HDC reference) : m_dc(::CreateCompatibleDC(reference)) {
     if (m_dc) ++GdiOwnedCount();
   }
-  ~CMemoryDc() { Reset(); }
+  ~CMemoryDc() { reset(); }
   CMemoryDc(CMemoryDc&& other) noexcept
       : m_dc(std::exchange(other.m_dc, nullptr)) {}
   CMemoryDc& operator=(CMemoryDc&& other) noexcept {
     if (this != &other) {
-      Reset();
+      reset();
       m_dc = std::exchange(other.m_dc, nullptr);
     }
     return *this;
@@ -84,9 +84,9 @@ class CMemoryDc {
   CMemoryDc(const CMemoryDc&) = delete;
   CMemoryDc& operator=(const CMemoryDc&) = delete;
 
-  HDC Get() const { return m_dc; }
+  HDC get() const { return m_dc; }
   explicit operator bool() const { return m_dc != nullptr; }
-  void Reset() {
+  void reset() {
     if (!m_dc) return;
     ::DeleteDC(std::exchange(m_dc, nullptr));
     --GdiOwnedCount();
@@ -124,12 +124,31 @@ class CPaintDc {
   CPaintDc(const CPaintDc&) = delete;
   CPaintDc& operator=(const CPaintDc&) = delete;
 
-  HDC Get() const { return m_dc; }
+  HDC get() const { return m_dc; }
   const RECT& Dirty() const { return m_paint.rcPaint; }
 
  private:
   HWND m_window;
   PAINTSTRUCT m_paint{};
+  HDC m_dc;
+};
+
+// A window's DC borrowed for one scope: GetDC when made, ReleaseDC when
+// it goes.
+class CWindowDc {
+ public:
+  explicit CWindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+  ~CWindowDc() {
+    if (m_dc) ::ReleaseDC(m_window, m_dc);
+  }
+  CWindowDc(const CWindowDc&) = delete;
+  CWindowDc& operator=(const CWindowDc&) = delete;
+
+  HDC get() const { return m_dc; }
+  explicit operator bool() const { return m_dc != nullptr; }
+
+ private:
+  HWND m_window;
   HDC m_dc;
 };
 

@@ -67,7 +67,7 @@ void CGdiCanvas::SetTextColor(Color color) { ::SetTextColor(m_dc, color); }
 
 void CGdiCanvas::Line(Point from, Point to, Color color) {
   const ui::CPen pen = ui::MakeSolidPen(1, color);
-  const ui::CSelectObject selected(m_dc, pen.Get());
+  const ui::CSelectObject selected(m_dc, pen.get());
   ::MoveToEx(m_dc, from.x, from.y, nullptr);
   ::LineTo(m_dc, to.x, to.y);
 }
@@ -85,8 +85,8 @@ void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen,
                            Color brush) {
   const ui::CPen outline = ui::MakeSolidPen(penWidth, pen);
   const ui::CBrush fill = ui::MakeSolidBrush(brush);
-  const ui::CSelectObject penSelected(m_dc, outline.Get());
-  const ui::CSelectObject brushSelected(m_dc, fill.Get());
+  const ui::CSelectObject penSelected(m_dc, outline.get());
+  const ui::CSelectObject brushSelected(m_dc, fill.get());
   if (shape == Shape::kEllipse) {
     ::Ellipse(m_dc, r.left, r.top, r.right, r.bottom);
   } else {
@@ -138,14 +138,14 @@ Rect CGdiCanvas::ClipBox() {
 // between a push and its pop.
 void CGdiCanvas::PushClip(const Rect& r) {
   ui::CRgn saved(::CreateRectRgn(0, 0, 0, 0));
-  if (saved && ::GetClipRgn(m_dc, saved.Get()) != 1) saved.Reset();
+  if (saved && ::GetClipRgn(m_dc, saved.get()) != 1) saved.reset();
   m_clips.push_back(std::move(saved));
   ::IntersectClipRect(m_dc, r.left, r.top, r.right, r.bottom);
 }
 
 void CGdiCanvas::PopClip() {
   if (m_clips.empty()) return;
-  ::SelectClipRgn(m_dc, m_clips.back().Get());  // null removes the clip
+  ::SelectClipRgn(m_dc, m_clips.back().get());  // null removes the clip
   m_clips.pop_back();
 }
 
@@ -172,11 +172,11 @@ void CGdiCanvas::DrawBitmap(int resourceId, Color transparent, Point at) {
   const ui::CBitmap bitmap(
       ::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
   BITMAP info{};
-  if (!bitmap || ::GetObjectA(bitmap.Get(), sizeof info, &info) == 0) return;
+  if (!bitmap || ::GetObjectA(bitmap.get(), sizeof info, &info) == 0) return;
   const ui::CMemoryDc source(m_dc);
   if (!source) return;
-  const ui::CSelectObject selected(source.Get(), bitmap.Get());
-  ::TransparentBlt(m_dc, at.x, at.y, info.bmWidth, info.bmHeight, source.Get(),
+  const ui::CSelectObject selected(source.get(), bitmap.get());
+  ::TransparentBlt(m_dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(),
                    0, 0, info.bmWidth, info.bmHeight, transparent);
 }
 

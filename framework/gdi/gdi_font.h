@@ -17,7 +17,7 @@ class CGdiFont final : public Font {
   CGdiFont(FontDesc desc, ui::CFont font)
       : m_desc(std::move(desc)), m_font(std::move(font)) {}
   const FontDesc& Desc() const override { return m_desc; }
-  HFONT Handle() const { return m_font.Get(); }
+  HFONT Handle() const { return m_font.get(); }
 
  private:
   FontDesc m_desc;

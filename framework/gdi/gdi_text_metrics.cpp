@@ -30,11 +30,11 @@ Size CGdiTextMetrics::TextExtent(const Font* font,
   const HGDIOBJ handle = gdi && gdi->Handle()
                              ? static_cast<HGDIOBJ>(gdi->Handle())
                              : ::GetStockObject(DEFAULT_GUI_FONT);
-  const ui::CSelectObject selected(m_dc.Get(), handle);
+  const ui::CSelectObject selected(m_dc.get(), handle);
   SIZE size{};
   const int length =
       text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size());
-  if (!::GetTextExtentPoint32A(m_dc.Get(), text.data(), length, &size))
+  if (!::GetTextExtentPoint32A(m_dc.get(), text.data(), length, &size))
     return {};
   return {size.cx, size.cy};
 }

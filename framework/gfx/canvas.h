@@ -79,29 +79,29 @@ class Canvas {
 // Narrows the clip for one scope.
 class ScopedClip {
  public:
-  ScopedClip(Canvas& canvas, const Rect& r) : canvas_(canvas) {
-    canvas_.PushClip(r);
+  ScopedClip(Canvas& canvas, const Rect& r) : m_canvas(canvas) {
+    m_canvas.PushClip(r);
   }
-  ~ScopedClip() { canvas_.PopClip(); }
+  ~ScopedClip() { m_canvas.PopClip(); }
   ScopedClip(const ScopedClip&) = delete;
   ScopedClip& operator=(const ScopedClip&) = delete;
 
  private:
-  Canvas& canvas_;
+  Canvas& m_canvas;
 };
 
 // Selects a font for one scope and restores the previous one.
 class ScopedFont {
  public:
   ScopedFont(Canvas& canvas, FontPtr font)
-      : canvas_(canvas), previous_(canvas.SelectFont(std::move(font))) {}
-  ~ScopedFont() { canvas_.SelectFont(std::move(previous_)); }
+      : m_canvas(canvas), m_previous(canvas.SelectFont(std::move(font))) {}
+  ~ScopedFont() { m_canvas.SelectFont(std::move(m_previous)); }
   ScopedFont(const ScopedFont&) = delete;
   ScopedFont& operator=(const ScopedFont&) = delete;
 
  private:
-  Canvas& canvas_;
-  FontPtr previous_;
+  Canvas& m_canvas;
+  FontPtr m_previous;
 };
 
 }  // namespace scalewright::gfx

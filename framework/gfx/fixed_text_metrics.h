@@ -14,11 +14,11 @@ namespace scalewright::gfx {
 
 class FixedFont : public Font {
  public:
-  explicit FixedFont(FontDesc desc) : desc_(std::move(desc)) {}
-  const FontDesc& Desc() const override { return desc_; }
+  explicit FixedFont(FontDesc desc) : m_desc(std::move(desc)) {}
+  const FontDesc& Desc() const override { return m_desc; }
 
  private:
-  FontDesc desc_;
+  FontDesc m_desc;
 };
 
 class FixedTextMetrics : public TextMetrics {

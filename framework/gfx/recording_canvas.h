@@ -45,7 +45,7 @@ struct Primitive {
 class RecordingCanvas : public Canvas {
  public:
   explicit RecordingCanvas(Rect surface = {0, 0, 10000, 10000})
-      : clips_{surface} {}
+      : m_clips{surface} {}
 
   std::vector<Primitive> items;
   FixedTextMetrics metrics;
@@ -57,7 +57,7 @@ class RecordingCanvas : public Canvas {
     Add(Primitive::kFrame, [&](Primitive& p) { p.rect = r, p.color = c; });
   }
   void SetTextColor(Color c) override {
-    textColor_ = c;
+    m_textColor = c;
     Add(Primitive::kTextColor, [&](Primitive& p) { p.color = c; });
   }
   void Line(Point a, Point b, Color c) override {
@@ -82,21 +82,21 @@ class RecordingCanvas : public Canvas {
     });
   }
   Size TextExtent(std::string_view text) override {
-    return metrics.TextExtent(font_.get(), text);
+    return metrics.TextExtent(m_font.get(), text);
   }
   FontDesc DefaultGuiFont() override { return metrics.DefaultGuiFont(); }
   FontPtr MakeFont(const FontDesc& d) override {
     return metrics.MakeFont(d);
   }
   FontPtr SelectFont(FontPtr font) override {
-    return std::exchange(font_, std::move(font));
+    return std::exchange(m_font, std::move(font));
   }
-  Rect ClipBox() override { return clips_.back(); }
+  Rect ClipBox() override { return m_clips.back(); }
   void PushClip(const Rect& r) override {
-    clips_.push_back(clips_.back().Intersection(r));
+    m_clips.push_back(m_clips.back().Intersection(r));
   }
   void PopClip() override {
-    if (clips_.size() > 1) clips_.pop_back();
+    if (m_clips.size() > 1) m_clips.pop_back();
   }
   void DrawTextIn(const Rect& r, std::string_view text,
                 unsigned format) override {
@@ -129,28 +129,28 @@ class RecordingCanvas : public Canvas {
       if (p.kind == kind) out.push_back(p);
     return out;
   }
-  size_t ClipDepth() const { return clips_.size(); }
-  const Font* SelectedFont() const { return font_.get(); }
+  size_t ClipDepth() const { return m_clips.size(); }
+  const Font* SelectedFont() const { return m_font.get(); }
 
  private:
   template <class F>
   void Add(Primitive::Kind kind, F&& fill) {
     Primitive p;
     p.kind = kind;
-    p.clip = clips_.back();
+    p.clip = m_clips.back();
     fill(p);
     items.push_back(std::move(p));
   }
   void Describe(Primitive& p) const {
-    const FontDesc d = font_ ? font_->Desc() : metrics.DefaultGuiFont();
+    const FontDesc d = m_font ? m_font->Desc() : metrics.DefaultGuiFont();
     p.fontHeight = d.height;
     p.fontWeight = d.weight;
-    p.textColor = textColor_;
+    p.textColor = m_textColor;
   }
 
-  std::vector<Rect> clips_;
-  FontPtr font_;
-  Color textColor_ = 0;
+  std::vector<Rect> m_clips;
+  FontPtr m_font;
+  Color m_textColor = 0;
 };
 
 }  // namespace scalewright::gfx

@@ -21,9 +21,9 @@ HRESULT CPropertyNotifyPoint::QueryInterface(REFIID riid, void** ppv) {
   return S_OK;
 }
 
-ULONG CPropertyNotifyPoint::AddRef() { return core_.ControlUnknown()->AddRef(); }
+ULONG CPropertyNotifyPoint::AddRef() { return m_core.ControlUnknown()->AddRef(); }
 
-ULONG CPropertyNotifyPoint::Release() { return core_.ControlUnknown()->Release(); }
+ULONG CPropertyNotifyPoint::Release() { return m_core.ControlUnknown()->Release(); }
 
 HRESULT CPropertyNotifyPoint::GetConnectionInterface(IID* iid) {
   if (!iid) return E_POINTER;
@@ -35,7 +35,7 @@ HRESULT CPropertyNotifyPoint::GetConnectionPointContainer(
     IConnectionPointContainer** container) {
   if (!container) return E_POINTER;
   *container = nullptr;
-  return core_.ControlUnknown()->QueryInterface(IID_IConnectionPointContainer,
+  return m_core.ControlUnknown()->QueryInterface(IID_IConnectionPointContainer,
                                                 reinterpret_cast<void**>(container));
 }
 
@@ -47,11 +47,11 @@ HRESULT CPropertyNotifyPoint::Advise(IUnknown* sink, DWORD* cookie) {
   if (FAILED(sink->QueryInterface(IID_IPropertyNotifySink, notify.put_void()))) {
     return CONNECT_E_CANNOTCONNECT;
   }
-  return core_.Links().propertySinks.Add(notify.get(), cookie);
+  return m_core.Links().propertySinks.Add(notify.get(), cookie);
 }
 
 HRESULT CPropertyNotifyPoint::Unadvise(DWORD cookie) {
-  return core_.Links().propertySinks.Remove(cookie);
+  return m_core.Links().propertySinks.Remove(cookie);
 }
 
 HRESULT CPropertyNotifyPoint::EnumConnections(IEnumConnections** connections) {
@@ -59,7 +59,7 @@ HRESULT CPropertyNotifyPoint::EnumConnections(IEnumConnections** connections) {
   *connections = nullptr;
   try {
     // The snapshot holds the sinks while the enumerator copies them.
-    const auto sinks = core_.Links().propertySinks.Snapshot();
+    const auto sinks = m_core.Links().propertySinks.Snapshot();
     std::vector<CONNECTDATA> items;
     items.reserve(sinks.size());
     for (const auto& [cookie, sink] : sinks) items.push_back({sink.get(), cookie});

@@ -13,7 +13,7 @@ class CControlCore;
 
 class CPropertyNotifyPoint final : public IConnectionPoint {
  public:
-  explicit CPropertyNotifyPoint(CControlCore& core) : core_(core) {}
+  explicit CPropertyNotifyPoint(CControlCore& core) : m_core(core) {}
   CPropertyNotifyPoint(const CPropertyNotifyPoint&) = delete;
   CPropertyNotifyPoint& operator=(const CPropertyNotifyPoint&) = delete;
 
@@ -28,7 +28,7 @@ class CPropertyNotifyPoint final : public IConnectionPoint {
   HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
 
  private:
-  CControlCore& core_;
+  CControlCore& m_core;
 };
 
 class CConnectionPointContainer : public IConnectionPointContainer {

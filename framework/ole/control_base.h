@@ -43,10 +43,10 @@ class CControlBase : public CControlCore,
   ~CControlBase() override = default;
 
   CControlCore& Core() final { return *this; }
-  CPropertyNotifyPoint& PropertyNotifyPoint() final { return propertyNotifyPoint_; }
+  CPropertyNotifyPoint& PropertyNotifyPoint() final { return m_propertyNotifyPoint; }
 
  private:
-  CPropertyNotifyPoint propertyNotifyPoint_{*this};
+  CPropertyNotifyPoint m_propertyNotifyPoint{*this};
 };
 
 }  // namespace scalewright::ole

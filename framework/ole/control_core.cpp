@@ -12,20 +12,20 @@ using com::ComPtr;
 
 HRESULT CPropertySinks::Add(IPropertyNotifySink* sink, DWORD* cookie) {
   try {
-    sinks_.emplace_back(nextCookie_, ComPtr<IPropertyNotifySink>(sink));
+    m_sinks.emplace_back(m_nextCookie, ComPtr<IPropertyNotifySink>(sink));
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   }
-  *cookie = nextCookie_++;
+  *cookie = m_nextCookie++;
   return S_OK;
 }
 
 HRESULT CPropertySinks::Remove(DWORD cookie) {
-  for (auto it = sinks_.begin(); it != sinks_.end(); ++it) {
+  for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
     if (it->first == cookie) {
       // The sink may release the control; erase before it can.
       ComPtr<IPropertyNotifySink> sink = std::move(it->second);
-      sinks_.erase(it);
+      m_sinks.erase(it);
       return S_OK;
     }
   }
@@ -34,7 +34,7 @@ HRESULT CPropertySinks::Remove(DWORD cookie) {
 
 std::vector<std::pair<DWORD, ComPtr<IPropertyNotifySink>>> CPropertySinks::Snapshot() const {
   try {
-    return sinks_;
+    return m_sinks;
   } catch (const std::bad_alloc&) {
     return {};
   }
@@ -45,79 +45,79 @@ CControlCore::~CControlCore() = default;
 ComPtr<IUnknown> CControlCore::HoldSelf() {
   // A dying object (and an outer object that is destroying it) must not be
   // counted up and down again.
-  if (destroying_) return {};
+  if (m_destroying) return {};
   return ComPtr<IUnknown>(ControlUnknown());
 }
 
 void CControlCore::ReleaseAll() {
-  destroying_ = true;
-  if (inPlaceActive_) InPlaceDeactivate();
-  if (hwnd_) {
-    HWND hwnd = hwnd_;
-    hwnd_ = nullptr;
+  m_destroying = true;
+  if (m_inPlaceActive) InPlaceDeactivate();
+  if (m_hwnd) {
+    HWND hwnd = m_hwnd;
+    m_hwnd = nullptr;
     DestroyControlWindow(hwnd);
   }
   ResetInPlaceSites();
-  links_.propertySinks.Clear();
-  links_.viewSink.reset();
-  links_.dataAdviseHolder.reset();
-  links_.oleAdviseHolder.reset();
-  links_.clientSite.reset();
+  m_links.propertySinks.Clear();
+  m_links.viewSink.reset();
+  m_links.dataAdviseHolder.reset();
+  m_links.oleAdviseHolder.reset();
+  m_links.clientSite.reset();
 }
 
 void CControlCore::RequestRepaint() {
-  if (inPlaceActive_) {
-    if (!windowless_) {
-      if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
-    } else if (windowlessSite_ && FAILED(windowlessSite_->InvalidateRect(nullptr, TRUE))) {
+  if (m_inPlaceActive) {
+    if (!m_windowless) {
+      if (m_hwnd) ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    } else if (m_windowlessSite && FAILED(m_windowlessSite->InvalidateRect(nullptr, TRUE))) {
       // A site that cannot invalidate for its controls still has a window.
       HWND siteWindow = nullptr;
-      if (SUCCEEDED(windowlessSite_->GetWindow(&siteWindow)) && siteWindow) {
-        ::InvalidateRect(siteWindow, &rcPos_, TRUE);
+      if (SUCCEEDED(m_windowlessSite->GetWindow(&siteWindow)) && siteWindow) {
+        ::InvalidateRect(siteWindow, &m_rcPos, TRUE);
       }
     }
     return;
   }
-  if (links_.viewSink) {
+  if (m_links.viewSink) {
     // The sink may drop itself through SetAdvise while being told.
-    ComPtr<IAdviseSink> sink = links_.viewSink;
-    if (links_.viewAdvf & ADVF_ONLYONCE) links_.viewSink.reset();
+    ComPtr<IAdviseSink> sink = m_links.viewSink;
+    if (m_links.viewAdvf & ADVF_ONLYONCE) m_links.viewSink.reset();
     sink->OnViewChange(DVASPECT_CONTENT, -1);
   }
 }
 
 void CControlCore::SendDataChange() {
-  if (!links_.dataAdviseHolder) return;
+  if (!m_links.dataAdviseHolder) return;
   ComPtr<IDataObject> data;
   if (FAILED(QueryControl(IID_IDataObject, data))) return;
-  ComPtr<IDataAdviseHolder> holder = links_.dataAdviseHolder;
+  ComPtr<IDataAdviseHolder> holder = m_links.dataAdviseHolder;
   holder->SendOnDataChange(data.get(), 0, 0);
 }
 
 HRESULT CControlCore::RequestEdit(DISPID dispid) {
-  for (const auto& [cookie, sink] : links_.propertySinks.Snapshot()) {
+  for (const auto& [cookie, sink] : m_links.propertySinks.Snapshot()) {
     if (sink->OnRequestEdit(dispid) == S_FALSE) return S_FALSE;
   }
   return S_OK;
 }
 
 void CControlCore::NotifyChanged(DISPID dispid) {
-  for (const auto& [cookie, sink] : links_.propertySinks.Snapshot()) sink->OnChanged(dispid);
+  for (const auto& [cookie, sink] : m_links.propertySinks.Snapshot()) sink->OnChanged(dispid);
 }
 
 void CControlCore::ResetInPlaceSites() {
-  frame_.reset();
-  uiWindow_.reset();
-  windowlessSite_.reset();
-  inPlaceSiteEx_.reset();
-  inPlaceSite_.reset();
+  m_frame.reset();
+  m_uiWindow.reset();
+  m_windowlessSite.reset();
+  m_inPlaceSiteEx.reset();
+  m_inPlaceSite.reset();
 }
 
 HRESULT CControlCore::InPlaceActivate(LONG verb, const RECT* pos) {
-  if (!links_.clientSite) return E_UNEXPECTED;
+  if (!m_links.clientSite) return E_UNEXPECTED;
   // A site may release the control while it activates it.
   ComPtr<IUnknown> hold = HoldSelf();
-  if (!inPlaceActive_) {
+  if (!m_inPlaceActive) {
     const HRESULT hr = ActivateInPlace(pos);
     if (FAILED(hr)) return hr;
   } else if (pos) {
@@ -127,60 +127,60 @@ HRESULT CControlCore::InPlaceActivate(LONG verb, const RECT* pos) {
     const HRESULT hr = ActivateUI();
     if (FAILED(hr)) return hr;
   }
-  if (hwnd_) ::ShowWindow(hwnd_, SW_SHOW);
-  if (links_.clientSite) links_.clientSite->ShowObject();
+  if (m_hwnd) ::ShowWindow(m_hwnd, SW_SHOW);
+  if (m_links.clientSite) m_links.clientSite->ShowObject();
   return S_OK;
 }
 
 HRESULT CControlCore::ActivateInPlace(const RECT* pos) {
   // The richest site the container offers: windowless, extended, plain.
-  if (!WindowOnly()) links_.clientSite.As(IID_IOleInPlaceSiteWindowless, windowlessSite_);
-  if (windowlessSite_) {
-    inPlaceSiteEx_ = ComPtr<IOleInPlaceSiteEx>(windowlessSite_.get());
-    inPlaceSite_ = ComPtr<IOleInPlaceSite>(windowlessSite_.get());
-  } else if (SUCCEEDED(links_.clientSite.As(IID_IOleInPlaceSiteEx, inPlaceSiteEx_))) {
-    inPlaceSite_ = ComPtr<IOleInPlaceSite>(inPlaceSiteEx_.get());
-  } else if (FAILED(links_.clientSite.As(IID_IOleInPlaceSite, inPlaceSite_))) {
+  if (!WindowOnly()) m_links.clientSite.As(IID_IOleInPlaceSiteWindowless, m_windowlessSite);
+  if (m_windowlessSite) {
+    m_inPlaceSiteEx = ComPtr<IOleInPlaceSiteEx>(m_windowlessSite.get());
+    m_inPlaceSite = ComPtr<IOleInPlaceSite>(m_windowlessSite.get());
+  } else if (SUCCEEDED(m_links.clientSite.As(IID_IOleInPlaceSiteEx, m_inPlaceSiteEx))) {
+    m_inPlaceSite = ComPtr<IOleInPlaceSite>(m_inPlaceSiteEx.get());
+  } else if (FAILED(m_links.clientSite.As(IID_IOleInPlaceSite, m_inPlaceSite))) {
     return E_FAIL;
   }
-  if (inPlaceSite_->CanInPlaceActivate() != S_OK) {
+  if (m_inPlaceSite->CanInPlaceActivate() != S_OK) {
     ResetInPlaceSites();
     return E_FAIL;
   }
-  windowless_ = windowlessSite_ && windowlessSite_->CanWindowlessActivate() == S_OK;
+  m_windowless = m_windowlessSite && m_windowlessSite->CanWindowlessActivate() == S_OK;
   HRESULT hr = S_OK;
-  if (inPlaceSiteEx_) {
+  if (m_inPlaceSiteEx) {
     BOOL noRedraw = FALSE;
-    hr = inPlaceSiteEx_->OnInPlaceActivateEx(&noRedraw, windowless_ ? ACTIVATE_WINDOWLESS : 0);
+    hr = m_inPlaceSiteEx->OnInPlaceActivateEx(&noRedraw, m_windowless ? ACTIVATE_WINDOWLESS : 0);
   } else {
-    hr = inPlaceSite_->OnInPlaceActivate();
+    hr = m_inPlaceSite->OnInPlaceActivate();
   }
   if (FAILED(hr)) {
     ResetInPlaceSites();
-    windowless_ = false;
+    m_windowless = false;
     return hr;
   }
-  inPlaceActive_ = true;
+  m_inPlaceActive = true;
 
   RECT sitePos = {};
   RECT siteClip = {};
   OLEINPLACEFRAMEINFO frameInfo = {};
   frameInfo.cb = sizeof frameInfo;
-  hr = inPlaceSite_->GetWindowContext(frame_.put(), uiWindow_.put(), &sitePos, &siteClip,
+  hr = m_inPlaceSite->GetWindowContext(m_frame.put(), m_uiWindow.put(), &sitePos, &siteClip,
                                       &frameInfo);
   if (FAILED(hr)) {
     InPlaceDeactivate();
     return hr;
   }
-  rcPos_ = pos ? *pos : sitePos;
-  if (!windowless_) {
+  m_rcPos = pos ? *pos : sitePos;
+  if (!m_windowless) {
     HWND parent = nullptr;
-    hr = inPlaceSite_->GetWindow(&parent);
+    hr = m_inPlaceSite->GetWindow(&parent);
     if (SUCCEEDED(hr) && !parent) hr = E_UNEXPECTED;
     if (SUCCEEDED(hr)) {
-      hwnd_ = CreateControlWindow(*this, parent, rcPos_);
-      if (!hwnd_) hr = HRESULT_FROM_WIN32(::GetLastError());
-      if (SUCCEEDED(hr) && !hwnd_) hr = E_FAIL;
+      m_hwnd = CreateControlWindow(*this, parent, m_rcPos);
+      if (!m_hwnd) hr = HRESULT_FROM_WIN32(::GetLastError());
+      if (SUCCEEDED(hr) && !m_hwnd) hr = E_FAIL;
     }
     if (FAILED(hr)) {
       InPlaceDeactivate();
@@ -191,76 +191,76 @@ HRESULT CControlCore::ActivateInPlace(const RECT* pos) {
 }
 
 HRESULT CControlCore::ActivateUI() {
-  if (uiActive_) return S_OK;
-  if (windowless_ && inPlaceSiteEx_ && inPlaceSiteEx_->RequestUIActivate() != S_OK) {
+  if (m_uiActive) return S_OK;
+  if (m_windowless && m_inPlaceSiteEx && m_inPlaceSiteEx->RequestUIActivate() != S_OK) {
     // The container keeps UI activation for itself; the control stays in place.
     return S_OK;
   }
-  uiActive_ = true;
-  if (windowless_) {
-    if (windowlessSite_) windowlessSite_->SetFocus(TRUE);
-  } else if (hwnd_ && ::GetFocus() != hwnd_) {
-    ::SetFocus(hwnd_);
+  m_uiActive = true;
+  if (m_windowless) {
+    if (m_windowlessSite) m_windowlessSite->SetFocus(TRUE);
+  } else if (m_hwnd && ::GetFocus() != m_hwnd) {
+    ::SetFocus(m_hwnd);
   }
-  inPlaceSite_->OnUIActivate();
+  m_inPlaceSite->OnUIActivate();
   ComPtr<IOleInPlaceActiveObject> active;
-  if (!destroying_ && SUCCEEDED(QueryControl(IID_IOleInPlaceActiveObject, active))) {
-    if (frame_) frame_->SetActiveObject(active.get(), nullptr);
-    if (uiWindow_) uiWindow_->SetActiveObject(active.get(), nullptr);
+  if (!m_destroying && SUCCEEDED(QueryControl(IID_IOleInPlaceActiveObject, active))) {
+    if (m_frame) m_frame->SetActiveObject(active.get(), nullptr);
+    if (m_uiWindow) m_uiWindow->SetActiveObject(active.get(), nullptr);
   }
   // No tools of its own: the frame keeps its space.
-  if (frame_) frame_->SetBorderSpace(nullptr);
-  if (uiWindow_) uiWindow_->SetBorderSpace(nullptr);
+  if (m_frame) m_frame->SetBorderSpace(nullptr);
+  if (m_uiWindow) m_uiWindow->SetBorderSpace(nullptr);
   return S_OK;
 }
 
 HRESULT CControlCore::UIDeactivate() {
-  if (!uiActive_) return S_OK;
-  uiActive_ = false;
+  if (!m_uiActive) return S_OK;
+  m_uiActive = false;
   ComPtr<IUnknown> hold = HoldSelf();
-  if (uiWindow_) uiWindow_->SetActiveObject(nullptr, nullptr);
-  if (frame_) frame_->SetActiveObject(nullptr, nullptr);
-  if (windowless_ && windowlessSite_) windowlessSite_->SetFocus(FALSE);
-  if (inPlaceSite_) inPlaceSite_->OnUIDeactivate(FALSE);
+  if (m_uiWindow) m_uiWindow->SetActiveObject(nullptr, nullptr);
+  if (m_frame) m_frame->SetActiveObject(nullptr, nullptr);
+  if (m_windowless && m_windowlessSite) m_windowlessSite->SetFocus(FALSE);
+  if (m_inPlaceSite) m_inPlaceSite->OnUIDeactivate(FALSE);
   return S_OK;
 }
 
 HRESULT CControlCore::InPlaceDeactivate() {
-  if (!inPlaceActive_) return S_OK;
+  if (!m_inPlaceActive) return S_OK;
   ComPtr<IUnknown> hold = HoldSelf();
   UIDeactivate();
-  inPlaceActive_ = false;
-  if (hwnd_) {
-    HWND hwnd = hwnd_;
-    hwnd_ = nullptr;
+  m_inPlaceActive = false;
+  if (m_hwnd) {
+    HWND hwnd = m_hwnd;
+    m_hwnd = nullptr;
     DestroyControlWindow(hwnd);
   }
-  if (inPlaceSiteEx_) {
-    inPlaceSiteEx_->OnInPlaceDeactivateEx(TRUE);
-  } else if (inPlaceSite_) {
-    inPlaceSite_->OnInPlaceDeactivate();
+  if (m_inPlaceSiteEx) {
+    m_inPlaceSiteEx->OnInPlaceDeactivateEx(TRUE);
+  } else if (m_inPlaceSite) {
+    m_inPlaceSite->OnInPlaceDeactivate();
   }
   ResetInPlaceSites();
-  windowless_ = false;
+  m_windowless = false;
   return S_OK;
 }
 
 HRESULT CControlCore::SetObjectRects(const RECT* pos, const RECT* clip) {
   if (!pos || !clip) return E_POINTER;
-  rcPos_ = *pos;
-  if (!hwnd_) return S_OK;
-  ::SetWindowPos(hwnd_, nullptr, pos->left, pos->top, pos->right - pos->left,
+  m_rcPos = *pos;
+  if (!m_hwnd) return S_OK;
+  ::SetWindowPos(m_hwnd, nullptr, pos->left, pos->top, pos->right - pos->left,
                  pos->bottom - pos->top, SWP_NOZORDER | SWP_NOACTIVATE);
   // Only the part inside the clip shows; the region is in window units.
   RECT visible = {};
   ::IntersectRect(&visible, pos, clip);
   if (::EqualRect(&visible, pos)) {
-    ::SetWindowRgn(hwnd_, nullptr, TRUE);
+    ::SetWindowRgn(m_hwnd, nullptr, TRUE);
   } else {
     ::OffsetRect(&visible, -pos->left, -pos->top);
     HRGN region = ::CreateRectRgnIndirect(&visible);
     // The window owns the region once SetWindowRgn succeeds.
-    if (region && !::SetWindowRgn(hwnd_, region, TRUE)) ::DeleteObject(region);
+    if (region && !::SetWindowRgn(m_hwnd, region, TRUE)) ::DeleteObject(region);
   }
   return S_OK;
 }
@@ -288,15 +288,15 @@ HRESULT CControlCore::DrawNormalized(HDC dc, const RECT& logicalBounds) {
 
 void CControlCore::OnWindowFocus(bool gotFocus) {
   ComPtr<IUnknown> hold = HoldSelf();
-  if (gotFocus && inPlaceActive_ && !uiActive_) InPlaceActivate(OLEIVERB_UIACTIVATE);
+  if (gotFocus && m_inPlaceActive && !m_uiActive) InPlaceActivate(OLEIVERB_UIACTIVATE);
   ComPtr<IOleControlSite> controlSite;
-  if (links_.clientSite && SUCCEEDED(links_.clientSite.As(IID_IOleControlSite, controlSite))) {
+  if (m_links.clientSite && SUCCEEDED(m_links.clientSite.As(IID_IOleControlSite, controlSite))) {
     controlSite->OnFocus(gotFocus ? TRUE : FALSE);
   }
 }
 
 void CControlCore::OnWindowMouseActivate() {
-  if (inPlaceActive_ && !uiActive_) InPlaceActivate(OLEIVERB_UIACTIVATE);
+  if (m_inPlaceActive && !m_uiActive) InPlaceActivate(OLEIVERB_UIACTIVATE);
 }
 
 }  // namespace scalewright::ole

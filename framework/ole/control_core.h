@@ -29,11 +29,11 @@ class CPropertySinks {
   HRESULT Remove(DWORD cookie);
   // A snapshot, so that a sink may unadvise while being called.
   std::vector<std::pair<DWORD, com::ComPtr<IPropertyNotifySink>>> Snapshot() const;
-  void Clear() { sinks_.clear(); }
+  void Clear() { m_sinks.clear(); }
 
  private:
-  std::vector<std::pair<DWORD, com::ComPtr<IPropertyNotifySink>>> sinks_;
-  DWORD nextCookie_ = 1;
+  std::vector<std::pair<DWORD, com::ComPtr<IPropertyNotifySink>>> m_sinks;
+  DWORD m_nextCookie = 1;
 };
 
 class CControlCore {
@@ -70,18 +70,18 @@ class CControlCore {
   HRESULT RequestEdit(DISPID dispid);
   // OnChanged to every property sink.
   void NotifyChanged(DISPID dispid);
-  void SetDirty(bool dirty) { requiresSave_ = dirty; }
-  bool IsDirtyFlag() const { return requiresSave_; }
+  void SetDirty(bool dirty) { m_requiresSave = dirty; }
+  bool IsDirtyFlag() const { return m_requiresSave; }
 
   // --- State the interface groups share.
-  SIZEL Extent() const { return extent_; }
-  void SetExtentValue(SIZEL size) { extent_ = size; }
-  SIZEL NaturalSize() const { return natural_; }
-  HWND Window() const { return hwnd_; }
-  bool InPlaceActive() const { return inPlaceActive_; }
-  bool UIActive() const { return uiActive_; }
-  bool Windowless() const { return windowless_; }
-  const RECT& PositionRect() const { return rcPos_; }
+  SIZEL Extent() const { return m_extent; }
+  void SetExtentValue(SIZEL size) { m_extent = size; }
+  SIZEL NaturalSize() const { return m_natural; }
+  HWND Window() const { return m_hwnd; }
+  bool InPlaceActive() const { return m_inPlaceActive; }
+  bool UIActive() const { return m_uiActive; }
+  bool Windowless() const { return m_windowless; }
+  const RECT& PositionRect() const { return m_rcPos; }
 
   // Activation for |verb| (OLEIVERB_INPLACEACTIVATE, or UI activation for
   // OLEIVERB_UIACTIVATE, OLEIVERB_SHOW, OLEIVERB_PRIMARY). |pos| overrides
@@ -120,10 +120,10 @@ class CControlCore {
     CPropertySinks propertySinks;
     int freezeCount = 0;
   };
-  SLinks& Links() { return links_; }
+  SLinks& Links() { return m_links; }
 
   // Window procedure's view of the control.
-  void OnWindowDestroyed() { hwnd_ = nullptr; }
+  void OnWindowDestroyed() { m_hwnd = nullptr; }
   void OnWindowFocus(bool gotFocus);
   void OnWindowMouseActivate();
 
@@ -133,21 +133,21 @@ class CControlCore {
   void ResetInPlaceSites();
   com::ComPtr<IUnknown> HoldSelf();
 
-  SLinks links_;
-  com::ComPtr<IOleInPlaceSite> inPlaceSite_;
-  com::ComPtr<IOleInPlaceSiteEx> inPlaceSiteEx_;
-  com::ComPtr<IOleInPlaceSiteWindowless> windowlessSite_;
-  com::ComPtr<IOleInPlaceFrame> frame_;
-  com::ComPtr<IOleInPlaceUIWindow> uiWindow_;
-  HWND hwnd_ = nullptr;
-  RECT rcPos_ = {};
-  bool inPlaceActive_ = false;
-  bool uiActive_ = false;
-  bool windowless_ = false;
-  bool requiresSave_ = false;
-  bool destroying_ = false;
-  SIZEL extent_ = {5080, 5080};
-  SIZEL natural_ = {5080, 5080};
+  SLinks m_links;
+  com::ComPtr<IOleInPlaceSite> m_inPlaceSite;
+  com::ComPtr<IOleInPlaceSiteEx> m_inPlaceSiteEx;
+  com::ComPtr<IOleInPlaceSiteWindowless> m_windowlessSite;
+  com::ComPtr<IOleInPlaceFrame> m_frame;
+  com::ComPtr<IOleInPlaceUIWindow> m_uiWindow;
+  HWND m_hwnd = nullptr;
+  RECT m_rcPos = {};
+  bool m_inPlaceActive = false;
+  bool m_uiActive = false;
+  bool m_windowless = false;
+  bool m_requiresSave = false;
+  bool m_destroying = false;
+  SIZEL m_extent = {5080, 5080};
+  SIZEL m_natural = {5080, 5080};
 };
 
 }  // namespace scalewright::ole

@@ -12,17 +12,17 @@ class CControlCore;
 // BeginPaint in the constructor, EndPaint in the destructor.
 class CPaintScope {
  public:
-  explicit CPaintScope(HWND hwnd) : hwnd_(hwnd) { dc_ = ::BeginPaint(hwnd_, &ps_); }
-  ~CPaintScope() { ::EndPaint(hwnd_, &ps_); }
+  explicit CPaintScope(HWND hwnd) : m_hwnd(hwnd) { m_dc = ::BeginPaint(m_hwnd, &m_ps); }
+  ~CPaintScope() { ::EndPaint(m_hwnd, &m_ps); }
   CPaintScope(const CPaintScope&) = delete;
   CPaintScope& operator=(const CPaintScope&) = delete;
 
-  HDC dc() const { return dc_; }
+  HDC dc() const { return m_dc; }
 
  private:
-  HWND hwnd_;
-  PAINTSTRUCT ps_ = {};
-  HDC dc_ = nullptr;
+  HWND m_hwnd;
+  PAINTSTRUCT m_ps = {};
+  HDC m_dc = nullptr;
 };
 
 // The window class every control of this module uses.

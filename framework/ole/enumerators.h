@@ -36,16 +36,16 @@ class CEnumerator final : public com::CComObject<CEnumerator<IEnum, Item, kIid>,
     if (FAILED(hr)) return hr;
     auto* self = static_cast<CEnumerator*>(created);
     try {
-      self->items_.reserve(items.size());
+      self->m_items.reserve(items.size());
     } catch (const std::bad_alloc&) {
       created->Release();
       return E_OUTOFMEMORY;
     }
     for (const Item& item : items) {
       AddRefItem(item);
-      self->items_.push_back(item);
+      self->m_items.push_back(item);
     }
-    self->position_ = position;
+    self->m_position = position;
     *out = created;
     return S_OK;
   }
@@ -55,8 +55,8 @@ class CEnumerator final : public com::CComObject<CEnumerator<IEnum, Item, kIid>,
     // Several items need somewhere to say how many came.
     if (count != 1 && !fetched) return E_INVALIDARG;
     ULONG done = 0;
-    while (done < count && position_ < items_.size()) {
-      items[done] = items_[position_++];
+    while (done < count && m_position < m_items.size()) {
+      items[done] = m_items[m_position++];
       AddRefItem(items[done]);
       ++done;
     }
@@ -64,26 +64,26 @@ class CEnumerator final : public com::CComObject<CEnumerator<IEnum, Item, kIid>,
     return done == count ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-    const ULONG left = static_cast<ULONG>(items_.size()) - position_;
+    const ULONG left = static_cast<ULONG>(m_items.size()) - m_position;
     const ULONG skipped = count < left ? count : left;
-    position_ += skipped;
+    m_position += skipped;
     return skipped == count ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Reset() override {
-    position_ = 0;
+    m_position = 0;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Clone(IEnum** clone) override {
-    return Create(items_, position_, clone);
+    return Create(m_items, m_position, clone);
   }
 
  private:
   ~CEnumerator() override {
-    for (const Item& item : items_) ReleaseItem(item);
+    for (const Item& item : m_items) ReleaseItem(item);
   }
 
-  std::vector<Item> items_;
-  ULONG position_ = 0;
+  std::vector<Item> m_items;
+  ULONG m_position = 0;
 };
 
 using CEnumConnectionPoints =

@@ -27,7 +27,7 @@ HRESULT MakeStream(const std::vector<BYTE>& bytes, com::ComPtr<IStream>& stream)
 }  // namespace
 
 com::ComPtr<CControlSite> CControlSite::Make(HWND window) {
-  return com::ComPtr<CControlSite>::Attach(new CControlSite(window));
+  return com::ComPtr<CControlSite>::Adopt(new CControlSite(window));
 }
 
 HRESULT CControlSite::CreateControl(const CLSID& clsid, const std::vector<BYTE>& streamBytes) {

@@ -3,7 +3,7 @@
 namespace scalewright::ole {
 
 com::ComPtr<CInPlaceFrame> CInPlaceFrame::Make(HWND frame) {
-  return com::ComPtr<CInPlaceFrame>::Attach(new CInPlaceFrame(frame));
+  return com::ComPtr<CInPlaceFrame>::Adopt(new CInPlaceFrame(frame));
 }
 
 HRESULT CInPlaceFrame::QueryInterface(REFIID iid, void** object) {

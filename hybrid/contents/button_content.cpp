@@ -15,24 +15,24 @@ void DrawButtonEdge(gfx::Canvas& canvas, const Rect& r, bool sunken,
 }
 
 Size CButtonContent::Face() const {
-  if (bitmap_ && GetCtrl()) return GetCtrl()->Platform().BitmapSize(bitmap_);
+  if (m_bitmap && GetCtrl()) return GetCtrl()->Platform().BitmapSize(m_bitmap);
   const gfx::FontPtr font = StyleFont();
-  Size face = Measure(font.get(), caption_);
+  Size face = Measure(font.get(), m_caption);
   face.cy = Measure(font.get(), "|").cy;
   return face;
 }
 
 void CButtonContent::SetText(const char* caption) {
   const std::string_view value = caption ? caption : "";
-  if (value == caption_) return;
-  caption_ = value;
+  if (value == m_caption) return;
+  m_caption = value;
   RequestLayout();
   Redraw();
 }
 
 void CButtonContent::SetBitmap(int resourceId, Color transparent) {
-  bitmap_ = resourceId;
-  transparent_ = transparent;
+  m_bitmap = resourceId;
+  m_transparent = transparent;
   RequestLayout();
   Redraw();
 }
@@ -43,26 +43,26 @@ void CButtonContent::SetTextStyle(ITextStyle* style) {
 }
 
 void CButtonContent::SetDown(bool down) {
-  if (down == down_) return;
-  down_ = down;
+  if (down == m_down) return;
+  m_down = down;
   Redraw();
 }
 
 void CButtonContent::SetPressed(bool pressed) {
-  if (pressed == pressed_) return;
-  pressed_ = pressed;
+  if (pressed == m_pressed) return;
+  m_pressed = pressed;
   Redraw();
 }
 
 std::string CButtonContent::GetToolTipText() {
-  return bitmap_ ? caption_ : std::string();
+  return m_bitmap ? m_caption : std::string();
 }
 
 void CButtonContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
                           int bottom) {
   const Rect r{left, top, right, bottom};
   const bool sunken = LooksPressed();
-  const bool hot = hover_ && (CellStyle() & kStyleContent1);
+  const bool hot = m_hover && (CellStyle() & kStyleContent1);
   canvas.FillRect(r, hot ? SysColor(kColorBtnHighlight)
                          : SysColor(kColorBtnFace));
   DrawButtonEdge(canvas, r, sunken, SysColor(kColorBtnHighlight),
@@ -70,16 +70,16 @@ void CButtonContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   // A pressed face moves one pixel right and down, as native buttons do.
   const int shift = sunken ? 1 : 0;
   const Rect face = r.Deflate(2, 2, 2, 2).Offset(shift, shift);
-  if (bitmap_) {
+  if (m_bitmap) {
     const Size size = Face();
-    canvas.DrawBitmap(bitmap_, transparent_,
+    canvas.DrawBitmap(m_bitmap, m_transparent,
                       {face.left + (face.Width() - size.cx) / 2,
                        face.top + (face.Height() - size.cy) / 2});
   } else {
     canvas.SetTextColor(IsEnabled() ? SysColor(kColorBtnText)
                                     : SysColor(kColorGrayText));
     gfx::ScopedFont font(canvas, StyleFont());
-    canvas.DrawTextIn(face, caption_,
+    canvas.DrawTextIn(face, m_caption,
                     gfx::kTextCenter | gfx::kTextVCenter |
                         gfx::kTextSingleLine | gfx::kTextNoPrefix);
   }
@@ -106,25 +106,25 @@ void CButtonContent::OnLButtonUp(Point point) {
 }
 
 void CButtonContent::OnMouseEnter() {
-  hover_ = true;
+  m_hover = true;
   if (CellStyle() & kStyleContent1) Redraw();
 }
 
 void CButtonContent::OnMouseLeave() {
-  hover_ = false;
+  m_hover = false;
   if (CellStyle() & kStyleContent1) Redraw();
 }
 
 bool CButtonContent::OnKeyDown(int virtualKey, std::uint32_t) {
   if (virtualKey != kVkSpace) return false;
-  spacePressed_ = true;
+  m_spacePressed = true;
   SetPressed(true);
   return true;
 }
 
 void CButtonContent::OnKeyUp(int virtualKey, std::uint32_t) {
-  if (virtualKey != kVkSpace || !spacePressed_) return;
-  spacePressed_ = false;
+  if (virtualKey != kVkSpace || !m_spacePressed) return;
+  m_spacePressed = false;
   SetPressed(false);
   NotifyOwner(kNotifyButtonClicked);
 }

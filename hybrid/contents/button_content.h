@@ -34,22 +34,22 @@ class CButtonContent final : public CContentBase<IHybridButton> {
   void SetBitmap(int resourceId, Color transparent) override;
   void SetTextStyle(ITextStyle* style) override;
   void SetDown(bool down) override;
-  bool IsDown() override { return down_; }
+  bool IsDown() override { return m_down; }
 
-  bool LooksPressed() const { return pressed_ || down_; }
+  bool LooksPressed() const { return m_pressed || m_down; }
 
  private:
   ~CButtonContent() override = default;
   Size Face() const;
   void SetPressed(bool pressed);
 
-  std::string caption_;
-  int bitmap_ = 0;
-  Color transparent_ = 0;
-  bool down_ = false;
-  bool pressed_ = false;
-  bool hover_ = false;
-  bool spacePressed_ = false;
+  std::string m_caption;
+  int m_bitmap = 0;
+  Color m_transparent = 0;
+  bool m_down = false;
+  bool m_pressed = false;
+  bool m_hover = false;
+  bool m_spacePressed = false;
 };
 
 // Raised (or, pressed, sunken) 3D edge of a button face.

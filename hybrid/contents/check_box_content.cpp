@@ -11,13 +11,13 @@ int CCheckBoxContent::GetHeightForWidth(int) { return LineHeight(); }
 
 int CCheckBoxContent::GetNaturalWidth() {
   const gfx::FontPtr font = StyleFont();
-  return BoxSize(LineHeight()) + 4 + Measure(font.get(), caption_).cx;
+  return BoxSize(LineHeight()) + 4 + Measure(font.get(), m_caption).cx;
 }
 
 void CCheckBoxContent::SetText(const char* caption) {
   const std::string_view value = caption ? caption : "";
-  if (value == caption_) return;
-  caption_ = value;
+  if (value == m_caption) return;
+  m_caption = value;
   RequestLayout();
   Redraw();
 }
@@ -28,7 +28,7 @@ void CCheckBoxContent::SetTextStyle(ITextStyle* style) {
 }
 
 void CCheckBoxContent::SetCheck(bool checked) {
-  checked_ = checked;
+  m_checked = checked;
   NotifyOwner(kNotifyCheckChanged);
   Redraw();
 }
@@ -41,10 +41,10 @@ void CCheckBoxContent::Draw(gfx::Canvas& canvas, int left, int top,
   const Rect boxRect{r.left, r.top + (r.Height() - box) / 2, r.left + box,
                      r.top + (r.Height() - box) / 2 + box};
   const bool enabled = IsEnabled();
-  canvas.FillRect(boxRect, pressed_ || !enabled ? SysColor(kColorBtnFace)
+  canvas.FillRect(boxRect, m_pressed || !enabled ? SysColor(kColorBtnFace)
                                                 : SysColor(kColorWindow));
   canvas.FrameRect(boxRect, SysColor(kColorBtnShadow));
-  if (checked_) {
+  if (m_checked) {
     // A tick: down from the left third, up to the top right.
     const Color ink = enabled ? SysColor(kColorWindowText)
                               : SysColor(kColorGrayText);
@@ -58,18 +58,18 @@ void CCheckBoxContent::Draw(gfx::Canvas& canvas, int left, int top,
                               : SysColor(kColorGrayText));
   gfx::ScopedFont font(canvas, StyleFont());
   const Rect text{boxRect.right + 4, r.top, r.right, r.bottom};
-  canvas.DrawTextIn(text, caption_,
+  canvas.DrawTextIn(text, m_caption,
                   gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine |
                       gfx::kTextNoPrefix);
   if (HasFocus()) {
-    const int width = Measure(StyleFont().get(), caption_).cx;
+    const int width = Measure(StyleFont().get(), m_caption).cx;
     canvas.DrawFocusRect({text.left - 1, r.top, text.left + width + 1, r.bottom});
   }
 }
 
 bool CCheckBoxContent::OnLButtonDown(Point) {
   CaptureMouse();
-  pressed_ = true;
+  m_pressed = true;
   Redraw();
   return true;
 }
@@ -77,25 +77,25 @@ bool CCheckBoxContent::OnLButtonDown(Point) {
 void CCheckBoxContent::OnMouseMove(Point point) {
   if (!HasCapture()) return;
   const bool inside = CellRect().Contains(point);
-  if (inside == pressed_) return;
-  pressed_ = inside;
+  if (inside == m_pressed) return;
+  m_pressed = inside;
   Redraw();
 }
 
 void CCheckBoxContent::OnLButtonUp(Point point) {
   if (!HasCapture()) return;
   ReleaseMouse();
-  pressed_ = false;
+  m_pressed = false;
   // As with a native check box, releasing outside cancels the click.
   if (CellRect().Contains(point))
-    SetCheck(!checked_);
+    SetCheck(!m_checked);
   else
     Redraw();
 }
 
 bool CCheckBoxContent::OnKeyDown(int virtualKey, std::uint32_t) {
   if (virtualKey != kVkSpace) return false;
-  SetCheck(!checked_);
+  SetCheck(!m_checked);
   return true;
 }
 

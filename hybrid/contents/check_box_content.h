@@ -26,7 +26,7 @@ class CCheckBoxContent final : public CContentBase<IHybridCheckBox> {
 
   void SetText(const char* caption) override;
   void SetCheck(bool checked) override;
-  bool GetCheck() override { return checked_; }
+  bool GetCheck() override { return m_checked; }
   void SetTextStyle(ITextStyle* style) override;
 
   // Side of the square box for a line of `lineHeight`.
@@ -36,9 +36,9 @@ class CCheckBoxContent final : public CContentBase<IHybridCheckBox> {
   ~CCheckBoxContent() override = default;
   int LineHeight() const;
 
-  std::string caption_;
-  bool checked_ = false;
-  bool pressed_ = false;
+  std::string m_caption;
+  bool m_checked = false;
+  bool m_pressed = false;
 };
 
 }  // namespace scalewright

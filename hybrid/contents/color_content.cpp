@@ -3,8 +3,8 @@
 namespace scalewright {
 
 void CColorContent::SetColor(Color color) {
-  if (color == color_) return;
-  color_ = color;
+  if (color == m_color) return;
+  m_color = color;
   Redraw();
 }
 
@@ -16,7 +16,7 @@ void CColorContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
                     r.top + (r.Height() - kSide) / 2,
                     r.left + (r.Width() - kSide) / 2 + kSide,
                     r.top + (r.Height() - kSide) / 2 + kSide};
-  canvas.FillRect(swatch, color_);
+  canvas.FillRect(swatch, m_color);
   canvas.FrameRect(swatch, SysColor(kColorBtnShadow));
 }
 

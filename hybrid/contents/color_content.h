@@ -13,19 +13,19 @@ class CColorContent final : public CContentBase<IHybridColor> {
 
   // The control comes from the cell the swatch is installed in.
   explicit CColorContent(Color color, IHybridCtrl* ctrl = nullptr)
-      : CContentBase(ctrl), color_(color) {}
+      : CContentBase(ctrl), m_color(color) {}
 
   void Draw(gfx::Canvas& canvas, int left, int top, int right,
             int bottom) override;
   int GetNaturalWidth() override { return kSide + 4; }
   int GetHeightForWidth(int) override { return kSide + 4; }
   void SetColor(Color color) override;
-  Color GetColor() override { return color_; }
+  Color GetColor() override { return m_color; }
 
  private:
   ~CColorContent() override = default;
 
-  Color color_;
+  Color m_color;
 };
 
 }  // namespace scalewright

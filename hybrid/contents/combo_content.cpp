@@ -5,134 +5,134 @@
 namespace scalewright {
 
 CComboContentEx::~CComboContentEx() {
-  if (dropDown_) dropDown_->Close();
+  if (m_dropDown) m_dropDown->Close();
 }
 
 void CComboContentEx::SetCell(IHybridCell* cell) {
   if (!cell) {
     // A list left open would outlive the cell it belongs to.
-    if (dropDown_) dropDown_->Close();
-    dropped_ = false;
+    if (m_dropDown) m_dropDown->Close();
+    m_dropped = false;
     // The parts are children of the old cell; they leave with it.
-    edit_.reset();
-    editCell_.reset();
-    buttonCell_.reset();
+    m_edit.reset();
+    m_editCell.reset();
+    m_buttonCell.reset();
   }
   CContentBase::SetCell(cell);
 }
 
 void CComboContentEx::Init() {
   IHybridCell* cell = Cell();
-  if (!cell || !GetCtrl() || editCell_) return;
+  if (!cell || !GetCtrl() || m_editCell) return;
   GetCtrl()->Build("C(%p){E(%h%r%C){B(%C%B%S)}}", &cell, FreeLayoutSelector(),
-                   edit_.put(), editCell_.put(), buttonCell_.put(),
+                   m_edit.put(), m_editCell.put(), m_buttonCell.put(),
                    kComboArrowBitmap, kComboArrowTransparent, 0u);
-  if (edit_ && Style()) edit_->SetTextStyle(Style());
+  if (m_edit && Style()) m_edit->SetTextStyle(Style());
 }
 
 void CComboContentEx::SetTextStyle(ITextStyle* style) {
   CContentBase::SetTextStyle(style);
-  if (edit_) edit_->SetTextStyle(style);
+  if (m_edit) m_edit->SetTextStyle(style);
 }
 
 void CComboContentEx::OnLayout() {
   // Keep the button at the right edge of the edit part, inside its frame.
-  if (!editCell_ || !buttonCell_ || !edit_) return;
+  if (!m_editCell || !m_buttonCell || !m_edit) return;
   RefPtr<IHybridSubContent> parts;
-  if (!editCell_->GetSubContent(parts.put())) return;
+  if (!m_editCell->GetSubContent(parts.put())) return;
   RefPtr<IFreeHybridSubContent> free = parts.As<IFreeHybridSubContent>();
   if (!free) return;
   const Rect r = CellRect();
-  const int height = edit_->GetHeightForWidth(r.Width());
+  const int height = m_edit->GetHeightForWidth(r.Width());
   const Rect wanted{r.Width() - kComboButtonWidth - 2, 2, r.Width() - 2,
                     height - 2};
   Rect now;
-  buttonCell_->GetRect(&now);
+  m_buttonCell->GetRect(&now);
   Rect owner;
-  editCell_->GetRect(&owner);
+  m_editCell->GetRect(&owner);
   if (now.Offset(-owner.left, -owner.top) == wanted) return;
-  free->SetCellRect(buttonCell_.get(), wanted.left, wanted.top, wanted.right,
+  free->SetCellRect(m_buttonCell.get(), wanted.left, wanted.top, wanted.right,
                     wanted.bottom);
 }
 
 int CComboContentEx::AddString(const char* text) {
-  items_.emplace_back(text ? text : "");
-  return static_cast<int>(items_.size()) - 1;
+  m_items.emplace_back(text ? text : "");
+  return static_cast<int>(m_items.size()) - 1;
 }
 
 std::string CComboContentEx::GetString(int index) {
   if (index < 0 || index >= GetCount()) return {};
-  return items_[index];
+  return m_items[index];
 }
 
 void CComboContentEx::SetCurSel(int index) {
-  current_ = index >= 0 && index < GetCount() ? index : -1;
-  if (edit_) edit_->SetText(current_ >= 0 ? items_[current_].c_str() : "");
+  m_current = index >= 0 && index < GetCount() ? index : -1;
+  if (m_edit) m_edit->SetText(m_current >= 0 ? m_items[m_current].c_str() : "");
 }
 
 void CComboContentEx::SetText(const char* text) {
-  if (edit_) edit_->SetText(text);
-  current_ = -1;
+  if (m_edit) m_edit->SetText(text);
+  m_current = -1;
   const std::string value = text ? text : "";
   for (int i = 0; i < GetCount(); ++i)
-    if (items_[i] == value) current_ = i;
+    if (m_items[i] == value) m_current = i;
 }
 
 std::string CComboContentEx::GetText() {
-  return edit_ ? edit_->GetText() : std::string();
+  return m_edit ? m_edit->GetText() : std::string();
 }
 
 void CComboContentEx::SetButtonDown(bool down) {
-  if (!buttonCell_) return;
+  if (!m_buttonCell) return;
   RefPtr<IHybridContent> content;
-  if (buttonCell_->GetContent(content.put()))
+  if (m_buttonCell->GetContent(content.put()))
     if (auto button = content.As<IHybridButton>()) button->SetDown(down);
 }
 
 void CComboContentEx::ShowDropDown(bool show) {
-  if (show == dropped_) return;
-  dropped_ = show;
+  if (show == m_dropped) return;
+  m_dropped = show;
   SetButtonDown(show);
   if (!show) {
-    if (dropDown_) dropDown_->Close();
+    if (m_dropDown) m_dropDown->Close();
     return;
   }
-  if (!dropDown_ && GetCtrl())
-    dropDown_ = GetCtrl()->Platform().CreateComboDropDown();
+  if (!m_dropDown && GetCtrl())
+    m_dropDown = GetCtrl()->Platform().CreateComboDropDown();
   // Without a list (none on this platform, or nothing to list) the button
   // alone shows the state.
-  if (dropDown_) dropDown_->Open(CellRect(), items_, current_, this);
+  if (m_dropDown) m_dropDown->Open(CellRect(), m_items, m_current, this);
 }
 
 void CComboContentEx::OnDropDownChoice(int index) {
-  dropped_ = false;
+  m_dropped = false;
   SetButtonDown(false);
   SetCurSel(index);
 }
 
 void CComboContentEx::OnDropDownClosed() {
-  dropped_ = false;
+  m_dropped = false;
   SetButtonDown(false);
 }
 
 bool CComboContentEx::OnKeyDown(int virtualKey, std::uint32_t) {
   const bool alt = GetCtrl() && GetCtrl()->Platform().IsKeyDown(kVkMenu);
   if ((virtualKey == kVkDown && alt) || virtualKey == 0x73 /* F4 */) {
-    ShowDropDown(!dropped_);
+    ShowDropDown(!m_dropped);
     return true;
   }
   // While the list is open it takes the keys that move in it.
   if (IComboDropDown* list = DropDown()) {
     if (list->OnKey(virtualKey)) return true;
   }
-  if (virtualKey == kVkEscape && dropped_) {
+  if (virtualKey == kVkEscape && m_dropped) {
     ShowDropDown(false);
     return true;
   }
   if (virtualKey != kVkUp && virtualKey != kVkDown) return false;
-  if (items_.empty()) return true;
+  if (m_items.empty()) return true;
   const int step = virtualKey == kVkUp ? -1 : 1;
-  int next = current_ < 0 ? 0 : current_ + step;
+  int next = m_current < 0 ? 0 : m_current + step;
   if (next < 0) next = 0;
   if (next >= GetCount()) next = GetCount() - 1;
   SetCurSel(next);
@@ -141,8 +141,8 @@ bool CComboContentEx::OnKeyDown(int virtualKey, std::uint32_t) {
 
 NotifyResult CComboContentEx::OnNotify(int code, IHybridCell* source,
                                        bool* handled) {
-  if (code == kNotifyButtonClicked && source && source == buttonCell_.get()) {
-    ShowDropDown(!dropped_);
+  if (code == kNotifyButtonClicked && source && source == m_buttonCell.get()) {
+    ShowDropDown(!m_dropped);
     if (handled) *handled = true;
   }
   return 0;

@@ -34,20 +34,20 @@ class CComboContentEx final : public CContentBase<IHybridCombo>,
   void SetTextStyle(ITextStyle* style) override;
 
   int AddString(const char* text) override;
-  int GetCount() override { return static_cast<int>(items_.size()); }
+  int GetCount() override { return static_cast<int>(m_items.size()); }
   std::string GetString(int index) override;
   void SetCurSel(int index) override;
-  int GetCurSel() override { return current_; }
+  int GetCurSel() override { return m_current; }
   void SetText(const char* text) override;
   std::string GetText() override;
 
-  bool IsDroppedDown() const { return dropped_; }
+  bool IsDroppedDown() const { return m_dropped; }
   void ShowDropDown(bool show);
-  IHybridCell* ButtonCell() const { return buttonCell_.get(); }
-  IHybridCell* EditCell() const { return editCell_.get(); }
+  IHybridCell* ButtonCell() const { return m_buttonCell.get(); }
+  IHybridCell* EditCell() const { return m_editCell.get(); }
   // The open list, null while none is shown.
   IComboDropDown* DropDown() const {
-    return dropDown_ && dropDown_->IsOpen() ? dropDown_.get() : nullptr;
+    return m_dropDown && m_dropDown->IsOpen() ? m_dropDown.get() : nullptr;
   }
 
  private:
@@ -57,13 +57,13 @@ class CComboContentEx final : public CContentBase<IHybridCombo>,
   void OnDropDownClosed() override;
   void SetButtonDown(bool down);
 
-  std::vector<std::string> items_;
-  int current_ = -1;
-  bool dropped_ = false;
-  RefPtr<IHybridEdit> edit_;
-  RefPtr<IHybridCell> editCell_;
-  RefPtr<IHybridCell> buttonCell_;
-  std::unique_ptr<IComboDropDown> dropDown_;
+  std::vector<std::string> m_items;
+  int m_current = -1;
+  bool m_dropped = false;
+  RefPtr<IHybridEdit> m_edit;
+  RefPtr<IHybridCell> m_editCell;
+  RefPtr<IHybridCell> m_buttonCell;
+  std::unique_ptr<IComboDropDown> m_dropDown;
 };
 
 }  // namespace scalewright

@@ -37,16 +37,16 @@ class CContentBase : public Interface,
   char GetKind() override { return 'U'; }
   bool IsFocusable() override { return false; }
   void SetCell(IHybridCell* cell) override {
-    if (cell == cell_.get()) return;
+    if (cell == m_cell.get()) return;
     // Timers belong to the cell's control; a content leaving it stops them.
     StopAllTimers();
-    cell_ = cell;
-    if (cell) ctrl_ = cell->GetCtrl();
+    m_cell = cell;
+    if (cell) m_ctrl = cell->GetCtrl();
   }
-  bool GetCell(IHybridCell** out) override { return cell_.CopyTo(out); }
+  bool GetCell(IHybridCell** out) override { return m_cell.CopyTo(out); }
   void Draw(gfx::Canvas&, int, int, int, int) override {}
   void Redraw() override {
-    if (cell_) cell_->Redraw();
+    if (m_cell) m_cell->Redraw();
   }
   std::string GetToolTipText() override { return {}; }
   void Init() override {}
@@ -67,92 +67,92 @@ class CContentBase : public Interface,
   int GetNaturalWidth() override { return 0; }
   int GetHeightForWidth(int) override { return 0; }
   void Reserved() override {}
-  bool IsEnabled() override { return !cell_ || cell_->IsEnabled(); }
+  bool IsEnabled() override { return !m_cell || m_cell->IsEnabled(); }
   void SetEnabled(bool enabled) override {
-    if (cell_) cell_->SetEnabled(enabled);
+    if (m_cell) m_cell->SetEnabled(enabled);
   }
-  void SetTextStyle(ITextStyle* style) override { style_ = style; }
+  void SetTextStyle(ITextStyle* style) override { m_style = style; }
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
 
   void OnTimer(int) override {}
 
  protected:
-  explicit CContentBase(IHybridCtrl* ctrl) : ctrl_(ctrl) {}
+  explicit CContentBase(IHybridCtrl* ctrl) : m_ctrl(ctrl) {}
   virtual ~CContentBase() { StopAllTimers(); }
 
-  IHybridCtrl* GetCtrl() const { return ctrl_; }
-  IHybridCell* Cell() const { return cell_.get(); }
-  ITextStyle* Style() const { return style_.get(); }
+  IHybridCtrl* GetCtrl() const { return m_ctrl; }
+  IHybridCell* Cell() const { return m_cell.get(); }
+  ITextStyle* Style() const { return m_style.get(); }
   gfx::FontPtr StyleFont() const {
-    return style_ ? style_->GetFont() : gfx::FontPtr();
+    return m_style ? m_style->GetFont() : gfx::FontPtr();
   }
-  std::uint32_t CellStyle() const { return cell_ ? cell_->GetStyle() : 0; }
-  bool CellSelected() const { return cell_ && cell_->IsSelected(); }
+  std::uint32_t CellStyle() const { return m_cell ? m_cell->GetStyle() : 0; }
+  bool CellSelected() const { return m_cell && m_cell->IsSelected(); }
   Rect CellRect() const {
     Rect r;
-    if (cell_) cell_->GetRect(&r);
+    if (m_cell) m_cell->GetRect(&r);
     return r;
   }
   bool HasFocus() const {
     RefPtr<IHybridCell> focus;
-    return ctrl_ && cell_ && ctrl_->GetFocusCell(focus.put()) &&
-           focus.get() == cell_.get();
+    return m_ctrl && m_cell && m_ctrl->GetFocusCell(focus.put()) &&
+           focus.get() == m_cell.get();
   }
   Color SysColor(int index) const {
-    return ctrl_ ? ctrl_->Platform().SysColor(index) : kWhite;
+    return m_ctrl ? m_ctrl->Platform().SysColor(index) : kWhite;
   }
   // The cell's colour, or the highlight while it is selected.
   Color Background() const {
     if (CellSelected()) return SysColor(kColorHighlight);
-    return cell_ ? cell_->GetColor() : kWhite;
+    return m_cell ? m_cell->GetColor() : kWhite;
   }
   Size Measure(const gfx::Font* font, std::string_view text) const {
-    if (!ctrl_) return {};
-    return ctrl_->Platform().Metrics().TextExtent(font, text);
+    if (!m_ctrl) return {};
+    return m_ctrl->Platform().Metrics().TextExtent(font, text);
   }
   // Every notification goes through the owner cell, with the owner as
   // source.
   NotifyResult NotifyOwner(int code) {
-    return cell_ ? cell_->Notify(code, cell_.get()) : 0;
+    return m_cell ? m_cell->Notify(code, m_cell.get()) : 0;
   }
   void RequestLayout() {
-    if (ctrl_) ctrl_->RequestLayout(false);
+    if (m_ctrl) m_ctrl->RequestLayout(false);
   }
 
   // Capture for the owner cell, so that it keeps the mouse input.
   void CaptureMouse() {
-    if (ctrl_ && cell_) ctrl_->CaptureMouse(cell_.get());
+    if (m_ctrl && m_cell) m_ctrl->CaptureMouse(m_cell.get());
   }
   void ReleaseMouse() {
-    if (ctrl_ && cell_) ctrl_->ReleaseMouse(cell_.get());
+    if (m_ctrl && m_cell) m_ctrl->ReleaseMouse(m_cell.get());
   }
   bool HasCapture() const {
-    return ctrl_ && cell_ && ctrl_->HasMouseCapture(cell_.get());
+    return m_ctrl && m_cell && m_ctrl->HasMouseCapture(m_cell.get());
   }
 
   int StartTimer(int intervalMs) {
-    if (!ctrl_) return -1;
-    const int id = ctrl_->RegisterTimer(intervalMs, this);
-    if (id >= 0) timers_.push_back(id);
+    if (!m_ctrl) return -1;
+    const int id = m_ctrl->RegisterTimer(intervalMs, this);
+    if (id >= 0) m_timers.push_back(id);
     return id;
   }
   void StopTimer(int id) {
-    const auto it = std::find(timers_.begin(), timers_.end(), id);
-    if (it == timers_.end()) return;
-    timers_.erase(it);
-    if (ctrl_) ctrl_->UnregisterTimer(id);
+    const auto it = std::find(m_timers.begin(), m_timers.end(), id);
+    if (it == m_timers.end()) return;
+    m_timers.erase(it);
+    if (m_ctrl) m_ctrl->UnregisterTimer(id);
   }
 
  private:
   void StopAllTimers() {
-    while (!timers_.empty()) StopTimer(timers_.back());
+    while (!m_timers.empty()) StopTimer(m_timers.back());
   }
 
-  IHybridCtrl* ctrl_;  // not counted
-  RefPtr<IHybridCell> cell_;
-  RefPtr<ITextStyle> style_;
-  std::vector<int> timers_;
-  RefCount refs_{0};
+  IHybridCtrl* m_ctrl;  // not counted
+  RefPtr<IHybridCell> m_cell;
+  RefPtr<ITextStyle> m_style;
+  std::vector<int> m_timers;
+  RefCount m_refs{0};
 };
 
 }  // namespace scalewright

@@ -34,57 +34,57 @@ bool CDateContent::IsValidDate(int year, int month, int day) {
 
 void CDateContent::SetCell(IHybridCell* cell) {
   if (!cell) {
-    heading_.reset();
-    dayEdit_.reset();
-    monthCombo_.reset();
-    yearEdit_.reset();
+    m_heading.reset();
+    m_dayEdit.reset();
+    m_monthCombo.reset();
+    m_yearEdit.reset();
   }
   CContentBase::SetCell(cell);
 }
 
 void CDateContent::Init() {
   IHybridCell* cell = Cell();
-  if (!cell || !GetCtrl() || heading_) return;
-  // %r fills heading_ before the row reads it through %h.
+  if (!cell || !GetCtrl() || m_heading) return;
+  // %r fills m_heading before the row reads it through %h.
   IHybridHeading* heading = nullptr;
   GetCtrl()->Build("H(%w%w%w%r)C(%p){C(%h%S){E(%r)c(%r%S)E(%r)}}", kDayWidth,
                    kMonthWidth, kYearWidth, &heading, &cell, &heading,
-                   static_cast<unsigned>(kStyleAlignCenter), dayEdit_.put(),
-                   monthCombo_.put(), 0u, yearEdit_.put());
-  heading_ = RefPtr<IHybridHeading>::Adopt(heading);
-  if (monthCombo_)
-    for (const char* name : kMonths) monthCombo_->AddString(name);
+                   static_cast<unsigned>(kStyleAlignCenter), m_dayEdit.put(),
+                   m_monthCombo.put(), 0u, m_yearEdit.put());
+  m_heading = RefPtr<IHybridHeading>::Adopt(heading);
+  if (m_monthCombo)
+    for (const char* name : kMonths) m_monthCombo->AddString(name);
   Show();
 }
 
 void CDateContent::Show() {
-  if (dayEdit_) dayEdit_->SetText(std::to_string(day_).c_str());
-  if (monthCombo_) monthCombo_->SetCurSel(month_ - 1);
-  if (yearEdit_) yearEdit_->SetText(std::to_string(year_).c_str());
+  if (m_dayEdit) m_dayEdit->SetText(std::to_string(m_day).c_str());
+  if (m_monthCombo) m_monthCombo->SetCurSel(m_month - 1);
+  if (m_yearEdit) m_yearEdit->SetText(std::to_string(m_year).c_str());
 }
 
 bool CDateContent::SetDate(int year, int month, int day) {
   if (!IsValidDate(year, month, day)) return false;
-  year_ = year;
-  month_ = month;
-  day_ = day;
+  m_year = year;
+  m_month = month;
+  m_day = day;
   Show();
   return true;
 }
 
 void CDateContent::GetDate(int* year, int* month, int* day) {
   // What the user typed counts when it makes a valid date.
-  int y = yearEdit_ ? NumberIn(yearEdit_->GetText()) : year_;
-  int m = monthCombo_ ? monthCombo_->GetCurSel() + 1 : month_;
-  int d = dayEdit_ ? NumberIn(dayEdit_->GetText()) : day_;
+  int y = m_yearEdit ? NumberIn(m_yearEdit->GetText()) : m_year;
+  int m = m_monthCombo ? m_monthCombo->GetCurSel() + 1 : m_month;
+  int d = m_dayEdit ? NumberIn(m_dayEdit->GetText()) : m_day;
   if (IsValidDate(y, m, d)) {
-    year_ = y;
-    month_ = m;
-    day_ = d;
+    m_year = y;
+    m_month = m;
+    m_day = d;
   }
-  if (year) *year = year_;
-  if (month) *month = month_;
-  if (day) *day = day_;
+  if (year) *year = m_year;
+  if (month) *month = m_month;
+  if (day) *day = m_day;
 }
 
 }  // namespace scalewright

@@ -32,13 +32,13 @@ class CDateContent final : public CContentBase<IHybridDate> {
   ~CDateContent() override = default;
   void Show();
 
-  int year_ = 2000;
-  int month_ = 1;
-  int day_ = 1;
-  RefPtr<IHybridHeading> heading_;
-  RefPtr<IHybridEdit> dayEdit_;
-  RefPtr<IHybridCombo> monthCombo_;
-  RefPtr<IHybridEdit> yearEdit_;
+  int m_year = 2000;
+  int m_month = 1;
+  int m_day = 1;
+  RefPtr<IHybridHeading> m_heading;
+  RefPtr<IHybridEdit> m_dayEdit;
+  RefPtr<IHybridCombo> m_monthCombo;
+  RefPtr<IHybridEdit> m_yearEdit;
 };
 
 }  // namespace scalewright

@@ -16,48 +16,48 @@ int CEditContent::GetHeightForWidth(int) {
 
 int CEditContent::GetNaturalWidth() {
   const gfx::FontPtr font = StyleFont();
-  return Measure(font.get(), text_).cx + 2 * (kFrame + kPadding) + 1;
+  return Measure(font.get(), m_text).cx + 2 * (kFrame + kPadding) + 1;
 }
 
 void CEditContent::SetText(const char* text) {
   const std::string_view value = text ? text : "";
-  if (value == text_) return;
-  text_ = value;
-  caret_ = static_cast<int>(text_.size());
+  if (value == m_text) return;
+  m_text = value;
+  m_caret = static_cast<int>(m_text.size());
   DropSelection();
-  offset_ = 0;
+  m_offset = 0;
   KeepCaretVisible();
   Redraw();
 }
 
 void CEditContent::SetSel(int anchor, int end) {
-  const int size = static_cast<int>(text_.size());
+  const int size = static_cast<int>(m_text.size());
   if (anchor < 0 || end < 0) {
     DropSelection();
   } else {
-    anchor_ = std::min(anchor, size);
-    selEnd_ = std::min(end, size);
-    caret_ = selEnd_;
+    m_anchor = std::min(anchor, size);
+    m_selEnd = std::min(end, size);
+    m_caret = m_selEnd;
   }
   KeepCaretVisible();
   Redraw();
 }
 
 void CEditContent::GetSel(int* anchor, int* end) {
-  if (anchor) *anchor = anchor_;
-  if (end) *end = selEnd_;
+  if (anchor) *anchor = m_anchor;
+  if (end) *end = m_selEnd;
 }
 
 std::string CEditContent::Selected() const {
   if (!HasSelection()) return {};
-  return text_.substr(SelStart(), SelStop() - SelStart());
+  return m_text.substr(SelStart(), SelStop() - SelStart());
 }
 
 void CEditContent::EraseSelection() {
   if (!HasSelection()) return;
   const int start = SelStart();
-  text_.erase(start, SelStop() - start);
-  caret_ = start;
+  m_text.erase(start, SelStop() - start);
+  m_caret = start;
   DropSelection();
 }
 
@@ -66,19 +66,19 @@ void CEditContent::InsertText(std::string_view text) {
   // One line only: a pasted text stops at its first line break.
   const size_t stop = text.find_first_of("\r\n");
   if (stop != std::string_view::npos) text = text.substr(0, stop);
-  text_.insert(static_cast<size_t>(caret_), text);
-  caret_ += static_cast<int>(text.size());
+  m_text.insert(static_cast<size_t>(m_caret), text);
+  m_caret += static_cast<int>(text.size());
 }
 
 void CEditContent::MoveCaret(int to, bool extend) {
-  to = std::clamp(to, 0, static_cast<int>(text_.size()));
+  to = std::clamp(to, 0, static_cast<int>(m_text.size()));
   if (extend) {
-    if (anchor_ < 0) anchor_ = caret_;
-    selEnd_ = to;
+    if (m_anchor < 0) m_anchor = m_caret;
+    m_selEnd = to;
   } else {
     DropSelection();
   }
-  caret_ = to;
+  m_caret = to;
 }
 
 bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
@@ -86,7 +86,7 @@ bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
   if (!platform) return false;
   const bool shift = platform->IsKeyDown(kVkShift);
   const bool control = platform->IsKeyDown(kVkControl);
-  const int size = static_cast<int>(text_.size());
+  const int size = static_cast<int>(m_text.size());
   bool handled = true;
   if (control) {
     switch (virtualKey) {
@@ -112,17 +112,17 @@ bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
         if (ReadOnly()) return false;
         if (HasSelection()) {
           EraseSelection();
-        } else if (virtualKey == kVkBack && caret_ > 0) {
-          text_.erase(static_cast<size_t>(--caret_), 1);
-        } else if (virtualKey == kVkDelete && caret_ < size) {
-          text_.erase(static_cast<size_t>(caret_), 1);
+        } else if (virtualKey == kVkBack && m_caret > 0) {
+          m_text.erase(static_cast<size_t>(--m_caret), 1);
+        } else if (virtualKey == kVkDelete && m_caret < size) {
+          m_text.erase(static_cast<size_t>(m_caret), 1);
         }
         DropSelection();
         break;
       case kVkHome: MoveCaret(0, shift); break;
       case kVkEnd: MoveCaret(size, shift); break;
-      case kVkLeft: MoveCaret(caret_ - 1, shift); break;
-      case kVkRight: MoveCaret(caret_ + 1, shift); break;
+      case kVkLeft: MoveCaret(m_caret - 1, shift); break;
+      case kVkRight: MoveCaret(m_caret + 1, shift); break;
       default: {
         const int ch = platform->KeyToChar(virtualKey, keyData);
         if (ch < 0x20 || ch > 0xFF || ch == 0x7F || ReadOnly()) {
@@ -137,13 +137,13 @@ bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
   if (!handled) return false;
   NotifyOwner(kNotifyEditChanged);
   KeepCaretVisible();
-  caretVisible_ = true;
+  m_caretVisible = true;
   Redraw();
   return true;
 }
 
 int CEditContent::TextLeft() const {
-  return CellRect().left + kFrame + kPadding - offset_;
+  return CellRect().left + kFrame + kPadding - m_offset;
 }
 
 void CEditContent::KeepCaretVisible() {
@@ -152,20 +152,20 @@ void CEditContent::KeepCaretVisible() {
   if (visible <= 0) return;
   const gfx::FontPtr font = StyleFont();
   const int x =
-      Measure(font.get(), std::string_view(text_).substr(0, caret_)).cx;
-  if (x - offset_ > visible) offset_ = x - visible;
-  if (x < offset_) offset_ = x;
+      Measure(font.get(), std::string_view(m_text).substr(0, m_caret)).cx;
+  if (x - m_offset > visible) m_offset = x - visible;
+  if (x < m_offset) m_offset = x;
 }
 
 int CEditContent::CharAt(int x) const {
   const gfx::FontPtr font = StyleFont();
   const int left = TextLeft();
-  const int size = static_cast<int>(text_.size());
+  const int size = static_cast<int>(m_text.size());
   for (int i = 0; i < size; ++i) {
     const int before =
-        Measure(font.get(), std::string_view(text_).substr(0, i)).cx;
+        Measure(font.get(), std::string_view(m_text).substr(0, i)).cx;
     const int after =
-        Measure(font.get(), std::string_view(text_).substr(0, i + 1)).cx;
+        Measure(font.get(), std::string_view(m_text).substr(0, i + 1)).cx;
     if (x < left + (before + after) / 2) return i;
   }
   return size;
@@ -174,11 +174,11 @@ int CEditContent::CharAt(int x) const {
 bool CEditContent::OnLButtonDown(Point point) {
   const int at = CharAt(point.x);
   DropSelection();
-  caret_ = at;
-  anchor_ = at;
-  selEnd_ = at;
+  m_caret = at;
+  m_anchor = at;
+  m_selEnd = at;
   CaptureMouse();
-  caretVisible_ = true;
+  m_caretVisible = true;
   Redraw();
   return true;
 }
@@ -186,8 +186,8 @@ bool CEditContent::OnLButtonDown(Point point) {
 void CEditContent::OnMouseMove(Point point) {
   if (!HasCapture()) return;
   const int at = CharAt(point.x);
-  if (at == caret_) return;
-  caret_ = selEnd_ = at;
+  if (at == m_caret) return;
+  m_caret = m_selEnd = at;
   KeepCaretVisible();
   Redraw();
 }
@@ -198,19 +198,19 @@ void CEditContent::OnLButtonUp(Point) {
 }
 
 void CEditContent::OnFocus(bool gotIt) {
-  if (gotIt && blinkTimer_ < 0 && GetCtrl())
-    blinkTimer_ = StartTimer(GetCtrl()->Platform().CaretBlinkMs());
-  if (!gotIt && blinkTimer_ >= 0) {
-    StopTimer(blinkTimer_);
-    blinkTimer_ = -1;
+  if (gotIt && m_blinkTimer < 0 && GetCtrl())
+    m_blinkTimer = StartTimer(GetCtrl()->Platform().CaretBlinkMs());
+  if (!gotIt && m_blinkTimer >= 0) {
+    StopTimer(m_blinkTimer);
+    m_blinkTimer = -1;
   }
-  caretVisible_ = gotIt;
+  m_caretVisible = gotIt;
   Redraw();
 }
 
 void CEditContent::OnTimer(int timerId) {
-  if (timerId != blinkTimer_) return;
-  caretVisible_ = !caretVisible_;
+  if (timerId != m_blinkTimer) return;
+  m_caretVisible = !m_caretVisible;
   Redraw();
 }
 
@@ -238,8 +238,8 @@ void CEditContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   const int y = inner.top + (inner.Height() - lineHeight) / 2;
   canvas.SetTextColor(enabled ? (Style() ? Style()->GetTextColor() : kBlack)
                               : SysColor(kColorGrayText));
-  canvas.TextAt({x, y}, text_);
-  const std::string_view all(text_);
+  canvas.TextAt({x, y}, m_text);
+  const std::string_view all(m_text);
   if (HasSelection()) {
     const int from = canvas.TextExtent(all.substr(0, SelStart())).cx;
     const int to = canvas.TextExtent(all.substr(0, SelStop())).cx;
@@ -249,8 +249,8 @@ void CEditContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
     canvas.TextAt({x + from, y},
                    all.substr(SelStart(), SelStop() - SelStart()));
   }
-  if (caretVisible_ && HasFocus()) {
-    const int cx = x + canvas.TextExtent(all.substr(0, caret_)).cx;
+  if (m_caretVisible && HasFocus()) {
+    const int cx = x + canvas.TextExtent(all.substr(0, m_caret)).cx;
     canvas.Line({cx, y}, {cx, y + lineHeight}, SysColor(kColorWindowText));
   }
 }

@@ -30,24 +30,24 @@ class CEditContent final : public CContentBase<IHybridEdit> {
   void OnTimer(int timerId) override;
 
   void SetText(const char* text) override;
-  std::string GetText() override { return text_; }
+  std::string GetText() override { return m_text; }
   void SetSel(int anchor, int end) override;
   void GetSel(int* anchor, int* end) override;
-  int GetCaret() override { return caret_; }
+  int GetCaret() override { return m_caret; }
 
-  bool CaretVisible() const { return caretVisible_; }
-  int ScrollOffset() const { return offset_; }
+  bool CaretVisible() const { return m_caretVisible; }
+  int ScrollOffset() const { return m_offset; }
 
  private:
   ~CEditContent() override = default;
 
   bool ReadOnly() const { return (CellStyle() & kStyleContent2) != 0; }
   bool HasSelection() const {
-    return anchor_ >= 0 && selEnd_ >= 0 && anchor_ != selEnd_;
+    return m_anchor >= 0 && m_selEnd >= 0 && m_anchor != m_selEnd;
   }
-  int SelStart() const { return anchor_ < selEnd_ ? anchor_ : selEnd_; }
-  int SelStop() const { return anchor_ < selEnd_ ? selEnd_ : anchor_; }
-  void DropSelection() { anchor_ = selEnd_ = -1; }
+  int SelStart() const { return m_anchor < m_selEnd ? m_anchor : m_selEnd; }
+  int SelStop() const { return m_anchor < m_selEnd ? m_selEnd : m_anchor; }
+  void DropSelection() { m_anchor = m_selEnd = -1; }
   void EraseSelection();
   void InsertText(std::string_view text);
   void MoveCaret(int to, bool extend);
@@ -56,13 +56,13 @@ class CEditContent final : public CContentBase<IHybridEdit> {
   void KeepCaretVisible();
   std::string Selected() const;
 
-  std::string text_;
-  int caret_ = 0;
-  int anchor_ = -1;
-  int selEnd_ = -1;
-  bool caretVisible_ = false;
-  int blinkTimer_ = -1;
-  int offset_ = 0;  // pixels of text scrolled off to the left
+  std::string m_text;
+  int m_caret = 0;
+  int m_anchor = -1;
+  int m_selEnd = -1;
+  bool m_caretVisible = false;
+  int m_blinkTimer = -1;
+  int m_offset = 0;  // pixels of text scrolled off to the left
 };
 
 }  // namespace scalewright

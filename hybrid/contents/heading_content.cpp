@@ -6,7 +6,7 @@ namespace scalewright {
 
 int CHeadingContent::GetNaturalWidth() {
   const gfx::FontPtr font = StyleFont();
-  return Measure(font.get(), text_).cx + 2 * Margin() + 2;
+  return Measure(font.get(), m_text).cx + 2 * Margin() + 2;
 }
 
 int CHeadingContent::GetHeightForWidth(int) {
@@ -16,8 +16,8 @@ int CHeadingContent::GetHeightForWidth(int) {
 
 void CHeadingContent::SetText(const char* text) {
   const std::string_view value = text ? text : "";
-  if (value == text_) return;
-  text_ = value;
+  if (value == m_text) return;
+  m_text = value;
   RequestLayout();
   Redraw();
 }
@@ -31,7 +31,7 @@ void CHeadingContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   canvas.SetTextColor(SysColor(kColorBtnText));
   gfx::ScopedFont font(canvas, StyleFont());
   canvas.DrawTextIn({r.left + Margin(), r.top, r.right - Margin(), r.bottom},
-                  text_,
+                  m_text,
                   gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine |
                       gfx::kTextNoPrefix | gfx::kTextEndEllipsis);
 }

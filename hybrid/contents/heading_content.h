@@ -19,13 +19,13 @@ class CHeadingContent final : public CContentBase<IHeadingContent> {
   int GetNaturalWidth() override;
   int GetHeightForWidth(int width) override;
   void SetText(const char* text) override;
-  std::string GetText() override { return text_; }
+  std::string GetText() override { return m_text; }
 
  private:
   ~CHeadingContent() override = default;
   int Margin() const { return Style() ? Style()->GetLeftMargin() : 4; }
 
-  std::string text_;
+  std::string m_text;
 };
 
 }  // namespace scalewright

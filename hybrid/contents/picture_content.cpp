@@ -5,20 +5,20 @@ namespace scalewright {
 Size CPictureContent::ImageSize() const {
   if (!GetCtrl()) return {};
   IHybridPlatform& platform = GetCtrl()->Platform();
-  if (icon_) return platform.IconSize(icon_);
-  if (bitmap_) return platform.BitmapSize(bitmap_);
+  if (m_icon) return platform.IconSize(m_icon);
+  if (m_bitmap) return platform.BitmapSize(m_bitmap);
   return {};
 }
 
 void CPictureContent::SetBitmap(int resourceId, Color transparent) {
-  bitmap_ = resourceId;
-  transparent_ = transparent;
+  m_bitmap = resourceId;
+  m_transparent = transparent;
   RequestLayout();
   Redraw();
 }
 
 void CPictureContent::SetIcon(gfx::IconHandle icon) {
-  icon_ = icon;
+  m_icon = icon;
   RequestLayout();
   Redraw();
 }
@@ -30,10 +30,10 @@ void CPictureContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   const Size size = ImageSize();
   const Point at{r.left + (r.Width() - size.cx) / 2,
                  r.top + (r.Height() - size.cy) / 2};
-  if (icon_)
-    canvas.DrawIcon(icon_, at);
-  else if (bitmap_)
-    canvas.DrawBitmap(bitmap_, transparent_, at);
+  if (m_icon)
+    canvas.DrawIcon(m_icon, at);
+  else if (m_bitmap)
+    canvas.DrawBitmap(m_bitmap, m_transparent, at);
 }
 
 }  // namespace scalewright

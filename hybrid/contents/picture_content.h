@@ -23,9 +23,9 @@ class CPictureContent final : public CContentBase<IHybridPicture> {
   ~CPictureContent() override = default;
   Size ImageSize() const;
 
-  int bitmap_ = 0;
-  Color transparent_ = 0;
-  gfx::IconHandle icon_ = nullptr;
+  int m_bitmap = 0;
+  Color m_transparent = 0;
+  gfx::IconHandle m_icon = nullptr;
 };
 
 }  // namespace scalewright

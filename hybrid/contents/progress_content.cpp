@@ -11,27 +11,27 @@ constexpr Color kDoneTo = gfx::Rgb(200, 200, 255);
 }  // namespace
 
 void CProgressContent::SetRange(int range) {
-  if (range == range_) return;
-  range_ = range;
+  if (range == m_range) return;
+  m_range = range;
   Redraw();
 }
 
 void CProgressContent::SetPos(int position) {
-  if (position == position_) return;
-  position_ = position;
+  if (position == m_position) return;
+  m_position = position;
   Redraw();
 }
 
 int CProgressContent::DoneWidth(int inner) const {
   // A range of 0 or less has nothing to show.
-  if (range_ <= 0 || inner <= 0) return 0;
-  const long long done = static_cast<long long>(position_) * inner / range_;
+  if (m_range <= 0 || inner <= 0) return 0;
+  const long long done = static_cast<long long>(m_position) * inner / m_range;
   return static_cast<int>(std::clamp<long long>(done, 0, inner));
 }
 
 int CProgressContent::Percent() const {
-  if (range_ <= 0) return 0;
-  const long long percent = static_cast<long long>(position_) * 100 / range_;
+  if (m_range <= 0) return 0;
+  const long long percent = static_cast<long long>(m_position) * 100 / m_range;
   return static_cast<int>(std::clamp<long long>(percent, 0, 100));
 }
 

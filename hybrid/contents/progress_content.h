@@ -19,7 +19,7 @@ class CProgressContent final : public CContentBase<IHybridProgress> {
   int GetHeightForWidth(int width) override;
   void SetRange(int range) override;
   void SetPos(int position) override;
-  int GetPos() override { return position_; }
+  int GetPos() override { return m_position; }
 
   // The width of the done part inside `inner` pixels, and the percentage;
   // 64-bit products, clamped to the bar.
@@ -29,8 +29,8 @@ class CProgressContent final : public CContentBase<IHybridProgress> {
  private:
   ~CProgressContent() override = default;
 
-  int range_ = 100;
-  int position_ = 0;
+  int m_range = 100;
+  int m_position = 0;
 };
 
 }  // namespace scalewright

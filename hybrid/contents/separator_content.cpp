@@ -4,13 +4,13 @@ namespace scalewright {
 
 int CSeparatorContent::GetHeightForWidth(int) {
   if (CellStyle() & kStyleContent3) return 1;
-  return top_ + bottom_ + 2;
+  return m_top + m_bottom + 2;
 }
 
 void CSeparatorContent::SetMargins(int left, int top, int right, int bottom) {
-  if (left == left_ && top == top_ && right == right_ && bottom == bottom_)
+  if (left == m_left && top == m_top && right == m_right && bottom == m_bottom)
     return;
-  left_ = left, top_ = top, right_ = right, bottom_ = bottom;
+  m_left = left, m_top = top, m_right = right, m_bottom = bottom;
   RequestLayout();
 }
 
@@ -19,9 +19,9 @@ void CSeparatorContent::Draw(gfx::Canvas& canvas, int left, int top,
   const std::uint32_t style = CellStyle();
   if (!(style & kStyleTransparent))
     canvas.FillRect({left, top, right, bottom}, Background());
-  const int y = (style & kStyleContent3) ? top : top + top_;
-  const Point from{left + left_, y};
-  const Point to{right - right_, y};
+  const int y = (style & kStyleContent3) ? top : top + m_top;
+  const Point from{left + m_left, y};
+  const Point to{right - m_right, y};
   if (to.x <= from.x) return;
   if (style & kStyleContent1) {
     canvas.Line(from, to, kLineGrey);

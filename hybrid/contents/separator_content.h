@@ -22,7 +22,7 @@ class CSeparatorContent final : public CContentBase<IHybridSeparator> {
  private:
   ~CSeparatorContent() override = default;
 
-  int left_ = 3, top_ = 3, right_ = 3, bottom_ = 3;
+  int m_left = 3, m_top = 3, m_right = 3, m_bottom = 3;
 };
 
 }  // namespace scalewright

@@ -8,24 +8,24 @@ namespace scalewright {
 
 void CSliderContent::SetRange(int minimum, int maximum) {
   if (maximum < minimum) std::swap(minimum, maximum);
-  min_ = minimum;
-  max_ = maximum;
-  SetPos(pos_);
+  m_min = minimum;
+  m_max = maximum;
+  SetPos(m_pos);
   Redraw();
 }
 
 void CSliderContent::SetPos(int position) {
-  const int clamped = std::clamp(position, min_, max_);
-  if (clamped == pos_) return;
-  pos_ = clamped;
+  const int clamped = std::clamp(position, m_min, m_max);
+  if (clamped == m_pos) return;
+  m_pos = clamped;
   Redraw();
 }
 
 int CSliderContent::ThumbLeft(int left, int right) const {
   const int travel = std::max(0, right - left - kThumbWidth);
-  if (max_ == min_) return left;
-  return left + static_cast<int>(static_cast<long long>(pos_ - min_) * travel /
-                                 (static_cast<long long>(max_) - min_));
+  if (m_max == m_min) return left;
+  return left + static_cast<int>(static_cast<long long>(m_pos - m_min) * travel /
+                                 (static_cast<long long>(m_max) - m_min));
 }
 
 int CSliderContent::PositionAt(int x) const {
@@ -33,7 +33,7 @@ int CSliderContent::PositionAt(int x) const {
   const int travel = std::max(1, r.Width() - kThumbWidth);
   const long long offset =
       std::clamp(x - r.left - kThumbWidth / 2, 0, travel);
-  return min_ + static_cast<int>(offset * (static_cast<long long>(max_) - min_) /
+  return m_min + static_cast<int>(offset * (static_cast<long long>(m_max) - m_min) /
                                  travel);
 }
 
@@ -72,10 +72,10 @@ void CSliderContent::OnLButtonUp(Point) {
 
 bool CSliderContent::OnKeyDown(int virtualKey, std::uint32_t) {
   switch (virtualKey) {
-    case kVkLeft: SetPos(pos_ - 1); return true;
-    case kVkRight: SetPos(pos_ + 1); return true;
-    case kVkHome: SetPos(min_); return true;
-    case kVkEnd: SetPos(max_); return true;
+    case kVkLeft: SetPos(m_pos - 1); return true;
+    case kVkRight: SetPos(m_pos + 1); return true;
+    case kVkHome: SetPos(m_min); return true;
+    case kVkEnd: SetPos(m_max); return true;
     default: return false;
   }
 }

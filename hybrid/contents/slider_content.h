@@ -27,7 +27,7 @@ class CSliderContent final : public CContentBase<IHybridSlider> {
 
   void SetRange(int minimum, int maximum) override;
   void SetPos(int position) override;
-  int GetPos() override { return pos_; }
+  int GetPos() override { return m_pos; }
 
   // The thumb's left edge for the current position in a cell [left, right).
   int ThumbLeft(int left, int right) const;
@@ -36,9 +36,9 @@ class CSliderContent final : public CContentBase<IHybridSlider> {
  private:
   ~CSliderContent() override = default;
 
-  int min_ = 0;
-  int max_ = 100;
-  int pos_ = 0;
+  int m_min = 0;
+  int m_max = 100;
+  int m_pos = 0;
 };
 
 }  // namespace scalewright

@@ -29,8 +29,8 @@ unsigned Placement(std::uint32_t style) {
 bool CTextContent::IsFocusable() { return IsLink(); }
 
 void CTextContent::Forget() {
-  measuredWidth_ = -1;
-  naturalWidth_ = -1;
+  m_measuredWidth = -1;
+  m_naturalWidth = -1;
 }
 
 int CTextContent::LineHeight(const gfx::FontPtr& font) const {
@@ -42,47 +42,47 @@ int CTextContent::LineHeight(const gfx::FontPtr& font) const {
 
 void CTextContent::MeasureFor(int width) {
   if (!Cell() || width <= 0) return;
-  measuredWidth_ = width;
+  m_measuredWidth = width;
   const gfx::FontPtr font = StyleFont();
   const int lineHeight = LineHeight(font) + 2;
   int height = lineHeight;
   if (!IsMultiLine()) {
-    if (lines_.size() != 1 || lines_[0] != text_) lines_.assign(1, text_);
+    if (m_lines.size() != 1 || m_lines[0] != m_text) m_lines.assign(1, m_text);
     // The height of one line needs no text extent; the natural width is
     // measured when someone asks for it (a list of texts never does).
-    naturalWidth_ = -1;
+    m_naturalWidth = -1;
   } else {
     const int available = width - LeftMargin() - 10;
-    lines_ = WrapText(text_, available, [&](std::string_view piece) {
+    m_lines = WrapText(m_text, available, [&](std::string_view piece) {
       return Measure(font.get(), piece).cx;
     });
-    height = static_cast<int>(lines_.size()) * lineHeight;
-    naturalWidth_ = width;
+    height = static_cast<int>(m_lines.size()) * lineHeight;
+    m_naturalWidth = width;
   }
-  if (height != height_) {
-    height_ = height;
+  if (height != m_height) {
+    m_height = height;
     RequestLayout();
   }
 }
 
 int CTextContent::GetNaturalWidth() {
-  if (naturalWidth_ >= 0) return naturalWidth_;
+  if (m_naturalWidth >= 0) return m_naturalWidth;
   if (IsMultiLine()) {
     MeasureFor(10000);
   } else if (Cell()) {
     const gfx::FontPtr font = StyleFont();
-    naturalWidth_ =
-        Measure(font.get(), text_).cx + LeftMargin() + RightMargin();
+    m_naturalWidth =
+        Measure(font.get(), m_text).cx + LeftMargin() + RightMargin();
   }
-  return std::max(naturalWidth_, 0);
+  return std::max(m_naturalWidth, 0);
 }
 
 int CTextContent::GetHeightForWidth(int width) {
   // One line is as high at every width: only a wrapped text measures again.
-  const bool measured = measuredWidth_ > 0;
-  if (width != measuredWidth_ && !(measured && !IsMultiLine()))
+  const bool measured = m_measuredWidth > 0;
+  if (width != m_measuredWidth && !(measured && !IsMultiLine()))
     MeasureFor(width);
-  return height_;
+  return m_height;
 }
 
 void CTextContent::SetTextFlags(std::uint32_t bits) {
@@ -98,9 +98,9 @@ void CTextContent::SetTextFlags(std::uint32_t bits) {
 
 void CTextContent::SetText(const char* text) {
   const std::string_view value = text ? text : "";
-  if (value == text_) return;
-  text_ = value;
-  dragOffset_ = 0;
+  if (value == m_text) return;
+  m_text = value;
+  m_dragOffset = 0;
   Forget();
   const int width = CellRect().Width();
   if (width >= 1) MeasureFor(width);
@@ -110,7 +110,7 @@ void CTextContent::SetText(const char* text) {
 bool CTextContent::WiderThanCell() const {
   const gfx::FontPtr font = StyleFont();
   const Rect r = CellRect();
-  return Measure(font.get(), text_).cx >
+  return Measure(font.get(), m_text).cx >
          r.Width() - LeftMargin() - RightMargin();
 }
 
@@ -129,34 +129,34 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   const Rect r{left + LeftMargin(), top, right - RightMargin(), bottom};
   const unsigned format = Placement(style);
   if (IsMultiLine()) {
-    if (lines_.empty()) return;
-    const int band = r.Height() / static_cast<int>(lines_.size());
-    for (size_t i = 0; i < lines_.size(); ++i) {
+    if (m_lines.empty()) return;
+    const int band = r.Height() / static_cast<int>(m_lines.size());
+    for (size_t i = 0; i < m_lines.size(); ++i) {
       const int y = r.top + band * static_cast<int>(i);
-      DrawLine(canvas, {r.left, y, r.right, y + band}, lines_[i],
+      DrawLine(canvas, {r.left, y, r.right, y + band}, m_lines[i],
                format | gfx::kTextSingleLine);
     }
     return;
   }
-  if (dragOffset_ != 0) {
+  if (m_dragOffset != 0) {
     // The shifted text stays inside its rectangle.
     gfx::ScopedClip clip(canvas, r);
-    const Rect shifted = r.Offset(dragOffset_, 0);
+    const Rect shifted = r.Offset(m_dragOffset, 0);
     DrawLine(canvas, {shifted.left, r.top, shifted.left + 100000, r.bottom},
-             text_, gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
+             m_text, gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
     return;
   }
-  const int textWidth = canvas.TextExtent(text_).cx;
-  std::string shown = text_;
+  const int textWidth = canvas.TextExtent(m_text).cx;
+  std::string shown = m_text;
   unsigned lineFormat = format | gfx::kTextSingleLine;
   if (textWidth > r.Width()) {
     if (style & kStyleContent6) {
-      const long long n = static_cast<long long>(text_.size()) * r.Width() /
+      const long long n = static_cast<long long>(m_text.size()) * r.Width() /
                               std::max(textWidth, 1) -
                           5;
       const size_t half = n > 0 ? static_cast<size_t>(n / 2) : 0;
-      shown = text_.substr(0, half) + " ... " +
-              text_.substr(text_.size() - std::min(half, text_.size()));
+      shown = m_text.substr(0, half) + " ... " +
+              m_text.substr(m_text.size() - std::min(half, m_text.size()));
     } else {
       lineFormat |= gfx::kTextEndEllipsis;
     }
@@ -191,8 +191,8 @@ bool CTextContent::OnLButtonDown(Point point) {
   }
   if (IsDraggable() && WiderThanCell()) {
     CaptureMouse();
-    dragOrigin_ = point;
-    dragStartOffset_ = dragOffset_;
+    m_dragOrigin = point;
+    m_dragStartOffset = m_dragOffset;
     return true;
   }
   NotifyOwner(kNotifyTextClicked);
@@ -205,9 +205,9 @@ void CTextContent::OnMouseMove(Point point) {
   const int overflow = std::max(
       0, GetNaturalWidth() - r.Width());
   const int offset =
-      std::clamp(dragStartOffset_ + point.x - dragOrigin_.x, -overflow, 0);
-  if (offset == dragOffset_) return;
-  dragOffset_ = offset;
+      std::clamp(m_dragStartOffset + point.x - m_dragOrigin.x, -overflow, 0);
+  if (offset == m_dragOffset) return;
+  m_dragOffset = offset;
   Redraw();
 }
 

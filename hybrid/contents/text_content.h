@@ -30,10 +30,10 @@ class CTextContent final : public CContentBase<IHybridText> {
 
   void SetTextFlags(std::uint32_t bits) override;
   void SetText(const char* text) override;
-  std::string GetText() override { return text_; }
+  std::string GetText() override { return m_text; }
 
-  const std::vector<std::string>& Lines() const { return lines_; }
-  int DragOffset() const { return dragOffset_; }
+  const std::vector<std::string>& Lines() const { return m_lines; }
+  int DragOffset() const { return m_dragOffset; }
 
  private:
   ~CTextContent() override = default;
@@ -52,14 +52,14 @@ class CTextContent final : public CContentBase<IHybridText> {
   void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line,
                 unsigned format);
 
-  std::string text_;
-  std::vector<std::string> lines_;
-  int height_ = 0;
-  int naturalWidth_ = -1;  // -1: not measured
-  int dragOffset_ = 0;
-  int dragStartOffset_ = 0;
-  Point dragOrigin_;
-  int measuredWidth_ = -1;
+  std::string m_text;
+  std::vector<std::string> m_lines;
+  int m_height = 0;
+  int m_naturalWidth = -1;  // -1: not measured
+  int m_dragOffset = 0;
+  int m_dragStartOffset = 0;
+  Point m_dragOrigin;
+  int m_measuredWidth = -1;
 };
 
 // Wraps text for an available width: a line ends after the last space,

@@ -4,20 +4,20 @@ namespace scalewright {
 
 void CTreeItemContent::SetCell(IHybridCell* cell) {
   if (!cell) {
-    heading_.reset();
-    button_.reset();
-    buttonCell_.reset();
-    picture_.reset();
-    textCell_.reset();
-    text_.reset();
-    container_.reset();
+    m_heading.reset();
+    m_button.reset();
+    m_buttonCell.reset();
+    m_picture.reset();
+    m_textCell.reset();
+    m_text.reset();
+    m_container.reset();
   }
   CContentBase::SetCell(cell);
 }
 
 void CTreeItemContent::Init() {
   IHybridCell* cell = Cell();
-  if (!cell || !GetCtrl() || heading_) return;
+  if (!cell || !GetCtrl() || m_heading) return;
   IHybridHeading* heading = nullptr;
   IHybridCell* inner = nullptr;
   // The row's first column keeps its pixel width, the second takes the rest.
@@ -25,38 +25,38 @@ void CTreeItemContent::Init() {
   GetCtrl()->Build(
       "H(%w%w%r)C(%p){C(%h%S){B(%S%r%C)C(%S%h%C){P(%r)C(%C)}}C(%C%L%S)}",
       kButtonColumn, 100, &heading, &cell, &heading, rowStyle,
-      static_cast<unsigned>(kStyleAlignCenter), button_.put(),
-      buttonCell_.put(), 0u, FlowLayoutSelector(), &inner, picture_.put(),
-      textCell_.put(), container_.put(), kIndent, 0u);
-  heading_ = RefPtr<IHybridHeading>::Adopt(heading);
+      static_cast<unsigned>(kStyleAlignCenter), m_button.put(),
+      m_buttonCell.put(), 0u, FlowLayoutSelector(), &inner, m_picture.put(),
+      m_textCell.put(), m_container.put(), kIndent, 0u);
+  m_heading = RefPtr<IHybridHeading>::Adopt(heading);
   if (inner) inner->Release();
-  IHybridCell* textCell = textCell_.get();
-  if (textCell) GetCtrl()->Build("C(%p){T(%r)}", &textCell, text_.put());
-  if (container_) container_->SetExpanded(false, true);
-  if (button_) button_->SetText("+");
+  IHybridCell* textCell = m_textCell.get();
+  if (textCell) GetCtrl()->Build("C(%p){T(%r)}", &textCell, m_text.put());
+  if (m_container) m_container->SetExpanded(false, true);
+  if (m_button) m_button->SetText("+");
 }
 
 void CTreeItemContent::SetText(const char* text) {
-  if (text_) text_->SetText(text);
+  if (m_text) m_text->SetText(text);
 }
 
 std::string CTreeItemContent::GetText() {
-  return text_ ? text_->GetText() : std::string();
+  return m_text ? m_text->GetText() : std::string();
 }
 
 bool CTreeItemContent::IsExpanded() {
-  return container_ && !(container_->GetState() & kStateCollapsed);
+  return m_container && !(m_container->GetState() & kStateCollapsed);
 }
 
 void CTreeItemContent::Expand(bool expand, bool immediate) {
-  if (!container_) return;
-  container_->SetExpanded(expand, immediate);
-  if (button_) button_->SetText(expand ? "-" : "+");
+  if (!m_container) return;
+  m_container->SetExpanded(expand, immediate);
+  if (m_button) m_button->SetText(expand ? "-" : "+");
 }
 
 NotifyResult CTreeItemContent::OnNotify(int code, IHybridCell* source,
                                         bool* handled) {
-  if (code == kNotifyButtonClicked && source && source == buttonCell_.get()) {
+  if (code == kNotifyButtonClicked && source && source == m_buttonCell.get()) {
     Expand(!IsExpanded(), false);
     if (handled) *handled = true;
   }

@@ -29,22 +29,22 @@ class CTreeItemContent final : public CContentBase<IHybridTreeItem> {
   void Expand(bool expand, bool immediate) override;
   bool IsExpanded() override;
   bool GetChildContainer(IHybridCell** out) override {
-    return container_.CopyTo(out);
+    return m_container.CopyTo(out);
   }
 
-  IHybridCell* ButtonCell() const { return buttonCell_.get(); }
-  IHybridPicture* Picture() const { return picture_.get(); }
+  IHybridCell* ButtonCell() const { return m_buttonCell.get(); }
+  IHybridPicture* Picture() const { return m_picture.get(); }
 
  private:
   ~CTreeItemContent() override = default;
 
-  RefPtr<IHybridHeading> heading_;
-  RefPtr<IHybridButton> button_;
-  RefPtr<IHybridCell> buttonCell_;
-  RefPtr<IHybridPicture> picture_;
-  RefPtr<IHybridCell> textCell_;
-  RefPtr<IHybridText> text_;
-  RefPtr<IHybridCell> container_;
+  RefPtr<IHybridHeading> m_heading;
+  RefPtr<IHybridButton> m_button;
+  RefPtr<IHybridCell> m_buttonCell;
+  RefPtr<IHybridPicture> m_picture;
+  RefPtr<IHybridCell> m_textCell;
+  RefPtr<IHybridText> m_text;
+  RefPtr<IHybridCell> m_container;
 };
 
 }  // namespace scalewright

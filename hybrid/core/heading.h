@@ -18,13 +18,13 @@ struct SItem {
 
 class CHeading final : public IHybridHeading {
  public:
-  explicit CHeading(IHybridCtrl* ctrl) : ctrl_(ctrl) {}
+  explicit CHeading(IHybridCtrl* ctrl) : m_ctrl(ctrl) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   HYBRID_IMPLEMENT_REFCOUNT()
 
   void InsertColumn(int index, int width) override;
-  int GetColumnCount() override { return static_cast<int>(items_.size()); }
+  int GetColumnCount() override { return static_cast<int>(m_items.size()); }
   void SetColumnWidth(int index, int width) override;
   int GetColumnWidth(int index) override;
   int GetTotalWidth() override;
@@ -34,12 +34,12 @@ class CHeading final : public IHybridHeading {
  private:
   ~CHeading() = default;
   bool Valid(int index) const {
-    return index >= 0 && index < static_cast<int>(items_.size());
+    return index >= 0 && index < static_cast<int>(m_items.size());
   }
 
-  std::vector<SItem> items_;
-  IHybridCtrl* ctrl_;  // not counted: the control outlives its objects
-  RefCount refs_{0};
+  std::vector<SItem> m_items;
+  IHybridCtrl* m_ctrl;  // not counted: the control outlives its objects
+  RefCount m_refs{0};
 };
 
 }  // namespace scalewright

@@ -10,149 +10,149 @@
 namespace scalewright {
 
 CHybridCore::CHybridCore(IHybridHost& host, IHybridPlatform& platform)
-    : host_(host), platform_(platform), back_(platform.SysColor(kColorWindow)) {}
+    : m_host(host), m_platform(platform), m_back(platform.SysColor(kColorWindow)) {}
 
 CHybridCore::~CHybridCore() {
-  if (created_) OnDestroy();
+  if (m_created) OnDestroy();
 }
 
 void CHybridCore::CreateRoot() {
-  root_ = new CHybridCell(this, nullptr);
-  root_->EnsureLayout(kLayoutVertical);
-  root_->GetSubContent(rootLayout_.put());
+  m_root = new CHybridCell(this, nullptr);
+  m_root->EnsureLayout(kLayoutVertical);
+  m_root->GetSubContent(m_rootLayout.put());
 }
 
 void CHybridCore::OnCreate() {
-  if (created_) return;
-  created_ = true;
+  if (m_created) return;
+  m_created = true;
   CreateRoot();
-  const Color text = platform_.SysColor(kColorWindowText);
-  Build("S(%r%c)S(%r%b%c)S(%r%s)", styles_[0].put(), text, styles_[1].put(),
-        700, text, styles_[2].put(), 200);
+  const Color text = m_platform.SysColor(kColorWindowText);
+  Build("S(%r%c)S(%r%b%c)S(%r%s)", m_styles[0].put(), text, m_styles[1].put(),
+        700, text, m_styles[2].put(), 200);
 }
 
 void CHybridCore::OnDestroy() {
-  if (!created_) return;
-  created_ = false;
-  for (RefPtr<ITextStyle>& style : styles_) style.reset();
+  if (!m_created) return;
+  m_created = false;
+  for (RefPtr<ITextStyle>& style : m_styles) style.reset();
   Clear(false);
   // Timers, capture and tooltip went with the window; a new window starts
   // with none of them.
-  hot_.reset();
-  captured_.reset();
-  mouseCaptured_ = dragStarted_ = bandActive_ = bandVisible_ = false;
-  autoScrollRunning_ = hoverTimerRunning_ = false;
-  toolTip_.clear();
-  cursor_ = HybridCursor::kNone;
-  if (handler_) {
-    handler_->Detach();
-    handler_.reset();
+  m_hot.reset();
+  m_captured.reset();
+  m_mouseCaptured = m_dragStarted = m_bandActive = m_bandVisible = false;
+  m_autoScrollRunning = m_hoverTimerRunning = false;
+  m_toolTip.clear();
+  m_cursor = HybridCursor::kNone;
+  if (m_handler) {
+    m_handler->Detach();
+    m_handler.reset();
   }
-  std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-  layoutPending_ = false;
+  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+  m_layoutPending = false;
 }
 
 void CHybridCore::BuildWith(const char* tmpl, TemplateArgs& args) {
-  BuildTemplate(*this, rootLayout_.get(), tmpl, args);
+  BuildTemplate(*this, m_rootLayout.get(), tmpl, args);
 }
 
 ITextStyle* CHybridCore::GetBuiltInStyle(int number) {
   if (number < kStyleNormal || number > kStyleLarge) return nullptr;
-  return styles_[number - 1].get();
+  return m_styles[number - 1].get();
 }
 
 Size CHybridCore::LayoutClientSize() {
-  Size size = host_.ClientSize();
-  if (barShown_) size.cx = std::max(0, size.cx - host_.ScrollBarWidth());
+  Size size = m_host.ClientSize();
+  if (m_barShown) size.cx = std::max(0, size.cx - m_host.ScrollBarWidth());
   return size;
 }
 
 int CHybridCore::ScrollLimit() {
-  return std::max(0, contentHeight_ - LayoutClientSize().cy);
+  return std::max(0, m_contentHeight - LayoutClientSize().cy);
 }
 
 void CHybridCore::Layout() {
   const Size client = LayoutClientSize();
-  if (!root_ || client.cx <= 0) return;
-  layingOut_ = true;
-  root_->SetRect({0, 0, client.cx, 0});
-  contentHeight_ = root_->Layout(true);
-  layingOut_ = false;
-  if (scroll_ > ScrollLimit()) SetScrollPosition(ScrollLimit());
+  if (!m_root || client.cx <= 0) return;
+  m_layingOut = true;
+  m_root->SetRect({0, 0, client.cx, 0});
+  m_contentHeight = m_root->Layout(true);
+  m_layingOut = false;
+  if (m_scroll > ScrollLimit()) SetScrollPosition(ScrollLimit());
 
-  const bool wasShown = barShown_;
+  const bool wasShown = m_barShown;
   UpdateScrollBar();
-  if (barShown_ != wasShown)
+  if (m_barShown != wasShown)
     RequestLayout(false);  // the client width changed
   else
-    host_.Invalidate();
+    m_host.Invalidate();
 }
 
 void CHybridCore::UpdateScrollBar() {
   const int client = LayoutClientSize().cy;
-  const bool show = contentHeight_ - client > 0;
-  if (show != barShown_) {
-    barShown_ = show;
-    host_.ShowScrollBar(show);
+  const bool show = m_contentHeight - client > 0;
+  if (show != m_barShown) {
+    m_barShown = show;
+    m_host.ShowScrollBar(show);
   }
   if (show)
-    host_.SetScrollBar(contentHeight_, client, scroll_);
+    m_host.SetScrollBar(m_contentHeight, client, m_scroll);
   else
-    host_.SetScrollBar(0, 0, 0);
+    m_host.SetScrollBar(0, 0, 0);
 }
 
 void CHybridCore::RequestLayout(bool immediate) {
-  if (!created_) return;
-  std::lock_guard<std::recursive_mutex> lock(layoutLock_);
+  if (!m_created) return;
+  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
   // Building a long list asks thousands of times while one layout is
   // pending: that answer needs no question to the window.
-  if (layoutPending_ || !host_.WindowExists()) return;
-  const std::uint64_t now = host_.NowMs();
-  if (now - windowStart_ >= kLayoutRequestWindowMs) {
-    windowStart_ = now;
-    granted_ = 0;
+  if (m_layoutPending || !m_host.WindowExists()) return;
+  const std::uint64_t now = m_host.NowMs();
+  if (now - m_windowStart >= kLayoutRequestWindowMs) {
+    m_windowStart = now;
+    m_granted = 0;
   }
-  if (!immediate && granted_ >= kLayoutRequestsPerWindow) {
-    repaintPending_ = true;
-    host_.Invalidate();
+  if (!immediate && m_granted >= kLayoutRequestsPerWindow) {
+    m_repaintPending = true;
+    m_host.Invalidate();
     return;
   }
-  ++granted_;
-  layoutPending_ = true;
-  host_.PostLayout();
+  ++m_granted;
+  m_layoutPending = true;
+  m_host.PostLayout();
 }
 
 bool CHybridCore::LayoutPending() {
-  std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-  return layoutPending_;
+  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+  return m_layoutPending;
 }
 
 void CHybridCore::OnLayoutMessage() {
-  std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-  layoutPending_ = false;
+  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+  m_layoutPending = false;
   Layout();
 }
 
 void CHybridCore::OnSize() {
   {
-    std::lock_guard<std::recursive_mutex> lock(layoutLock_);
-    granted_ = 0;
+    std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+    m_granted = 0;
   }
   UpdateScrollBar();
   RequestLayout(false);
 }
 
 void CHybridCore::OnPaint(gfx::Canvas& canvas) {
-  repaintPending_ = false;
+  m_repaintPending = false;
   // The band is inverted on the screen: take it off so that the painted
   // cells do not keep half of it, and put it back over them.
-  const bool band = bandVisible_;
+  const bool band = m_bandVisible;
   if (band) ToggleBand();
-  if (root_) root_->Paint(canvas);
+  if (m_root) m_root->Paint(canvas);
   const Size client = LayoutClientSize();
-  const int below = contentHeight_ - scroll_;
+  const int below = m_contentHeight - m_scroll;
   if (below < client.cy)
-    canvas.FillRect({0, std::max(0, below), client.cx, client.cy}, back_);
+    canvas.FillRect({0, std::max(0, below), client.cx, client.cy}, m_back);
   if (band) ToggleBand();
 }
 
@@ -160,7 +160,7 @@ void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   if (!cell) return;
   RefPtr<IHybridCell> target(cell);
   std::optional<Rect> area;
-  if (rect) area = rect->Offset(0, scroll_);
+  if (rect) area = rect->Offset(0, m_scroll);
   // A transparent cell shows its ancestor's background: the nearest opaque
   // ancestor repaints the transparent cell's area.
   while (target->GetStyle() & kStyleTransparent) {
@@ -169,7 +169,7 @@ void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
     if (!area) {
       Rect own;
       target->GetRect(&own);
-      area = own.Offset(0, scroll_);
+      area = own.Offset(0, m_scroll);
     }
     target = std::move(parent);
   }
@@ -179,30 +179,30 @@ void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   if (!area && own.IsEmpty()) return;
   bool wasEmpty;
   {
-    std::lock_guard<std::mutex> lock(repaintLock_);
-    wasEmpty = repaints_.empty();
-    repaints_.push_back({std::move(target), area});
+    std::lock_guard<std::mutex> lock(m_repaintLock);
+    wasEmpty = m_repaints.empty();
+    m_repaints.push_back({std::move(target), area});
   }
-  if (wasEmpty) host_.PostRepaint();
+  if (wasEmpty) m_host.PostRepaint();
 }
 
 size_t CHybridCore::RepaintQueueSize() {
-  std::lock_guard<std::mutex> lock(repaintLock_);
-  return repaints_.size();
+  std::lock_guard<std::mutex> lock(m_repaintLock);
+  return m_repaints.size();
 }
 
 void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
   for (;;) {
     RepaintEntry entry;
     {
-      std::lock_guard<std::mutex> lock(repaintLock_);
-      if (repaints_.empty()) return;
-      entry = std::move(repaints_.front());
-      repaints_.pop_front();
+      std::lock_guard<std::mutex> lock(m_repaintLock);
+      if (m_repaints.empty()) return;
+      entry = std::move(m_repaints.front());
+      m_repaints.pop_front();
     }
     Rect clip;
     if (entry.rect)
-      clip = entry.rect->Offset(0, -scroll_);
+      clip = entry.rect->Offset(0, -m_scroll);
     else
       entry.cell->GetRect(&clip);
     gfx::ScopedClip scoped(canvas, clip);
@@ -212,23 +212,23 @@ void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
 
 void CHybridCore::SetScrollPosition(int position) {
   const int clamped = std::clamp(position, 0, ScrollLimit());
-  if (clamped == scroll_) return;
-  host_.ScrollClient(scroll_ - clamped);
-  scroll_ = clamped;
-  host_.SetScrollBar(contentHeight_, LayoutClientSize().cy, scroll_);
-  host_.RefreshCursor();
+  if (clamped == m_scroll) return;
+  m_host.ScrollClient(m_scroll - clamped);
+  m_scroll = clamped;
+  m_host.SetScrollBar(m_contentHeight, LayoutClientSize().cy, m_scroll);
+  m_host.RefreshCursor();
 }
 
 void CHybridCore::OnVScroll(int code, int trackPosition) {
   switch (code) {
-    case kScrollLineUp: SetScrollPosition(scroll_ - 1); break;
-    case kScrollLineDown: SetScrollPosition(scroll_ + 1); break;
-    case kScrollPageUp: SetScrollPosition(scroll_ - (contentHeight_ - 1)); break;
-    case kScrollPageDown: SetScrollPosition(scroll_ + contentHeight_ - 1); break;
+    case kScrollLineUp: SetScrollPosition(m_scroll - 1); break;
+    case kScrollLineDown: SetScrollPosition(m_scroll + 1); break;
+    case kScrollPageUp: SetScrollPosition(m_scroll - (m_contentHeight - 1)); break;
+    case kScrollPageDown: SetScrollPosition(m_scroll + m_contentHeight - 1); break;
     case kScrollThumbPosition:
     case kScrollThumbTrack: SetScrollPosition(trackPosition); break;
     case kScrollTop: SetScrollPosition(0); break;
-    case kScrollBottom: SetScrollPosition(contentHeight_ - 1); break;
+    case kScrollBottom: SetScrollPosition(m_contentHeight - 1); break;
     default: break;
   }
 }
@@ -236,16 +236,16 @@ void CHybridCore::OnVScroll(int code, int trackPosition) {
 void CHybridCore::OnMouseWheel(int delta, int linesPerNotch) {
   // The band's start is fixed in the content; the auto-scroll moves the view
   // while it is drawn.
-  if (bandActive_) return;
+  if (m_bandActive) return;
   const int lines = linesPerNotch > 0 ? linesPerNotch : 3;
-  const int position = scroll_ - (delta / 120) * lines * kWheelPixelsPerLine;
-  SetScrollPosition(std::clamp(position, 0, std::max(0, contentHeight_ - 1)));
+  const int position = m_scroll - (delta / 120) * lines * kWheelPixelsPerLine;
+  SetScrollPosition(std::clamp(position, 0, std::max(0, m_contentHeight - 1)));
 }
 
 void CHybridCore::EnsureVisible(IHybridCell* cell) {
   if (!cell) return;
   cell->AddRef();  // released by OnEnsureVisibleMessage
-  host_.PostEnsureVisible(cell);
+  m_host.PostEnsureVisible(cell);
 }
 
 void CHybridCore::OnEnsureVisibleMessage(IHybridCell* cellWithReference) {
@@ -255,56 +255,56 @@ void CHybridCore::OnEnsureVisibleMessage(IHybridCell* cellWithReference) {
   cell->GetRect(&r);  // window coordinates
   const int client = LayoutClientSize().cy;
   if (r.bottom > client)
-    SetScrollPosition(scroll_ + r.bottom - client);
+    SetScrollPosition(m_scroll + r.bottom - client);
   else if (r.top < 0)
-    SetScrollPosition(scroll_ + r.top);
+    SetScrollPosition(m_scroll + r.top);
 }
 
 int CHybridCore::RegisterTimer(int intervalMs, ITimerCallback* callback) {
   if (!callback) return -1;
-  auto slot = std::find(timers_.begin(), timers_.end(), nullptr);
-  if (slot == timers_.end()) {
-    if (timers_.size() >= static_cast<size_t>(kHoverTimerId)) return -1;
-    slot = timers_.insert(timers_.end(), nullptr);
+  auto slot = std::find(m_timers.begin(), m_timers.end(), nullptr);
+  if (slot == m_timers.end()) {
+    if (m_timers.size() >= static_cast<size_t>(kHoverTimerId)) return -1;
+    slot = m_timers.insert(m_timers.end(), nullptr);
   }
   *slot = callback;
-  const int id = static_cast<int>(slot - timers_.begin());
-  host_.StartTimer(id, intervalMs);
+  const int id = static_cast<int>(slot - m_timers.begin());
+  m_host.StartTimer(id, intervalMs);
   return id;
 }
 
 void CHybridCore::UnregisterTimer(int timerId) {
-  if (timerId < 0 || timerId >= static_cast<int>(timers_.size()) ||
-      !timers_[timerId])
+  if (timerId < 0 || timerId >= static_cast<int>(m_timers.size()) ||
+      !m_timers[timerId])
     return;
-  host_.StopTimer(timerId);
-  timers_[timerId] = nullptr;
+  m_host.StopTimer(timerId);
+  m_timers[timerId] = nullptr;
 }
 
 void CHybridCore::OnTimer(int id) {
   if (id == kHoverTimerId) return OnHoverTimer();
   if (id == kAutoScrollTimerId) return OnAutoScrollTimer();
-  if (id >= 0 && id < static_cast<int>(timers_.size()) && timers_[id])
-    timers_[id]->OnTimer(id);
+  if (id >= 0 && id < static_cast<int>(m_timers.size()) && m_timers[id])
+    m_timers[id]->OnTimer(id);
 }
 
 NotifyResult CHybridCore::Notify(int code, IHybridCell* cell) {
-  if (handler_) {
+  if (m_handler) {
     bool handled = false;
-    return handler_->OnNotify(code, cell, &handled);
+    return m_handler->OnNotify(code, cell, &handled);
   }
-  return host_.SendNotify(code, cell);
+  return m_host.SendNotify(code, cell);
 }
 
 void CHybridCore::SetHandler(IHybridHandler* handler) {
-  if (handler == handler_.get()) return;
-  if (RefPtr<IHybridHandler> old = std::move(handler_)) old->Detach();
-  handler_ = handler;
-  if (handler_) handler_->Attach(this, nullptr);
+  if (handler == m_handler.get()) return;
+  if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
+  m_handler = handler;
+  if (m_handler) m_handler->Attach(this, nullptr);
 }
 
 void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
-  if (cell == focus_.get()) return;
+  if (cell == m_focus.get()) return;
   RefPtr<IHybridContent> content;
   RefPtr<IHybridCell> keep(cell);  // the contents told below may drop it
   if (cell) {
@@ -316,12 +316,12 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
         !content->IsEnabled())
       return;
   }
-  if (RefPtr<IHybridCell> old = std::move(focus_)) {
+  if (RefPtr<IHybridCell> old = std::move(m_focus)) {
     RefPtr<IHybridContent> oldContent;
     if (old->GetContent(oldContent.put())) oldContent->OnFocus(false);
     old->Redraw();
   }
-  focus_ = cell;
+  m_focus = cell;
   if (!cell) return;
   content->OnFocus(true);
   cell->Redraw();
@@ -329,67 +329,67 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
 }
 
 void CHybridCore::CaptureMouse(IHybridCell* cell) {
-  captured_ = cell;
-  host_.CaptureMouse();
+  m_captured = cell;
+  m_host.CaptureMouse();
 }
 
 void CHybridCore::ReleaseMouse(IHybridCell* cell) {
-  if (!cell || captured_.get() != cell) return;
-  captured_.reset();
-  host_.ReleaseMouse();
+  if (!cell || m_captured.get() != cell) return;
+  m_captured.reset();
+  m_host.ReleaseMouse();
 }
 
 void CHybridCore::RegisterCell(IHybridCell*) { RequestLayout(false); }
 
 void CHybridCore::UnregisterCell(IHybridCell* cell) {
   if (!cell) return;
-  if (focus_.get() == cell) focus_.reset();
-  if (anchor_.get() == cell) anchor_.reset();
-  if (hot_.get() == cell) hot_.reset();
-  if (captured_.get() == cell) {
-    captured_.reset();
-    host_.ReleaseMouse();
+  if (m_focus.get() == cell) m_focus.reset();
+  if (m_anchor.get() == cell) m_anchor.reset();
+  if (m_hot.get() == cell) m_hot.reset();
+  if (m_captured.get() == cell) {
+    m_captured.reset();
+    m_host.ReleaseMouse();
   }
-  std::lock_guard<std::mutex> lock(repaintLock_);
-  std::erase_if(repaints_,
+  std::lock_guard<std::mutex> lock(m_repaintLock);
+  std::erase_if(m_repaints,
                 [cell](const RepaintEntry& e) { return e.cell.get() == cell; });
 }
 
 void CHybridCore::PostSelectionChange() {
-  if (selectionChangePosted_) return;
-  selectionChangePosted_ = true;
-  host_.PostSelectionChange();
+  if (m_selectionChangePosted) return;
+  m_selectionChangePosted = true;
+  m_host.PostSelectionChange();
 }
 
 void CHybridCore::OnSelectionChangeMessage() {
-  selectionChangePosted_ = false;
+  m_selectionChangePosted = false;
   Notify(kNotifySelectionChanged, nullptr);
 }
 
 void CHybridCore::Clear(bool recreateRoot) {
-  focus_.reset();
-  anchor_.reset();
-  if (RefPtr<IHybridCell> root = std::move(root_)) {
-    rootLayout_.reset();
+  m_focus.reset();
+  m_anchor.reset();
+  if (RefPtr<IHybridCell> root = std::move(m_root)) {
+    m_rootLayout.reset();
     root->Detach();
   }
   {
-    std::lock_guard<std::mutex> lock(repaintLock_);
-    repaints_.clear();
+    std::lock_guard<std::mutex> lock(m_repaintLock);
+    m_repaints.clear();
   }
   if (recreateRoot) CreateRoot();
 }
 
 void CHybridCore::SetBackColor(Color color, bool passOn) {
-  back_ = color;
-  if (root_) root_->SetColor(color, passOn);
-  host_.Invalidate();
+  m_back = color;
+  if (m_root) m_root->SetColor(color, passOn);
+  m_host.Invalidate();
 }
 
 void CHybridCore::ClearSelection() {
   // Selected cells may sit at any depth; walk the tree without recursion.
   std::vector<RefPtr<IHybridCell>> pending;
-  if (root_) pending.push_back(root_);
+  if (m_root) pending.push_back(m_root);
   while (!pending.empty()) {
     RefPtr<IHybridCell> cell = std::move(pending.back());
     pending.pop_back();
@@ -404,19 +404,19 @@ void CHybridCore::ClearSelection() {
 
 bool CHybridCore::HitTest(Point point, IHybridCell** out) {
   if (out) *out = nullptr;
-  return root_ && root_->HitTest(point, out);
+  return m_root && m_root->HitTest(point, out);
 }
 
 void CHybridCore::AnimateExpand(IHybridCell* cell, bool expand,
                                 bool immediate) {
-  if (!immediate && cell && created_ && !layingOut_) {
+  if (!immediate && cell && m_created && !m_layingOut) {
     // Everything from the cell's top down moves.
     Rect r;
     cell->GetRect(&r);
     const Size client = LayoutClientSize();
     const Rect area{0, std::max(0, r.top), client.cx, client.cy};
     if (r.bottom > 0 && !area.IsEmpty() &&
-        host_.AnimateArea(area, expand, [this] { Layout(); }))
+        m_host.AnimateArea(area, expand, [this] { Layout(); }))
       return;
   }
   RequestLayout(true);

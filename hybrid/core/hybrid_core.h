@@ -63,18 +63,18 @@ class CHybridCore final : public IHybridCtrl {
 
   // --- Operations of the control.
   void Layout();
-  int GetContentHeight() const { return contentHeight_; }
-  void SetSingleSelection(bool single) { singleSelection_ = single; }
-  bool SingleSelection() const { return singleSelection_; }
+  int GetContentHeight() const { return m_contentHeight; }
+  void SetSingleSelection(bool single) { m_singleSelection = single; }
+  bool SingleSelection() const { return m_singleSelection; }
   void Clear(bool recreateRoot);
   void SetBackColor(Color color, bool passOn);
   void ClearSelection();
   bool HitTest(Point point, IHybridCell** out);
   void SetScrollPosition(int position);
   void SetHandler(IHybridHandler* handler);
-  IHybridCell* Root() const { return root_.get(); }
-  IHybridSubContent* RootLayout() const { return rootLayout_.get(); }
-  bool ScrollBarShown() const { return barShown_; }
+  IHybridCell* Root() const { return m_root.get(); }
+  IHybridSubContent* RootLayout() const { return m_rootLayout.get(); }
+  bool ScrollBarShown() const { return m_barShown; }
   // Client area used for layout: the scroll bar's width left out while it
   // is shown.
   Size LayoutClientSize();
@@ -106,10 +106,10 @@ class CHybridCore final : public IHybridCtrl {
   // |toSibling|: the window getting the focus has the control's parent.
   void OnKillFocus(bool toSibling);
   // The cursor WM_SETCURSOR applies (kNone: the arrow).
-  HybridCursor CurrentCursor() const { return cursor_; }
-  void SetSelectOnHover(bool on) { selectOnHover_ = on; }
-  void SetDragEnabled(bool on) { dragEnabled_ = on; }
-  void SetScrollBarAllowed(bool on) { scrollBarAllowed_ = on; }
+  HybridCursor CurrentCursor() const { return m_cursor; }
+  void SetSelectOnHover(bool on) { m_selectOnHover = on; }
+  void SetDragEnabled(bool on) { m_dragEnabled = on; }
+  void SetScrollBarAllowed(bool on) { m_scrollBarAllowed = on; }
 
   // --- Control services (IHybridCtrl).
   void RequestLayout(bool immediate) override;
@@ -117,37 +117,37 @@ class CHybridCore final : public IHybridCtrl {
   int RegisterTimer(int intervalMs, ITimerCallback* callback) override;
   void UnregisterTimer(int timerId) override;
   NotifyResult Notify(int code, IHybridCell* cell) override;
-  bool GetFocusCell(IHybridCell** out) override { return focus_.CopyTo(out); }
-  bool GetAnchorCell(IHybridCell** out) const { return anchor_.CopyTo(out); }
-  bool GetHotCell(IHybridCell** out) const { return hot_.CopyTo(out); }
+  bool GetFocusCell(IHybridCell** out) override { return m_focus.CopyTo(out); }
+  bool GetAnchorCell(IHybridCell** out) const { return m_anchor.CopyTo(out); }
+  bool GetHotCell(IHybridCell** out) const { return m_hot.CopyTo(out); }
   void SetFocusCell(IHybridCell* cell, bool byUser) override;
   void EnsureVisible(IHybridCell* cell) override;
-  int GetScrollPosition() override { return layingOut_ ? 0 : scroll_; }
+  int GetScrollPosition() override { return m_layingOut ? 0 : m_scroll; }
   ITextStyle* GetBuiltInStyle(int number) override;
   void CaptureMouse(IHybridCell* cell) override;
   void ReleaseMouse(IHybridCell* cell) override;
   bool HasMouseCapture(IHybridCell* cell) override {
-    return cell && captured_.get() == cell;
+    return cell && m_captured.get() == cell;
   }
   void RegisterCell(IHybridCell* cell) override;
   void UnregisterCell(IHybridCell* cell) override;
   void PostSelectionChange() override;
   bool IsHotCell(IHybridCell* cell) override {
-    return cell && hot_.get() == cell;
+    return cell && m_hot.get() == cell;
   }
-  Point GetCursorPos() override { return host_.CursorPos(); }
-  Color GetBackColor() override { return back_; }
-  IHybridPlatform& Platform() override { return platform_; }
+  Point GetCursorPos() override { return m_host.CursorPos(); }
+  Color GetBackColor() override { return m_back; }
+  IHybridPlatform& Platform() override { return m_platform; }
   void AnimateExpand(IHybridCell* cell, bool expand, bool immediate) override;
   void BuildWith(const char* tmpl, TemplateArgs& args) override;
 
   // State the input handling (and tests) read.
   bool LayoutPending();
-  bool RepaintPending() const { return repaintPending_; }
+  bool RepaintPending() const { return m_repaintPending; }
   size_t RepaintQueueSize();
-  int GrantedLayoutRequests() const { return granted_; }
-  bool DragStarted() const { return dragStarted_; }
-  bool BandActive() const { return bandActive_; }
+  int GrantedLayoutRequests() const { return m_granted; }
+  bool DragStarted() const { return m_dragStarted; }
+  bool BandActive() const { return m_bandActive; }
 
  private:
   void CreateRoot();
@@ -175,54 +175,54 @@ class CHybridCore final : public IHybridCtrl {
   bool MoveByArrow(int virtualKey, bool shift, bool alt);
   void MoveAnchorTo(IHybridCell* cell, bool extend);
 
-  IHybridHost& host_;
-  IHybridPlatform& platform_;
-  RefPtr<IHybridCell> root_;
-  RefPtr<IHybridSubContent> rootLayout_;
-  RefPtr<IHybridCell> focus_;
-  RefPtr<IHybridCell> anchor_;
-  RefPtr<IHybridCell> hot_;
-  RefPtr<IHybridCell> captured_;
-  Color back_;
-  bool repaintPending_ = false;
-  bool barShown_ = false;
-  int contentHeight_ = 0;
-  int scroll_ = 0;
-  bool layingOut_ = false;  // the scroll position reads 0 meanwhile
-  std::vector<ITimerCallback*> timers_;
-  std::uint64_t windowStart_ = 0;
-  int granted_ = 0;
+  IHybridHost& m_host;
+  IHybridPlatform& m_platform;
+  RefPtr<IHybridCell> m_root;
+  RefPtr<IHybridSubContent> m_rootLayout;
+  RefPtr<IHybridCell> m_focus;
+  RefPtr<IHybridCell> m_anchor;
+  RefPtr<IHybridCell> m_hot;
+  RefPtr<IHybridCell> m_captured;
+  Color m_back;
+  bool m_repaintPending = false;
+  bool m_barShown = false;
+  int m_contentHeight = 0;
+  int m_scroll = 0;
+  bool m_layingOut = false;  // the scroll position reads 0 meanwhile
+  std::vector<ITimerCallback*> m_timers;
+  std::uint64_t m_windowStart = 0;
+  int m_granted = 0;
   struct RepaintEntry {
     RefPtr<IHybridCell> cell;
     std::optional<Rect> rect;  // content coordinates
   };
-  std::mutex repaintLock_;
-  std::deque<RepaintEntry> repaints_;
-  std::recursive_mutex layoutLock_;
-  bool layoutPending_ = false;
-  bool selectionChangePosted_ = false;
-  RefPtr<IHybridHandler> handler_;
-  bool singleSelection_ = false;
-  bool selectOnHover_ = false;
-  bool dragEnabled_ = false;
-  bool scrollBarAllowed_ = true;
-  HybridCursor cursor_ = HybridCursor::kNone;
+  std::mutex m_repaintLock;
+  std::deque<RepaintEntry> m_repaints;
+  std::recursive_mutex m_layoutLock;
+  bool m_layoutPending = false;
+  bool m_selectionChangePosted = false;
+  RefPtr<IHybridHandler> m_handler;
+  bool m_singleSelection = false;
+  bool m_selectOnHover = false;
+  bool m_dragEnabled = false;
+  bool m_scrollBarAllowed = true;
+  HybridCursor m_cursor = HybridCursor::kNone;
   // Mouse state. The control itself holds the capture for a rubber band or
-  // a press that may become a drag; a cell may hold it besides (captured_).
-  Point downPoint_;
-  bool mouseCaptured_ = false;
-  bool dragStarted_ = false;
-  NotifyResult dragFeedback_ = kDragAnswerNoDrop;
-  bool bandActive_ = false;
-  bool bandVisible_ = false;
-  bool bandExtends_ = false;  // Ctrl held: cells outside keep their state
-  bool autoScrollRunning_ = false;
-  Point bandStart_;  // content coordinates
-  Point bandEnd_;
-  bool hoverTimerRunning_ = false;
-  std::string toolTip_;  // the text the tooltip shows now
-  bool created_ = false;
-  RefPtr<ITextStyle> styles_[3];
+  // a press that may become a drag; a cell may hold it besides (m_captured).
+  Point m_downPoint;
+  bool m_mouseCaptured = false;
+  bool m_dragStarted = false;
+  NotifyResult m_dragFeedback = kDragAnswerNoDrop;
+  bool m_bandActive = false;
+  bool m_bandVisible = false;
+  bool m_bandExtends = false;  // Ctrl held: cells outside keep their state
+  bool m_autoScrollRunning = false;
+  Point m_bandStart;  // content coordinates
+  Point m_bandEnd;
+  bool m_hoverTimerRunning = false;
+  std::string m_toolTip;  // the text the tooltip shows now
+  bool m_created = false;
+  RefPtr<ITextStyle> m_styles[3];
 };
 
 }  // namespace scalewright

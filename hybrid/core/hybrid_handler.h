@@ -20,26 +20,26 @@ class CHybridHandler : public IHybridHandler {
 
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
   void Attach(IHybridCtrl* ctrl, IHybridCell* cell) override {
-    ctrl_ = ctrl;
-    cell_ = cell;
+    m_ctrl = ctrl;
+    m_cell = cell;
   }
   void Detach() override {
-    cell_.reset();
-    ctrl_ = nullptr;
+    m_cell.reset();
+    m_ctrl = nullptr;
   }
   void OnSize(int, int) override {}
-  bool GetCell(IHybridCell** out) override { return cell_.CopyTo(out); }
+  bool GetCell(IHybridCell** out) override { return m_cell.CopyTo(out); }
   void Reserved() override {}
 
  protected:
   CHybridHandler() = default;
   ~CHybridHandler() override = default;
-  IHybridCtrl* Ctrl() const { return ctrl_; }
+  IHybridCtrl* Ctrl() const { return m_ctrl; }
 
  private:
-  RefCount refs_{1};
-  RefPtr<IHybridCell> cell_;
-  IHybridCtrl* ctrl_ = nullptr;
+  RefCount m_refs{1};
+  RefPtr<IHybridCell> m_cell;
+  IHybridCtrl* m_ctrl = nullptr;
 };
 
 }  // namespace scalewright

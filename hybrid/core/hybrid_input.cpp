@@ -22,11 +22,11 @@ bool ComesBefore(IHybridCell* a, IHybridCell* b) {
 }  // namespace
 
 bool CHybridCore::InTree(IHybridCell* cell) const {
-  if (!cell || !root_ || cell->GetCtrl() != this) return false;
+  if (!cell || !m_root || cell->GetCtrl() != this) return false;
   RefPtr<IHybridCell> top(cell);
   for (RefPtr<IHybridCell> parent; top->GetParentCell(parent.put());)
     top = std::move(parent);
-  return top.get() == root_.get();
+  return top.get() == m_root.get();
 }
 
 NotifyResult CHybridCore::NotifyFrom(IHybridCell* cell, int code) {
@@ -37,9 +37,9 @@ NotifyResult CHybridCore::NotifyFrom(IHybridCell* cell, int code) {
 
 std::vector<RefPtr<IHybridCell>> CHybridCore::TabList() {
   std::vector<RefPtr<IHybridCell>> list;
-  if (!root_) return list;
+  if (!m_root) return list;
   RefPtr<IHybridCell> cell;
-  for (root_->WalkTree(true, cell.put()); cell;) {
+  for (m_root->WalkTree(true, cell.put()); cell;) {
     RefPtr<IHybridContent> content;
     if (cell->GetContent(content.put()) && content->IsFocusable() &&
         content->IsEnabled())
@@ -55,10 +55,10 @@ void CHybridCore::SelectByClick(IHybridCell* cell, bool ctrl, bool shift) {
   RefPtr<IHybridCell> keep(cell);
   if (!ctrl && !shift && !cell->IsSelected()) ClearSelection();
   // Shift extends from the anchor, which stays where it is.
-  RefPtr<IHybridCell> from = anchor_;
+  RefPtr<IHybridCell> from = m_anchor;
   const bool range =
       shift && from && from.get() != cell && InTree(from.get());
-  if (!range) anchor_ = cell;
+  if (!range) m_anchor = cell;
   cell->SetSelected(ctrl ? !cell->IsSelected() : true);
   SetFocusCell(cell, false);
   if (range) SelectRange(from.get(), cell);
@@ -79,10 +79,10 @@ void CHybridCore::SelectRange(IHybridCell* from, IHybridCell* to) {
 }
 
 void CHybridCore::OnSetFocus() {
-  if (focus_) return;
+  if (m_focus) return;
   const std::vector<RefPtr<IHybridCell>> list = TabList();
   if (list.empty()) return;
-  const bool shift = platform_.IsKeyDown(kVkShift);
+  const bool shift = m_platform.IsKeyDown(kVkShift);
   SetFocusCell((shift ? list.back() : list.front()).get(), false);
 }
 

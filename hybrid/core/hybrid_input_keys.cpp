@@ -22,9 +22,9 @@ int TopOf(IHybridCell* cell) {
 }  // namespace
 
 bool CHybridCore::OnKeyDown(int virtualKey, std::uint32_t keyData) {
-  const bool shift = platform_.IsKeyDown(kVkShift);
-  const bool ctrl = platform_.IsKeyDown(kVkControl);
-  const bool alt = platform_.IsKeyDown(kVkMenu);
+  const bool shift = m_platform.IsKeyDown(kVkShift);
+  const bool ctrl = m_platform.IsKeyDown(kVkControl);
+  const bool alt = m_platform.IsKeyDown(kVkMenu);
   if (virtualKey == kVkTab && !ctrl) return MoveFocusByTab(shift);
   if (OfferKey(virtualKey, keyData)) return true;
   // Ctrl with the paging keys belongs to the dialog (Ctrl+Page Down turns
@@ -48,13 +48,13 @@ bool CHybridCore::OnKeyDown(int virtualKey, std::uint32_t keyData) {
 
 void CHybridCore::OnKeyUp(int virtualKey, std::uint32_t keyData) {
   RefPtr<IHybridContent> content;
-  if (RefPtr<IHybridCell> focus = focus_;
+  if (RefPtr<IHybridCell> focus = m_focus;
       focus && focus->GetContent(content.put()) && content->IsEnabled())
     content->OnKeyUp(virtualKey, keyData);
 }
 
 bool CHybridCore::OfferKey(int virtualKey, std::uint32_t keyData) {
-  RefPtr<IHybridCell> cell = focus_;
+  RefPtr<IHybridCell> cell = m_focus;
   while (cell) {
     // A cell disabled while it had the focus keeps it but takes no keys,
     // as it takes no clicks.
@@ -71,9 +71,9 @@ bool CHybridCore::OfferKey(int virtualKey, std::uint32_t keyData) {
 
 bool CHybridCore::MoveFocusByTab(bool backward) {
   const std::vector<RefPtr<IHybridCell>> list = TabList();
-  const auto at = std::find(list.begin(), list.end(), focus_.get());
+  const auto at = std::find(list.begin(), list.end(), m_focus.get());
   if (list.empty()) {
-    host_.FocusNextTabStop(backward);
+    m_host.FocusNextTabStop(backward);
     return true;
   }
   RefPtr<IHybridCell> target;
@@ -87,7 +87,7 @@ bool CHybridCore::MoveFocusByTab(bool backward) {
     // Past the end: on to the dialog's next control, or round again when
     // the control is the dialog's only stop.
     SetFocusCell(nullptr, false);
-    if (host_.FocusNextTabStop(backward)) return true;
+    if (m_host.FocusNextTabStop(backward)) return true;
     target = backward ? list.back() : list.front();
   }
   SetFocusCell(target.get(), false);
@@ -96,7 +96,7 @@ bool CHybridCore::MoveFocusByTab(bool backward) {
 }
 
 bool CHybridCore::WalkSiblings(int virtualKey, bool shift, bool alt) {
-  RefPtr<IHybridCell> start = anchor_;
+  RefPtr<IHybridCell> start = m_anchor;
   if (!start || !InTree(start.get())) return false;
   RefPtr<IHybridSubContent> parent;
   if (!start->GetParentLayout(parent.put())) return false;
@@ -120,7 +120,7 @@ bool CHybridCore::WalkSiblings(int virtualKey, bool shift, bool alt) {
     to = i;
   }
 
-  const bool extend = shift && !singleSelection_;
+  const bool extend = shift && !m_singleSelection;
   if (extend) {
     const int low = std::min(from, to), high = std::max(from, to);
     for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
@@ -135,19 +135,19 @@ bool CHybridCore::WalkSiblings(int virtualKey, bool shift, bool alt) {
 }
 
 bool CHybridCore::MoveByArrow(int virtualKey, bool shift, bool alt) {
-  RefPtr<IHybridCell> from = focus_ ? focus_ : anchor_;
+  RefPtr<IHybridCell> from = m_focus ? m_focus : m_anchor;
   RefPtr<IHybridSubContent> parent;
   if (!from || !from->GetParentLayout(parent.put())) return false;
   RefPtr<IHybridCell> next;
   if (!parent->GetNeighbour(virtualKey, from.get(), next.put())) return false;
-  if (!alt) MoveAnchorTo(next.get(), shift && !singleSelection_);
+  if (!alt) MoveAnchorTo(next.get(), shift && !m_singleSelection);
   return true;
 }
 
 void CHybridCore::MoveAnchorTo(IHybridCell* cell, bool extend) {
   if (!(cell->GetStyle() & kStyleClickable)) return;
   RefPtr<IHybridCell> keep(cell);
-  anchor_ = cell;
+  m_anchor = cell;
   SetFocusCell(cell, false);
   if (!extend) ClearSelection();
   cell->SetSelected(true);

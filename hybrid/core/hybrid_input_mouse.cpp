@@ -36,9 +36,9 @@ HybridCursor DragCursor(NotifyResult feedback) {
 
 void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl,
                                bool shift) {
-  downPoint_ = point;
-  host_.TakeFocus();
-  if (singleSelection_) shift = false;  // Shift never extends then
+  m_downPoint = point;
+  m_host.TakeFocus();
+  if (m_singleSelection) shift = false;  // Shift never extends then
 
   RefPtr<IHybridCell> hit;
   HitTest(point, hit.put());
@@ -55,12 +55,12 @@ void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl,
 
   if (clickable) {
     if (allowSelect) SelectByClick(clickable.get(), ctrl, shift);
-    host_.PostCommand(clickable->GetCommandId());
-    if (dragEnabled_ && !mouseCaptured_) {
-      mouseCaptured_ = true;
-      host_.CaptureMouse();
+    m_host.PostCommand(clickable->GetCommandId());
+    if (m_dragEnabled && !m_mouseCaptured) {
+      m_mouseCaptured = true;
+      m_host.CaptureMouse();
     }
-  } else if (!handled && !mouseCaptured_ && !captured_ && !singleSelection_) {
+  } else if (!handled && !m_mouseCaptured && !m_captured && !m_singleSelection) {
     // A content that took the press (a text dragged sideways) keeps it.
     StartBand(point, ctrl);
   }
@@ -80,24 +80,24 @@ void CHybridCore::OnButtonDblClk(Point point) {
 }
 
 void CHybridCore::OnMouseMove(Point point) {
-  if (mouseCaptured_ || captured_) {
-    const bool canDrag = !dragStarted_ && dragEnabled_ && anchor_ &&
-                         anchor_->IsSelected() && !bandActive_;
-    if (canDrag && (std::abs(point.x - downPoint_.x) > kDragThreshold ||
-                    std::abs(point.y - downPoint_.y) > kDragThreshold)) {
-      dragStarted_ = true;
-      NotifyFrom(anchor_.get(), kNotifyDragBegin);
+  if (m_mouseCaptured || m_captured) {
+    const bool canDrag = !m_dragStarted && m_dragEnabled && m_anchor &&
+                         m_anchor->IsSelected() && !m_bandActive;
+    if (canDrag && (std::abs(point.x - m_downPoint.x) > kDragThreshold ||
+                    std::abs(point.y - m_downPoint.y) > kDragThreshold)) {
+      m_dragStarted = true;
+      NotifyFrom(m_anchor.get(), kNotifyDragBegin);
     }
-    if (dragStarted_) dragFeedback_ = NotifyFrom(anchor_.get(), kNotifyDragMove);
-  } else if (!hoverTimerRunning_) {
+    if (m_dragStarted) m_dragFeedback = NotifyFrom(m_anchor.get(), kNotifyDragMove);
+  } else if (!m_hoverTimerRunning) {
     // Nothing tells the control that the mouse left it; the timer looks.
-    hoverTimerRunning_ = true;
-    host_.StartTimer(kHoverTimerId, kHoverTimerMs);
+    m_hoverTimerRunning = true;
+    m_host.StartTimer(kHoverTimerId, kHoverTimerMs);
   }
 
-  if (bandActive_)
+  if (m_bandActive)
     UpdateBand(point);
-  else if (selectOnHover_)
+  else if (m_selectOnHover)
     SelectByHover(point);
   else
     TrackHot(point);
@@ -105,8 +105,8 @@ void CHybridCore::OnMouseMove(Point point) {
 }
 
 void CHybridCore::OnButtonUp(Point point, bool primary) {
-  if (bandActive_) EndBand();
-  RefPtr<IHybridCell> target = captured_;
+  if (m_bandActive) EndBand();
+  RefPtr<IHybridCell> target = m_captured;
   if (!target) HitTest(point, target.put());
   if (RefPtr<IHybridContent> content = EnabledContent(target.get())) {
     if (primary)
@@ -116,96 +116,96 @@ void CHybridCore::OnButtonUp(Point point, bool primary) {
   }
   if (!primary && target && InTree(target.get()))
     NotifyFrom(target.get(), kNotifyRButtonUp);
-  if (dragStarted_) {
-    dragStarted_ = false;
-    NotifyFrom(anchor_.get(), kNotifyDragEnd);
+  if (m_dragStarted) {
+    m_dragStarted = false;
+    NotifyFrom(m_anchor.get(), kNotifyDragEnd);
   }
-  if (mouseCaptured_) {
-    mouseCaptured_ = false;
-    host_.ReleaseMouse();
+  if (m_mouseCaptured) {
+    m_mouseCaptured = false;
+    m_host.ReleaseMouse();
   }
   UpdateCursorAndToolTip(point);
 }
 
 void CHybridCore::StartBand(Point point, bool extend) {
-  bandActive_ = true;
-  bandVisible_ = false;
-  bandExtends_ = extend;
-  bandStart_ = {point.x, point.y + scroll_};
-  bandEnd_ = bandStart_;
-  mouseCaptured_ = true;
-  host_.CaptureMouse();
+  m_bandActive = true;
+  m_bandVisible = false;
+  m_bandExtends = extend;
+  m_bandStart = {point.x, point.y + m_scroll};
+  m_bandEnd = m_bandStart;
+  m_mouseCaptured = true;
+  m_host.CaptureMouse();
 }
 
 Rect CHybridCore::BandWindowRect() const {
-  return Rect{bandStart_.x, bandStart_.y, bandEnd_.x, bandEnd_.y}
+  return Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}
       .Normalized()
-      .Offset(0, -scroll_);
+      .Offset(0, -m_scroll);
 }
 
 void CHybridCore::ToggleBand() {
-  host_.DrawBand(BandWindowRect());
-  bandVisible_ = !bandVisible_;
+  m_host.DrawBand(BandWindowRect());
+  m_bandVisible = !m_bandVisible;
 }
 
 void CHybridCore::UpdateBand(Point point) {
   const Size client = LayoutClientSize();
   point.x = std::clamp(point.x, 0, std::max(0, client.cx));
-  if ((point.y < 0 || point.y >= client.cy) && !autoScrollRunning_) {
-    autoScrollRunning_ = true;
-    host_.StartTimer(kAutoScrollTimerId, kAutoScrollTimerMs);
-    host_.PostTimer(kAutoScrollTimerId);  // the first step without delay
+  if ((point.y < 0 || point.y >= client.cy) && !m_autoScrollRunning) {
+    m_autoScrollRunning = true;
+    m_host.StartTimer(kAutoScrollTimerId, kAutoScrollTimerMs);
+    m_host.PostTimer(kAutoScrollTimerId);  // the first step without delay
   }
-  if (bandVisible_) ToggleBand();
-  bandEnd_ = {point.x, point.y + scroll_};
+  if (m_bandVisible) ToggleBand();
+  m_bandEnd = {point.x, point.y + m_scroll};
   const Rect band =
-      Rect{bandStart_.x, bandStart_.y, bandEnd_.x, bandEnd_.y}.Normalized();
-  if (RefPtr<IHybridCell> root = root_) root->SelectInRect(band, bandExtends_);
-  if (bandActive_) ToggleBand();
+      Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}.Normalized();
+  if (RefPtr<IHybridCell> root = m_root) root->SelectInRect(band, m_bandExtends);
+  if (m_bandActive) ToggleBand();
 }
 
 void CHybridCore::EndBand() {
-  if (bandVisible_) ToggleBand();
-  bandActive_ = false;
-  if (mouseCaptured_) {
-    mouseCaptured_ = false;
-    host_.ReleaseMouse();
+  if (m_bandVisible) ToggleBand();
+  m_bandActive = false;
+  if (m_mouseCaptured) {
+    m_mouseCaptured = false;
+    m_host.ReleaseMouse();
   }
-  if (autoScrollRunning_) {
-    autoScrollRunning_ = false;
-    host_.StopTimer(kAutoScrollTimerId);
+  if (m_autoScrollRunning) {
+    m_autoScrollRunning = false;
+    m_host.StopTimer(kAutoScrollTimerId);
   }
 }
 
 void CHybridCore::OnAutoScrollTimer() {
-  const Point cursor = host_.CursorPos();
+  const Point cursor = m_host.CursorPos();
   const int height = LayoutClientSize().cy;
   int distance = 0;
   if (cursor.y < 0) distance = cursor.y;
   if (cursor.y >= height) distance = cursor.y - (height - 1);
-  if (!bandActive_ || distance == 0) {
-    autoScrollRunning_ = false;
-    host_.StopTimer(kAutoScrollTimerId);
+  if (!m_bandActive || distance == 0) {
+    m_autoScrollRunning = false;
+    m_host.StopTimer(kAutoScrollTimerId);
     return;
   }
   // The inverted band moves with the scrolled pixels: off first.
-  if (bandVisible_) ToggleBand();
-  SetScrollPosition(scroll_ + distance);
+  if (m_bandVisible) ToggleBand();
+  SetScrollPosition(m_scroll + distance);
   UpdateBand(cursor);
 }
 
 void CHybridCore::TrackHot(Point point) {
   // A cell holding the capture stays hot until it lets go.
-  RefPtr<IHybridCell> hit = captured_;
+  RefPtr<IHybridCell> hit = m_captured;
   if (!hit) HitTest(point, hit.put());
-  const bool changed = hit.get() != hot_.get();
+  const bool changed = hit.get() != m_hot.get();
   if (changed) {
-    if (RefPtr<IHybridCell> old = std::move(hot_)) {
+    if (RefPtr<IHybridCell> old = std::move(m_hot)) {
       RefPtr<IHybridContent> content;
       if (old->GetContent(content.put())) content->OnMouseLeave();
       NotifyFrom(old.get(), kNotifyMouseLeave);
     }
-    hot_ = hit;
+    m_hot = hit;
     if (RefPtr<IHybridContent> content = EnabledContent(hit.get()))
       content->OnMouseEnter();
   }
@@ -219,47 +219,47 @@ void CHybridCore::SelectByHover(Point point) {
   RefPtr<IHybridCell> hit;
   HitTest(point, hit.put());
   RefPtr<IHybridCell> clickable = ClickableOf(hit.get());
-  if (!clickable || (clickable == anchor_ && clickable->IsSelected())) return;
+  if (!clickable || (clickable == m_anchor && clickable->IsSelected())) return;
   ClearSelection();
-  anchor_ = clickable;
+  m_anchor = clickable;
   clickable->SetSelected(true);
   NotifyFrom(clickable.get(), kNotifyHoverSelected);
 }
 
 void CHybridCore::UpdateCursorAndToolTip(Point point) {
-  if (dragStarted_) {
-    cursor_ = DragCursor(dragFeedback_);
+  if (m_dragStarted) {
+    m_cursor = DragCursor(m_dragFeedback);
     return;
   }
   HybridCursor cursor = HybridCursor::kNone;
   std::string text;
-  if (RefPtr<IHybridCell> hot = hot_) {
+  if (RefPtr<IHybridCell> hot = m_hot) {
     NotifyFrom(hot.get(), kNotifyToolTip);
     if (RefPtr<IHybridContent> content = EnabledContent(hot.get())) {
       cursor = content->GetCursor(point);
       text = content->GetToolTipText();
     }
   }
-  cursor_ = cursor;
-  if (text == toolTip_) return;
-  toolTip_ = text;
-  host_.SetToolTip(text);
+  m_cursor = cursor;
+  if (text == m_toolTip) return;
+  m_toolTip = text;
+  m_host.SetToolTip(text);
 }
 
 void CHybridCore::OnHoverTimer() {
-  const Size client = host_.ClientSize();
-  if (Rect{0, 0, client.cx, client.cy}.Contains(host_.CursorPos())) return;
-  hoverTimerRunning_ = false;
-  host_.StopTimer(kHoverTimerId);
-  if (RefPtr<IHybridCell> old = std::move(hot_)) {
+  const Size client = m_host.ClientSize();
+  if (Rect{0, 0, client.cx, client.cy}.Contains(m_host.CursorPos())) return;
+  m_hoverTimerRunning = false;
+  m_host.StopTimer(kHoverTimerId);
+  if (RefPtr<IHybridCell> old = std::move(m_hot)) {
     RefPtr<IHybridContent> content;
     if (old->GetContent(content.put())) content->OnMouseLeave();
     NotifyFrom(old.get(), kNotifyMouseLeave);
   }
-  cursor_ = HybridCursor::kNone;
-  if (!toolTip_.empty()) {
-    toolTip_.clear();
-    host_.SetToolTip(toolTip_);
+  m_cursor = HybridCursor::kNone;
+  if (!m_toolTip.empty()) {
+    m_toolTip.clear();
+    m_host.SetToolTip(m_toolTip);
   }
 }
 

@@ -95,7 +95,7 @@ const char* SkipGroup(const char* p) {
 
 class Builder {
  public:
-  Builder(IHybridCtrl& ctrl, TemplateArgs& args) : ctrl_(ctrl), args_(args) {}
+  Builder(IHybridCtrl& ctrl, TemplateArgs& args) : m_ctrl(ctrl), m_args(args) {}
 
   const char* BuildLevel(IHybridSubContent* layout, const char* p,
                          int depth);
@@ -109,8 +109,8 @@ class Builder {
   void InstallContent(IHybridCell* cell, char letter, CellCodes& c);
   ITextStyle* ResolveStyle(StyleSelector s);
 
-  IHybridCtrl& ctrl_;
-  TemplateArgs& args_;
+  IHybridCtrl& m_ctrl;
+  TemplateArgs& m_args;
 };
 
 const char* Builder::BuildLevel(IHybridSubContent* layout, const char* p,
@@ -135,17 +135,17 @@ const char* Builder::BuildStyle(const char* p) {
   StyleCodes s;
   p = ReadGroup(p, [&](char code) {
     if (!CodeArgumentTypes('S', code)) return;
-    args_.BeginCode('S', code);
+    m_args.BeginCode('S', code);
     switch (code) {
-      case 'f': s.font = static_cast<const gfx::Font*>(args_.Pointer()); break;
-      case 'b': s.weight = args_.Int(); break;
-      case 's': s.scale = args_.Int(); break;
-      case 'c': s.text = args_.Uint(); break;
-      case 'B': s.hasBack = true, s.back = args_.Uint(); break;
-      case 'r': s.results.push_back(args_.Pointer()); break;
+      case 'f': s.font = static_cast<const gfx::Font*>(m_args.Pointer()); break;
+      case 'b': s.weight = m_args.Int(); break;
+      case 's': s.scale = m_args.Int(); break;
+      case 'c': s.text = m_args.Uint(); break;
+      case 'B': s.hasBack = true, s.back = m_args.Uint(); break;
+      case 'r': s.results.push_back(m_args.Pointer()); break;
     }
   });
-  IHybridPlatform& platform = ctrl_.Platform();
+  IHybridPlatform& platform = m_ctrl.Platform();
   RefPtr<ITextStyle> style = RefPtr<ITextStyle>::Adopt(
       new CTextStyle(platform.Metrics(), platform.SysColor(kColorWindow)));
   gfx::FontDesc desc =
@@ -156,7 +156,7 @@ const char* Builder::BuildStyle(const char* p) {
                                    s.scale / 100);
   style->SetFont(desc);
   style->SetTextColor(s.text);
-  style->SetBkColor(s.hasBack ? s.back : ctrl_.GetBackColor());
+  style->SetBkColor(s.hasBack ? s.back : m_ctrl.GetBackColor());
   for (void* out : s.results)
     if (out) style.CopyTo(static_cast<ITextStyle**>(out));
   return p;
@@ -166,11 +166,11 @@ const char* Builder::BuildHeading(const char* p) {
   HeadingCodes h;
   p = ReadGroup(p, [&](char code) {
     if (!CodeArgumentTypes('H', code)) return;
-    args_.BeginCode('H', code);
-    if (code == 'w') h.widths.push_back(args_.Int());
-    if (code == 'r') h.results.push_back(args_.Pointer());
+    m_args.BeginCode('H', code);
+    if (code == 'w') h.widths.push_back(m_args.Int());
+    if (code == 'r') h.results.push_back(m_args.Pointer());
   });
-  RefPtr<IHybridHeading> heading(new CHeading(&ctrl_));
+  RefPtr<IHybridHeading> heading(new CHeading(&m_ctrl));
   for (size_t i = 0; i < h.widths.size(); ++i)
     heading->InsertColumn(static_cast<int>(i), h.widths[i]);
   for (void* out : h.results)
@@ -180,62 +180,62 @@ const char* Builder::BuildHeading(const char* p) {
 
 void Builder::ReadCellCode(char letter, char code, CellCodes& c) {
   if (!CodeArgumentTypes(letter, code)) return;
-  args_.BeginCode(letter, code);
+  m_args.BeginCode(letter, code);
   switch (code) {
-    case 'n': c.hasKey = true, c.key = args_.Int(); break;
-    case 'b': c.before = static_cast<IHybridCell* const*>(args_.Pointer()); break;
+    case 'n': c.hasKey = true, c.key = m_args.Int(); break;
+    case 'b': c.before = static_cast<IHybridCell* const*>(m_args.Pointer()); break;
     case 'p':
       c.hasReuse = true;
-      c.reuse = static_cast<IHybridCell* const*>(args_.Pointer());
+      c.reuse = static_cast<IHybridCell* const*>(m_args.Pointer());
       break;
-    case 'o': c.object = static_cast<IHybridContent*>(args_.Pointer()); break;
+    case 'o': c.object = static_cast<IHybridContent*>(m_args.Pointer()); break;
     case 'h':
       c.hasLayout = true;
-      c.layout = static_cast<LayoutSelector>(args_.Pointer());
+      c.layout = static_cast<LayoutSelector>(m_args.Pointer());
       break;
-    case 'L': c.leftIndent = args_.Int(); break;
-    case 'R': c.rightIndent = args_.Int(); break;
+    case 'L': c.leftIndent = m_args.Int(); break;
+    case 'R': c.rightIndent = m_args.Int(); break;
     case 'c': {
-      const Color color = args_.Uint();
+      const Color color = m_args.Uint();
       c.hasColor = color != kNoColor;
       c.color = color;
       break;
     }
-    case 'e': c.borders = args_.Uint(); break;
-    case 'S': c.style = args_.Uint(); break;
-    case 'I': c.commandId = args_.Int(); break;
-    case 'H': c.handler = static_cast<IHybridHandler*>(args_.Pointer()); break;
+    case 'e': c.borders = m_args.Uint(); break;
+    case 'S': c.style = m_args.Uint(); break;
+    case 'I': c.commandId = m_args.Int(); break;
+    case 'H': c.handler = static_cast<IHybridHandler*>(m_args.Pointer()); break;
     case 's':
       c.hasStyle = true;
-      c.textStyle = static_cast<StyleSelector>(args_.Pointer());
+      c.textStyle = static_cast<StyleSelector>(m_args.Pointer());
       break;
     case 't':
       c.hasText = true;
-      c.text = args_.String();
+      c.text = m_args.String();
       break;
     case 'T':
-      c.loaded = ctrl_.Platform().LoadText(args_.Int());
+      c.loaded = m_ctrl.Platform().LoadText(m_args.Int());
       c.hasText = true;
       c.text = c.loaded.c_str();
       break;
     case 'B':
       c.hasBitmap = true;
-      c.bitmap = args_.Int();
-      c.transparent = args_.Uint();
+      c.bitmap = m_args.Int();
+      c.transparent = m_args.Uint();
       break;
     case 'i':
       c.hasIcon = true;
-      c.icon = static_cast<gfx::IconHandle>(args_.Pointer());
+      c.icon = static_cast<gfx::IconHandle>(m_args.Pointer());
       break;
-    case 'C': c.cellResults.push_back(static_cast<IHybridCell**>(args_.Pointer())); break;
-    case 'r': c.results.push_back(static_cast<void**>(args_.Pointer())); break;
+    case 'C': c.cellResults.push_back(static_cast<IHybridCell**>(m_args.Pointer())); break;
+    case 'r': c.results.push_back(static_cast<void**>(m_args.Pointer())); break;
   }
 }
 
 ITextStyle* Builder::ResolveStyle(StyleSelector s) {
   const std::intptr_t value = reinterpret_cast<std::intptr_t>(s);
   if (value >= kStyleNormal && value <= kStyleLarge)
-    return ctrl_.GetBuiltInStyle(static_cast<int>(value));
+    return m_ctrl.GetBuiltInStyle(static_cast<int>(value));
   return s ? *s : nullptr;
 }
 
@@ -331,7 +331,7 @@ void Builder::InstallContent(IHybridCell* cell, char letter, CellCodes& c) {
   RefPtr<IHybridContent> content;
   if (letter != 'C' && cell->GetContent(content.put())) {
     ITextStyle* style = c.hasStyle ? ResolveStyle(c.textStyle) : nullptr;
-    ITextStyle* normal = ctrl_.GetBuiltInStyle(kStyleNormal);
+    ITextStyle* normal = m_ctrl.GetBuiltInStyle(kStyleNormal);
     if (style) content->SetTextStyle(style);
     const char* text = c.text ? c.text : "";
     switch (letter) {

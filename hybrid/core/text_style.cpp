@@ -3,8 +3,8 @@
 namespace scalewright {
 
 CTextStyle::CTextStyle(gfx::TextMetrics& metrics, Color window)
-    : metrics_(metrics), background_(window) {
-  (void)reserved_;
+    : m_metrics(metrics), m_background(window) {
+  (void)m_reserved;
 }
 
 HRESULT CTextStyle::QueryInterface(REFIID riid, void** ppv) {
@@ -12,15 +12,15 @@ HRESULT CTextStyle::QueryInterface(REFIID riid, void** ppv) {
 }
 
 void CTextStyle::SetFont(const gfx::FontDesc& desc) {
-  font_.reset();
-  font_ = metrics_.MakeFont(desc);
-  lineHeight_ = -1;
+  m_font.reset();
+  m_font = m_metrics.MakeFont(desc);
+  m_lineHeight = -1;
 }
 
 int CTextStyle::GetLineHeight() {
-  if (!font_) return 0;
-  if (lineHeight_ < 0) lineHeight_ = metrics_.TextExtent(font_.get(), "|").cy;
-  return lineHeight_;
+  if (!m_font) return 0;
+  if (m_lineHeight < 0) m_lineHeight = m_metrics.TextExtent(m_font.get(), "|").cy;
+  return m_lineHeight;
 }
 
 }  // namespace scalewright

@@ -18,29 +18,29 @@ class CTextStyle final : public ITextStyle {
   HYBRID_IMPLEMENT_REFCOUNT()
 
   void SetFont(const gfx::FontDesc& desc) override;
-  gfx::FontPtr GetFont() override { return font_; }
-  void SetBkColor(Color color) override { background_ = color; }
-  Color GetBkColor() override { return background_; }
-  void SetTextColor(Color color) override { text_ = color; }
-  Color GetTextColor() override { return text_; }
-  int GetLeftMargin() override { return leftMargin_; }
-  void SetLeftMargin(int pixels) override { leftMargin_ = pixels; }
-  int GetRightMargin() override { return rightMargin_; }
-  void SetRightMargin(int pixels) override { rightMargin_ = pixels; }
+  gfx::FontPtr GetFont() override { return m_font; }
+  void SetBkColor(Color color) override { m_background = color; }
+  Color GetBkColor() override { return m_background; }
+  void SetTextColor(Color color) override { m_text = color; }
+  Color GetTextColor() override { return m_text; }
+  int GetLeftMargin() override { return m_leftMargin; }
+  void SetLeftMargin(int pixels) override { m_leftMargin = pixels; }
+  int GetRightMargin() override { return m_rightMargin; }
+  void SetRightMargin(int pixels) override { m_rightMargin = pixels; }
   int GetLineHeight() override;
 
  private:
   ~CTextStyle() override = default;
 
-  gfx::TextMetrics& metrics_;
-  gfx::FontPtr font_;
-  Color background_;
-  Color text_ = kBlack;
-  int reserved_ = 0;
-  int leftMargin_ = 4;
-  int rightMargin_ = 4;
-  int lineHeight_ = -1;  // measured once per font
-  RefCount refs_{1};
+  gfx::TextMetrics& m_metrics;
+  gfx::FontPtr m_font;
+  Color m_background;
+  Color m_text = kBlack;
+  int m_reserved = 0;
+  int m_leftMargin = 4;
+  int m_rightMargin = 4;
+  int m_lineHeight = -1;  // measured once per font
+  RefCount m_refs{1};
 };
 
 }  // namespace scalewright

@@ -35,23 +35,23 @@ HRESULT QueryInterfaceTable(Self* self, REFIID riid, void** ppv) {
 // is atomic. Objects start at the count the framework's rule gives them.
 class RefCount {
  public:
-  explicit RefCount(ULONG initial) : count_(initial) {}
-  ULONG Add() { return ++count_; }
-  ULONG Drop() { return --count_; }
-  ULONG Value() const { return count_; }
+  explicit RefCount(ULONG initial) : m_count(initial) {}
+  ULONG Add() { return ++m_count; }
+  ULONG Drop() { return --m_count; }
+  ULONG Value() const { return m_count; }
 
  private:
-  std::atomic<ULONG> count_;
+  std::atomic<ULONG> m_count;
 };
 
 }  // namespace scalewright
 
-// AddRef/Release in one place for a class with a RefCount member refs_; the
+// AddRef/Release in one place for a class with a RefCount member m_refs; the
 // class's destructor is private or protected, so only Release deletes.
 #define HYBRID_IMPLEMENT_REFCOUNT()                                   \
-  ULONG STDMETHODCALLTYPE AddRef() override { return refs_.Add(); }  \
+  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.Add(); }  \
   ULONG STDMETHODCALLTYPE Release() override {                        \
-    const ULONG left = refs_.Drop();                                  \
+    const ULONG left = m_refs.Drop();                                  \
     if (left == 0) delete this;                                       \
     return left;                                                      \
   }

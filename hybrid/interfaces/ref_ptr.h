@@ -15,11 +15,11 @@ class RefPtr {
   RefPtr() = default;
   RefPtr(std::nullptr_t) {}
   // Takes a reference of its own.
-  RefPtr(T* p) : p_(p) {
-    if (p_) p_->AddRef();
+  RefPtr(T* p) : m_p(p) {
+    if (m_p) m_p->AddRef();
   }
-  RefPtr(const RefPtr& other) : RefPtr(other.p_) {}
-  RefPtr(RefPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  RefPtr(const RefPtr& other) : RefPtr(other.m_p) {}
+  RefPtr(RefPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
   template <class U>
   RefPtr(const RefPtr<U>& other) : RefPtr(static_cast<T*>(other.get())) {}
   ~RefPtr() { reset(); }
@@ -41,46 +41,46 @@ class RefPtr {
   // starts with a count of 1, or an out-parameter).
   static RefPtr Adopt(T* p) {
     RefPtr r;
-    r.p_ = p;
+    r.m_p = p;
     return r;
   }
 
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-  T& operator*() const { return *p_; }
-  explicit operator bool() const { return p_ != nullptr; }
+  T* get() const { return m_p; }
+  T* operator->() const { return m_p; }
+  T& operator*() const { return *m_p; }
+  explicit operator bool() const { return m_p != nullptr; }
 
   // Hands the reference to the caller.
-  T* detach() { return std::exchange(p_, nullptr); }
+  T* detach() { return std::exchange(m_p, nullptr); }
   // For out-parameters: releases what is held first.
   T** put() {
     reset();
-    return &p_;
+    return &m_p;
   }
   void reset() {
-    if (T* p = std::exchange(p_, nullptr)) p->Release();
+    if (T* p = std::exchange(m_p, nullptr)) p->Release();
   }
-  void swap(RefPtr& other) noexcept { std::swap(p_, other.p_); }
+  void swap(RefPtr& other) noexcept { std::swap(m_p, other.m_p); }
 
   // Copies the pointer into an out-parameter with one reference for the
   // receiver; false (and null) when there is nothing.
   bool CopyTo(T** out) const {
     if (!out) return false;
-    *out = p_;
-    if (p_) p_->AddRef();
-    return p_ != nullptr;
+    *out = m_p;
+    if (m_p) m_p->AddRef();
+    return m_p != nullptr;
   }
 
   // QueryInterface into another interface; empty when not answered.
   template <class U>
   RefPtr<U> As() const {
     RefPtr<U> r;
-    if (p_) p_->QueryInterface(IidOf<U>::Get(), reinterpret_cast<void**>(r.put()));
+    if (m_p) m_p->QueryInterface(IidOf<U>::Get(), reinterpret_cast<void**>(r.put()));
     return r;
   }
 
  private:
-  T* p_ = nullptr;
+  T* m_p = nullptr;
 };
 
 template <class T, class U>

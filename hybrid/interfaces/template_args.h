@@ -23,18 +23,18 @@ class TemplateArgs {
 // Reads a va_list; it copies the list so that the caller may end its own.
 class VaTemplateArgs : public TemplateArgs {
  public:
-  explicit VaTemplateArgs(va_list list) { va_copy(list_, list); }
-  ~VaTemplateArgs() override { va_end(list_); }
+  explicit VaTemplateArgs(va_list list) { va_copy(m_list, list); }
+  ~VaTemplateArgs() override { va_end(m_list); }
   VaTemplateArgs(const VaTemplateArgs&) = delete;
   VaTemplateArgs& operator=(const VaTemplateArgs&) = delete;
 
-  int Int() override { return va_arg(list_, int); }
-  unsigned Uint() override { return va_arg(list_, unsigned); }
-  void* Pointer() override { return va_arg(list_, void*); }
-  const char* String() override { return va_arg(list_, const char*); }
+  int Int() override { return va_arg(m_list, int); }
+  unsigned Uint() override { return va_arg(m_list, unsigned); }
+  void* Pointer() override { return va_arg(m_list, void*); }
+  const char* String() override { return va_arg(m_list, const char*); }
 
  private:
-  va_list list_;
+  va_list m_list;
 };
 
 }  // namespace scalewright

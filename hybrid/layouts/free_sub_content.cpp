@@ -9,7 +9,7 @@ namespace scalewright {
 int CFreeSubContent::LayoutChildren() {
   const Rect area = ChildrenArea();
   int bottom = area.top;
-  for (SCellInfo& info : cells_) {
+  for (SCellInfo& info : m_cells) {
     const Rect placed = info.rect.Offset(area.left, area.top);
     info.cell->SetRect(placed);
     info.cell->Layout(false);  // the stored rectangle is the cell's size
@@ -19,53 +19,53 @@ int CFreeSubContent::LayoutChildren() {
 }
 
 bool CFreeSubContent::CreateCell(int, IHybridCell** out, IHybridCell*) {
-  cells_.push_back({Rect{}, NewCell()});
-  return cells_.back().cell.CopyTo(out);
+  m_cells.push_back({Rect{}, NewCell()});
+  return m_cells.back().cell.CopyTo(out);
 }
 
 bool CFreeSubContent::RemoveCell(IHybridCell* cell) {
-  const auto it = std::find_if(cells_.begin(), cells_.end(), [&](auto& i) {
+  const auto it = std::find_if(m_cells.begin(), m_cells.end(), [&](auto& i) {
     return i.cell.get() == cell;
   });
-  if (!cell || it == cells_.end()) return false;
+  if (!cell || it == m_cells.end()) return false;
   RefPtr<IHybridCell> old = std::move(it->cell);
-  cells_.erase(it);
+  m_cells.erase(it);
   old->Detach();
-  if (ctrl_) ctrl_->RequestLayout(false);
+  if (m_ctrl) m_ctrl->RequestLayout(false);
   return true;
 }
 
 int CFreeSubContent::GetHeight(int) {
   int height = 0;
-  for (const SCellInfo& info : cells_)
+  for (const SCellInfo& info : m_cells)
     height = std::max(height, info.rect.bottom);
   return height;
 }
 
 int CFreeSubContent::GetWidth() {
   int width = 0;
-  for (const SCellInfo& info : cells_) width = std::max(width, info.rect.right);
-  return width + leftIndent_ + rightIndent_;
+  for (const SCellInfo& info : m_cells) width = std::max(width, info.rect.right);
+  return width + m_leftIndent + m_rightIndent;
 }
 
 void CFreeSubContent::RemoveAll() {
-  std::vector<SCellInfo> cells = std::move(cells_);
-  cells_.clear();
+  std::vector<SCellInfo> cells = std::move(m_cells);
+  m_cells.clear();
   for (SCellInfo& info : cells) info.cell->Detach();
 }
 
 void CFreeSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   if (!out) return;
   out->clear();
-  for (const SCellInfo& info : cells_) out->push_back(info.cell);
+  for (const SCellInfo& info : m_cells) out->push_back(info.cell);
 }
 
 bool CFreeSubContent::SetCellRect(IHybridCell* cell, int left, int top,
                                   int right, int bottom) {
-  for (SCellInfo& info : cells_) {
+  for (SCellInfo& info : m_cells) {
     if (info.cell.get() != cell || !cell) continue;
     info.rect = {left, top, right, bottom};
-    if (ctrl_) ctrl_->RequestLayout(false);
+    if (m_ctrl) m_ctrl->RequestLayout(false);
     return true;
   }
   return false;

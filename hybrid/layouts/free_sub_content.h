@@ -31,7 +31,7 @@ class CFreeSubContent : public CSubContent, public IFreeHybridSubContent {
   int LayoutChildren() override;
   bool CreateCell(int key, IHybridCell** out, IHybridCell* before) override;
   bool RemoveCell(IHybridCell* cell) override;
-  bool IsEmpty() override { return cells_.empty(); }
+  bool IsEmpty() override { return m_cells.empty(); }
   int GetHeight(int width) override;
   int GetWidth() override;
   void RemoveAll() override;
@@ -43,7 +43,7 @@ class CFreeSubContent : public CSubContent, public IFreeHybridSubContent {
  private:
   ~CFreeSubContent() override = default;
 
-  std::vector<SCellInfo> cells_;
+  std::vector<SCellInfo> m_cells;
 };
 
 }  // namespace scalewright

@@ -7,10 +7,10 @@
 namespace scalewright {
 
 std::vector<int> CHeadSubContent::ColumnWidths(int available) {
-  const int n = heading_ ? heading_->GetColumnCount() : 0;
+  const int n = m_heading ? m_heading->GetColumnCount() : 0;
   std::vector<int> widths(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) widths[i] = heading_->GetColumnWidth(i);
-  const std::uint32_t style = owner_ ? owner_->GetStyle() : 0;
+  for (int i = 0; i < n; ++i) widths[i] = m_heading->GetColumnWidth(i);
+  const std::uint32_t style = m_owner ? m_owner->GetStyle() : 0;
   if (!(style & kStylePercentColumns) || n == 0) return widths;
 
   std::vector<bool> fixed(static_cast<size_t>(n), false);
@@ -26,7 +26,7 @@ std::vector<int> CHeadSubContent::ColumnWidths(int available) {
   for (int i = 0; i < n; ++i)
     if (fixed[i]) rest -= widths[i];
   for (int i = 0; i < n; ++i)
-    if (!fixed[i]) widths[i] = heading_->GetColumnPercent(i) * rest / 100;
+    if (!fixed[i]) widths[i] = m_heading->GetColumnPercent(i) * rest / 100;
   return widths;
 }
 
@@ -34,7 +34,7 @@ std::vector<CHeadSubContent::Column> CHeadSubContent::Columns(
     const Rect& area) {
   // The area is already inside the insets; column 0 gives up the left inset
   // and a column reaching the right edge the right one.
-  const std::uint32_t insets = owner_ ? owner_->GetInsets() : 0;
+  const std::uint32_t insets = m_owner ? m_owner->GetInsets() : 0;
   const int leftInset = PackedByte(insets, 0);
   const std::vector<int> widths = ColumnWidths(area.Width());
   std::vector<Column> columns;
@@ -55,80 +55,80 @@ int CHeadSubContent::LayoutChildren() {
   const std::vector<Column> columns = Columns(area);
   const int rowTop = area.top;
   int rowBottom = rowTop;
-  const size_t n = std::min(columns.size(), cells_.size());
+  const size_t n = std::min(columns.size(), m_cells.size());
   std::vector<int> heights(n, 0);
   for (size_t i = 0; i < n; ++i) {
-    if (!cells_[i]) continue;
-    heights[i] = cells_[i]->GetHeight(columns[i].width, false);
+    if (!m_cells[i]) continue;
+    heights[i] = m_cells[i]->GetHeight(columns[i].width, false);
     rowBottom = std::max(rowBottom, rowTop + heights[i]);
   }
   for (size_t i = 0; i < n; ++i) {
-    if (!cells_[i]) continue;
+    if (!m_cells[i]) continue;
     int height = 0;
-    const int y = AlignInRow(cells_[i]->GetStyle(), rowTop, rowBottom,
+    const int y = AlignInRow(m_cells[i]->GetStyle(), rowTop, rowBottom,
                              heights[i], &height);
-    cells_[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width,
+    m_cells[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width,
                         y + height});
-    cells_[i]->Layout(false);
+    m_cells[i]->Layout(false);
   }
   // Cells of columns the heading does not have take no room.
-  for (size_t i = n; i < cells_.size(); ++i)
-    if (cells_[i]) cells_[i]->SetRect({area.left, rowTop, area.left, rowTop});
+  for (size_t i = n; i < m_cells.size(); ++i)
+    if (m_cells[i]) m_cells[i]->SetRect({area.left, rowTop, area.left, rowTop});
   return rowBottom;
 }
 
 bool CHeadSubContent::CreateCell(int key, IHybridCell** out, IHybridCell*) {
   if (out) *out = nullptr;
   if (key < 0 || key >= kMaxHeadingColumns) return false;
-  if (static_cast<size_t>(key) >= cells_.size()) cells_.resize(key + 1);
-  if (cells_[key]) {
-    RefPtr<IHybridCell> old = std::move(cells_[key]);
+  if (static_cast<size_t>(key) >= m_cells.size()) m_cells.resize(key + 1);
+  if (m_cells[key]) {
+    RefPtr<IHybridCell> old = std::move(m_cells[key]);
     old->Detach();
   }
-  cells_[key] = NewCell();
-  return cells_[key].CopyTo(out);
+  m_cells[key] = NewCell();
+  return m_cells[key].CopyTo(out);
 }
 
 bool CHeadSubContent::RemoveCell(IHybridCell* cell) {
-  for (RefPtr<IHybridCell>& slot : cells_) {
+  for (RefPtr<IHybridCell>& slot : m_cells) {
     if (slot.get() != cell || !cell) continue;
     RefPtr<IHybridCell> old = std::move(slot);
     old->Detach();
-    if (ctrl_) ctrl_->RequestLayout(false);
+    if (m_ctrl) m_ctrl->RequestLayout(false);
     return true;
   }
   return false;
 }
 
 bool CHeadSubContent::IsEmpty() {
-  return std::none_of(cells_.begin(), cells_.end(),
+  return std::none_of(m_cells.begin(), m_cells.end(),
                       [](const RefPtr<IHybridCell>& c) { return bool(c); });
 }
 
 int CHeadSubContent::GetHeight(int width) {
-  const int available = width - leftIndent_ - rightIndent_;
+  const int available = width - m_leftIndent - m_rightIndent;
   const std::vector<int> widths = ColumnWidths(available);
   int height = 0;
-  for (size_t i = 0; i < cells_.size() && i < widths.size(); ++i)
-    if (cells_[i])
-      height = std::max(height, cells_[i]->GetHeight(widths[i], false));
+  for (size_t i = 0; i < m_cells.size() && i < widths.size(); ++i)
+    if (m_cells[i])
+      height = std::max(height, m_cells[i]->GetHeight(widths[i], false));
   return height;
 }
 
 int CHeadSubContent::GetWidth() {
-  return (heading_ ? heading_->GetTotalWidth() : 0) + leftIndent_ +
-         rightIndent_;
+  return (m_heading ? m_heading->GetTotalWidth() : 0) + m_leftIndent +
+         m_rightIndent;
 }
 
 bool CHeadSubContent::GetChild(int index, IHybridCell** out) {
   if (out) *out = nullptr;
-  if (index < 0 || index >= static_cast<int>(cells_.size())) return false;
-  return cells_[index].CopyTo(out);
+  if (index < 0 || index >= static_cast<int>(m_cells.size())) return false;
+  return m_cells[index].CopyTo(out);
 }
 
 void CHeadSubContent::RemoveAll() {
-  std::vector<RefPtr<IHybridCell>> cells = std::move(cells_);
-  cells_.clear();
+  std::vector<RefPtr<IHybridCell>> cells = std::move(m_cells);
+  m_cells.clear();
   for (RefPtr<IHybridCell>& cell : cells)
     if (cell) cell->Detach();
 }
@@ -136,7 +136,7 @@ void CHeadSubContent::RemoveAll() {
 void CHeadSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   if (!out) return;
   out->clear();
-  for (const RefPtr<IHybridCell>& cell : cells_)
+  for (const RefPtr<IHybridCell>& cell : m_cells)
     if (cell) out->push_back(cell);
 }
 

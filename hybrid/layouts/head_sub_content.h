@@ -18,7 +18,7 @@ class CHeadSubContent : public CSubContent {
  public:
   CHeadSubContent(IHybridCtrl* ctrl, IHybridCell* owner,
                   IHybridHeading* heading)
-      : CSubContent(ctrl, owner), heading_(heading) {}
+      : CSubContent(ctrl, owner), m_heading(heading) {}
 
   int GetKind() override { return kLayoutHeading; }
   int LayoutChildren() override;
@@ -28,9 +28,9 @@ class CHeadSubContent : public CSubContent {
   int GetHeight(int width) override;
   int GetWidth() override;
   bool GetHeading(IHybridHeading** out) override {
-    return heading_.CopyTo(out);
+    return m_heading.CopyTo(out);
   }
-  int GetChildCount() override { return static_cast<int>(cells_.size()); }
+  int GetChildCount() override { return static_cast<int>(m_cells.size()); }
   bool GetChild(int index, IHybridCell** out) override;
   void RemoveAll() override;
   void GetChildren(std::vector<RefPtr<IHybridCell>>* out) override;
@@ -48,8 +48,8 @@ class CHeadSubContent : public CSubContent {
   };
   std::vector<Column> Columns(const Rect& area);
 
-  RefPtr<IHybridHeading> heading_;
-  std::vector<RefPtr<IHybridCell>> cells_;
+  RefPtr<IHybridHeading> m_heading;
+  std::vector<RefPtr<IHybridCell>> m_cells;
 };
 
 }  // namespace scalewright

@@ -25,41 +25,41 @@ int ScrollOf(IHybridCtrl* ctrl) { return ctrl ? ctrl->GetScrollPosition() : 0; }
 }  // namespace
 
 CHybridCell::CHybridCell(IHybridCtrl* ctrl, IHybridSubContent* parent)
-    : ctrl_(ctrl), parent_(parent), color_(InitialColor(ctrl, parent)) {}
+    : m_ctrl(ctrl), m_parent(parent), m_color(InitialColor(ctrl, parent)) {}
 
 HRESULT CHybridCell::QueryInterface(REFIID riid, void** ppv) {
   return QueryInterfaceTable<IHybridCell>(this, riid, ppv);
 }
 
 void CHybridCell::SetContent(IHybridContent* content) {
-  if (content == content_.get()) return;
-  RefPtr<IHybridContent> old = std::move(content_);
-  content_ = content;
+  if (content == m_content.get()) return;
+  RefPtr<IHybridContent> old = std::move(m_content);
+  m_content = content;
   if (old) old->SetCell(nullptr);
-  if (content_) {
+  if (m_content) {
     RefPtr<IHybridCell> current;
-    content_->GetCell(current.put());
-    if (current.get() != this) content_->SetCell(this);
+    m_content->GetCell(current.put());
+    if (current.get() != this) m_content->SetCell(this);
   }
-  if (ctrl_) ctrl_->RequestLayout(false);
+  if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
 void CHybridCell::CreateContent(char letter) {
-  RefPtr<IHybridContent> content = CreateContentOfKind(letter, ctrl_);
+  RefPtr<IHybridContent> content = CreateContentOfKind(letter, m_ctrl);
   SetContent(content.get());
   if (content) content->Init();
 }
 
 bool CHybridCell::GetContent(IHybridContent** out) {
-  return content_.CopyTo(out);
+  return m_content.CopyTo(out);
 }
 
 char CHybridCell::GetContentKind() {
-  return content_ ? content_->GetKind() : '\0';
+  return m_content ? m_content->GetKind() : '\0';
 }
 
 void CHybridCell::DropLayout() {
-  if (RefPtr<IHybridSubContent> old = std::move(children_)) {
+  if (RefPtr<IHybridSubContent> old = std::move(m_children)) {
     old->RemoveAll();
     old->ReleaseOwner();
   }
@@ -69,80 +69,80 @@ void CHybridCell::SetLayout(LayoutSelector selector) {
   DropLayout();
   const std::intptr_t value = SelectorValue(selector);
   if (value == -3) {
-    children_ = new CFreeSubContent(ctrl_, this);
+    m_children = new CFreeSubContent(m_ctrl, this);
   } else if (value == -1 || value == -2) {
-    children_ = new CMLSubContent(ctrl_, this, value == -2);
+    m_children = new CMLSubContent(m_ctrl, this, value == -2);
   } else if (selector) {
-    children_ = new CHeadSubContent(ctrl_, this, *selector);
+    m_children = new CHeadSubContent(m_ctrl, this, *selector);
   } else {
     // No heading to follow: a plain list rather than a row of nothing.
-    children_ = new CVerSubContent(ctrl_, this);
+    m_children = new CVerSubContent(m_ctrl, this);
   }
-  if (ctrl_) ctrl_->RequestLayout(false);
+  if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
 void CHybridCell::EnsureLayout(int kind) {
-  if (children_ && children_->GetKind() == kind) return;
+  if (m_children && m_children->GetKind() == kind) return;
   DropLayout();
-  if (kind == kLayoutVertical) children_ = new CVerSubContent(ctrl_, this);
-  if (ctrl_) ctrl_->RequestLayout(false);
+  if (kind == kLayoutVertical) m_children = new CVerSubContent(m_ctrl, this);
+  if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
 bool CHybridCell::GetSubContent(IHybridSubContent** out) {
-  return children_.CopyTo(out);
+  return m_children.CopyTo(out);
 }
 
 int CHybridCell::Layout(bool commit) {
-  const int top = rect_.top;
+  const int top = m_rect.top;
   int contentBottom = top;
   int childrenBottom = top;
   if (IsShown()) {
-    if (content_) {
-      contentBottom = top + GetHeight(rect_.Width(), true);
-      content_->OnLayout();
+    if (m_content) {
+      contentBottom = top + GetHeight(m_rect.Width(), true);
+      m_content->OnLayout();
     }
-    if (children_) childrenBottom = children_->LayoutChildren();
+    if (m_children) childrenBottom = m_children->LayoutChildren();
   }
   const int bottom =
-      std::max(contentBottom, childrenBottom) + PackedByte(borders_, 3);
+      std::max(contentBottom, childrenBottom) + PackedByte(m_borders, 3);
   if (commit) {
-    rect_.bottom = bottom;
+    m_rect.bottom = bottom;
     ReportSize();
   }
   return bottom;
 }
 
 int CHybridCell::GetHeight(int width, bool ignoreChildren) {
-  int height = content_ ? content_->GetHeightForWidth(width) : 0;
-  if (!ignoreChildren && children_) {
+  int height = m_content ? m_content->GetHeightForWidth(width) : 0;
+  if (!ignoreChildren && m_children) {
     const std::uint32_t insets = GetInsets();
     const int inner = width - PackedByte(insets, 0) - PackedByte(insets, 2);
-    height = std::max(height, children_->GetHeight(inner));
+    height = std::max(height, m_children->GetHeight(inner));
   }
   return height + (HasFocusFrame() ? 2 : 0);
 }
 
 int CHybridCell::GetWidth() {
-  int width = content_ ? content_->GetNaturalWidth() : 0;
-  if (children_) width = std::max(width, children_->GetWidth());
+  int width = m_content ? m_content->GetNaturalWidth() : 0;
+  if (m_children) width = std::max(width, m_children->GetWidth());
   const std::uint32_t insets = GetInsets();
   return width + PackedByte(insets, 0) + PackedByte(insets, 2);
 }
 
 void CHybridCell::SetRect(const Rect& rect) {
-  rect_ = rect;
+  m_rect = rect;
   ReportSize();
 }
 
 void CHybridCell::ReportSize() {
-  const Size size{rect_.Width(), rect_.Height()};
-  if (!handler_ || size == reported_) return;
-  reported_ = size;
-  handler_->OnSize(size.cx, size.cy);
+  const Size size{m_rect.Width(), m_rect.Height()};
+  if (!m_handler || size == m_reported) return;
+  m_reported = size;
+  m_handler->OnSize(size.cx, size.cy);
 }
 
 void CHybridCell::GetRect(Rect* out) {
-  if (out) *out = rect_.Offset(0, -ScrollOf(ctrl_));
+  if (out) *out = m_rect.Offset(0, -ScrollOf(m_ctrl));
 }
 
 void CHybridCell::GetClientRect(Rect* out) {
@@ -157,7 +157,7 @@ bool CHybridCell::HitTest(Point point, IHybridCell** out) {
   if (!out) return false;
   *out = nullptr;
   if (!IsVisible()) return false;
-  if (children_ && IsShown() && children_->HitTest(point, out)) return true;
+  if (m_children && IsShown() && m_children->HitTest(point, out)) return true;
   Rect r;
   GetRect(&r);
   if (!r.Contains(point)) return false;
@@ -169,23 +169,23 @@ void CHybridCell::Paint(gfx::Canvas& canvas) {
   GetRect(&r);
   if (!r.Intersects(canvas.ClipBox())) return;
   if (!IsShown()) {
-    canvas.FillRect(r, color_);
+    canvas.FillRect(r, m_color);
     return;
   }
   const Color background =
-      IsSelected() && ctrl_ ? ctrl_->Platform().SysColor(kColorHighlight)
-                            : color_;
-  if (content_) {
-    content_->Draw(canvas, r.left, r.top, r.right, r.bottom);
-  } else if (!children_ && !(style_ & kStyleTransparent)) {
+      IsSelected() && m_ctrl ? m_ctrl->Platform().SysColor(kColorHighlight)
+                            : m_color;
+  if (m_content) {
+    m_content->Draw(canvas, r.left, r.top, r.right, r.bottom);
+  } else if (!m_children && !(m_style & kStyleTransparent)) {
     // An empty cell still owns its area.
     canvas.FillRect(r, background);
   }
-  if (children_)
-    children_->Draw(canvas, !content_ && !(style_ & kStyleTransparent));
+  if (m_children)
+    m_children->Draw(canvas, !m_content && !(m_style & kStyleTransparent));
   if (HasFocusFrame()) canvas.FrameRect(r, background);
-  const int left = PackedByte(borders_, 0), top = PackedByte(borders_, 1),
-            right = PackedByte(borders_, 2), bottom = PackedByte(borders_, 3);
+  const int left = PackedByte(m_borders, 0), top = PackedByte(m_borders, 1),
+            right = PackedByte(m_borders, 2), bottom = PackedByte(m_borders, 3);
   if (left) canvas.FillRect({r.left, r.top, r.left + left, r.bottom}, kBorderGrey);
   if (right)
     canvas.FillRect({r.right - right, r.top, r.right, r.bottom}, kBorderGrey);
@@ -193,36 +193,36 @@ void CHybridCell::Paint(gfx::Canvas& canvas) {
   if (bottom)
     canvas.FillRect({r.left, r.bottom - bottom, r.right, r.bottom},
                     kBorderGrey);
-  if (HasFocusFrame() && ctrl_) {
+  if (HasFocusFrame() && m_ctrl) {
     RefPtr<IHybridCell> focus;
-    if (ctrl_->GetFocusCell(focus.put()) && focus.get() == this)
+    if (m_ctrl->GetFocusCell(focus.put()) && focus.get() == this)
       canvas.DrawFocusRect(r);
   }
 }
 
 void CHybridCell::Redraw() {
-  if (ctrl_) ctrl_->RequestCellRepaint(this, nullptr);
+  if (m_ctrl) m_ctrl->RequestCellRepaint(this, nullptr);
 }
 
 void CHybridCell::SelectInRect(const Rect& band, bool extend) {
-  if (style_ & kStyleClickable) {
-    if (rect_.Intersects(band))
+  if (m_style & kStyleClickable) {
+    if (m_rect.Intersects(band))
       SetSelected(true);
     else if (!extend)
       SetSelected(false);
     return;
   }
-  if (children_) children_->SelectInRect(band, extend);
+  if (m_children) m_children->SelectInRect(band, extend);
 }
 
 void CHybridCell::SetSelected(bool selected) {
   // A cell that may not be selected can still be deselected.
-  if (selected && (state_ & kStateNoSelect)) return;
+  if (selected && (m_state & kStateNoSelect)) return;
   if (selected == IsSelected()) return;
-  state_ ^= kStateSelected;
+  m_state ^= kStateSelected;
   Notify(kNotifyCellSelected, this);
   Redraw();
-  if (ctrl_) ctrl_->PostSelectionChange();
+  if (m_ctrl) m_ctrl->PostSelectionChange();
 }
 
 bool CHybridCell::FindFocusable(IHybridCell** out) {
@@ -239,20 +239,20 @@ bool CHybridCell::FindFocusable(IHybridCell** out) {
 }
 
 bool CHybridCell::IsUnderMouse(bool byHotState) {
-  if (!ctrl_) return false;
-  if (byHotState) return ctrl_->IsHotCell(this);
+  if (!m_ctrl) return false;
+  if (byHotState) return m_ctrl->IsHotCell(this);
   Rect r;
   GetRect(&r);
-  return r.Contains(ctrl_->GetCursorPos());
+  return r.Contains(m_ctrl->GetCursorPos());
 }
 
 bool CHybridCell::GetParentLayout(IHybridSubContent** out) {
-  return parent_.CopyTo(out);
+  return m_parent.CopyTo(out);
 }
 
 bool CHybridCell::GetParentCell(IHybridCell** out) {
   if (out) *out = nullptr;
-  return parent_ && parent_->GetOwner(out);
+  return m_parent && m_parent->GetOwner(out);
 }
 
 namespace {
@@ -320,22 +320,22 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
 std::uint32_t CHybridCell::GetInsets() {
   // The focus frame takes one pixel inside every border.
   const int frame = HasFocusFrame() ? 1 : 0;
-  return PackBytes(PackedByte(borders_, 0) + frame,
-                   PackedByte(borders_, 1) + frame,
-                   PackedByte(borders_, 2) + frame,
-                   PackedByte(borders_, 3) + frame);
+  return PackBytes(PackedByte(m_borders, 0) + frame,
+                   PackedByte(m_borders, 1) + frame,
+                   PackedByte(m_borders, 2) + frame,
+                   PackedByte(m_borders, 3) + frame);
 }
 
 void CHybridCell::Detach() {
   RefPtr<IHybridCell> self(this);  // the links below may hold the last count
   DropLayout();
-  if (RefPtr<IHybridContent> content = std::move(content_))
+  if (RefPtr<IHybridContent> content = std::move(m_content))
     content->SetCell(nullptr);
-  if (RefPtr<IHybridHandler> handler = std::move(handler_)) handler->Detach();
-  next_.reset();
-  prev_.reset();
-  parent_.reset();
-  if (ctrl_) ctrl_->UnregisterCell(this);
+  if (RefPtr<IHybridHandler> handler = std::move(m_handler)) handler->Detach();
+  m_next.reset();
+  m_prev.reset();
+  m_parent.reset();
+  if (m_ctrl) m_ctrl->UnregisterCell(this);
 }
 
 NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {
@@ -365,10 +365,10 @@ NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {
 }
 
 void CHybridCell::SetHandler(IHybridHandler* handler) {
-  if (handler == handler_.get()) return;
-  if (RefPtr<IHybridHandler> old = std::move(handler_)) old->Detach();
-  handler_ = handler;
-  if (handler_) handler_->Attach(ctrl_, this);
+  if (handler == m_handler.get()) return;
+  if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
+  m_handler = handler;
+  if (m_handler) m_handler->Attach(m_ctrl, this);
 }
 
 namespace {
@@ -378,27 +378,27 @@ void PassColor(IHybridCell* child, void* color) {
 }  // namespace
 
 void CHybridCell::SetColor(Color color, bool passOn) {
-  color_ = color;
-  if (passOn && children_) children_->ForEachChild(&PassColor, &color);
+  m_color = color;
+  if (passOn && m_children) m_children->ForEachChild(&PassColor, &color);
   Redraw();
 }
 
 void CHybridCell::SetExpanded(bool expand, bool immediate) {
-  const bool collapsed = (state_ & kStateCollapsed) != 0;
+  const bool collapsed = (m_state & kStateCollapsed) != 0;
   if (collapsed != expand) return;
-  state_ ^= kStateCollapsed;
-  if (ctrl_) ctrl_->AnimateExpand(this, expand, immediate);
+  m_state ^= kStateCollapsed;
+  if (m_ctrl) m_ctrl->AnimateExpand(this, expand, immediate);
 }
 
 void CHybridCell::SetEnabled(bool enabled) {
   if (enabled == IsEnabled()) return;
-  state_ ^= kStateDisabled;
-  if (content_) content_->OnEnable(enabled);
+  m_state ^= kStateDisabled;
+  if (m_content) m_content->OnEnable(enabled);
   Redraw();
 }
 
 void CHybridCell::SetNoSelect(bool noSelect) {
-  state_ = noSelect ? (state_ | kStateNoSelect) : (state_ & ~kStateNoSelect);
+  m_state = noSelect ? (m_state | kStateNoSelect) : (m_state & ~kStateNoSelect);
 }
 
 }  // namespace scalewright

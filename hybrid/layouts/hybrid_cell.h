@@ -37,43 +37,43 @@ class CHybridCell final : public IHybridCell {
   void GetRect(Rect* out) override;
   void GetClientRect(Rect* out) override;
   bool HitTest(Point point, IHybridCell** out) override;
-  void SetStyle(std::uint32_t style) override { style_ = style; }
-  std::uint32_t GetStyle() override { return style_; }
-  void SetState(std::uint32_t state) override { state_ = state; }
-  std::uint32_t GetState() override { return state_; }
+  void SetStyle(std::uint32_t style) override { m_style = style; }
+  std::uint32_t GetStyle() override { return m_style; }
+  void SetState(std::uint32_t state) override { m_state = state; }
+  std::uint32_t GetState() override { return m_state; }
   void Paint(gfx::Canvas& canvas) override;
   void Redraw() override;
   void SelectInRect(const Rect& band, bool extend) override;
-  bool IsSelected() override { return (state_ & kStateSelected) != 0; }
+  bool IsSelected() override { return (m_state & kStateSelected) != 0; }
   void SetSelected(bool selected) override;
   bool FindFocusable(IHybridCell** out) override;
   bool IsUnderMouse(bool byHotState) override;
   bool GetParentLayout(IHybridSubContent** out) override;
   bool GetParentCell(IHybridCell** out) override;
   bool WalkTree(bool forward, IHybridCell** out) override;
-  IHybridCtrl* GetCtrl() override { return ctrl_; }
-  void SetNext(IHybridCell* cell) override { next_ = cell; }
-  void SetPrev(IHybridCell* cell) override { prev_ = cell; }
-  bool GetPrev(IHybridCell** out) override { return prev_.CopyTo(out); }
-  bool GetNext(IHybridCell** out) override { return next_.CopyTo(out); }
-  void SetCommandId(int id) override { commandId_ = id; }
-  int GetCommandId() override { return commandId_; }
-  void SetBorders(std::uint32_t packed) override { borders_ = packed; }
+  IHybridCtrl* GetCtrl() override { return m_ctrl; }
+  void SetNext(IHybridCell* cell) override { m_next = cell; }
+  void SetPrev(IHybridCell* cell) override { m_prev = cell; }
+  bool GetPrev(IHybridCell** out) override { return m_prev.CopyTo(out); }
+  bool GetNext(IHybridCell** out) override { return m_next.CopyTo(out); }
+  void SetCommandId(int id) override { m_commandId = id; }
+  int GetCommandId() override { return m_commandId; }
+  void SetBorders(std::uint32_t packed) override { m_borders = packed; }
   std::uint32_t GetInsets() override;
   void Detach() override;
   NotifyResult Notify(int code, IHybridCell* source) override;
   void SetHandler(IHybridHandler* handler) override;
   bool GetHandler(IHybridHandler** out) override {
-    return handler_.CopyTo(out);
+    return m_handler.CopyTo(out);
   }
   void SetColor(Color color, bool passOn) override;
-  Color GetColor() override { return color_; }
+  Color GetColor() override { return m_color; }
   void SetExpanded(bool expand, bool immediate) override;
-  bool IsVisible() override { return (state_ & kStateVisible) != 0; }
+  bool IsVisible() override { return (m_state & kStateVisible) != 0; }
   bool IsShown() override {
-    return IsVisible() && (state_ & kStateCollapsed) == 0;
+    return IsVisible() && (m_state & kStateCollapsed) == 0;
   }
-  bool IsEnabled() override { return (state_ & kStateDisabled) == 0; }
+  bool IsEnabled() override { return (m_state & kStateDisabled) == 0; }
   void SetEnabled(bool enabled) override;
   void SetNoSelect(bool noSelect) override;
 
@@ -81,27 +81,27 @@ class CHybridCell final : public IHybridCell {
   ~CHybridCell() = default;
 
   bool HasFocusFrame() const {
-    return (style_ & kStyleClickable) && !(style_ & kStyleNoFocusFrame);
+    return (m_style & kStyleClickable) && !(m_style & kStyleNoFocusFrame);
   }
   void DropLayout();
   // Tells the handler the cell's size when it changed since last told.
   void ReportSize();
 
-  IHybridCtrl* ctrl_;  // not counted: the control outlives its cells
-  RefPtr<IHybridSubContent> parent_;
-  RefPtr<IHybridCell> next_;
-  RefPtr<IHybridCell> prev_;
-  RefPtr<IHybridContent> content_;
-  RefPtr<IHybridSubContent> children_;
-  RefPtr<IHybridHandler> handler_;
-  std::uint32_t style_ = kDefaultCellStyle;
-  std::uint32_t state_ = kDefaultCellState;
-  int commandId_ = 0;
-  std::uint32_t borders_ = 0;
-  Color color_;
-  Rect rect_;
-  Size reported_;
-  RefCount refs_{0};
+  IHybridCtrl* m_ctrl;  // not counted: the control outlives its cells
+  RefPtr<IHybridSubContent> m_parent;
+  RefPtr<IHybridCell> m_next;
+  RefPtr<IHybridCell> m_prev;
+  RefPtr<IHybridContent> m_content;
+  RefPtr<IHybridSubContent> m_children;
+  RefPtr<IHybridHandler> m_handler;
+  std::uint32_t m_style = kDefaultCellStyle;
+  std::uint32_t m_state = kDefaultCellState;
+  int m_commandId = 0;
+  std::uint32_t m_borders = 0;
+  Color m_color;
+  Rect m_rect;
+  Size m_reported;
+  RefCount m_refs{0};
 };
 
 }  // namespace scalewright

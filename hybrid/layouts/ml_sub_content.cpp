@@ -20,8 +20,8 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
   std::vector<RefPtr<IHybridCell>> kids;
   GetChildren(&kids);
   if (place) {
-    rows_.clear();
-    gaps_.clear();
+    m_rows.clear();
+    m_gaps.clear();
   }
   int x = area.left;
   int y = area.top;
@@ -34,7 +34,7 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
     if (place) {
       const int used = x - area.left;
       const int extra =
-          justify_ ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
+          m_justify ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
       int shift = 0;
       int right = area.left;
       for (Placed& p : row) {
@@ -48,8 +48,8 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
         p.cell->Layout(false);
         right = p.x + p.width;
       }
-      if (right < area.right) gaps_.push_back({right, y, area.right, y + rowHeight});
-      rows_.push_back({index - static_cast<int>(row.size()),
+      if (right < area.right) m_gaps.push_back({right, y, area.right, y + rowHeight});
+      m_rows.push_back({index - static_cast<int>(row.size()),
                        static_cast<int>(row.size()), y, y + rowHeight});
     }
     y += rowHeight;
@@ -74,15 +74,15 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
 int CMLSubContent::LayoutChildren() { return Flow(ChildrenArea(), true); }
 
 int CMLSubContent::GetHeight(int width) {
-  const Rect area{0, 0, width - leftIndent_ - rightIndent_, 0};
+  const Rect area{0, 0, width - m_leftIndent - m_rightIndent, 0};
   return Flow(area, false);
 }
 
 void CMLSubContent::FillAroundChildren(
     gfx::Canvas& canvas, const Rect&, const std::vector<RefPtr<IHybridCell>>&,
     Color background) {
-  const int scroll = ctrl_ ? ctrl_->GetScrollPosition() : 0;
-  for (const Rect& gap : gaps_)
+  const int scroll = m_ctrl ? m_ctrl->GetScrollPosition() : 0;
+  for (const Rect& gap : m_gaps)
     canvas.FillRect(gap.Offset(0, -scroll), background);
 }
 
@@ -102,18 +102,18 @@ bool CMLSubContent::GetNeighbour(int virtualKey, IHybridCell* from,
   if (virtualKey != kVkUp && virtualKey != kVkDown) return false;
 
   int row = -1;
-  for (size_t r = 0; r < rows_.size(); ++r)
-    if (at >= rows_[r].first && at < rows_[r].first + rows_[r].count)
+  for (size_t r = 0; r < m_rows.size(); ++r)
+    if (at >= m_rows[r].first && at < m_rows[r].first + m_rows[r].count)
       row = static_cast<int>(r);
   const int target = row + (virtualKey == kVkUp ? -1 : 1);
-  if (row < 0 || target < 0 || target >= static_cast<int>(rows_.size()))
+  if (row < 0 || target < 0 || target >= static_cast<int>(m_rows.size()))
     return false;
   Rect fromRect;
   from->GetRect(&fromRect);
   const int centre = (fromRect.left + fromRect.right) / 2;
   int best = -1;
   int bestDistance = 0;
-  const SRowInfo& info = rows_[target];
+  const SRowInfo& info = m_rows[target];
   for (int i = info.first; i < info.first + info.count &&
                            i < static_cast<int>(kids.size());
        ++i) {

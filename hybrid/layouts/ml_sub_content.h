@@ -19,7 +19,7 @@ struct SRowInfo {
 class CMLSubContent : public CVerSubContent {
  public:
   CMLSubContent(IHybridCtrl* ctrl, IHybridCell* owner, bool justify)
-      : CVerSubContent(ctrl, owner), justify_(justify) {}
+      : CVerSubContent(ctrl, owner), m_justify(justify) {}
 
   int GetKind() override { return kLayoutFlow; }
   int LayoutChildren() override;
@@ -30,8 +30,8 @@ class CMLSubContent : public CVerSubContent {
   bool GetNeighbour(int virtualKey, IHybridCell* from,
                     IHybridCell** out) override;
 
-  const std::vector<SRowInfo>& Rows() const { return rows_; }
-  const std::vector<Rect>& Gaps() const { return gaps_; }
+  const std::vector<SRowInfo>& Rows() const { return m_rows; }
+  const std::vector<Rect>& Gaps() const { return m_gaps; }
 
  protected:
   void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
@@ -44,9 +44,9 @@ class CMLSubContent : public CVerSubContent {
   // rectangles and the rows and gaps are recorded. Returns the bottom.
   int Flow(const Rect& area, bool place);
 
-  std::vector<SRowInfo> rows_;
-  std::vector<Rect> gaps_;  // content coordinates
-  bool justify_;
+  std::vector<SRowInfo> m_rows;
+  std::vector<Rect> m_gaps;  // content coordinates
+  bool m_justify;
 };
 
 }  // namespace scalewright

@@ -26,22 +26,22 @@ int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height,
 
 Rect CSubContent::ChildrenArea() {
   Rect client;
-  if (owner_) owner_->GetClientRect(&client);
-  client.left += leftIndent_;
-  client.right -= rightIndent_;
+  if (m_owner) m_owner->GetClientRect(&client);
+  client.left += m_leftIndent;
+  client.right -= m_rightIndent;
   return client;
 }
 
 Color CSubContent::OwnerBackground() {
-  if (!owner_) return ctrl_ ? ctrl_->GetBackColor() : kWhite;
-  if (owner_->IsSelected() && ctrl_)
-    return ctrl_->Platform().SysColor(kColorHighlight);
-  return owner_->GetColor();
+  if (!m_owner) return m_ctrl ? m_ctrl->GetBackColor() : kWhite;
+  if (m_owner->IsSelected() && m_ctrl)
+    return m_ctrl->Platform().SysColor(kColorHighlight);
+  return m_owner->GetColor();
 }
 
 RefPtr<IHybridCell> CSubContent::NewCell() {
-  RefPtr<IHybridCell> cell(new CHybridCell(ctrl_, this));
-  if (ctrl_) ctrl_->RegisterCell(cell.get());
+  RefPtr<IHybridCell> cell(new CHybridCell(m_ctrl, this));
+  if (m_ctrl) m_ctrl->RegisterCell(cell.get());
   return cell;
 }
 
@@ -58,14 +58,14 @@ void CSubContent::ChildrenToDraw(const Rect&,
 
 void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
   Rect client;
-  if (owner_) owner_->GetClientRect(&client);
+  if (m_owner) m_owner->GetClientRect(&client);
   const Rect area = ChildrenArea();
   const Rect clip = canvas.ClipBox();
   const Color background = OwnerBackground();
-  if (leftIndent_ > 0)
+  if (m_leftIndent > 0)
     canvas.FillRect({client.left, client.top, area.left, client.bottom},
                     background);
-  if (rightIndent_ > 0)
+  if (m_rightIndent > 0)
     canvas.FillRect({area.right, client.top, client.right, client.bottom},
                     background);
   int lowest = area.top;
@@ -109,9 +109,9 @@ void CSubContent::SelectAll(bool select) {
 bool CSubContent::HitTest(Point point, IHybridCell** out) {
   if (!out) return false;
   *out = nullptr;
-  if (!owner_) return false;
+  if (!m_owner) return false;
   Rect ownerRect;
-  owner_->GetRect(&ownerRect);
+  m_owner->GetRect(&ownerRect);
   if (!ownerRect.Contains(point)) return false;
   std::vector<RefPtr<IHybridCell>> kids;
   GetChildren(&kids);

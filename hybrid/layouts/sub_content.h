@@ -25,21 +25,21 @@ class CSubContent : public IHybridSubContent {
   bool HitTest(Point point, IHybridCell** out) override;
   void SelectInRect(const Rect& band, bool extend) override;
   void ForEachChild(ChildOperation op, void* context) override;
-  bool GetOwner(IHybridCell** out) override { return owner_.CopyTo(out); }
+  bool GetOwner(IHybridCell** out) override { return m_owner.CopyTo(out); }
   bool GetHeading(IHybridHeading** out) override;
   int GetChildCount() override { return 0; }
   bool GetChild(int index, IHybridCell** out) override;
-  void SetLeftIndent(int pixels) override { leftIndent_ = pixels; }
-  int GetLeftIndent() override { return leftIndent_; }
-  int GetRightIndent() override { return rightIndent_; }
-  void SetRightIndent(int pixels) override { rightIndent_ = pixels; }
+  void SetLeftIndent(int pixels) override { m_leftIndent = pixels; }
+  int GetLeftIndent() override { return m_leftIndent; }
+  int GetRightIndent() override { return m_rightIndent; }
+  void SetRightIndent(int pixels) override { m_rightIndent = pixels; }
   bool GetNeighbour(int virtualKey, IHybridCell* from,
                     IHybridCell** out) override;
-  void ReleaseOwner() override { owner_.reset(); }
+  void ReleaseOwner() override { m_owner.reset(); }
 
  protected:
   CSubContent(IHybridCtrl* ctrl, IHybridCell* owner)
-      : ctrl_(ctrl), owner_(owner) {}
+      : m_ctrl(ctrl), m_owner(owner) {}
   virtual ~CSubContent() = default;
 
   // The owner's client rectangle with the indents, in window coordinates
@@ -61,13 +61,13 @@ class CSubContent : public IHybridSubContent {
                                   const std::vector<RefPtr<IHybridCell>>& kids,
                                   Color background);
 
-  IHybridCtrl* ctrl_;  // not counted
-  RefPtr<IHybridCell> owner_;
-  int leftIndent_ = 0;
-  int rightIndent_ = 0;
+  IHybridCtrl* m_ctrl;  // not counted
+  RefPtr<IHybridCell> m_owner;
+  int m_leftIndent = 0;
+  int m_rightIndent = 0;
 
  private:
-  RefCount refs_{0};
+  RefCount m_refs{0};
 };
 
 // Places a cell of height `height` in a row by the cell's alignment field;

@@ -23,11 +23,11 @@ RefPtr<IHybridCell> PrevOf(IHybridCell* cell) {
 }  // namespace
 
 CVerSubContent::~CVerSubContent() {
-  stacked_.clear();
+  m_stacked.clear();
   // Unlink one by one: letting the chain of counted links unwind would
   // recurse once per child.
-  RefPtr<IHybridCell> cell = std::move(first_);
-  last_.reset();
+  RefPtr<IHybridCell> cell = std::move(m_first);
+  m_last.reset();
   while (cell) {
     RefPtr<IHybridCell> next = NextOf(cell.get());
     cell->SetNext(nullptr);
@@ -39,10 +39,10 @@ CVerSubContent::~CVerSubContent() {
 int CVerSubContent::LayoutChildren() {
   const Rect area = ChildrenArea();
   int y = area.top;
-  stacked_.clear();
-  stacked_.reserve(static_cast<size_t>(count_));
-  for (RefPtr<IHybridCell> cell = first_; cell; cell = NextOf(cell.get())) {
-    stacked_.push_back(cell.get());
+  m_stacked.clear();
+  m_stacked.reserve(static_cast<size_t>(m_count));
+  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get())) {
+    m_stacked.push_back(cell.get());
     // Keep the old height until the cell lays itself out, so that a
     // handler hears only real size changes.
     Rect old;
@@ -60,7 +60,7 @@ bool CVerSubContent::IsChild(IHybridCell* cell) {
 }
 
 RefPtr<IHybridCell> CVerSubContent::InsertNew(IHybridCell* before) {
-  stacked_.clear();  // the order changes before the next layout
+  m_stacked.clear();  // the order changes before the next layout
   RefPtr<IHybridCell> cell = NewCell();
   if (before && IsChild(before)) {
     RefPtr<IHybridCell> prev = PrevOf(before);
@@ -70,16 +70,16 @@ RefPtr<IHybridCell> CVerSubContent::InsertNew(IHybridCell* before) {
     if (prev)
       prev->SetNext(cell.get());
     else
-      first_ = cell;
+      m_first = cell;
   } else {
-    cell->SetPrev(last_.get());
-    if (last_)
-      last_->SetNext(cell.get());
+    cell->SetPrev(m_last.get());
+    if (m_last)
+      m_last->SetNext(cell.get());
     else
-      first_ = cell;
-    last_ = cell;
+      m_first = cell;
+    m_last = cell;
   }
-  ++count_;
+  ++m_count;
   return cell;
 }
 
@@ -90,31 +90,31 @@ bool CVerSubContent::CreateCell(int, IHybridCell** out, IHybridCell* before) {
 
 bool CVerSubContent::RemoveCell(IHybridCell* cell) {
   if (!IsChild(cell)) return false;
-  stacked_.clear();
+  m_stacked.clear();
   RefPtr<IHybridCell> keep(cell);
   RefPtr<IHybridCell> prev = PrevOf(cell);
   RefPtr<IHybridCell> next = NextOf(cell);
   if (prev)
     prev->SetNext(next.get());
   else
-    first_ = next;
+    m_first = next;
   if (next)
     next->SetPrev(prev.get());
   else
-    last_ = prev;
+    m_last = prev;
   cell->SetNext(nullptr);
   cell->SetPrev(nullptr);
-  --count_;
+  --m_count;
   cell->Detach();
-  if (ctrl_) ctrl_->RequestLayout(false);
+  if (m_ctrl) m_ctrl->RequestLayout(false);
   return true;
 }
 
 void CVerSubContent::RemoveAll() {
-  stacked_.clear();
-  RefPtr<IHybridCell> cell = std::move(first_);
-  last_.reset();
-  count_ = 0;
+  m_stacked.clear();
+  RefPtr<IHybridCell> cell = std::move(m_first);
+  m_last.reset();
+  m_count = 0;
   while (cell) {
     RefPtr<IHybridCell> next = NextOf(cell.get());
     cell->SetNext(nullptr);
@@ -125,24 +125,24 @@ void CVerSubContent::RemoveAll() {
 }
 
 int CVerSubContent::GetHeight(int width) {
-  const int available = width - leftIndent_ - rightIndent_;
+  const int available = width - m_leftIndent - m_rightIndent;
   int height = 0;
-  for (RefPtr<IHybridCell> cell = first_; cell; cell = NextOf(cell.get()))
+  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get()))
     height += cell->GetHeight(available, false);
   return height;
 }
 
 int CVerSubContent::GetWidth() {
   int width = 0;
-  for (RefPtr<IHybridCell> cell = first_; cell; cell = NextOf(cell.get()))
+  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get()))
     width = std::max(width, cell->GetWidth());
-  return width + leftIndent_ + rightIndent_;
+  return width + m_leftIndent + m_rightIndent;
 }
 
 void CVerSubContent::ChildrenToDraw(const Rect& clip,
                                     std::vector<RefPtr<IHybridCell>>* kids,
                                     int* lowest) {
-  if (stacked_.empty() || stacked_.size() != static_cast<size_t>(count_)) {
+  if (m_stacked.empty() || m_stacked.size() != static_cast<size_t>(m_count)) {
     CSubContent::ChildrenToDraw(clip, kids, lowest);
     return;
   }
@@ -153,12 +153,12 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip,
   };
   // Bottoms never decrease down the list: the last one is the lowest, and
   // the first child reaching below the clip's top starts the drawn run.
-  *lowest = std::max(*lowest, BottomOf(stacked_.back()));
+  *lowest = std::max(*lowest, BottomOf(m_stacked.back()));
   auto it = std::partition_point(
-      stacked_.begin(), stacked_.end(),
+      m_stacked.begin(), m_stacked.end(),
       [&](IHybridCell* cell) { return BottomOf(cell) <= clip.top; });
   kids->clear();
-  for (; it != stacked_.end(); ++it) {
+  for (; it != m_stacked.end(); ++it) {
     Rect r;
     (*it)->GetRect(&r);
     if (r.top >= clip.bottom) break;
@@ -167,24 +167,24 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip,
 }
 
 bool CVerSubContent::HitTest(Point point, IHybridCell** out) {
-  if (stacked_.empty() || stacked_.size() != static_cast<size_t>(count_))
+  if (m_stacked.empty() || m_stacked.size() != static_cast<size_t>(m_count))
     return CSubContent::HitTest(point, out);
   if (!out) return false;
   *out = nullptr;
-  if (!owner_) return false;
+  if (!m_owner) return false;
   Rect ownerRect;
-  owner_->GetRect(&ownerRect);
+  m_owner->GetRect(&ownerRect);
   if (!ownerRect.Contains(point)) return false;
   // A child is hit only inside its own rectangle (its children do not
   // reach out of it), and the stacked rectangles do not overlap: only the
   // child whose rows hold the point can answer.
   auto it = std::partition_point(
-      stacked_.begin(), stacked_.end(), [&](IHybridCell* cell) {
+      m_stacked.begin(), m_stacked.end(), [&](IHybridCell* cell) {
         Rect r;
         cell->GetRect(&r);
         return r.bottom <= point.y;
       });
-  for (; it != stacked_.end(); ++it) {
+  for (; it != m_stacked.end(); ++it) {
     Rect r;
     (*it)->GetRect(&r);
     if (r.top > point.y) break;
@@ -196,8 +196,8 @@ bool CVerSubContent::HitTest(Point point, IHybridCell** out) {
 void CVerSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   if (!out) return;
   out->clear();
-  out->reserve(static_cast<size_t>(count_));
-  for (RefPtr<IHybridCell> cell = first_; cell; cell = NextOf(cell.get()))
+  out->reserve(static_cast<size_t>(m_count));
+  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get()))
     out->push_back(cell);
 }
 

@@ -18,7 +18,7 @@ class CVerSubContent : public CSubContent {
   int LayoutChildren() override;
   bool CreateCell(int key, IHybridCell** out, IHybridCell* before) override;
   bool RemoveCell(IHybridCell* cell) override;
-  bool IsEmpty() override { return !first_; }
+  bool IsEmpty() override { return !m_first; }
   int GetHeight(int width) override;
   int GetWidth() override;
   void RemoveAll() override;
@@ -35,13 +35,13 @@ class CVerSubContent : public CSubContent {
   RefPtr<IHybridCell> InsertNew(IHybridCell* before);
   bool IsChild(IHybridCell* cell);
 
-  RefPtr<IHybridCell> first_;
-  RefPtr<IHybridCell> last_;
-  int count_ = 0;
+  RefPtr<IHybridCell> m_first;
+  RefPtr<IHybridCell> m_last;
+  int m_count = 0;
   // The children in order as the last vertical layout placed them; empty
   // (and unused) once the chain changed since, or for a derived layout that
   // places them otherwise. The chain's links keep them alive.
-  std::vector<IHybridCell*> stacked_;
+  std::vector<IHybridCell*> m_stacked;
 };
 
 }  // namespace scalewright

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "framework/gdi/gdi.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
 #include "framework/ui/this_module.h"
 #include "hybrid/win/window_common.h"
-#include "hybrid/win/window_dc.h"
 
 namespace scalewright {
 
@@ -42,7 +42,7 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
                       int current, IComboDropDownOwner* owner) {
   Close();
   if (items.empty() || !owner || !::IsWindow(m_control) ||
-      !RegisterListClass(&ObjectWindowProc<CComboList>))
+      !RegisterListClass(&ui::CWindowObject::Proc))
     return false;
   POINT below{anchor.left, anchor.bottom};
   ::ClientToScreen(m_control, &below);
@@ -50,7 +50,8 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
   const HWND window = ::CreateWindowExA(
       WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kComboListClass, "",
       WS_POPUP | WS_BORDER, below.x, below.y, width, 1,
-      ::GetAncestor(m_control, GA_ROOT), nullptr, ui::ThisModule(), this);
+      ::GetAncestor(m_control, GA_ROOT), nullptr, ui::ThisModule(),
+      static_cast<ui::CWindowObject*>(this));
   if (!window) return false;
   m_owner = owner;
 
@@ -88,11 +89,11 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
 }
 
 void CComboList::Close() {
-  if (!m_window || m_closing) return;
+  if (!m_hwnd || m_closing) return;
   m_closing = true;
-  if (::GetCapture() == m_window) ::ReleaseCapture();
+  if (::GetCapture() == m_hwnd) ::ReleaseCapture();
   m_cells.clear();
-  ::DestroyWindow(m_window);
+  ::DestroyWindow(m_hwnd);
   m_owner = nullptr;
   m_highlighted = -1;
   m_closing = false;
@@ -148,7 +149,7 @@ int CComboList::ItemAt(Point point) {
 
 void CComboList::OnButtonDown(Point point) {
   RECT client{};
-  ::GetClientRect(m_window, &client);
+  ::GetClientRect(m_hwnd, &client);
   const POINT pt{point.x, point.y};
   if (!::PtInRect(&client, pt)) {
     Finish(-1);  // a click anywhere else closes the list
@@ -157,7 +158,7 @@ void CComboList::OnButtonDown(Point point) {
   HWND bar = m_host.ScrollBar();
   RECT barRect{};
   if (bar && ::IsWindowVisible(bar) && ::GetWindowRect(bar, &barRect)) {
-    ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&barRect), 2);
+    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&barRect), 2);
     if (::PtInRect(&barRect, pt)) {
       // The bar tracks the mouse itself until the button comes up; the list
       // takes the capture back afterwards.
@@ -166,7 +167,7 @@ void CComboList::OnButtonDown(Point point) {
       m_closing = false;
       ::SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON,
                      MAKELPARAM(pt.x - barRect.left, pt.y - barRect.top));
-      if (m_window) ::SetCapture(m_window);
+      if (m_hwnd) ::SetCapture(m_hwnd);
       return;
     }
   }
@@ -175,27 +176,27 @@ void CComboList::OnButtonDown(Point point) {
 }
 
 void CComboList::OnPaint() {
-  const CPaintDc dc(m_window);
-  if (!dc.Get()) return;
-  gfx::CGdiCanvas canvas(dc.Get(), ::GetModuleHandleA(nullptr));
+  const ui::CPaintDc dc(m_hwnd);
+  if (!dc.get()) return;
+  gfx::CGdiCanvas canvas(dc.get(), ::GetModuleHandleA(nullptr));
   m_core.OnPaint(canvas);
 }
 
-LRESULT CComboList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CComboList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
       const HWND bar = ::CreateWindowExA(
           0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0,
-          0, 0, m_window, nullptr, ui::ThisModule(), nullptr);
-      m_host.Attach(m_window, bar, nullptr);
-      m_host.SetListener(m_window);  // the items' notifications stay here
+          0, 0, m_hwnd, nullptr, ui::ThisModule(), nullptr);
+      m_host.Attach(m_hwnd, bar, nullptr);
+      m_host.SetListener(m_hwnd);  // the items' notifications stay here
       m_core.OnCreate();
       return 0;
     }
     case WM_DESTROY:
       m_cells.clear();
       m_core.OnDestroy();
-      for (MSG pending; ::PeekMessageA(&pending, m_window, WM_HYBRIDENSUREVISIBLE,
+      for (MSG pending; ::PeekMessageA(&pending, m_hwnd, WM_HYBRIDENSUREVISIBLE,
                                        WM_HYBRIDENSUREVISIBLE, PM_REMOVE);)
         if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam))
           cell->Release();
@@ -220,9 +221,9 @@ LRESULT CComboList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       m_core.OnLayoutMessage();
       return 0;
     case WM_HYBRIDREPAINT: {
-      const CWindowDc dc(m_window);
+      const ui::CWindowDc dc(m_hwnd);
       if (dc) {
-        gfx::CGdiCanvas canvas(dc.Get(), ::GetModuleHandleA(nullptr));
+        gfx::CGdiCanvas canvas(dc.get(), ::GetModuleHandleA(nullptr));
         m_core.OnRepaintMessage(canvas);
       }
       return 0;
@@ -268,12 +269,12 @@ LRESULT CComboList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       // Another window took the mouse (a switch of application, a menu):
       // the list is of no more use.
-      if (!m_closing && reinterpret_cast<HWND>(lParam) != m_window) Finish(-1);
+      if (!m_closing && reinterpret_cast<HWND>(lParam) != m_hwnd) Finish(-1);
       return 0;
     default:
       break;
   }
-  return ::DefWindowProcA(m_window, message, wParam, lParam);
+  return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
 }
 
 }  // namespace scalewright

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "hybrid/interfaces/combo_drop_down.h"
+#include "framework/ui/window_object.h"
 #include "hybrid/core/hybrid_core.h"
 #include "hybrid/win/win_hybrid_host.h"
 
@@ -17,7 +18,7 @@ inline constexpr char kComboListClass[] = "Velmor_HybridComboList";
 // Rows shown at most; a longer list scrolls.
 constexpr int kComboListRows = 8;
 
-class CComboList final : public IComboDropDown {
+class CComboList final : public IComboDropDown, public ui::CWindowObject {
  public:
   // |control|: the control window the combo lives in; |platform| measures
   // and colours the items as the control does.
@@ -29,18 +30,15 @@ class CComboList final : public IComboDropDown {
   bool Open(const Rect& anchor, const std::vector<std::string>& items,
             int current, IComboDropDownOwner* owner) override;
   void Close() override;
-  bool IsOpen() const override { return m_window != nullptr; }
+  bool IsOpen() const override { return m_hwnd != nullptr; }
   bool OnKey(int virtualKey) override;
   int Highlighted() const override { return m_highlighted; }
 
-  HWND Hwnd() const { return m_window; }
   // The item at a point of the list's client area, -1 where none.
   int ItemAt(Point point);
 
  private:
-  template <class Window>
-  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Highlight(int index);
   // Closes and tells the owner: chosen item, or -1 for none.
   void Finish(int chosen);
@@ -48,7 +46,6 @@ class CComboList final : public IComboDropDown {
   void OnPaint();
 
   HWND m_control;
-  HWND m_window = nullptr;
   CWinHybridHost m_host;
   CHybridCore m_core;
   std::vector<RefPtr<IHybridCell>> m_cells;

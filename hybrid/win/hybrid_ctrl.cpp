@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
+#include "framework/gdi/gdi.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
 #include "framework/ui/this_module.h"
 #include "hybrid/win/window_common.h"
-#include "hybrid/win/window_dc.h"
 
 namespace scalewright {
 
@@ -63,22 +63,20 @@ CHybridCtrl::CHybridCtrl()
     : m_platform(::GetModuleHandleA(nullptr)), m_core(m_host, m_platform) {}
 
 CHybridCtrl::~CHybridCtrl() {
-  if (m_window) ::DestroyWindow(m_window);
+  if (m_hwnd) ::DestroyWindow(m_hwnd);
 }
 
 bool CHybridCtrl::Create(const RECT& rect, HWND parent, int id, DWORD exStyle) {
-  if (m_window || !parent) return false;
-  if (!RegisterControlClass(&ObjectWindowProc<CHybridCtrl>)) return false;
+  if (m_hwnd || !parent) return false;
+  if (!RegisterControlClass(&ui::CWindowObject::Proc)) return false;
   const HWND window = ::CreateWindowExA(
       exStyle, kHybridCtrlClass, "HybridCtrl",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
       rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ui::ThisModule(),
-      this);
+      static_cast<ui::CWindowObject*>(this));
   return window != nullptr;
 }
-
-HWND CHybridCtrl::Hwnd() const { return m_window; }
 
 void CHybridCtrl::Build(const char* tmpl, ...) {
   va_list list;
@@ -101,7 +99,7 @@ void CHybridCtrl::SetBackColor(COLORREF color, bool passOn) {
 }
 CHybridCore& CHybridCtrl::Core() { return m_core; }
 
-LRESULT CHybridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate() ? 0 : -1;
@@ -186,13 +184,13 @@ LRESULT CHybridCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KILLFOCUS: {
       const HWND next = reinterpret_cast<HWND>(wParam);
-      m_core.OnKillFocus(next && ::GetParent(next) == ::GetParent(m_window));
+      m_core.OnKillFocus(next && ::GetParent(next) == ::GetParent(m_hwnd));
       return 0;
     }
     default:
       break;
   }
-  return ::DefWindowProcA(m_window, message, wParam, lParam);
+  return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
 }
 
 bool CHybridCtrl::OnCreate() {
@@ -200,17 +198,17 @@ bool CHybridCtrl::OnCreate() {
   // Shown by the core once the content overflows the client area.
   const HWND bar = ::CreateWindowExA(
       0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0, 0, 0,
-      m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHybridScrollBarId)),
+      m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHybridScrollBarId)),
       instance, nullptr);
   m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                m_window, nullptr, instance, nullptr);
+                                m_hwnd, nullptr, instance, nullptr);
   if (!bar) return false;
   if (m_toolTip) ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
-  m_host.Attach(m_window, bar, m_toolTip);
+  m_host.Attach(m_hwnd, bar, m_toolTip);
   m_host.SetPainter([this](gfx::Canvas& canvas) { m_core.OnPaint(canvas); });
-  m_platform.SetWindow(m_window);
+  m_platform.SetWindow(m_hwnd);
   m_core.OnCreate();
   return true;
 }
@@ -219,7 +217,7 @@ void CHybridCtrl::OnDestroy() {
   m_core.OnDestroy();
   // Cells still waiting to be scrolled into view hold a reference each.
   MSG pending;
-  while (::PeekMessageA(&pending, m_window, WM_HYBRIDENSUREVISIBLE,
+  while (::PeekMessageA(&pending, m_hwnd, WM_HYBRIDENSUREVISIBLE,
                         WM_HYBRIDENSUREVISIBLE, PM_REMOVE))
     if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam))
       cell->Release();
@@ -239,16 +237,16 @@ void CHybridCtrl::OnSize(int width, int height) {
 }
 
 void CHybridCtrl::OnPaint() {
-  const CPaintDc dc(m_window);
-  if (!dc.Get()) return;
-  gfx::CGdiCanvas canvas(dc.Get(), ::GetModuleHandleA(nullptr));
+  const ui::CPaintDc dc(m_hwnd);
+  if (!dc.get()) return;
+  gfx::CGdiCanvas canvas(dc.get(), ::GetModuleHandleA(nullptr));
   m_core.OnPaint(canvas);
 }
 
 void CHybridCtrl::OnRepaintQueue() {
-  const CWindowDc dc(m_window);
+  const ui::CWindowDc dc(m_hwnd);
   if (!dc) return;
-  gfx::CGdiCanvas canvas(dc.Get(), ::GetModuleHandleA(nullptr));
+  gfx::CGdiCanvas canvas(dc.get(), ::GetModuleHandleA(nullptr));
   m_core.OnRepaintMessage(canvas);
 }
 
@@ -270,14 +268,14 @@ void CHybridCtrl::OnMouseWheel(int delta) {
 
 bool CHybridCtrl::OnSetCursor(HWND over, int hitTest) {
   // The scroll bar and the frame keep their own cursors.
-  if (over != m_window || hitTest != HTCLIENT) return false;
+  if (over != m_hwnd || hitTest != HTCLIENT) return false;
   ::SetCursor(CursorFor(m_core.CurrentCursor()));
   return true;
 }
 
 LRESULT CHybridCtrl::OnGetDlgCode(const MSG* message) {
   LRESULT code = DLGC_WANTCHARS;
-  if (!message || message->hwnd != m_window ||
+  if (!message || message->hwnd != m_hwnd ||
       (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN))
     return code;
   // The dialog manager asks before it acts on a key: the control gets the
@@ -295,7 +293,7 @@ bool CHybridCtrl::OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog) {
   if (!fromDialog) {
     // Dispatched after the dialog manager already ran it: once is enough.
     const DWORD time = static_cast<DWORD>(::GetMessageTime());
-    const bool same = m_handledKey.hwnd == m_window &&
+    const bool same = m_handledKey.hwnd == m_hwnd &&
                       m_handledKey.wParam == key &&
                       m_handledKey.lParam == keyData &&
                       m_handledKey.time == time;
@@ -313,7 +311,7 @@ bool CHybridCtrl::OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog) {
 void CHybridCtrl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!m_toolTip) return;
   MSG relayed{};
-  relayed.hwnd = m_window;
+  relayed.hwnd = m_hwnd;
   relayed.message = message;
   relayed.wParam = wParam;
   relayed.lParam = lParam;

@@ -7,6 +7,7 @@
 
 #include <cstdarg>
 
+#include "framework/ui/window_object.h"
 #include "hybrid/core/hybrid_core.h"
 #include "hybrid/win/win_hybrid_host.h"
 #include "hybrid/win/win_hybrid_platform.h"
@@ -18,17 +19,16 @@ inline constexpr char kHybridCtrlClass[] = "Velmor_HybridCtrl";
 // Control identifier of the vertical scroll bar child.
 constexpr int kHybridScrollBarId = 1;
 
-class CHybridCtrl {
+class CHybridCtrl final : public ui::CWindowObject {
  public:
   CHybridCtrl();
-  ~CHybridCtrl();
+  ~CHybridCtrl() override;
   CHybridCtrl(const CHybridCtrl&) = delete;
   CHybridCtrl& operator=(const CHybridCtrl&) = delete;
 
   // Registers "Velmor_HybridCtrl" once per process and creates the child
   // window "HybridCtrl" over |rect| of |parent|.
   bool Create(const RECT& rect, HWND parent, int id, DWORD exStyle = 0);
-  HWND Hwnd() const;
 
   // Builds cells from a template (like a formatted print).
   void Build(const char* tmpl, ...);
@@ -47,9 +47,7 @@ class CHybridCtrl {
   HWND ToolTipHwnd() const { return m_toolTip; }
 
  private:
-  template <class Window>
-  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCreate();
   void OnDestroy();
   void OnSize(int width, int height);
@@ -63,7 +61,6 @@ class CHybridCtrl {
   bool OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog);
   void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND m_window = nullptr;
   HWND m_toolTip = nullptr;
   CWinHybridPlatform m_platform;
   CWinHybridHost m_host;

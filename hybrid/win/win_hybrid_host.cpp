@@ -5,7 +5,6 @@
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
-#include "hybrid/win/window_dc.h"
 
 namespace scalewright {
 
@@ -149,10 +148,10 @@ bool CWinHybridHost::FocusNextTabStop(bool backward) {
 
 void CWinHybridHost::DrawBand(const Rect& band) {
   if (!m_window) return;
-  const CWindowDc dc(m_window);
+  const ui::CWindowDc dc(m_window);
   if (!dc) return;
   const RECT rc{band.left, band.top, band.right, band.bottom};
-  ::DrawFocusRect(dc.Get(), &rc);
+  ::DrawFocusRect(dc.get(), &rc);
 }
 
 void CWinHybridHost::PostTimer(int id) {
@@ -195,7 +194,7 @@ struct SPicture {
   SPicture(HDC screen, int width, int height)
       : dc(screen),
         bitmap(::CreateCompatibleBitmap(screen, width, height)),
-        selected(dc.Get(), bitmap.Get()) {}
+        selected(dc.get(), bitmap.get()) {}
   bool Ok() const { return dc && bitmap; }
 
   ui::CMemoryDc dc;
@@ -209,38 +208,38 @@ bool CWinHybridHost::AnimateArea(const Rect& area, bool expand,
                                  const std::function<void()>& layout) {
   if (!m_window || !m_painter || area.IsEmpty() || !::IsWindowVisible(m_window))
     return false;
-  const CWindowDc screen(m_window);
+  const ui::CWindowDc screen(m_window);
   if (!screen) return false;
   const int width = area.Width(), height = area.Height();
-  SPicture before(screen.Get(), width, height);
-  SPicture after(screen.Get(), width, height);
+  SPicture before(screen.get(), width, height);
+  SPicture after(screen.get(), width, height);
   if (!before.Ok() || !after.Ok()) return false;
-  ::BitBlt(before.dc.Get(), 0, 0, width, height, screen.Get(), area.left,
+  ::BitBlt(before.dc.get(), 0, 0, width, height, screen.get(), area.left,
            area.top, SRCCOPY);
   layout();
   {
     // The new picture, painted as the window would paint it: the area's
     // corner at the bitmap's origin.
     POINT previous{};
-    ::SetViewportOrgEx(after.dc.Get(), -area.left, -area.top, &previous);
+    ::SetViewportOrgEx(after.dc.get(), -area.left, -area.top, &previous);
     {
-      gfx::CGdiCanvas canvas(after.dc.Get(), ::GetModuleHandleA(nullptr));
+      gfx::CGdiCanvas canvas(after.dc.get(), ::GetModuleHandleA(nullptr));
       m_painter(canvas);
     }
-    ::SetViewportOrgEx(after.dc.Get(), previous.x, previous.y, nullptr);
+    ::SetViewportOrgEx(after.dc.get(), previous.x, previous.y, nullptr);
   }
   // Expanding, the new picture comes down over the old one; collapsing,
   // the old one rolls up over the new.
   for (int step = 1; step <= kAnimationSteps; ++step) {
     const int part = height * step / kAnimationSteps;
     if (expand) {
-      ::BitBlt(screen.Get(), area.left, area.top, width, part, after.dc.Get(), 0,
+      ::BitBlt(screen.get(), area.left, area.top, width, part, after.dc.get(), 0,
                0, SRCCOPY);
     } else {
-      ::BitBlt(screen.Get(), area.left, area.top, width, height, after.dc.Get(),
+      ::BitBlt(screen.get(), area.left, area.top, width, height, after.dc.get(),
                0, 0, SRCCOPY);
-      ::BitBlt(screen.Get(), area.left, area.top, width, height - part,
-               before.dc.Get(), 0, part, SRCCOPY);
+      ::BitBlt(screen.get(), area.left, area.top, width, height - part,
+               before.dc.get(), 0, part, SRCCOPY);
     }
     ::GdiFlush();
     if (step < kAnimationSteps) ::Sleep(kAnimationPauseMs);

@@ -52,7 +52,7 @@ class CGlobalMemory {
   }
   CGlobalMemory(const CGlobalMemory&) = delete;
   CGlobalMemory& operator=(const CGlobalMemory&) = delete;
-  HGLOBAL Get() const { return m_memory; }
+  HGLOBAL get() const { return m_memory; }
   HGLOBAL Release() { return std::exchange(m_memory, nullptr); }
 
  private:
@@ -83,7 +83,7 @@ std::string CWinHybridPlatform::LoadText(int id) {
 Size CWinHybridPlatform::BitmapSize(int resourceId) {
   const ui::CBitmap bitmap(
       ::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
-  return SizeOfBitmap(bitmap.Get());
+  return SizeOfBitmap(bitmap.get());
 }
 
 Size CWinHybridPlatform::IconSize(gfx::IconHandle icon) {
@@ -94,8 +94,8 @@ Size CWinHybridPlatform::IconSize(gfx::IconHandle icon) {
   // GetIconInfo hands over copies of both bitmaps.
   const ui::CBitmap mask(info.hbmMask);
   const ui::CBitmap color(info.hbmColor);
-  if (color) return SizeOfBitmap(color.Get());
-  Size size = SizeOfBitmap(mask.Get());
+  if (color) return SizeOfBitmap(color.get());
+  Size size = SizeOfBitmap(mask.get());
   size.cy /= 2;  // a monochrome icon's mask holds the AND and XOR halves
   return size;
 }
@@ -112,9 +112,9 @@ std::string CWinHybridPlatform::GetClipboardText() {
 
 void CWinHybridPlatform::SetClipboardText(std::string_view text) {
   CGlobalMemory memory(text.size() + 1);
-  if (!memory.Get()) return;
+  if (!memory.get()) return;
   {
-    const CGlobalLock lock(memory.Get());
+    const CGlobalLock lock(memory.get());
     if (!lock.Data()) return;
     std::memcpy(lock.Data(), text.data(), text.size());
     static_cast<char*>(lock.Data())[text.size()] = '\0';
@@ -122,7 +122,7 @@ void CWinHybridPlatform::SetClipboardText(std::string_view text) {
   const CClipboard clipboard(m_window);
   if (!clipboard || !::EmptyClipboard()) return;
   // On success the clipboard owns the memory.
-  if (::SetClipboardData(CF_TEXT, memory.Get())) memory.Release();
+  if (::SetClipboardData(CF_TEXT, memory.get())) memory.Release();
 }
 
 int CWinHybridPlatform::KeyToChar(int virtualKey, unsigned keyData) {

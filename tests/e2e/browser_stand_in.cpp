@@ -21,7 +21,7 @@ class CRegKey {
   }
   CRegKey(const CRegKey&) = delete;
   CRegKey& operator=(const CRegKey&) = delete;
-  HKEY Get() const { return m_key; }
+  HKEY get() const { return m_key; }
   HKEY* Put() {
     if (m_key) ::RegCloseKey(std::exchange(m_key, nullptr));
     return &m_key;
@@ -50,7 +50,7 @@ CBrowserStandIn::CBrowserStandIn(std::string log) : m_log(std::move(log)) {
   char previous[1024] = {};
   DWORD size = sizeof previous - 1;
   DWORD type = 0;
-  if (::RegQueryValueExA(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(previous),
+  if (::RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(previous),
                          &size) == ERROR_SUCCESS &&
       (type == REG_SZ || type == REG_EXPAND_SZ)) {
     m_hadPrevious = true;
@@ -58,7 +58,7 @@ CBrowserStandIn::CBrowserStandIn(std::string log) : m_log(std::move(log)) {
   }
   const std::string command =
       "\"" + BinDir() + "url_recorder.exe\" \"" + m_log + "\" \"%1\"";
-  m_registered = SetDefault(key.Get(), command);
+  m_registered = SetDefault(key.get(), command);
 }
 
 CBrowserStandIn::~CBrowserStandIn() {
@@ -66,9 +66,9 @@ CBrowserStandIn::~CBrowserStandIn() {
   CRegKey key;
   if (!OpenCommandKey(key)) return;
   if (m_hadPrevious)
-    SetDefault(key.Get(), m_previous);
+    SetDefault(key.get(), m_previous);
   else
-    ::RegDeleteValueA(key.Get(), nullptr);
+    ::RegDeleteValueA(key.get(), nullptr);
 }
 
 std::vector<std::string> CBrowserStandIn::Opened() const {

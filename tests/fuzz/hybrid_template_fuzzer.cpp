@@ -36,7 +36,7 @@ constexpr char kAlphabet[] =
 
 class Platform : public IHybridPlatform {
  public:
-  gfx::TextMetrics& Metrics() override { return metrics_; }
+  gfx::TextMetrics& Metrics() override { return m_metrics; }
   Color SysColor(int index) override { return gfx::Rgb(index, 0, 0); }
   std::string LoadText(int id) override {
     return id == 107 ? "resource text" : std::string();
@@ -52,7 +52,7 @@ class Platform : public IHybridPlatform {
   int CaretBlinkMs() override { return 500; }
 
  private:
-  gfx::FixedTextMetrics metrics_;
+  gfx::FixedTextMetrics m_metrics;
 };
 
 class Handler : public CHybridHandler {};
@@ -60,8 +60,8 @@ class Handler : public CHybridHandler {};
 // Bytes consumed from the front; zeros once they run out.
 class ByteSource {
  public:
-  ByteSource(const std::uint8_t* data, size_t size) : data_(data), size_(size) {}
-  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+  ByteSource(const std::uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+  std::uint8_t Byte() { return m_at < m_size ? m_data[m_at++] : 0; }
   std::uint32_t Word() {
     std::uint32_t w = 0;
     for (int i = 0; i < 4; ++i) w = (w << 8) | Byte();
@@ -69,9 +69,9 @@ class ByteSource {
   }
 
  private:
-  const std::uint8_t* data_;
-  size_t size_;
-  size_t at_ = 0;
+  const std::uint8_t* m_data;
+  size_t m_size;
+  size_t m_at = 0;
 };
 
 // Out-pointers of one kind; each out-argument gets a fresh empty slot, so
@@ -80,34 +80,34 @@ template <class T>
 class Slots {
  public:
   static constexpr size_t kCount = 64;
-  T** NextEmpty() { return used_ < kCount ? &slots_[used_++] : nullptr; }
+  T** NextEmpty() { return m_used < kCount ? &m_slots[m_used++] : nullptr; }
   T* const* Any(std::uint8_t pick) {
-    return used_ ? &slots_[pick % used_] : &empty_;
+    return m_used ? &m_slots[pick % m_used] : &m_empty;
   }
   void ReleaseAll() {
-    for (T*& p : slots_)
+    for (T*& p : m_slots)
       if (p) std::exchange(p, nullptr)->Release();
-    used_ = 0;
+    m_used = 0;
   }
 
  private:
-  T* slots_[kCount] = {};
-  T* empty_ = nullptr;
-  size_t used_ = 0;
+  T* m_slots[kCount] = {};
+  T* m_empty = nullptr;
+  size_t m_used = 0;
 };
 
 class FuzzArgs : public TemplateArgs {
  public:
-  explicit FuzzArgs(ByteSource& bytes) : bytes_(bytes) {}
+  explicit FuzzArgs(ByteSource& bytes) : m_bytes(bytes) {}
   ~FuzzArgs() override { ReleaseAll(); }
 
   void BeginCode(char letter, char code) override {
-    letter_ = letter;
-    code_ = code;
+    m_letter = letter;
+    m_code = code;
   }
   int Int() override {
-    const std::uint8_t b = bytes_.Byte();
-    switch (code_) {
+    const std::uint8_t b = m_bytes.Byte();
+    switch (m_code) {
       case 'n': return b == 0xFF ? 0x7FFFFFFF : (b == 0xFE ? -5 : b % 8);
       case 'T': return b % 2 ? 107 : b;
       case 's': return b * 3;   // S: percent
@@ -115,74 +115,74 @@ class FuzzArgs : public TemplateArgs {
       default: return static_cast<int>(b) - 16;
     }
   }
-  unsigned Uint() override { return bytes_.Word(); }
+  unsigned Uint() override { return m_bytes.Word(); }
   const char* String() override {
     static const char* const kTexts[] = {
         "", "x", "Scalewright", "C:\\Program Files\\Scalewright\\modes.txt",
         "a rather long text that wraps over several lines in a narrow cell",
         nullptr, "&Mnemonic", "/usr/share/slashes/everywhere"};
-    return kTexts[bytes_.Byte() % 8];
+    return kTexts[m_bytes.Byte() % 8];
   }
   void* Pointer() override {
-    const std::uint8_t b = bytes_.Byte();
-    if (letter_ == 'S') {
-      if (code_ == 'f') return b % 2 ? &font_ : nullptr;
-      return styles_.NextEmpty();
+    const std::uint8_t b = m_bytes.Byte();
+    if (m_letter == 'S') {
+      if (m_code == 'f') return b % 2 ? &m_font : nullptr;
+      return m_styles.NextEmpty();
     }
-    if (letter_ == 'H') return headings_.NextEmpty();
-    switch (code_) {
+    if (m_letter == 'H') return m_headings.NextEmpty();
+    switch (m_code) {
       case 'b':
       case 'p':
-        return const_cast<IHybridCell**>(cells_.Any(b));
+        return const_cast<IHybridCell**>(m_cells.Any(b));
       case 'o': {
         RefPtr<IHybridContent> content =
             b % 3 ? CreateContentOfKind("TBxEcdhLPpst"[b % 12], nullptr)
                   : RefPtr<IHybridContent>(new CColorContent(b));
         if (!content) return nullptr;
-        contents_.push_back(content);
+        m_contents.push_back(content);
         return content.get();
       }
       case 'h':
         switch (b % 5) {
-          case 0: return const_cast<IHybridHeading**>(headings_.Any(b));
+          case 0: return const_cast<IHybridHeading**>(m_headings.Any(b));
           case 1: return const_cast<IHybridHeading**>(FlowLayoutSelector());
           case 2: return const_cast<IHybridHeading**>(JustifiedFlowLayoutSelector());
           case 3: return const_cast<IHybridHeading**>(FreeLayoutSelector());
           default: return nullptr;
         }
       case 'H': {
-        handlers_.push_back(RefPtr<IHybridHandler>::Adopt(new Handler));
-        return handlers_.back().get();
+        m_handlers.push_back(RefPtr<IHybridHandler>::Adopt(new Handler));
+        return m_handlers.back().get();
       }
       case 's':
         if (b % 4 != 3) return const_cast<ITextStyle**>(BuiltInStyleSelector(b % 4));
-        return const_cast<ITextStyle**>(styles_.Any(b));
-      case 'i': return b % 2 ? &font_ : nullptr;  // any non-null handle
-      case 'C': return cells_.NextEmpty();
-      case 'r': return results_.NextEmpty();
+        return const_cast<ITextStyle**>(m_styles.Any(b));
+      case 'i': return b % 2 ? &m_font : nullptr;  // any non-null handle
+      case 'C': return m_cells.NextEmpty();
+      case 'r': return m_results.NextEmpty();
       default: return nullptr;
     }
   }
   void ReleaseAll() {
-    results_.ReleaseAll();
-    cells_.ReleaseAll();
-    styles_.ReleaseAll();
-    headings_.ReleaseAll();
-    contents_.clear();
-    handlers_.clear();
+    m_results.ReleaseAll();
+    m_cells.ReleaseAll();
+    m_styles.ReleaseAll();
+    m_headings.ReleaseAll();
+    m_contents.clear();
+    m_handlers.clear();
   }
 
  private:
-  ByteSource& bytes_;
-  char letter_ = 0;
-  char code_ = 0;
-  gfx::FixedFont font_{{-14, 400, false, false, "Fuzz"}};
-  Slots<IUnknown> results_;
-  Slots<IHybridCell> cells_;
-  Slots<ITextStyle> styles_;
-  Slots<IHybridHeading> headings_;
-  std::vector<RefPtr<IHybridContent>> contents_;
-  std::vector<RefPtr<IHybridHandler>> handlers_;
+  ByteSource& m_bytes;
+  char m_letter = 0;
+  char m_code = 0;
+  gfx::FixedFont m_font{{-14, 400, false, false, "Fuzz"}};
+  Slots<IUnknown> m_results;
+  Slots<IHybridCell> m_cells;
+  Slots<ITextStyle> m_styles;
+  Slots<IHybridHeading> m_headings;
+  std::vector<RefPtr<IHybridContent>> m_contents;
+  std::vector<RefPtr<IHybridHandler>> m_handlers;
 };
 
 // One input event chosen by a byte, at a point from the next two (some

@@ -55,7 +55,7 @@ TEST(BstrOwnership, DetachAndAttachMoveTheStringWithoutCopying) {
   BSTR taken = text.detach();
   EXPECT_EQ(raw, taken);
   EXPECT_FALSE(text);
-  CBstr back = CBstr::Attach(taken);
+  CBstr back = CBstr::Adopt(taken);
   EXPECT_EQ(raw, back.get());
   CBstr moved = std::move(back);
   EXPECT_EQ(raw, moved.get());

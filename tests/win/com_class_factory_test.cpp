@@ -50,16 +50,16 @@ const ObjectEntry kObjects[] = {
 class ClassObjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(S_OK, module_.Init(kObjects, nullptr));
-    locksBefore_ = ModuleLockCount();
+    ASSERT_EQ(S_OK, m_module.Init(kObjects, nullptr));
+    m_locksBefore = ModuleLockCount();
   }
   void TearDown() override {
-    module_.Term();
-    EXPECT_EQ(locksBefore_, ModuleLockCount());
+    m_module.Term();
+    EXPECT_EQ(m_locksBefore, ModuleLockCount());
   }
 
-  CComServerModule module_;
-  LONG locksBefore_ = 0;
+  CComServerModule m_module;
+  LONG m_locksBefore = 0;
 };
 
 using ClassObjectLookup = ClassObjectTest;
@@ -68,10 +68,10 @@ using ClassFactoryLocks = ClassObjectTest;
 
 TEST_F(ClassObjectLookup, FactoryAnswersIClassFactoryAndIUnknownOnly) {
   void* out = kPoison;
-  EXPECT_EQ(E_NOINTERFACE, module_.GetClassObject(kClassA, IID_IPersist, &out));
+  EXPECT_EQ(E_NOINTERFACE, m_module.GetClassObject(kClassA, IID_IPersist, &out));
   EXPECT_EQ(nullptr, out);
   ComPtr<IUnknown> unknown;
-  EXPECT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IUnknown, unknown.put_void()));
+  EXPECT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IUnknown, unknown.put_void()));
   ComPtr<IClassFactory> factory;
   EXPECT_EQ(S_OK, unknown.As(IID_IClassFactory, factory));
   EXPECT_EQ(static_cast<IUnknown*>(factory.get()), unknown.get());
@@ -81,12 +81,12 @@ TEST_F(ClassObjectLookup, EachClassHasOneCachedFactoryMadeOnFirstRequest) {
   ComPtr<IClassFactory> first;
   ComPtr<IClassFactory> again;
   ComPtr<IClassFactory> other;
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, first.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, first.put_void()));
   first.reset();  // the cache keeps it alive
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, again.put_void()));
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassB, IID_IClassFactory, other.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, again.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassB, IID_IClassFactory, other.put_void()));
   ComPtr<IClassFactory> third;
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, third.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, third.put_void()));
   EXPECT_EQ(again.get(), third.get());
   EXPECT_NE(again.get(), other.get());
   third.reset();
@@ -97,7 +97,7 @@ TEST_F(ClassObjectLookup, EachClassHasOneCachedFactoryMadeOnFirstRequest) {
 
 TEST_F(ClassFactoryCreation, CreateInstanceMakesANewObjectEachTime) {
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
   const int before = g_created;
   ComPtr<IPersist> a;
   ComPtr<IPersist> b;
@@ -112,7 +112,7 @@ TEST_F(ClassFactoryCreation, CreateInstanceMakesANewObjectEachTime) {
 
 TEST_F(ClassFactoryCreation, ErrorsComeBackWithTheOutPointerCleared) {
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
   EXPECT_EQ(E_POINTER, factory->CreateInstance(nullptr, IID_IPersist, nullptr));
   void* out = kPoison;
   EXPECT_EQ(E_NOINTERFACE, factory->CreateInstance(nullptr, IID_IDispatch, &out));
@@ -126,14 +126,14 @@ TEST_F(ClassFactoryCreation, ErrorsComeBackWithTheOutPointerCleared) {
 
 TEST_F(ClassFactoryLocks, OutsideReferencesToTheFactoryHoldTheModule) {
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(S_OK, module_.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
-  EXPECT_EQ(locksBefore_ + 1, ModuleLockCount());
+  ASSERT_EQ(S_OK, m_module.GetClassObject(kClassA, IID_IClassFactory, factory.put_void()));
+  EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
   ComPtr<IClassFactory> second = factory;
-  EXPECT_EQ(locksBefore_ + 1, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
   factory.reset();
   second.reset();
   // Only the cache's reference is left, and it does not hold the module.
-  EXPECT_EQ(locksBefore_, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore, ModuleLockCount());
 }
 
 TEST(ComServerModuleInit, TableLongerThanTheLimitIsRefused) {

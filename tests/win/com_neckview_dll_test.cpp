@@ -29,11 +29,11 @@ class NeckviewDllTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    ASSERT_TRUE(dll_.Loaded()) << "Neckview.dll did not load";
+    ASSERT_TRUE(m_dll.Loaded()) << "Neckview.dll did not load";
   }
   void TearDown() override { ::CoUninitialize(); }
 
-  CServerCopy dll_{L"Neckview.dll"};
+  CServerCopy m_dll{L"Neckview.dll"};
 };
 
 using NeckviewExports = NeckviewDllTest;
@@ -55,12 +55,12 @@ TEST_F(NeckviewExports, FourEntryPointsByNameWithOrdinalsOneToFour) {
   const char* const names[] = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
                                "DllUnregisterServer"};
   for (WORD ordinal = 1; ordinal <= 4; ++ordinal) {
-    FARPROC byName = ::GetProcAddress(dll_.Module(), names[ordinal - 1]);
+    FARPROC byName = ::GetProcAddress(m_dll.Module(), names[ordinal - 1]);
     ASSERT_NE(nullptr, byName) << names[ordinal - 1];
-    EXPECT_EQ(byName, ::GetProcAddress(dll_.Module(), MAKEINTRESOURCEA(ordinal)))
+    EXPECT_EQ(byName, ::GetProcAddress(m_dll.Module(), MAKEINTRESOURCEA(ordinal)))
         << names[ordinal - 1];
   }
-  const IMAGE_EXPORT_DIRECTORY* exports = ExportDirectory(dll_.Module());
+  const IMAGE_EXPORT_DIRECTORY* exports = ExportDirectory(m_dll.Module());
   ASSERT_NE(nullptr, exports);
   EXPECT_EQ(1u, exports->Base);
   EXPECT_EQ(4u, exports->NumberOfFunctions);
@@ -77,10 +77,10 @@ std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
 
 TEST_F(NeckviewResources, VersionResource) {
   DWORD handle = 0;
-  const DWORD size = ::GetFileVersionInfoSizeW(dll_.Path().c_str(), &handle);
+  const DWORD size = ::GetFileVersionInfoSizeW(m_dll.Path().c_str(), &handle);
   ASSERT_GT(size, 0u);
   std::vector<BYTE> info(size);
-  ASSERT_TRUE(::GetFileVersionInfoW(dll_.Path().c_str(), 0, size, info.data()));
+  ASSERT_TRUE(::GetFileVersionInfoW(m_dll.Path().c_str(), 0, size, info.data()));
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
@@ -116,24 +116,24 @@ TEST_F(NeckviewResources, StringTable) {
       {IDS_MODE_BAD_SUM, IDS_MODE_BAD_SUM_TEXT},
   };
   for (const auto& string : strings) {
-    EXPECT_EQ(string.text, LoadText(dll_.Module(), string.id)) << "string " << string.id;
+    EXPECT_EQ(string.text, LoadText(m_dll.Module(), string.id)) << "string " << string.id;
   }
   // The default modes keep their CR LF breaks through the resource compiler.
-  EXPECT_NE(std::string::npos, LoadText(dll_.Module(), 111).find("Ionian-2212221\r\nDorian"));
+  EXPECT_NE(std::string::npos, LoadText(m_dll.Module(), 111).find("Ionian-2212221\r\nDorian"));
 }
 
 TEST_F(NeckviewResources, ToolboxBitmapIsSixteenPixelsSquareInSixteenColours) {
-  HRSRC found = ::FindResourceW(dll_.Module(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(2));
+  HRSRC found = ::FindResourceW(m_dll.Module(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(2));
   ASSERT_NE(nullptr, found);
   const auto* header = static_cast<const BITMAPINFOHEADER*>(
-      ::LockResource(::LoadResource(dll_.Module(), found)));
+      ::LockResource(::LoadResource(m_dll.Module(), found)));
   ASSERT_NE(nullptr, header);
   EXPECT_EQ(16, header->biWidth);
   EXPECT_EQ(16, header->biHeight);
   EXPECT_EQ(4, header->biBitCount);
   EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == 16);
   HBITMAP bitmap = static_cast<HBITMAP>(
-      ::LoadImageW(dll_.Module(), MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, 0));
+      ::LoadImageW(m_dll.Module(), MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, 0));
   ASSERT_NE(nullptr, bitmap);
   BITMAP info = {};
   EXPECT_EQ(static_cast<int>(sizeof info), ::GetObjectW(bitmap, sizeof info, &info));
@@ -147,11 +147,11 @@ class NeckviewTypeLibraryContents : public NeckviewDllTest {
  protected:
   void SetUp() override {
     NeckviewDllTest::SetUp();
-    ASSERT_EQ(S_OK, ::LoadTypeLibEx(dll_.Path().c_str(), REGKIND_NONE, library_.put()));
+    ASSERT_EQ(S_OK, ::LoadTypeLibEx(m_dll.Path().c_str(), REGKIND_NONE, m_library.put()));
   }
   ComPtr<ITypeInfo> Info(REFGUID guid) {
     ComPtr<ITypeInfo> info;
-    EXPECT_EQ(S_OK, library_->GetTypeInfoOfGuid(guid, info.put()));
+    EXPECT_EQ(S_OK, m_library->GetTypeInfoOfGuid(guid, info.put()));
     return info;
   }
   static std::wstring HelpString(ITypeInfo* info, MEMBERID member = MEMBERID_NIL) {
@@ -160,21 +160,21 @@ class NeckviewTypeLibraryContents : public NeckviewDllTest {
       return L"<none>";
     return doc ? doc.get() : L"";
   }
-  ComPtr<ITypeLib> library_;
+  ComPtr<ITypeLib> m_library;
 };
 
 TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   TLIBATTR* attr = nullptr;
-  ASSERT_EQ(S_OK, library_->GetLibAttr(&attr));
+  ASSERT_EQ(S_OK, m_library->GetLibAttr(&attr));
   EXPECT_TRUE(IsEqualGUID(LIBID_NECKVIEWLib, attr->guid));
   EXPECT_EQ(1, attr->wMajorVerNum);
   EXPECT_EQ(0, attr->wMinorVerNum);
   EXPECT_EQ(0u, attr->lcid);
   EXPECT_EQ(SYS_WIN64, attr->syskind);
-  library_->ReleaseTLibAttr(attr);
+  m_library->ReleaseTLibAttr(attr);
   CBstr name;
   CBstr doc;
-  ASSERT_EQ(S_OK, library_->GetDocumentation(-1, name.put(), doc.put(), nullptr, nullptr));
+  ASSERT_EQ(S_OK, m_library->GetDocumentation(-1, name.put(), doc.put(), nullptr, nullptr));
   EXPECT_STREQ(L"NECKVIEWLib", name.get());
   EXPECT_STREQ(L"Neckview 1.0 Type Library", doc.get());
   struct {
@@ -323,29 +323,29 @@ TEST_F(NeckviewTypeLibraryContents, CreatableClassesAndWhatTheyImplement) {
 }
 
 TEST_F(NeckviewTypeLibrary, RegisterThenUnregister) {
-  ASSERT_NE(nullptr, dll_.registerServer);
-  ASSERT_NE(nullptr, dll_.unregisterServer);
-  dll_.unregisterServer();
-  ASSERT_EQ(S_OK, dll_.registerServer());
-  EXPECT_EQ(dll_.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0\\0\\win64"));
+  ASSERT_NE(nullptr, m_dll.registerServer);
+  ASSERT_NE(nullptr, m_dll.unregisterServer);
+  m_dll.unregisterServer();
+  ASSERT_EQ(S_OK, m_dll.registerServer());
+  EXPECT_EQ(m_dll.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0\\0\\win64"));
   ComPtr<ITypeLib> library;
   EXPECT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   library.reset();
-  EXPECT_EQ(S_OK, dll_.unregisterServer());
+  EXPECT_EQ(S_OK, m_dll.unregisterServer());
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0"));
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
   EXPECT_NE(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
 }
 
 TEST_F(NeckviewEntryPoints, ClassObjectErrorsAndUnloadOnAFreshModule) {
-  ASSERT_NE(nullptr, dll_.getClassObject);
-  ASSERT_NE(nullptr, dll_.canUnloadNow);
-  EXPECT_EQ(S_OK, dll_.canUnloadNow());
+  ASSERT_NE(nullptr, m_dll.getClassObject);
+  ASSERT_NE(nullptr, m_dll.canUnloadNow);
+  EXPECT_EQ(S_OK, m_dll.canUnloadNow());
   void* out = kPoison;
   EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
-            dll_.getClassObject(IID_IFretboard, IID_IClassFactory, &out));
+            m_dll.getClassObject(IID_IFretboard, IID_IClassFactory, &out));
   EXPECT_EQ(nullptr, out);
-  EXPECT_EQ(E_POINTER, dll_.getClassObject(CLSID_Fretboard, IID_IClassFactory, nullptr));
+  EXPECT_EQ(E_POINTER, m_dll.getClassObject(CLSID_Fretboard, IID_IClassFactory, nullptr));
 }
 
 const std::string kSeededModes =
@@ -353,15 +353,15 @@ const std::string kSeededModes =
     "Mixolydian-2212212\r\nAeolian-2122122\r\nLocrian-1221222\r\n";
 
 TEST_F(NeckviewModesFile, FirstRequestSeedsTheDefaultModesBesideTheModule) {
-  const std::wstring modes = dll_.Folder() + L"DerazeModes.txt";
+  const std::wstring modes = m_dll.Folder() + L"DerazeModes.txt";
   // Loading alone does no file work under the loader lock.
   EXPECT_FALSE(ReadFileBytes(modes).has_value());
   void* out = kPoison;
-  dll_.getClassObject(CLSID_Fretboard, IID_IClassFactory, &out);
+  m_dll.getClassObject(CLSID_Fretboard, IID_IClassFactory, &out);
   EXPECT_EQ(kSeededModes, ReadFileBytes(modes));
   // Once per process: a file emptied afterwards is not seeded again.
   ASSERT_TRUE(WriteFileBytes(modes, ""));
-  dll_.getClassObject(CLSID_Fretboard, IID_IClassFactory, &out);
+  m_dll.getClassObject(CLSID_Fretboard, IID_IClassFactory, &out);
   EXPECT_EQ(std::string(), ReadFileBytes(modes));
 }
 

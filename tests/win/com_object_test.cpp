@@ -86,16 +86,16 @@ class CFakeOuter final : public IUnknown {
 class ComObjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    aliveBefore_ = g_alive;
-    locksBefore_ = ModuleLockCount();
+    m_aliveBefore = g_alive;
+    m_locksBefore = ModuleLockCount();
   }
   void TearDown() override {
-    EXPECT_EQ(aliveBefore_, g_alive) << "an object was leaked or destroyed twice";
-    EXPECT_EQ(locksBefore_, ModuleLockCount());
+    EXPECT_EQ(m_aliveBefore, g_alive) << "an object was leaked or destroyed twice";
+    EXPECT_EQ(m_locksBefore, ModuleLockCount());
   }
 
-  int aliveBefore_ = 0;
-  LONG locksBefore_ = 0;
+  int m_aliveBefore = 0;
+  LONG m_locksBefore = 0;
 };
 
 using ComObjectIdentity = ComObjectTest;
@@ -105,7 +105,7 @@ using ComObjectAggregation = ComObjectTest;
 TEST_F(ComObjectIdentity, AnswersItsTableAndSetsTheOutPointerFirst) {
   void* out = kPoison;
   ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IPersistStream, &out));
-  ComPtr<IPersistStream> stream = ComPtr<IPersistStream>::Attach(static_cast<IPersistStream*>(out));
+  ComPtr<IPersistStream> stream = ComPtr<IPersistStream>::Adopt(static_cast<IPersistStream*>(out));
 
   ComPtr<IPersist> persist;
   EXPECT_EQ(S_OK, stream.As(IID_IPersist, persist));
@@ -143,7 +143,7 @@ TEST_F(ComObjectLifetime, CountIsSharedByAllInterfacesAndTheLastReleaseDestroys)
   IPersistStream* stream = nullptr;
   ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IPersistStream,
                                                  reinterpret_cast<void**>(&stream)));
-  EXPECT_EQ(aliveBefore_ + 1, g_alive);
+  EXPECT_EQ(m_aliveBefore + 1, g_alive);
   EXPECT_EQ(2u, stream->AddRef());
   IOleWindow* window = nullptr;
   ASSERT_EQ(S_OK, stream->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)));
@@ -151,46 +151,46 @@ TEST_F(ComObjectLifetime, CountIsSharedByAllInterfacesAndTheLastReleaseDestroys)
   EXPECT_EQ(3u, window->Release());
   EXPECT_EQ(2u, window->Release());
   EXPECT_EQ(1u, stream->Release());
-  EXPECT_EQ(aliveBefore_ + 1, g_alive);
+  EXPECT_EQ(m_aliveBefore + 1, g_alive);
   EXPECT_EQ(0u, stream->Release());
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectLifetime, EachLiveObjectHoldsOneModuleLock) {
   ComPtr<IUnknown> first;
   ComPtr<IUnknown> second;
   ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IUnknown, first.put_void()));
-  EXPECT_EQ(locksBefore_ + 1, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
   ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IUnknown, second.put_void()));
-  EXPECT_EQ(locksBefore_ + 2, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 2, ModuleLockCount());
   EXPECT_EQ(S_FALSE, ModuleCanUnloadNow());
   // More references to one object are no more locks.
   ComPtr<IUnknown> copy = first;
-  EXPECT_EQ(locksBefore_ + 2, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 2, ModuleLockCount());
   first.reset();
   copy.reset();
-  EXPECT_EQ(locksBefore_ + 1, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
   second.reset();
-  EXPECT_EQ(locksBefore_, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore, ModuleLockCount());
 }
 
 TEST_F(ComObjectLifetime, UnansweredIidDestroysTheNewObject) {
   void* out = kPoison;
   EXPECT_EQ(E_NOINTERFACE, CreateComInstance<CTestObject>(nullptr, IID_IDispatch, &out));
   EXPECT_EQ(nullptr, out);
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectLifetime, FailedFinalConstructIsReturnedAndDestroys) {
   void* out = kPoison;
   EXPECT_EQ(E_ACCESSDENIED, CreateComInstance<CFailingObject>(nullptr, IID_IUnknown, &out));
   EXPECT_EQ(nullptr, out);
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectLifetime, NullOutPointerIsEPointerAndCreatesNothing) {
   EXPECT_EQ(E_POINTER, CreateComInstance<CTestObject>(nullptr, IID_IUnknown, nullptr));
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectAggregation, OuterWithAnyIidButIUnknownIsRefused) {
@@ -201,7 +201,7 @@ TEST_F(ComObjectAggregation, OuterWithAnyIidButIUnknownIsRefused) {
               CreateComInstance<CAggregatableObject>(&outer, *iid, &out));
     EXPECT_EQ(nullptr, out);
   }
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
   EXPECT_EQ(1u, outer.refs);
   EXPECT_EQ(0, outer.queries);
 }
@@ -211,7 +211,7 @@ TEST_F(ComObjectAggregation, ClassThatCannotBeAggregatedRefusesEvenIUnknown) {
   void* out = kPoison;
   EXPECT_EQ(CLASS_E_NOAGGREGATION, CreateComInstance<CTestObject>(&outer, IID_IUnknown, &out));
   EXPECT_EQ(nullptr, out);
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectAggregation, InnerUnknownOwnsTheObjectAndInterfacesDelegateToTheOuter) {
@@ -222,7 +222,7 @@ TEST_F(ComObjectAggregation, InnerUnknownOwnsTheObjectAndInterfacesDelegateToThe
   EXPECT_NE(static_cast<IUnknown*>(&outer), outer.inner);
   // Creating the aggregate holds no reference on the outer object.
   EXPECT_EQ(1u, outer.refs);
-  EXPECT_EQ(locksBefore_ + 1, ModuleLockCount());
+  EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
 
   // The inner unknown answers IUnknown with itself (non-delegating).
   void* out = kPoison;
@@ -254,9 +254,9 @@ TEST_F(ComObjectAggregation, InnerUnknownOwnsTheObjectAndInterfacesDelegateToThe
   EXPECT_EQ(1u, outer.refs);
 
   // The outer object releases the inner unknown when it goes.
-  EXPECT_EQ(aliveBefore_ + 1, g_alive);
+  EXPECT_EQ(m_aliveBefore + 1, g_alive);
   EXPECT_EQ(0u, outer.inner->Release());
-  EXPECT_EQ(aliveBefore_, g_alive);
+  EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 }  // namespace

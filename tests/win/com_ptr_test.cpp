@@ -24,7 +24,7 @@ TEST(ComPtrOwnership, ConstructorFromPointerTakesItsOwnReference) {
 TEST(ComPtrOwnership, AttachAdoptsAReferenceAndDetachHandsItOut) {
   CCountingUnknown object;
   object.AddRef();  // as a returned out-pointer carries
-  ComPtr<IUnknown> p = ComPtr<IUnknown>::Attach(&object);
+  ComPtr<IUnknown> p = ComPtr<IUnknown>::Adopt(&object);
   EXPECT_EQ(2u, object.refs);
   IUnknown* raw = p.detach();
   EXPECT_EQ(&object, raw);

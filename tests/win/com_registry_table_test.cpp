@@ -35,15 +35,15 @@ class RegistryTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-    ASSERT_EQ(ERROR_SUCCESS, root_.Create(HKEY_CURRENT_USER, kTestRoot));
+    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kTestRoot));
   }
   void TearDown() override {
-    root_.reset();
+    m_root.reset();
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
   }
-  HKEY Root() const { return root_.get(); }
+  HKEY Root() const { return m_root.get(); }
 
-  CRegKey root_;
+  CRegKey m_root;
 };
 
 using RegistryTableWrite = RegistryTableTest;

@@ -42,56 +42,56 @@ class ServerRegistrationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-    ASSERT_EQ(ERROR_SUCCESS, root_.Create(HKEY_CURRENT_USER, kTestRoot));
+    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kTestRoot));
   }
   void TearDown() override {
-    module_.Term();
-    root_.reset();
+    m_module.Term();
+    m_root.reset();
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
   }
 
-  CRegKey root_;
-  CComServerModule module_;
+  CRegKey m_root;
+  CComServerModule m_module;
 };
 
 TEST_F(ServerRegistrationTest, FailingTypeLibraryStepRemovesEveryTableWritten) {
   const ObjectEntry objects[] = {{&kFirst, kFirstKeys, &NoCreator},
                                  {&kSecond, kSecondKeys, &NoCreator}};
-  ASSERT_EQ(S_OK, module_.Init(objects, nullptr, root_.get()));
-  const HRESULT hr = module_.RegisterServer();
+  ASSERT_EQ(S_OK, m_module.Init(objects, nullptr, m_root.get()));
+  const HRESULT hr = m_module.RegisterServer();
   EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.First"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Classes\\{First}"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.Second"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.First"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Classes\\{First}"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.Second"));
 }
 
 TEST_F(ServerRegistrationTest, FailingTableIsReturnedAndItsKeysAndEarlierOnesRemoved) {
   const ObjectEntry objects[] = {{&kFirst, kFirstKeys, &NoCreator},
                                  {&kSecond, kBrokenKeys, &NoCreator},
                                  {&kSecond, kSecondKeys, &NoCreator}};
-  ASSERT_EQ(S_OK, module_.Init(objects, nullptr, root_.get()));
-  EXPECT_EQ(E_INVALIDARG, module_.RegisterServer());
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.First"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Classes\\{First}"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.Broken"));
+  ASSERT_EQ(S_OK, m_module.Init(objects, nullptr, m_root.get()));
+  EXPECT_EQ(E_INVALIDARG, m_module.RegisterServer());
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.First"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Classes\\{First}"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.Broken"));
   // Tables after the failing one are never written.
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.Second"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.Second"));
 }
 
 TEST_F(ServerRegistrationTest, UnregisterRemovesEveryTableThoughTheLibraryStepFails) {
   const ObjectEntry objects[] = {{&kFirst, kFirstKeys, &NoCreator},
                                  {&kSecond, kSecondKeys, &NoCreator}};
-  ASSERT_EQ(S_OK, module_.Init(objects, nullptr, root_.get()));
+  ASSERT_EQ(S_OK, m_module.Init(objects, nullptr, m_root.get()));
   const Placeholder module[] = {{L"%MODULE%", L"C:\\x.dll"}};
-  ASSERT_EQ(S_OK, WriteRegistryTable(root_.get(), kFirstKeys, module));
-  ASSERT_EQ(S_OK, WriteRegistryTable(root_.get(), kSecondKeys, module));
-  ASSERT_EQ(L"C:\\x.dll", ReadString(root_.get(), L"Classes\\{First}\\InprocServer32"));
+  ASSERT_EQ(S_OK, WriteRegistryTable(m_root.get(), kFirstKeys, module));
+  ASSERT_EQ(S_OK, WriteRegistryTable(m_root.get(), kSecondKeys, module));
+  ASSERT_EQ(L"C:\\x.dll", ReadString(m_root.get(), L"Classes\\{First}\\InprocServer32"));
   // The program has no type library to name the registration to remove.
-  EXPECT_TRUE(FAILED(module_.UnregisterServer()));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.First"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Classes\\{First}"));
-  EXPECT_FALSE(KeyExists(root_.get(), L"Test.Second"));
-  EXPECT_TRUE(KeyExists(root_.get(), L"Classes"));
+  EXPECT_TRUE(FAILED(m_module.UnregisterServer()));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.First"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Classes\\{First}"));
+  EXPECT_FALSE(KeyExists(m_root.get(), L"Test.Second"));
+  EXPECT_TRUE(KeyExists(m_root.get(), L"Classes"));
 }
 
 }  // namespace

@@ -44,29 +44,29 @@ class TestServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    ASSERT_TRUE(server_.Loaded()) << "NeckviewTestServer.dll did not load";
-    ASSERT_NE(nullptr, server_.registerServer);
-    ASSERT_NE(nullptr, server_.unregisterServer);
-    ASSERT_NE(nullptr, server_.getClassObject);
-    ASSERT_NE(nullptr, server_.canUnloadNow);
+    ASSERT_TRUE(m_server.Loaded()) << "NeckviewTestServer.dll did not load";
+    ASSERT_NE(nullptr, m_server.registerServer);
+    ASSERT_NE(nullptr, m_server.unregisterServer);
+    ASSERT_NE(nullptr, m_server.getClassObject);
+    ASSERT_NE(nullptr, m_server.canUnloadNow);
     // Nothing left over from an earlier run.
-    server_.unregisterServer();
+    m_server.unregisterServer();
   }
   void TearDown() override {
-    if (server_.unregisterServer) {
-      EXPECT_EQ(S_OK, server_.unregisterServer());
+    if (m_server.unregisterServer) {
+      EXPECT_EQ(S_OK, m_server.unregisterServer());
     }
     ::CoUninitialize();
   }
 
-  CServerCopy server_{L"NeckviewTestServer.dll"};
+  CServerCopy m_server{L"NeckviewTestServer.dll"};
 };
 
 using TestServerRegistration = TestServerTest;
 using TestServerClassObjects = TestServerTest;
 
 TEST_F(TestServerRegistration, WritesTheControlsKeysAndValues) {
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   const std::wstring clsid = L"{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}";
   const ExpectedValue expected[] = {
       {L"Neckview.Fretboard.1", nullptr, L"Fretboard Class"},
@@ -86,7 +86,7 @@ TEST_F(TestServerRegistration, WritesTheControlsKeysAndValues) {
       {kFretboardKey + L"\\Version", nullptr, L"1.0"},
   };
   for (const ExpectedValue& value : expected) {
-    EXPECT_EQ(WithModule(value.value, server_.Path()),
+    EXPECT_EQ(WithModule(value.value, m_server.Path()),
               ReadString(HKEY_CLASSES_ROOT, value.path, value.name))
         << "HKCR\\" << std::string(value.path.begin(), value.path.end());
   }
@@ -104,7 +104,7 @@ TEST_F(TestServerRegistration, WritesTheControlsKeysAndValues) {
 }
 
 TEST_F(TestServerRegistration, WritesThePagesKeysAndValues) {
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   const std::wstring clsid = L"{A3CB2081-B44E-4D6B-8270-D14777968389}";
   const ExpectedValue expected[] = {
       {L"Neckview.FretProp.1", nullptr, L"FretProp Class"},
@@ -117,7 +117,7 @@ TEST_F(TestServerRegistration, WritesThePagesKeysAndValues) {
       {kFretPropKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
   };
   for (const ExpectedValue& value : expected) {
-    EXPECT_EQ(WithModule(value.value, server_.Path()),
+    EXPECT_EQ(WithModule(value.value, m_server.Path()),
               ReadString(HKEY_CLASSES_ROOT, value.path, value.name))
         << "HKCR\\" << std::string(value.path.begin(), value.path.end());
   }
@@ -130,18 +130,18 @@ TEST_F(TestServerRegistration, ReplacesTheClassKeyWhole) {
   com::CRegKey stale;
   ASSERT_EQ(ERROR_SUCCESS, stale.Create(HKEY_CLASSES_ROOT, (kFretboardKey + L"\\LocalServer32").c_str()));
   stale.reset();
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kFretboardKey + L"\\LocalServer32"));
   // Registering again leaves the same keys.
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_EQ(10, CountSubkeys(HKEY_CLASSES_ROOT, kFretboardKey));
 }
 
 TEST_F(TestServerRegistration, RegistersTheTypeLibraryForThisPlatform) {
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_EQ(L"Neckview 1.0 Type Library", ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0"));
   // A 64-bit module's library is found by 64-bit clients under win64.
-  EXPECT_EQ(server_.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0\\0\\win64"));
+  EXPECT_EQ(m_server.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0\\0\\win64"));
   ComPtr<ITypeLib> library;
   ASSERT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   ComPtr<ITypeInfo> info;
@@ -152,9 +152,9 @@ TEST_F(TestServerRegistration, RegistersTheTypeLibraryForThisPlatform) {
 
 TEST_F(TestServerRegistration, UnregisterRemovesClassAndProgIdKeysAndKeepsTheClsidRoot) {
   const int classesBefore = CountSubkeys(HKEY_CLASSES_ROOT, L"CLSID");
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_EQ(classesBefore + 2, CountSubkeys(HKEY_CLASSES_ROOT, L"CLSID"));
-  ASSERT_EQ(S_OK, server_.unregisterServer());
+  ASSERT_EQ(S_OK, m_server.unregisterServer());
   for (const std::wstring& gone :
        {kFretboardKey, kFretPropKey, std::wstring(L"Neckview.Fretboard.1"),
         std::wstring(L"Neckview.Fretboard"), std::wstring(L"Neckview.FretProp.1"),
@@ -168,11 +168,11 @@ TEST_F(TestServerRegistration, UnregisterRemovesClassAndProgIdKeysAndKeepsTheCls
   ComPtr<ITypeLib> library;
   EXPECT_NE(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   // Unregistering what is not registered is no failure.
-  EXPECT_EQ(S_OK, server_.unregisterServer());
+  EXPECT_EQ(S_OK, m_server.unregisterServer());
 }
 
 TEST_F(TestServerRegistration, ComCreatesTheRegisteredClassByClsidAndByProgId) {
-  ASSERT_EQ(S_OK, server_.registerServer());
+  ASSERT_EQ(S_OK, m_server.registerServer());
   CLSID clsid = CLSID_NULL;
   ASSERT_EQ(S_OK, ::CLSIDFromProgID(L"Neckview.Fretboard", &clsid));
   EXPECT_TRUE(IsEqualCLSID(CLSID_Fretboard, clsid));
@@ -186,58 +186,58 @@ TEST_F(TestServerRegistration, ComCreatesTheRegisteredClassByClsidAndByProgId) {
     CLSID made = CLSID_NULL;
     EXPECT_EQ(S_OK, object->GetClassID(&made));
     EXPECT_TRUE(IsEqualCLSID(*which, made));
-    EXPECT_EQ(S_FALSE, server_.canUnloadNow());
+    EXPECT_EQ(S_FALSE, m_server.canUnloadNow());
   }
 }
 
 TEST_F(TestServerClassObjects, UnknownClassAndMissingOutPointer) {
   void* out = kPoison;
   EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
-            server_.getClassObject(IID_IFretboard, IID_IClassFactory, &out));
+            m_server.getClassObject(IID_IFretboard, IID_IClassFactory, &out));
   EXPECT_EQ(nullptr, out);
-  EXPECT_EQ(E_POINTER, server_.getClassObject(CLSID_Fretboard, IID_IClassFactory, nullptr));
+  EXPECT_EQ(E_POINTER, m_server.getClassObject(CLSID_Fretboard, IID_IClassFactory, nullptr));
 }
 
 TEST_F(TestServerClassObjects, OneFactoryPerClassForTheModulesLife) {
   ComPtr<IClassFactory> first;
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_Fretboard, IID_IClassFactory, first.put_void()));
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_Fretboard, IID_IClassFactory, first.put_void()));
   IClassFactory* const seen = first.get();
   first.reset();
   ComPtr<IClassFactory> again;
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_Fretboard, IID_IClassFactory, again.put_void()));
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_Fretboard, IID_IClassFactory, again.put_void()));
   EXPECT_EQ(seen, again.get());
   ComPtr<IClassFactory> page;
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_FretProp, IID_IClassFactory, page.put_void()));
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_FretProp, IID_IClassFactory, page.put_void()));
   EXPECT_NE(seen, page.get());
 }
 
 TEST_F(TestServerClassObjects, CanUnloadOnlyWhenNoObjectFactoryOrLockIsHeld) {
-  EXPECT_EQ(S_OK, server_.canUnloadNow());
+  EXPECT_EQ(S_OK, m_server.canUnloadNow());
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()));
-  EXPECT_EQ(S_FALSE, server_.canUnloadNow());
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()));
+  EXPECT_EQ(S_FALSE, m_server.canUnloadNow());
 
   ComPtr<IUnknown> object;
   ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IUnknown, object.put_void()));
   factory.reset();
-  EXPECT_EQ(S_FALSE, server_.canUnloadNow());
+  EXPECT_EQ(S_FALSE, m_server.canUnloadNow());
   IUnknown* raw = object.detach();
   EXPECT_EQ(0u, raw->Release());
-  EXPECT_EQ(S_OK, server_.canUnloadNow());
+  EXPECT_EQ(S_OK, m_server.canUnloadNow());
 
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_FretProp, IID_IClassFactory, factory.put_void()));
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_FretProp, IID_IClassFactory, factory.put_void()));
   EXPECT_EQ(S_OK, factory->LockServer(TRUE));
   factory.reset();
-  EXPECT_EQ(S_FALSE, server_.canUnloadNow());
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_FretProp, IID_IClassFactory, factory.put_void()));
+  EXPECT_EQ(S_FALSE, m_server.canUnloadNow());
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_FretProp, IID_IClassFactory, factory.put_void()));
   EXPECT_EQ(S_OK, factory->LockServer(FALSE));
   factory.reset();
-  EXPECT_EQ(S_OK, server_.canUnloadNow());
+  EXPECT_EQ(S_OK, m_server.canUnloadNow());
 }
 
 TEST_F(TestServerClassObjects, AggregationAsComRequires) {
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(S_OK, server_.getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()));
+  ASSERT_EQ(S_OK, m_server.getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()));
   CCountingUnknown outer;
   void* out = kPoison;
   EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(&outer, IID_IPersist, &out));
@@ -248,7 +248,7 @@ TEST_F(TestServerClassObjects, AggregationAsComRequires) {
   EXPECT_EQ(1u, outer.refs);
   EXPECT_EQ(0u, inner->Release());
   factory.reset();
-  EXPECT_EQ(S_OK, server_.canUnloadNow());
+  EXPECT_EQ(S_OK, m_server.canUnloadNow());
 }
 
 }  // namespace

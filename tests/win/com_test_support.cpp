@@ -90,41 +90,41 @@ CTempFolder::CTempFolder() {
                              std::to_wstring(::GetCurrentProcessId()) + L"-" +
                              std::to_wstring(::InterlockedIncrement(&serial));
     if (::CreateDirectoryW(candidate.c_str(), nullptr)) {
-      path_ = candidate + L"\\";
+      m_path = candidate + L"\\";
       return;
     }
   }
 }
 
 CTempFolder::~CTempFolder() {
-  if (path_.empty()) return;
+  if (m_path.empty()) return;
   WIN32_FIND_DATAW found;
-  HANDLE search = ::FindFirstFileW((path_ + L"*").c_str(), &found);
+  HANDLE search = ::FindFirstFileW((m_path + L"*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ::DeleteFileW((path_ + found.cFileName).c_str());
+        ::DeleteFileW((m_path + found.cFileName).c_str());
       }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
   }
-  ::RemoveDirectoryW(path_.c_str());
+  ::RemoveDirectoryW(m_path.c_str());
 }
 
 CServerCopy::CServerCopy(const wchar_t* dllName) {
-  if (folder_.Path().empty()) return;
-  path_ = folder_.Path() + dllName;
-  if (!::CopyFileW((ProgramFolder() + dllName).c_str(), path_.c_str(), FALSE)) return;
-  module_ = ::LoadLibraryW(path_.c_str());
-  if (!module_) return;
-  canUnloadNow = Export<DllCanUnloadNowFn>(module_, "DllCanUnloadNow");
-  getClassObject = Export<DllGetClassObjectFn>(module_, "DllGetClassObject");
-  registerServer = Export<DllRegisterServerFn>(module_, "DllRegisterServer");
-  unregisterServer = Export<DllRegisterServerFn>(module_, "DllUnregisterServer");
+  if (m_folder.Path().empty()) return;
+  m_path = m_folder.Path() + dllName;
+  if (!::CopyFileW((ProgramFolder() + dllName).c_str(), m_path.c_str(), FALSE)) return;
+  m_module = ::LoadLibraryW(m_path.c_str());
+  if (!m_module) return;
+  canUnloadNow = Export<DllCanUnloadNowFn>(m_module, "DllCanUnloadNow");
+  getClassObject = Export<DllGetClassObjectFn>(m_module, "DllGetClassObject");
+  registerServer = Export<DllRegisterServerFn>(m_module, "DllRegisterServer");
+  unregisterServer = Export<DllRegisterServerFn>(m_module, "DllUnregisterServer");
 }
 
 CServerCopy::~CServerCopy() {
-  if (module_) ::FreeLibrary(module_);
+  if (m_module) ::FreeLibrary(m_module);
 }
 
 HRESULT CCountingUnknown::QueryInterface(REFIID riid, void** ppv) {

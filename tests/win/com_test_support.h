@@ -32,10 +32,10 @@ class CTempFolder {
   ~CTempFolder();
   CTempFolder(const CTempFolder&) = delete;
   CTempFolder& operator=(const CTempFolder&) = delete;
-  const std::wstring& Path() const { return path_; }  // ends in '\'
+  const std::wstring& Path() const { return m_path; }  // ends in '\'
 
  private:
-  std::wstring path_;
+  std::wstring m_path;
 };
 
 using DllCanUnloadNowFn = HRESULT(STDAPICALLTYPE*)();
@@ -51,10 +51,10 @@ class CServerCopy {
   CServerCopy(const CServerCopy&) = delete;
   CServerCopy& operator=(const CServerCopy&) = delete;
 
-  bool Loaded() const { return module_ != nullptr; }
-  HMODULE Module() const { return module_; }
-  const std::wstring& Path() const { return path_; }
-  const std::wstring& Folder() const { return folder_.Path(); }
+  bool Loaded() const { return m_module != nullptr; }
+  HMODULE Module() const { return m_module; }
+  const std::wstring& Path() const { return m_path; }
+  const std::wstring& Folder() const { return m_folder.Path(); }
 
   DllCanUnloadNowFn canUnloadNow = nullptr;
   DllGetClassObjectFn getClassObject = nullptr;
@@ -62,9 +62,9 @@ class CServerCopy {
   DllRegisterServerFn unregisterServer = nullptr;
 
  private:
-  CTempFolder folder_;
-  std::wstring path_;
-  HMODULE module_ = nullptr;
+  CTempFolder m_folder;
+  std::wstring m_path;
+  HMODULE m_module = nullptr;
 };
 
 // IUnknown with a real count; QueryInterface answers IUnknown only. Used

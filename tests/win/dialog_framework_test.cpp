@@ -60,7 +60,7 @@ class CHostWindow {
       : m_hwnd(::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  640, 600, nullptr, nullptr, nullptr, nullptr)) {}
   ~CHostWindow() { ::DestroyWindow(m_hwnd); }
-  HWND Get() const { return m_hwnd; }
+  HWND get() const { return m_hwnd; }
 
  private:
   HWND m_hwnd;
@@ -69,10 +69,10 @@ class CHostWindow {
 TEST(Dialog, ModelessChildGetsItsListItemsAndDispatches) {
   CHostWindow host;
   CRecordingDialog dialog;
-  HWND window = dialog.Create(Program(), IDD_FRETPROP_DLG, host.Get());
+  HWND window = dialog.Create(Program(), IDD_FRETPROP_DLG, host.get());
   ASSERT_NE(nullptr, window);
   EXPECT_EQ(window, dialog.Hwnd());
-  EXPECT_EQ(host.Get(), ::GetParent(window));
+  EXPECT_EQ(host.get(), ::GetParent(window));
   EXPECT_EQ("init:13", dialog.events.front());
   EXPECT_EQ((std::vector<std::string>{"", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#",
                                       "A", "A#", "B"}),
@@ -112,7 +112,7 @@ TEST(Dialog, ModalEndsOnCancelPressedByAUser) {
 TEST(Dialog, AThrowingHandlerDoesNotEscapeTheDialogProcedure) {
   CHostWindow host;
   CRecordingDialog dialog;
-  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.Get()));
+  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.get()));
   dialog.throwOnCommand = true;
   EXPECT_EQ(0, ::SendMessageA(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_TUNINGS, BN_CLICKED), 0));
   EXPECT_EQ("command:209:0", dialog.events.back());
@@ -128,7 +128,7 @@ TEST(Dialog, MissingTemplateFails) {
 TEST(DialogInit, CutShortDataIsRefusedAfterTheWholeEntries) {
   CHostWindow host;
   CRecordingDialog dialog;
-  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.Get()));
+  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.get()));
   ::SendDlgItemMessageA(dialog.Hwnd(), IDC_MODE, CB_RESETCONTENT, 0, 0);
   // Two entries for the Mode list, the second cut short.
   const unsigned char data[] = {IDC_MODE, 0, 0x43, 0x01, 3, 0, 0, 0, 'A', 'b', 0,
@@ -144,7 +144,7 @@ TEST(DialogInit, CutShortDataIsRefusedAfterTheWholeEntries) {
 TEST(DialogUnits, TemplateSizeMatchesTheDialogManager) {
   CHostWindow host;
   CRecordingDialog dialog;
-  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.Get()));
+  ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.get()));
   RECT units{0, 0, 263, 239};
   ASSERT_TRUE(::MapDialogRect(dialog.Hwnd(), &units));
   const SIZE size = DialogTemplateSizeInPixels(Program(), IDD_FRETPROP);

@@ -28,13 +28,13 @@ class CDibSurface {
     m_bitmap = ui::CBitmap(
         ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     m_bits = static_cast<std::uint32_t*>(bits);
-    m_previous = ::SelectObject(m_dc.Get(), m_bitmap.Get());
+    m_previous = ::SelectObject(m_dc.get(), m_bitmap.get());
   }
-  ~CDibSurface() { ::SelectObject(m_dc.Get(), m_previous); }
+  ~CDibSurface() { ::SelectObject(m_dc.get(), m_previous); }
   CDibSurface(const CDibSurface&) = delete;
   CDibSurface& operator=(const CDibSurface&) = delete;
 
-  HDC Dc() const { return m_dc.Get(); }
+  HDC Dc() const { return m_dc.get(); }
   bool Ok() const { return m_bits && m_dc; }
   // 0x00RRGGBB.
   std::uint32_t At(int x, int y) const {

@@ -46,16 +46,16 @@ TEST_F(FretboardCreation, ByClassAndByBothProgIdsAndTheLastReleaseReachesZero) {
 }
 
 TEST_F(FretboardCreation, CanUnloadOnlyAfterTheLastRelease) {
-  ASSERT_NE(nullptr, dll_.canUnloadNow);
+  ASSERT_NE(nullptr, m_dll.canUnloadNow);
   ComPtr<IUnknown> control;
   ASSERT_EQ(S_OK, Create(IID_IUnknown, control));
   ComPtr<IOleObject> object;
   ASSERT_EQ(S_OK, control.As(IID_IOleObject, object));
-  EXPECT_EQ(S_FALSE, dll_.canUnloadNow());
+  EXPECT_EQ(S_FALSE, m_dll.canUnloadNow());
   control.reset();
-  EXPECT_EQ(S_FALSE, dll_.canUnloadNow()) << "a second interface still holds the object";
+  EXPECT_EQ(S_FALSE, m_dll.canUnloadNow()) << "a second interface still holds the object";
   EXPECT_EQ(0u, object.detach()->Release());
-  EXPECT_EQ(S_OK, dll_.canUnloadNow());
+  EXPECT_EQ(S_OK, m_dll.canUnloadNow());
 }
 
 TEST_F(FretboardCreation, AggregationGivesTheInnerUnknownOnlyAndDelegatesToTheOuter) {
@@ -208,7 +208,7 @@ TEST_F(FretboardDispatch, CaptionIsEmptyBeforeTheFirstDrawAndCopiesEmbeddedNulls
   ASSERT_EQ(S_OK, CBstr::Copy(L"a\0b", 3, withNull));
   ASSERT_EQ(S_OK, fretboard->put_Caption(withNull.get()));
   ASSERT_EQ(S_OK, fretboard->get_Caption(&caption));
-  CBstr owned = CBstr::Attach(caption);
+  CBstr owned = CBstr::Adopt(caption);
   ASSERT_EQ(3u, owned.Length());
   EXPECT_EQ(0, std::wmemcmp(L"a\0b", owned.get(), 3));
   EXPECT_EQ(E_POINTER, fretboard->get_Caption(nullptr));
@@ -287,7 +287,7 @@ TEST_F(FretboardConnectionPoints, ExactlyOnePointForPropertyNotifications) {
   ULONG fetched = kPoisonWord;
   EXPECT_EQ(S_FALSE, points->Next(2, got, &fetched));
   ASSERT_EQ(1u, fetched);
-  ComPtr<IConnectionPoint> first = ComPtr<IConnectionPoint>::Attach(got[0]);
+  ComPtr<IConnectionPoint> first = ComPtr<IConnectionPoint>::Adopt(got[0]);
   IID iid = kPoisonGuid;
   ASSERT_EQ(S_OK, first->GetConnectionInterface(&iid));
   EXPECT_EQ(IID_IPropertyNotifySink, iid);

@@ -46,50 +46,50 @@ class FretboardInPlace : public FretboardTest {
  protected:
   void SetUp() override {
     FretboardTest::SetUp();
-    ASSERT_NE(nullptr, host_.get());
-    ASSERT_EQ(S_OK, Create(IID_IOleObject, object_));
-    ASSERT_EQ(S_OK, object_->SetClientSite(&site_));
-    EXPECT_EQ(2u, site_.refs);
+    ASSERT_NE(nullptr, m_host.get());
+    ASSERT_EQ(S_OK, Create(IID_IOleObject, m_object));
+    ASSERT_EQ(S_OK, m_object->SetClientSite(&m_site));
+    EXPECT_EQ(2u, m_site.refs);
   }
   void TearDown() override {
-    if (object_) {
-      object_->Close(OLECLOSE_NOSAVE);
-      object_->SetClientSite(nullptr);
-      EXPECT_EQ(0u, object_.detach()->Release());
+    if (m_object) {
+      m_object->Close(OLECLOSE_NOSAVE);
+      m_object->SetClientSite(nullptr);
+      EXPECT_EQ(0u, m_object.detach()->Release());
     }
-    EXPECT_EQ(1u, site_.refs);
-    EXPECT_EQ(1u, frame_.refs);
+    EXPECT_EQ(1u, m_site.refs);
+    EXPECT_EQ(1u, m_frame.refs);
     FretboardTest::TearDown();
   }
 
   HWND ControlWindow() {
     ComPtr<IOleWindow> window;
     HWND hwnd = static_cast<HWND>(kPoisonPointer);
-    if (FAILED(object_.As(IID_IOleWindow, window)) || FAILED(window->GetWindow(&hwnd))) {
+    if (FAILED(m_object.As(IID_IOleWindow, window)) || FAILED(window->GetWindow(&hwnd))) {
       return nullptr;
     }
     return hwnd;
   }
 
-  CHostWindow host_{640, 340};
-  CallLog log_;
-  CFakeFrame frame_{log_, host_.get()};
-  const RECT pos_ = {10, 20, 610, 320};
-  CFakeSite site_{log_, host_.get(), frame_, pos_};
-  ComPtr<IOleObject> object_;
+  CHostWindow m_host{640, 340};
+  CallLog m_log;
+  CFakeFrame m_frame{m_log, m_host.get()};
+  const RECT m_pos = {10, 20, 610, 320};
+  CFakeSite m_site{m_log, m_host.get(), m_frame, m_pos};
+  ComPtr<IOleObject> m_object;
 };
 
 TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
-                                  &pos_));
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
+                                  &m_pos));
   EXPECT_EQ((CallLog{"CanInPlaceActivate", "OnInPlaceActivate", "GetWindowContext",
                      "GetWindow", "ShowObject"}),
-            log_);
+            m_log);
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
-  EXPECT_EQ(host_.get(), ::GetParent(hwnd));
+  EXPECT_EQ(m_host.get(), ::GetParent(hwnd));
   EXPECT_TRUE(::IsWindowVisible(hwnd));
-  const RECT rect = WindowRectIn(hwnd, host_.get());
+  const RECT rect = WindowRectIn(hwnd, m_host.get());
   EXPECT_EQ(10, rect.left);
   EXPECT_EQ(20, rect.top);
   EXPECT_EQ(610, rect.right);
@@ -110,19 +110,19 @@ TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
 
 TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
   ComPtr<IViewObject> view;
-  ASSERT_EQ(S_OK, object_.As(IID_IViewObject, view));
+  ASSERT_EQ(S_OK, m_object.As(IID_IViewObject, view));
   CallLog viewLog;
   CFakeAdviseSink viewSink(viewLog);
   ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &viewSink));
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
-                                  &pos_));
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
+                                  &m_pos));
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
   ::UpdateWindow(hwnd);
   ASSERT_FALSE(::GetUpdateRect(hwnd, nullptr, FALSE));
 
   ComPtr<IFretboard> fretboard;
-  ASSERT_EQ(S_OK, object_.As(IID_IFretboard, fretboard));
+  ASSERT_EQ(S_OK, m_object.As(IID_IFretboard, fretboard));
   ASSERT_EQ(S_OK, fretboard->put_BackColor(0x0000FF));
   RECT invalid = {};
   EXPECT_TRUE(::GetUpdateRect(hwnd, &invalid, FALSE));
@@ -131,7 +131,7 @@ TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
   ::ValidateRect(hwnd, nullptr);
 
   ComPtr<IFretboardSettings> settings;
-  ASSERT_EQ(S_OK, object_.As(IID_IFretboardSettings, settings));
+  ASSERT_EQ(S_OK, m_object.As(IID_IFretboardSettings, settings));
   settings->SetLabelKind(1);
   EXPECT_FALSE(::GetUpdateRect(hwnd, nullptr, FALSE)) << "the label kind waits";
   settings->SetTonality(7);
@@ -141,51 +141,51 @@ TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
 }
 
 TEST_F(FretboardInPlace, UIActivationAndDeactivationInTheirOrder) {
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
-                                  &pos_));
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
+                                  &m_pos));
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
-  log_.clear();
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &site_, 0, host_.get(), &pos_));
+  m_log.clear();
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
   EXPECT_EQ((CallLog{"OnUIActivate", "Frame.SetActiveObject", "Frame.SetBorderSpace(null)",
                      "ShowObject"}),
-            log_);
+            m_log);
   EXPECT_EQ(hwnd, ::GetFocus());
-  ASSERT_TRUE(frame_.active);
+  ASSERT_TRUE(m_frame.active);
   ComPtr<IOleInPlaceActiveObject> active;
-  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceActiveObject, active));
-  EXPECT_EQ(active.get(), frame_.active.get());
+  ASSERT_EQ(S_OK, m_object.As(IID_IOleInPlaceActiveObject, active));
+  EXPECT_EQ(active.get(), m_frame.active.get());
   HWND activeWindow = static_cast<HWND>(kPoisonPointer);
   ASSERT_EQ(S_OK, active->GetWindow(&activeWindow));
   EXPECT_EQ(hwnd, activeWindow);
   EXPECT_EQ(S_FALSE, active->TranslateAccelerator(nullptr));
   active.reset();
 
-  log_.clear();
+  m_log.clear();
   ComPtr<IOleInPlaceObject> inPlace;
-  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceObject, inPlace));
+  ASSERT_EQ(S_OK, m_object.As(IID_IOleInPlaceObject, inPlace));
   ASSERT_EQ(S_OK, inPlace->InPlaceDeactivate());
   EXPECT_EQ((CallLog{"Frame.SetActiveObject(null)", "OnUIDeactivate", "OnInPlaceDeactivate"}),
-            log_);
+            m_log);
   EXPECT_FALSE(::IsWindow(hwnd));
-  EXPECT_FALSE(frame_.active);
+  EXPECT_FALSE(m_frame.active);
   HWND none = static_cast<HWND>(kPoisonPointer);
   EXPECT_EQ(E_FAIL, inPlace->GetWindow(&none));
   EXPECT_EQ(nullptr, none);
-  log_.clear();
+  m_log.clear();
   ASSERT_EQ(S_OK, inPlace->InPlaceDeactivate());
-  EXPECT_TRUE(log_.empty()) << "deactivating twice tells the site nothing";
+  EXPECT_TRUE(m_log.empty()) << "deactivating twice tells the site nothing";
 }
 
 TEST_F(FretboardInPlace, SetObjectRectsMovesTheWindow) {
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_SHOW, nullptr, &site_, 0, host_.get(), &pos_));
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_SHOW, nullptr, &m_site, 0, m_host.get(), &m_pos));
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
   ComPtr<IOleInPlaceObject> inPlace;
-  ASSERT_EQ(S_OK, object_.As(IID_IOleInPlaceObject, inPlace));
+  ASSERT_EQ(S_OK, m_object.As(IID_IOleInPlaceObject, inPlace));
   const RECT moved = {5, 6, 305, 156};
   ASSERT_EQ(S_OK, inPlace->SetObjectRects(&moved, &moved));
-  const RECT rect = WindowRectIn(hwnd, host_.get());
+  const RECT rect = WindowRectIn(hwnd, m_host.get());
   EXPECT_EQ(5, rect.left);
   EXPECT_EQ(6, rect.top);
   EXPECT_EQ(305, rect.right);
@@ -194,24 +194,24 @@ TEST_F(FretboardInPlace, SetObjectRectsMovesTheWindow) {
 }
 
 TEST_F(FretboardInPlace, ASiteThatRefusesGetsNoWindow) {
-  site_.refuseInPlace = true;
-  EXPECT_EQ(E_FAIL, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
-                                    &pos_));
-  EXPECT_EQ((CallLog{"CanInPlaceActivate"}), log_);
+  m_site.refuseInPlace = true;
+  EXPECT_EQ(E_FAIL, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
+                                    &m_pos));
+  EXPECT_EQ((CallLog{"CanInPlaceActivate"}), m_log);
   EXPECT_EQ(nullptr, ControlWindow());
-  EXPECT_EQ(2u, site_.refs) << "only the client site is held";
+  EXPECT_EQ(2u, m_site.refs) << "only the client site is held";
 }
 
 TEST_F(FretboardInPlace, CloseDeactivatesAndSavesWhenAskedAndDirty) {
-  ASSERT_EQ(S_OK, object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, host_.get(),
-                                  &pos_));
+  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
+                                  &m_pos));
   HWND hwnd = ControlWindow();
   ComPtr<IFretboard> fretboard;
-  ASSERT_EQ(S_OK, object_.As(IID_IFretboard, fretboard));
+  ASSERT_EQ(S_OK, m_object.As(IID_IFretboard, fretboard));
   ASSERT_EQ(S_OK, fretboard->put_BorderColor(1));
-  log_.clear();
-  ASSERT_EQ(S_OK, object_->Close(OLECLOSE_SAVEIFDIRTY));
-  EXPECT_EQ((CallLog{"OnInPlaceDeactivate", "SaveObject"}), log_);
+  m_log.clear();
+  ASSERT_EQ(S_OK, m_object->Close(OLECLOSE_SAVEIFDIRTY));
+  EXPECT_EQ((CallLog{"OnInPlaceDeactivate", "SaveObject"}), m_log);
   EXPECT_FALSE(::IsWindow(hwnd));
 }
 
@@ -221,28 +221,28 @@ class FretboardAtlHost : public FretboardTest {
  protected:
   void SetUp() override {
     FretboardTest::SetUp();
-    atl_ = ::LoadLibraryW(L"atl100.dll");
-    className_ = L"AtlAxWin100";
-    if (!atl_) {
-      atl_ = ::LoadLibraryW(L"atl.dll");
-      className_ = L"AtlAxWin";
+    m_atl = ::LoadLibraryW(L"atl100.dll");
+    m_className = L"AtlAxWin100";
+    if (!m_atl) {
+      m_atl = ::LoadLibraryW(L"atl.dll");
+      m_className = L"AtlAxWin";
     }
-    ASSERT_NE(nullptr, atl_) << "no ATL control host on this system";
+    ASSERT_NE(nullptr, m_atl) << "no ATL control host on this system";
   }
   void TearDown() override {
     // AtlAxWinInit initialised OLE once more for the host.
-    if (hostInitialized_) ::OleUninitialize();
-    if (atl_) ::FreeLibrary(atl_);
+    if (m_hostInitialized) ::OleUninitialize();
+    if (m_atl) ::FreeLibrary(m_atl);
     FretboardTest::TearDown();
   }
   template <class Function>
   Function Export(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(atl_, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(m_atl, name)));
   }
 
-  HMODULE atl_ = nullptr;
-  const wchar_t* className_ = nullptr;
-  bool hostInitialized_ = false;
+  HMODULE m_atl = nullptr;
+  const wchar_t* m_className = nullptr;
+  bool m_hostInitialized = false;
 };
 
 TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
@@ -253,9 +253,9 @@ TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
   ASSERT_NE(nullptr, init);
   ASSERT_NE(nullptr, getControl);
   ASSERT_TRUE(init());
-  hostInitialized_ = true;
+  m_hostInitialized = true;
   CHostWindow host(600, 300);
-  HWND ax = ::CreateWindowExW(0, className_, kFretboardClsidText, WS_CHILD | WS_VISIBLE, 0, 0,
+  HWND ax = ::CreateWindowExW(0, m_className, kFretboardClsidText, WS_CHILD | WS_VISIBLE, 0, 0,
                               600, 300, host.get(), nullptr, ::GetModuleHandleW(nullptr),
                               nullptr);
   ASSERT_NE(nullptr, ax);
@@ -295,9 +295,9 @@ TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
     ASSERT_EQ(S_OK, fretboard->put_BackColor(0x00FF00));
     EXPECT_TRUE(::GetUpdateRect(painted, nullptr, FALSE)) << "a put repaints in the host";
   }
-  ASSERT_EQ(S_FALSE, dll_.canUnloadNow());
+  ASSERT_EQ(S_FALSE, m_dll.canUnloadNow());
   ::DestroyWindow(ax);
-  EXPECT_EQ(S_OK, dll_.canUnloadNow()) << "the host released the control";
+  EXPECT_EQ(S_OK, m_dll.canUnloadNow()) << "the host released the control";
 }
 
 }  // namespace

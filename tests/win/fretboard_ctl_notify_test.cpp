@@ -20,160 +20,160 @@ class FretboardNotifications : public FretboardTest {
  protected:
   void SetUp() override {
     FretboardTest::SetUp();
-    ASSERT_EQ(S_OK, Create(IID_IFretboard, fretboard_));
+    ASSERT_EQ(S_OK, Create(IID_IFretboard, m_fretboard));
     ComPtr<IConnectionPointContainer> container;
-    ASSERT_EQ(S_OK, fretboard_.As(IID_IConnectionPointContainer, container));
-    ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IPropertyNotifySink, point_.put()));
-    ASSERT_EQ(S_OK, point_->Advise(static_cast<IPropertyNotifySink*>(&property_), &cookie_));
+    ASSERT_EQ(S_OK, m_fretboard.As(IID_IConnectionPointContainer, container));
+    ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IPropertyNotifySink, m_point.put()));
+    ASSERT_EQ(S_OK, m_point->Advise(static_cast<IPropertyNotifySink*>(&m_property), &m_cookie));
     ComPtr<IViewObject> view;
-    ASSERT_EQ(S_OK, fretboard_.As(IID_IViewObject, view));
-    ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &viewSink_));
+    ASSERT_EQ(S_OK, m_fretboard.As(IID_IViewObject, view));
+    ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &m_viewSink));
     ComPtr<IDataObject> data;
-    ASSERT_EQ(S_OK, fretboard_.As(IID_IDataObject, data));
+    ASSERT_EQ(S_OK, m_fretboard.As(IID_IDataObject, data));
     FORMATETC format = {0, nullptr, DVASPECT_CONTENT, -1, TYMED_NULL};
-    ASSERT_EQ(S_OK, data->DAdvise(&format, ADVF_NODATA, &dataSink_, &dataCookie_));
-    ASSERT_EQ(S_OK, fretboard_.As(IID_IFretboardSettings, settings_));
+    ASSERT_EQ(S_OK, data->DAdvise(&format, ADVF_NODATA, &m_dataSink, &m_dataCookie));
+    ASSERT_EQ(S_OK, m_fretboard.As(IID_IFretboardSettings, m_settings));
   }
   void TearDown() override {
-    settings_.reset();
-    point_.reset();
-    if (fretboard_) {
-      EXPECT_EQ(0u, fretboard_.detach()->Release());
+    m_settings.reset();
+    m_point.reset();
+    if (m_fretboard) {
+      EXPECT_EQ(0u, m_fretboard.detach()->Release());
     }
-    EXPECT_EQ(1u, property_.refs);
-    EXPECT_EQ(1u, viewSink_.refs);
-    EXPECT_EQ(1u, dataSink_.refs);
+    EXPECT_EQ(1u, m_property.refs);
+    EXPECT_EQ(1u, m_viewSink.refs);
+    EXPECT_EQ(1u, m_dataSink.refs);
     FretboardTest::TearDown();
   }
 
-  CallLog log_;
-  CFakePropertySink property_{log_};
-  CFakeAdviseSink viewSink_{log_};
-  CFakeAdviseSink dataSink_{log_};
-  ComPtr<IFretboard> fretboard_;
-  ComPtr<IConnectionPoint> point_;
-  ComPtr<IFretboardSettings> settings_;
-  DWORD cookie_ = 0;
-  DWORD dataCookie_ = 0;
+  CallLog m_log;
+  CFakePropertySink m_property{m_log};
+  CFakeAdviseSink m_viewSink{m_log};
+  CFakeAdviseSink m_dataSink{m_log};
+  ComPtr<IFretboard> m_fretboard;
+  ComPtr<IConnectionPoint> m_point;
+  ComPtr<IFretboardSettings> m_settings;
+  DWORD m_cookie = 0;
+  DWORD m_dataCookie = 0;
 };
 
 const CallLog kRepaintAndNotify = {"OnViewChange(1,-1)", "OnDataChange"};
 
 TEST_F(FretboardNotifications, VetoedPutReturnsFalseAndKeepsEverything) {
-  ASSERT_EQ(S_OK, fretboard_->put_BackColor(0x111111));
-  log_.clear();
-  property_.veto = true;
-  EXPECT_EQ(S_FALSE, fretboard_->put_BackColor(0x222222));
-  EXPECT_EQ(S_FALSE, fretboard_->put_BorderColor(0x222222));
+  ASSERT_EQ(S_OK, m_fretboard->put_BackColor(0x111111));
+  m_log.clear();
+  m_property.veto = true;
+  EXPECT_EQ(S_FALSE, m_fretboard->put_BackColor(0x222222));
+  EXPECT_EQ(S_FALSE, m_fretboard->put_BorderColor(0x222222));
   BSTR caption = ::SysAllocString(L"refused");
-  EXPECT_EQ(S_FALSE, fretboard_->put_Caption(caption));
+  EXPECT_EQ(S_FALSE, m_fretboard->put_Caption(caption));
   ::SysFreeString(caption);
   EXPECT_EQ((CallLog{"OnRequestEdit(-501)", "OnRequestEdit(-503)", "OnRequestEdit(-518)"}),
-            log_);
+            m_log);
   OLE_COLOR color = kPoisonWord;
-  ASSERT_EQ(S_OK, fretboard_->get_BackColor(&color));
+  ASSERT_EQ(S_OK, m_fretboard->get_BackColor(&color));
   EXPECT_EQ(0x111111u, color);
   BSTR kept = static_cast<BSTR>(kPoisonPointer);
-  ASSERT_EQ(S_OK, fretboard_->get_Caption(&kept));
+  ASSERT_EQ(S_OK, m_fretboard->get_Caption(&kept));
   EXPECT_EQ(nullptr, kept);
 }
 
 TEST_F(FretboardNotifications, AcceptedPutsNotifyInOrderAndMarkDirty) {
   ComPtr<IPersistStreamInit> persist;
-  ASSERT_EQ(S_OK, fretboard_.As(IID_IPersistStreamInit, persist));
+  ASSERT_EQ(S_OK, m_fretboard.As(IID_IPersistStreamInit, persist));
   ASSERT_EQ(S_FALSE, persist->IsDirty());
-  ASSERT_EQ(S_OK, fretboard_->put_BorderColor(0x00FF00));
+  ASSERT_EQ(S_OK, m_fretboard->put_BorderColor(0x00FF00));
   EXPECT_EQ((CallLog{"OnRequestEdit(-503)", "OnChanged(-503)", "OnViewChange(1,-1)",
                      "OnDataChange"}),
-            log_);
+            m_log);
   EXPECT_EQ(S_OK, persist->IsDirty());
-  log_.clear();
+  m_log.clear();
   BSTR caption = ::SysAllocString(L"E minor");
-  ASSERT_EQ(S_OK, fretboard_->put_Caption(caption));
+  ASSERT_EQ(S_OK, m_fretboard->put_Caption(caption));
   ::SysFreeString(caption);
   EXPECT_EQ((CallLog{"OnRequestEdit(-518)", "OnChanged(-518)", "OnViewChange(1,-1)",
                      "OnDataChange"}),
-            log_);
+            m_log);
   OLE_COLOR color = kPoisonWord;
-  ASSERT_EQ(S_OK, fretboard_->get_BorderColor(&color));
+  ASSERT_EQ(S_OK, m_fretboard->get_BorderColor(&color));
   EXPECT_EQ(0x00FF00u, color);
-  EXPECT_EQ(dataSink_.lastDataObject, nullptr);
+  EXPECT_EQ(m_dataSink.lastDataObject, nullptr);
 }
 
 TEST_F(FretboardNotifications, UnadvisedSinksHearNothingMore) {
-  ASSERT_EQ(S_OK, point_->Unadvise(cookie_));
+  ASSERT_EQ(S_OK, m_point->Unadvise(m_cookie));
   ComPtr<IDataObject> data;
-  ASSERT_EQ(S_OK, fretboard_.As(IID_IDataObject, data));
-  ASSERT_EQ(S_OK, data->DUnadvise(dataCookie_));
+  ASSERT_EQ(S_OK, m_fretboard.As(IID_IDataObject, data));
+  ASSERT_EQ(S_OK, data->DUnadvise(m_dataCookie));
   ComPtr<IViewObject> view;
-  ASSERT_EQ(S_OK, fretboard_.As(IID_IViewObject, view));
+  ASSERT_EQ(S_OK, m_fretboard.As(IID_IViewObject, view));
   DWORD aspects = kPoisonWord;
   DWORD advf = kPoisonWord;
   IAdviseSink* sink = static_cast<IAdviseSink*>(kPoisonPointer);
   ASSERT_EQ(S_OK, view->GetAdvise(&aspects, &advf, &sink));
   EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), aspects);
   EXPECT_EQ(0u, advf);
-  EXPECT_EQ(&viewSink_, sink);
+  EXPECT_EQ(&m_viewSink, sink);
   sink->Release();
   ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, nullptr));
   ASSERT_EQ(S_OK, view->GetAdvise(nullptr, nullptr, &sink));
   EXPECT_EQ(nullptr, sink);
-  ASSERT_EQ(S_OK, fretboard_->put_BackColor(1));
-  settings_->SetTonality(4);
-  EXPECT_TRUE(log_.empty());
+  ASSERT_EQ(S_OK, m_fretboard->put_BackColor(1));
+  m_settings->SetTonality(4);
+  EXPECT_TRUE(m_log.empty());
 }
 
 TEST_F(FretboardNotifications, EverySettingRepaintsAndNotifiesButTheLabelKind) {
-  settings_->SetLabelKind(6);
-  EXPECT_TRUE(log_.empty()) << "the label kind shows with the next repaint";
-  EXPECT_EQ(6, settings_->GetLabelKind());
+  m_settings->SetLabelKind(6);
+  EXPECT_TRUE(m_log.empty()) << "the label kind shows with the next repaint";
+  EXPECT_EQ(6, m_settings->GetLabelKind());
 
-  settings_->SetTonality(9);
-  EXPECT_EQ(kRepaintAndNotify, log_);
-  log_.clear();
-  settings_->SetMode("Aeolian");
-  settings_->SetNoteShown(1, true);
-  settings_->SetShowSteps("1,3");
-  settings_->SetHighlight("1");
-  settings_->SetFirstFret(5);
-  settings_->SetLastFret(12);
-  settings_->SetSideDots(false);
-  settings_->SetRectangles(true);
-  settings_->SetTuning("D A D G B E");
-  EXPECT_EQ(18u, log_.size());
-  for (std::size_t i = 0; i + 1 < log_.size(); i += 2) {
-    EXPECT_EQ(kRepaintAndNotify, CallLog(log_.begin() + i, log_.begin() + i + 2)) << i;
+  m_settings->SetTonality(9);
+  EXPECT_EQ(kRepaintAndNotify, m_log);
+  m_log.clear();
+  m_settings->SetMode("Aeolian");
+  m_settings->SetNoteShown(1, true);
+  m_settings->SetShowSteps("1,3");
+  m_settings->SetHighlight("1");
+  m_settings->SetFirstFret(5);
+  m_settings->SetLastFret(12);
+  m_settings->SetSideDots(false);
+  m_settings->SetRectangles(true);
+  m_settings->SetTuning("D A D G B E");
+  EXPECT_EQ(18u, m_log.size());
+  for (std::size_t i = 0; i + 1 < m_log.size(); i += 2) {
+    EXPECT_EQ(kRepaintAndNotify, CallLog(m_log.begin() + i, m_log.begin() + i + 2)) << i;
   }
-  EXPECT_EQ(9, settings_->GetTonality());
-  EXPECT_STREQ("Aeolian", settings_->GetMode());
-  EXPECT_TRUE(settings_->GetNoteShown(1));
-  EXPECT_STREQ("1,3", settings_->GetShowSteps());
-  EXPECT_STREQ("1", settings_->GetHighlight());
-  EXPECT_EQ(5, settings_->GetFirstFret());
-  EXPECT_EQ(12, settings_->GetLastFret());
-  EXPECT_FALSE(settings_->GetSideDots());
-  EXPECT_TRUE(settings_->GetRectangles());
-  EXPECT_STREQ("D A D G B E", settings_->GetTuning());
+  EXPECT_EQ(9, m_settings->GetTonality());
+  EXPECT_STREQ("Aeolian", m_settings->GetMode());
+  EXPECT_TRUE(m_settings->GetNoteShown(1));
+  EXPECT_STREQ("1,3", m_settings->GetShowSteps());
+  EXPECT_STREQ("1", m_settings->GetHighlight());
+  EXPECT_EQ(5, m_settings->GetFirstFret());
+  EXPECT_EQ(12, m_settings->GetLastFret());
+  EXPECT_FALSE(m_settings->GetSideDots());
+  EXPECT_TRUE(m_settings->GetRectangles());
+  EXPECT_STREQ("D A D G B E", m_settings->GetTuning());
 }
 
 TEST_F(FretboardNotifications, NullTuningKeepsTheTextAndStillRepaints) {
-  settings_->SetTuning("D A D G B E");
-  log_.clear();
-  settings_->SetTuning(nullptr);
-  EXPECT_STREQ("D A D G B E", settings_->GetTuning());
-  EXPECT_EQ(kRepaintAndNotify, log_);
-  log_.clear();
-  settings_->SetMode(nullptr);
-  EXPECT_STREQ("", settings_->GetMode());
-  EXPECT_EQ(kRepaintAndNotify, log_);
+  m_settings->SetTuning("D A D G B E");
+  m_log.clear();
+  m_settings->SetTuning(nullptr);
+  EXPECT_STREQ("D A D G B E", m_settings->GetTuning());
+  EXPECT_EQ(kRepaintAndNotify, m_log);
+  m_log.clear();
+  m_settings->SetMode(nullptr);
+  EXPECT_STREQ("", m_settings->GetMode());
+  EXPECT_EQ(kRepaintAndNotify, m_log);
 }
 
 TEST_F(FretboardNotifications, PitchesOutsideTheTwelveAreNeitherStoredNorShown) {
-  settings_->SetNoteShown(12, true);
-  settings_->SetNoteShown(-1, true);
-  EXPECT_TRUE(log_.empty());
-  EXPECT_FALSE(settings_->GetNoteShown(12));
-  EXPECT_FALSE(settings_->GetNoteShown(-1));
+  m_settings->SetNoteShown(12, true);
+  m_settings->SetNoteShown(-1, true);
+  EXPECT_TRUE(m_log.empty());
+  EXPECT_FALSE(m_settings->GetNoteShown(12));
+  EXPECT_FALSE(m_settings->GetNoteShown(-1));
 }
 
 using FretboardSettings = FretboardTest;

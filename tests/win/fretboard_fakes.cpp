@@ -28,12 +28,12 @@ HRESULT CFakePropertySink::QueryInterface(REFIID riid, void** ppv) {
 }
 
 HRESULT CFakePropertySink::OnChanged(DISPID dispid) {
-  log_.push_back("OnChanged(" + Number(dispid) + ")");
+  m_log.push_back("OnChanged(" + Number(dispid) + ")");
   return S_OK;
 }
 
 HRESULT CFakePropertySink::OnRequestEdit(DISPID dispid) {
-  log_.push_back("OnRequestEdit(" + Number(dispid) + ")");
+  m_log.push_back("OnRequestEdit(" + Number(dispid) + ")");
   return veto ? S_FALSE : S_OK;
 }
 
@@ -45,27 +45,27 @@ HRESULT CFakeAdviseSink::QueryInterface(REFIID riid, void** ppv) {
   return AnswerOne(this, riid, IID_IAdviseSink, static_cast<IAdviseSink*>(this), ppv);
 }
 
-void CFakeAdviseSink::OnDataChange(FORMATETC*, STGMEDIUM*) { log_.push_back("OnDataChange"); }
+void CFakeAdviseSink::OnDataChange(FORMATETC*, STGMEDIUM*) { m_log.push_back("OnDataChange"); }
 
 void CFakeAdviseSink::OnViewChange(DWORD aspect, LONG index) {
-  log_.push_back("OnViewChange(" + Number(static_cast<long>(aspect)) + "," + Number(index) +
+  m_log.push_back("OnViewChange(" + Number(static_cast<long>(aspect)) + "," + Number(index) +
                  ")");
 }
 
 CHostWindow::CHostWindow(int width, int height) {
   RECT frame = {0, 0, width, height};
   ::AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-  hwnd_ = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+  m_hwnd = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
                             frame.right - frame.left, frame.bottom - frame.top, nullptr,
                             nullptr, nullptr, nullptr);
-  if (hwnd_) {
-    ::ShowWindow(hwnd_, SW_SHOW);
-    ::UpdateWindow(hwnd_);
+  if (m_hwnd) {
+    ::ShowWindow(m_hwnd, SW_SHOW);
+    ::UpdateWindow(m_hwnd);
   }
 }
 
 CHostWindow::~CHostWindow() {
-  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (m_hwnd) ::DestroyWindow(m_hwnd);
 }
 
 HRESULT CFakeFrame::QueryInterface(REFIID riid, void** ppv) {
@@ -82,38 +82,38 @@ HRESULT CFakeFrame::QueryInterface(REFIID riid, void** ppv) {
 
 HRESULT CFakeFrame::GetWindow(HWND* hwnd) {
   if (!hwnd) return E_POINTER;
-  *hwnd = hwnd_;
+  *hwnd = m_hwnd;
   return S_OK;
 }
 
 HRESULT CFakeFrame::RequestBorderSpace(LPCBORDERWIDTHS) {
-  log_.push_back("Frame.RequestBorderSpace");
+  m_log.push_back("Frame.RequestBorderSpace");
   return S_OK;
 }
 
 HRESULT CFakeFrame::SetBorderSpace(LPCBORDERWIDTHS widths) {
-  log_.push_back(widths ? "Frame.SetBorderSpace" : "Frame.SetBorderSpace(null)");
+  m_log.push_back(widths ? "Frame.SetBorderSpace" : "Frame.SetBorderSpace(null)");
   return S_OK;
 }
 
 HRESULT CFakeFrame::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
-  log_.push_back(object ? "Frame.SetActiveObject" : "Frame.SetActiveObject(null)");
+  m_log.push_back(object ? "Frame.SetActiveObject" : "Frame.SetActiveObject(null)");
   active = com::ComPtr<IOleInPlaceActiveObject>(object);
   return S_OK;
 }
 
 HRESULT CFakeFrame::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) {
-  log_.push_back("Frame.InsertMenus");
+  m_log.push_back("Frame.InsertMenus");
   return E_NOTIMPL;
 }
 
 HRESULT CFakeFrame::SetMenu(HMENU, HOLEMENU, HWND) {
-  log_.push_back("Frame.SetMenu");
+  m_log.push_back("Frame.SetMenu");
   return E_NOTIMPL;
 }
 
 HRESULT CFakeFrame::RemoveMenus(HMENU) {
-  log_.push_back("Frame.RemoveMenus");
+  m_log.push_back("Frame.RemoveMenus");
   return E_NOTIMPL;
 }
 
@@ -138,7 +138,7 @@ HRESULT CFakeSite::QueryInterface(REFIID riid, void** ppv) {
 }
 
 HRESULT CFakeSite::SaveObject() {
-  log_.push_back("SaveObject");
+  m_log.push_back("SaveObject");
   return S_OK;
 }
 
@@ -153,73 +153,73 @@ HRESULT CFakeSite::GetContainer(IOleContainer** container) {
 }
 
 HRESULT CFakeSite::ShowObject() {
-  log_.push_back("ShowObject");
+  m_log.push_back("ShowObject");
   return S_OK;
 }
 
 HRESULT CFakeSite::OnShowWindow(BOOL) {
-  log_.push_back("OnShowWindow");
+  m_log.push_back("OnShowWindow");
   return S_OK;
 }
 
 HRESULT CFakeSite::RequestNewObjectLayout() { return E_NOTIMPL; }
 
 HRESULT CFakeSite::GetWindow(HWND* hwnd) {
-  log_.push_back("GetWindow");
+  m_log.push_back("GetWindow");
   if (!hwnd) return E_POINTER;
-  *hwnd = hwnd_;
+  *hwnd = m_hwnd;
   return S_OK;
 }
 
 HRESULT CFakeSite::CanInPlaceActivate() {
-  log_.push_back("CanInPlaceActivate");
+  m_log.push_back("CanInPlaceActivate");
   return refuseInPlace ? S_FALSE : S_OK;
 }
 
 HRESULT CFakeSite::OnInPlaceActivate() {
-  log_.push_back("OnInPlaceActivate");
+  m_log.push_back("OnInPlaceActivate");
   return S_OK;
 }
 
 HRESULT CFakeSite::OnUIActivate() {
-  log_.push_back("OnUIActivate");
+  m_log.push_back("OnUIActivate");
   return S_OK;
 }
 
 HRESULT CFakeSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc,
                                     LPRECT pos, LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
-  log_.push_back("GetWindowContext");
+  m_log.push_back("GetWindowContext");
   if (!frame || !doc || !pos || !clip || !info) return E_POINTER;
   // The frame info comes in with its size set, as the protocol requires.
-  if (info->cb != sizeof(OLEINPLACEFRAMEINFO)) log_.push_back("bad frame info size");
-  frame_.AddRef();
-  *frame = &frame_;
+  if (info->cb != sizeof(OLEINPLACEFRAMEINFO)) m_log.push_back("bad frame info size");
+  m_frame.AddRef();
+  *frame = &m_frame;
   *doc = nullptr;
-  *pos = pos_;
-  *clip = pos_;
+  *pos = m_pos;
+  *clip = m_pos;
   info->fMDIApp = FALSE;
-  info->hwndFrame = hwnd_;
+  info->hwndFrame = m_hwnd;
   info->haccel = nullptr;
   info->cAccelEntries = 0;
   return S_OK;
 }
 
 HRESULT CFakeSite::OnUIDeactivate(BOOL) {
-  log_.push_back("OnUIDeactivate");
+  m_log.push_back("OnUIDeactivate");
   return S_OK;
 }
 
 HRESULT CFakeSite::OnInPlaceDeactivate() {
-  log_.push_back("OnInPlaceDeactivate");
+  m_log.push_back("OnInPlaceDeactivate");
   return S_OK;
 }
 
 HRESULT CFakeSite::OnPosRectChange(LPCRECT) {
-  log_.push_back("OnPosRectChange");
+  m_log.push_back("OnPosRectChange");
   return S_OK;
 }
 
-CDib::CDib(int width, int height) : width_(width), height_(height) {
+CDib::CDib(int width, int height) : m_width(width), m_height(height) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -228,41 +228,41 @@ CDib::CDib(int width, int height) : width_(width), height_(height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  bitmap_ = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  dc_ = ::CreateCompatibleDC(nullptr);
-  if (!bitmap_ || !dc_) return;
-  previous_ = ::SelectObject(dc_, bitmap_);
-  bits_ = static_cast<std::uint32_t*>(bits);
+  m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  m_dc = ::CreateCompatibleDC(nullptr);
+  if (!m_bitmap || !m_dc) return;
+  m_previous = ::SelectObject(m_dc, m_bitmap);
+  m_bits = static_cast<std::uint32_t*>(bits);
 }
 
 CDib::~CDib() {
-  if (dc_ && previous_) ::SelectObject(dc_, previous_);
-  if (dc_) ::DeleteDC(dc_);
-  if (bitmap_) ::DeleteObject(bitmap_);
+  if (m_dc && m_previous) ::SelectObject(m_dc, m_previous);
+  if (m_dc) ::DeleteDC(m_dc);
+  if (m_bitmap) ::DeleteObject(m_bitmap);
 }
 
 std::uint32_t CDib::Pixel(int x, int y) const {
   ::GdiFlush();
-  return bits_[y * width_ + x] & 0xFFFFFF;
+  return m_bits[y * m_width + x] & 0xFFFFFF;
 }
 
 void CDib::Fill(std::uint32_t rgb) {
   ::GdiFlush();
-  for (int i = 0; i < width_ * height_; ++i) bits_[i] = rgb;
+  for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = rgb;
 }
 
 const CLSID& FretboardTest::CLSID_FretboardValue() { return CLSID_Fretboard; }
 
 void FretboardTest::SetUp() {
   ASSERT_EQ(S_OK, ::OleInitialize(nullptr));
-  ASSERT_TRUE(dll_.Loaded()) << "Neckview.dll did not load";
-  ASSERT_NE(nullptr, dll_.registerServer);
-  ASSERT_EQ(S_OK, dll_.registerServer());
-  registered_ = true;
+  ASSERT_TRUE(m_dll.Loaded()) << "Neckview.dll did not load";
+  ASSERT_NE(nullptr, m_dll.registerServer);
+  ASSERT_EQ(S_OK, m_dll.registerServer());
+  m_registered = true;
 }
 
 void FretboardTest::TearDown() {
-  if (registered_) dll_.unregisterServer();
+  if (m_registered) m_dll.unregisterServer();
   ::OleUninitialize();
 }
 

@@ -41,7 +41,7 @@ class CStackObject : public Interfaces... {
 
 class CFakePropertySink final : public CStackObject<IPropertyNotifySink> {
  public:
-  explicit CFakePropertySink(CallLog& log) : log_(log) {}
+  explicit CFakePropertySink(CallLog& log) : m_log(log) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   HRESULT STDMETHODCALLTYPE OnChanged(DISPID dispid) override;
   HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID dispid) override;
@@ -49,28 +49,28 @@ class CFakePropertySink final : public CStackObject<IPropertyNotifySink> {
   bool veto = false;
 
  private:
-  CallLog& log_;
+  CallLog& m_log;
 };
 
 // IAdviseSinkEx, so that quick activation can take it too.
 class CFakeAdviseSink final : public CStackObject<IAdviseSinkEx> {
  public:
-  explicit CFakeAdviseSink(CallLog& log) : log_(log) {}
+  explicit CFakeAdviseSink(CallLog& log) : m_log(log) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   void STDMETHODCALLTYPE OnDataChange(FORMATETC* format, STGMEDIUM* medium) override;
   void STDMETHODCALLTYPE OnViewChange(DWORD aspect, LONG index) override;
-  void STDMETHODCALLTYPE OnRename(IMoniker*) override { log_.push_back("OnRename"); }
-  void STDMETHODCALLTYPE OnSave() override { log_.push_back("OnSave"); }
-  void STDMETHODCALLTYPE OnClose() override { log_.push_back("OnClose"); }
+  void STDMETHODCALLTYPE OnRename(IMoniker*) override { m_log.push_back("OnRename"); }
+  void STDMETHODCALLTYPE OnSave() override { m_log.push_back("OnSave"); }
+  void STDMETHODCALLTYPE OnClose() override { m_log.push_back("OnClose"); }
   void STDMETHODCALLTYPE OnViewStatusChange(DWORD) override {
-    log_.push_back("OnViewStatusChange");
+    m_log.push_back("OnViewStatusChange");
   }
 
   // The data object passed to the latest OnDataChange.
   const void* lastDataObject = nullptr;
 
  private:
-  CallLog& log_;
+  CallLog& m_log;
 };
 
 // A visible top-level window to host controls in; destroyed with the object.
@@ -80,16 +80,16 @@ class CHostWindow {
   ~CHostWindow();
   CHostWindow(const CHostWindow&) = delete;
   CHostWindow& operator=(const CHostWindow&) = delete;
-  HWND get() const { return hwnd_; }
+  HWND get() const { return m_hwnd; }
 
  private:
-  HWND hwnd_ = nullptr;
+  HWND m_hwnd = nullptr;
 };
 
 // The in-place frame of the fake container.
 class CFakeFrame final : public CStackObject<IOleInPlaceFrame> {
  public:
-  CFakeFrame(CallLog& log, HWND hwnd) : log_(log), hwnd_(hwnd) {}
+  CFakeFrame(CallLog& log, HWND hwnd) : m_log(log), m_hwnd(hwnd) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* hwnd) override;
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
@@ -109,8 +109,8 @@ class CFakeFrame final : public CStackObject<IOleInPlaceFrame> {
   com::ComPtr<IOleInPlaceActiveObject> active;
 
  private:
-  CallLog& log_;
-  HWND hwnd_;
+  CallLog& m_log;
+  HWND m_hwnd;
 };
 
 // A windowed container site: IOleClientSite and IOleInPlaceSite over a real
@@ -119,7 +119,7 @@ class CFakeFrame final : public CStackObject<IOleInPlaceFrame> {
 class CFakeSite final : public CStackObject<IOleClientSite, IOleInPlaceSite> {
  public:
   CFakeSite(CallLog& log, HWND hwnd, CFakeFrame& frame, RECT pos)
-      : log_(log), hwnd_(hwnd), frame_(frame), pos_(pos) {}
+      : m_log(log), m_hwnd(hwnd), m_frame(frame), m_pos(pos) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   // IOleClientSite
   HRESULT STDMETHODCALLTYPE SaveObject() override;
@@ -149,10 +149,10 @@ class CFakeSite final : public CStackObject<IOleClientSite, IOleInPlaceSite> {
   bool refuseInPlace = false;
 
  private:
-  CallLog& log_;
-  HWND hwnd_;
-  CFakeFrame& frame_;
-  RECT pos_;
+  CallLog& m_log;
+  HWND m_hwnd;
+  CFakeFrame& m_frame;
+  RECT m_pos;
 };
 
 // A 32-bit top-down DIB selected into a memory DC.
@@ -162,19 +162,19 @@ class CDib {
   ~CDib();
   CDib(const CDib&) = delete;
   CDib& operator=(const CDib&) = delete;
-  HDC dc() const { return dc_; }
-  bool Ok() const { return bits_ != nullptr; }
+  HDC dc() const { return m_dc; }
+  bool Ok() const { return m_bits != nullptr; }
   // 0xRRGGBB.
   std::uint32_t Pixel(int x, int y) const;
   void Fill(std::uint32_t rgb);
 
  private:
-  int width_;
-  int height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
+  int m_width;
+  int m_height;
+  HDC m_dc = nullptr;
+  HBITMAP m_bitmap = nullptr;
+  HGDIOBJ m_previous = nullptr;
+  std::uint32_t* m_bits = nullptr;
 };
 
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
@@ -194,8 +194,8 @@ class FretboardTest : public ::testing::Test {
   }
   static const CLSID& CLSID_FretboardValue();
 
-  CServerCopy dll_{L"Neckview.dll"};
-  bool registered_ = false;
+  CServerCopy m_dll{L"Neckview.dll"};
+  bool m_registered = false;
 };
 
 // The reference count an object reports, by one AddRef and one Release.

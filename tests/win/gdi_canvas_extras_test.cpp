@@ -122,16 +122,16 @@ TEST(GdiOwners, CountDeleteOnceAndPutSelectionsBack) {
   EXPECT_EQ(before + 2, ui::GdiOwnedCount());
   const ui::CPen moved = std::move(pen);
   EXPECT_FALSE(pen);
-  const HBRUSH handle = brush.Get();
-  brush.Reset();
+  const HBRUSH handle = brush.get();
+  brush.reset();
   EXPECT_EQ(0u, ::GetObjectType(handle));  // deleted
   EXPECT_EQ(before + 1, ui::GdiOwnedCount());
 
   CDibSurface surface(4, 4);
   const HGDIOBJ original = ::GetCurrentObject(surface.Dc(), OBJ_PEN);
   {
-    const ui::CSelectObject selected(surface.Dc(), moved.Get());
-    EXPECT_EQ(moved.Get(), ::GetCurrentObject(surface.Dc(), OBJ_PEN));
+    const ui::CSelectObject selected(surface.Dc(), moved.get());
+    EXPECT_EQ(moved.get(), ::GetCurrentObject(surface.Dc(), OBJ_PEN));
   }
   EXPECT_EQ(original, ::GetCurrentObject(surface.Dc(), OBJ_PEN));
 }

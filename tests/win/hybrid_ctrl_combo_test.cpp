@@ -97,7 +97,7 @@ TEST_F(HybridComboTest, ListOpensBelowTheComboWithoutTakingTheFocus) {
   EXPECT_GT(client.bottom, 0);
   EXPECT_EQ(client.bottom % 4, 0) << "four rows of one height";
   EXPECT_EQ(::GetFocus(), ctrl.Hwnd());
-  EXPECT_EQ(::GetActiveWindow(), parent.Get());
+  EXPECT_EQ(::GetActiveWindow(), parent.get());
   EXPECT_EQ(::GetCapture(), list);
   EXPECT_TRUE(Impl().IsDroppedDown());
   EXPECT_TRUE(ButtonDown());
@@ -153,7 +153,7 @@ TEST_F(HybridComboTest, EscapeOrAClickOutsideClosesWithoutChoosing) {
   // The list also gives up when another window takes the mouse.
   Open();
   list = ListWindow();
-  ::SetCapture(parent.Get());
+  ::SetCapture(parent.get());
   EXPECT_FALSE(::IsWindow(list));
   ::ReleaseCapture();
   EXPECT_FALSE(Impl().IsDroppedDown());

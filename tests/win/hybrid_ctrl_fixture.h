@@ -49,7 +49,7 @@ class CRecordingParent {
   CRecordingParent(const CRecordingParent&) = delete;
   CRecordingParent& operator=(const CRecordingParent&) = delete;
 
-  HWND Get() const { return m_window; }
+  HWND get() const { return m_window; }
 
   std::vector<WPARAM> commands;
   std::vector<SNotification> notifications;
@@ -152,8 +152,8 @@ class HybridCtrlTest : public ::testing::Test {
   static constexpr RECT kPlace{10, 10, 310, 210};
 
   void SetUp() override {
-    ASSERT_NE(parent.Get(), nullptr);
-    ASSERT_TRUE(ctrl.Create(kPlace, parent.Get(), 77));
+    ASSERT_NE(parent.get(), nullptr);
+    ASSERT_TRUE(ctrl.Create(kPlace, parent.get(), 77));
     Pump();
   }
   // Lays out (also what a posted layout asks for) and paints.

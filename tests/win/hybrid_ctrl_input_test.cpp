@@ -84,7 +84,7 @@ class HybridTabTest : public HybridCtrlTest {
   void SetUp() override {
     HybridCtrlTest::SetUp();
     after = ::CreateWindowExA(0, "BUTTON", "after", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                              10, 250, 80, 24, parent.Get(), nullptr, nullptr, nullptr);
+                              10, 250, 80, 24, parent.get(), nullptr, nullptr, nullptr);
     ctrl.Build("T(%t%S%C)T(%t%S%C)", "one", kDefaultCellStyle | kStyleContent1,
                first.put(), "two", kDefaultCellStyle | kStyleContent1, second.put());
     Settle();
@@ -99,7 +99,7 @@ class HybridTabTest : public HybridCtrlTest {
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (::IsDialogMessageA(parent.Get(), &msg)) continue;
+      if (::IsDialogMessageA(parent.get(), &msg)) continue;
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }

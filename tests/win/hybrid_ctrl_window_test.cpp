@@ -22,7 +22,7 @@ std::string ClassOf(HWND window) {
 TEST_F(HybridCtrlTest, ClassIsRegisteredOnceAndEveryControlHasItsChildren) {
   CHybridCtrl second;
   const RECT place{0, 220, 100, 300};
-  ASSERT_TRUE(second.Create(place, parent.Get(), 78));
+  ASSERT_TRUE(second.Create(place, parent.get(), 78));
   for (CHybridCtrl* c : {&ctrl, &second}) {
     HWND window = c->Hwnd();
     EXPECT_EQ(ClassOf(window), "Velmor_HybridCtrl");
@@ -54,8 +54,8 @@ TEST_F(HybridCtrlTest, ClassIsRegisteredOnceAndEveryControlHasItsChildren) {
   ::DestroyWindow(second.Hwnd());
   EXPECT_EQ(second.Hwnd(), nullptr);
   EXPECT_FALSE(::IsWindow(oldTip));
-  EXPECT_TRUE(second.Create(place, parent.Get(), 79));
-  EXPECT_FALSE(second.Create(place, parent.Get(), 80));  // already made
+  EXPECT_TRUE(second.Create(place, parent.get(), 79));
+  EXPECT_FALSE(second.Create(place, parent.get(), 80));  // already made
 }
 
 TEST_F(HybridCtrlTest, ShortContentShowsNoBarAndTheBackgroundFillsBelow) {

@@ -34,7 +34,7 @@ class CHeldFile {
   }
   CHeldFile(const CHeldFile&) = delete;
   CHeldFile& operator=(const CHeldFile&) = delete;
-  HANDLE Get() const { return m_handle; }
+  HANDLE get() const { return m_handle; }
 
  private:
   HANDLE m_handle;
@@ -150,7 +150,7 @@ TEST_F(WinModePlatformTest, UnchangedFileIsNotRewritten) {
   FILETIME old = {0x12345600, 0x01C00000};
   {
     CHeldFile file(m_file, FILE_WRITE_ATTRIBUTES);
-    ASSERT_TRUE(::SetFileTime(file.Get(), nullptr, nullptr, &old));
+    ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &old));
   }
   const auto sameTime = [this, &old] {
     WIN32_FILE_ATTRIBUTE_DATA data = {};
@@ -169,7 +169,7 @@ TEST_F(WinModePlatformTest, LockedFileIsNeitherReadNorReplaced) {
   Write(m_file, "Mine-93\r\n");
   {
     CHeldFile held(m_file);
-    ASSERT_NE(held.Get(), INVALID_HANDLE_VALUE);
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
     {
       CModeList list(platform);
       EXPECT_TRUE(list.ReadFailed());

@@ -102,8 +102,8 @@ TEST(FretboardRenderer, DefaultBoardBackgroundStringsFretsAndSideDots) {
     head.push_back("text " + Str(19 + 33 * f) + ",233 \"" + (f == 12 ? ":" : ".") + "\" h22 black");
   EXPECT_TRUE(pass.Has(head));
   EXPECT_EQ(head[0], pass.lines[0]);
-  EXPECT_EQ((Rect{3, 18, 597, 282}), pass.state.m_rcBoard);
-  EXPECT_EQ(33, pass.state.m_nCell);
+  EXPECT_EQ((Rect{3, 18, 597, 282}), pass.state.GetBoard());
+  EXPECT_EQ(33, pass.state.GetCell());
 }
 
 struct SCase {
@@ -260,8 +260,8 @@ TEST(FretboardRenderer, Boards) {
   for (const SCase& c : cases) {
     SCOPED_TRACE(c.name);
     const SPass pass = Draw(c.setup, c.bounds);
-    EXPECT_EQ(c.board, pass.state.m_rcBoard);
-    EXPECT_EQ(c.cell, pass.state.m_nCell);
+    EXPECT_EQ(c.board, pass.state.GetBoard());
+    EXPECT_EQ(c.cell, pass.state.GetCell());
     for (const Lines& run : c.runs) EXPECT_TRUE(pass.Has(run));
     for (const auto& [prefix, n] : c.counts) EXPECT_EQ(n, pass.Count(prefix)) << prefix;
   }

@@ -26,9 +26,9 @@ TEST(FretboardState, DefaultsAreTheCMajorBoardOfASixStringGuitar) {
   EXPECT_TRUE(s.GetSideDots());
   EXPECT_FALSE(s.GetRectangles());
   EXPECT_STREQ("E B G D A E", s.GetTuning());
-  EXPECT_EQ((Pitches{4, 11, 7, 2, 9, 4}), s.m_arrStringNotes);
-  EXPECT_EQ((gfx::Rect{0, 0, 0, 0}), s.m_rcBoard);
-  EXPECT_EQ(0, s.m_nCell);
+  EXPECT_EQ((Pitches{4, 11, 7, 2, 9, 4}), s.GetStringNotes());
+  EXPECT_EQ((gfx::Rect{0, 0, 0, 0}), s.GetBoard());
+  EXPECT_EQ(0, s.GetCell());
   std::string shown;
   for (int pitch = -1; pitch <= 12; ++pitch) shown += s.GetNoteShown(pitch) ? 'x' : '.';
   EXPECT_EQ(".x.x.xx.x.x.x.", shown);  // c d e f g a b; nothing outside 0..11
@@ -45,15 +45,15 @@ TEST(FretboardState, SettersStoreUncheckedAndAllButLabelKindRepaint) {
       {"tonality", [](S& s) { return s.SetTonality(99); },
        [](const S& s) { return s.GetTonality() == 99; }, true},
       {"mode", [](S& s) { return s.SetMode("Dorian"); },
-       [](const S& s) { return s.m_strMode == "Dorian"; }, true},
+       [](const S& s) { return std::string(s.GetMode()) == "Dorian"; }, true},
       {"null mode", [](S& s) { return s.SetMode(nullptr); },
-       [](const S& s) { return s.m_strMode.empty(); }, true},
+       [](const S& s) { return *s.GetMode() == '\0'; }, true},
       {"note", [](S& s) { return s.SetNoteShown(4, false); },
        [](const S& s) { return !s.GetNoteShown(4) && s.GetNoteShown(5); }, true},
       {"steps", [](S& s) { return s.SetShowSteps("2,4"); },
-       [](const S& s) { return s.m_strShowSteps == "2,4"; }, true},
+       [](const S& s) { return std::string(s.GetShowSteps()) == "2,4"; }, true},
       {"highlight", [](S& s) { return s.SetHighlight(nullptr); },
-       [](const S& s) { return s.m_strHighlight.empty(); }, true},
+       [](const S& s) { return *s.GetHighlight() == '\0'; }, true},
       {"label kind", [](S& s) { return s.SetLabelKind(42); },
        [](const S& s) { return s.GetLabelKind() == 42; }, false},
       {"first fret", [](S& s) { return s.SetFirstFret(-3); },
@@ -65,7 +65,7 @@ TEST(FretboardState, SettersStoreUncheckedAndAllButLabelKindRepaint) {
       {"rectangles", [](S& s) { return s.SetRectangles(true); },
        [](const S& s) { return s.GetRectangles(); }, true},
       {"tuning", [](S& s) { return s.SetTuning("D A D G B E"); },
-       [](const S& s) { return s.m_arrStringNotes == Pitches{2, 9, 2, 7, 11, 4}; }, true},
+       [](const S& s) { return s.GetStringNotes() == Pitches{2, 9, 2, 7, 11, 4}; }, true},
       {"pitch below", [](S& s) { return s.SetNoteShown(-1, true); },
        [](const S& s) { return !s.GetNoteShown(1); }, false},
       {"pitch above", [](S& s) { return s.SetNoteShown(INT_MAX, true); },
@@ -81,12 +81,11 @@ TEST(FretboardState, SettersStoreUncheckedAndAllButLabelKindRepaint) {
 TEST(FretboardState, NullTuningKeepsTheTextAndRebuildsTheStrings) {
   CFretboardState state;
   state.SetTuning("G D A E");
-  state.m_arrStringNotes.clear();  // as if it had gone stale
   EXPECT_TRUE(state.SetTuning(nullptr));
   EXPECT_STREQ("G D A E", state.GetTuning());
-  EXPECT_EQ((Pitches{7, 2, 9, 4}), state.m_arrStringNotes);
+  EXPECT_EQ((Pitches{7, 2, 9, 4}), state.GetStringNotes());
   state.SetTuning("E H A");
-  EXPECT_EQ((Pitches{4, -1, 9}), state.m_arrStringNotes);
+  EXPECT_EQ((Pitches{4, -1, 9}), state.GetStringNotes());
 }
 
 }  // namespace

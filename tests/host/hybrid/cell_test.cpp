@@ -11,10 +11,10 @@ class CellTest : public CoreFixture {
   IHybridCell* AddCell(const char* tmpl, RefPtr<RecordingContent> content) {
     IHybridCell* cell = nullptr;
     core.Build(tmpl, content.get(), &cell);
-    cells_.push_back(RefPtr<IHybridCell>::Adopt(cell));
+    m_cells.push_back(RefPtr<IHybridCell>::Adopt(cell));
     return cell;
   }
-  std::vector<RefPtr<IHybridCell>> cells_;
+  std::vector<RefPtr<IHybridCell>> m_cells;
 };
 
 TEST_F(CellTest, CollapsedCellWithABottomBorderIsTheBorderHigh) {
@@ -67,9 +67,9 @@ TEST_F(CellTest, HitTestFindsTheChildBeforeItsContainer) {
   IHybridCell* child = nullptr;
   IHybridCell* hidden = nullptr;
   core.Build("C(%C%L){s(%C)s(%C)}", &box, 20, &child, &hidden);
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(box));
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(child));
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(hidden));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(box));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(child));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(hidden));
   Pump();
   struct Case {
     Point at;
@@ -155,12 +155,12 @@ TEST_F(CellTest, SelectedCellPaintsWithTheHighlight) {
 TEST_F(CellTest, RubberBandSelectsClickableCellsItTouches) {
   IHybridCell* box = nullptr;
   core.Build("C(%C)", &box);
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(box));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(box));
   IHybridCell* rows[4] = {};
   for (IHybridCell*& row : rows) {
     auto content = RecordingContent::Make(40, 10);
     core.Build("C(%p){U(%o%S%C)}", &box, content.get(), 0x1u, &row);
-    cells_.push_back(RefPtr<IHybridCell>::Adopt(row));
+    m_cells.push_back(RefPtr<IHybridCell>::Adopt(row));
   }
   rows[3]->SetNoSelect(true);
   Pump();
@@ -198,7 +198,7 @@ TEST_F(CellTest, NotificationsBubbleUntilSomeoneHandlesThem) {
              outerHandler.get(), &outer, innerContent.get(), &inner,
              sourceContent.get(), &source);
   for (IHybridCell* c : {outer, inner, source})
-    cells_.push_back(RefPtr<IHybridCell>::Adopt(c));
+    m_cells.push_back(RefPtr<IHybridCell>::Adopt(c));
 
   struct Case {
     bool innerHandles, handlerHandles, controlHandler;
@@ -254,7 +254,7 @@ TEST_F(CellTest, TreeWalkVisitsShownCellsDepthFirst) {
   IHybridCell* c1 = nullptr;
   core.Build("C(%C){C(%C)C(%C)}C(%C)C(%C){C(%C)}", &a, &a1, &a2, &b, &c, &c1);
   for (IHybridCell* x : {a, a1, a2, b, c, c1})
-    cells_.push_back(RefPtr<IHybridCell>::Adopt(x));
+    m_cells.push_back(RefPtr<IHybridCell>::Adopt(x));
   b->SetExpanded(false, true);  // collapsed: skipped
   const std::vector<IHybridCell*> order = {a, a1, a2, c, c1};
   RefPtr<IHybridCell> at(a);
@@ -277,8 +277,8 @@ TEST_F(CellTest, ColourPassesOnToEveryDescendant) {
   IHybridCell* a = nullptr;
   IHybridCell* deep = nullptr;
   core.Build("C(%C){C{C(%C)}}", &a, &deep);
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(a));
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(deep));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(a));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(deep));
   a->SetColor(0x112233, false);
   EXPECT_NE(deep->GetColor(), 0x112233u);
   a->SetColor(0x445566, true);
@@ -323,7 +323,7 @@ TEST_F(CellTest, FocusNeedsAFocusableEnabledContent) {
   IHybridCell* cell = AddCell("U(%o%C)", content);
   IHybridCell* empty = nullptr;
   core.Build("C(%C)", &empty);
-  cells_.push_back(RefPtr<IHybridCell>::Adopt(empty));
+  m_cells.push_back(RefPtr<IHybridCell>::Adopt(empty));
 
   core.SetFocusCell(empty, false);
   RefPtr<IHybridCell> focus;

@@ -40,47 +40,47 @@ struct DropDownRecord {
 // one does, and the test plays the user's click through Choose.
 class FakeComboDropDown : public IComboDropDown {
  public:
-  explicit FakeComboDropDown(DropDownRecord& record) : record_(record) {}
-  ~FakeComboDropDown() override { record_.open = false; }
+  explicit FakeComboDropDown(DropDownRecord& record) : m_record(record) {}
+  ~FakeComboDropDown() override { m_record.open = false; }
   bool Open(const Rect& anchor, const std::vector<std::string>& items,
             int current, IComboDropDownOwner* owner) override {
-    ++record_.opens;
+    ++m_record.opens;
     if (items.empty()) return false;
-    record_.anchor = anchor;
-    record_.items = items;
-    record_.highlighted = current;
-    record_.owner = owner;
-    record_.open = true;
+    m_record.anchor = anchor;
+    m_record.items = items;
+    m_record.highlighted = current;
+    m_record.owner = owner;
+    m_record.open = true;
     return true;
   }
   void Close() override {
-    if (!record_.open) return;
-    ++record_.closes;
-    record_.open = false;
+    if (!m_record.open) return;
+    ++m_record.closes;
+    m_record.open = false;
   }
-  bool IsOpen() const override { return record_.open; }
+  bool IsOpen() const override { return m_record.open; }
   bool OnKey(int vk) override {
-    const int last = static_cast<int>(record_.items.size()) - 1;
+    const int last = static_cast<int>(m_record.items.size()) - 1;
     switch (vk) {
-      case kVkUp: record_.highlighted = std::max(0, record_.highlighted - 1); return true;
-      case kVkDown: record_.highlighted = std::min(last, record_.highlighted + 1); return true;
-      case kVkReturn: Choose(record_.highlighted); return true;
+      case kVkUp: m_record.highlighted = std::max(0, m_record.highlighted - 1); return true;
+      case kVkDown: m_record.highlighted = std::min(last, m_record.highlighted + 1); return true;
+      case kVkReturn: Choose(m_record.highlighted); return true;
       case kVkEscape:
         Close();
-        record_.owner->OnDropDownClosed();
+        m_record.owner->OnDropDownClosed();
         return true;
       default: return false;
     }
   }
-  int Highlighted() const override { return record_.highlighted; }
+  int Highlighted() const override { return m_record.highlighted; }
   // The user clicks item |index|.
   void Choose(int index) {
     Close();
-    record_.owner->OnDropDownChoice(index);
+    m_record.owner->OnDropDownChoice(index);
   }
 
  private:
-  DropDownRecord& record_;
+  DropDownRecord& m_record;
 };
 
 class FakePlatform : public IHybridPlatform {

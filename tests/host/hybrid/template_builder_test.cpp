@@ -277,32 +277,32 @@ class ExpectingArgs : public TemplateArgs {
     void* pointer = nullptr;
     int value = 0;
   };
-  explicit ExpectingArgs(std::vector<Arg> args) : args_(std::move(args)) {}
+  explicit ExpectingArgs(std::vector<Arg> args) : m_args(std::move(args)) {}
 
-  void BeginCode(char, char code) override { code_ = code; }
+  void BeginCode(char, char code) override { m_code = code; }
   int Int() override { return Next('i').value; }
   unsigned Uint() override { return static_cast<unsigned>(Next('u').value); }
   void* Pointer() override { return Next('p').pointer; }
   const char* String() override {
     return static_cast<const char*>(Next('s').pointer);
   }
-  size_t Consumed() const { return next_; }
+  size_t Consumed() const { return m_next; }
 
  private:
   const Arg& Next(char type) {
     static const Arg kNone{'?', '?'};
-    if (next_ >= args_.size()) {
-      ADD_FAILURE() << "read past the list for %" << code_;
+    if (m_next >= m_args.size()) {
+      ADD_FAILURE() << "read past the list for %" << m_code;
       return kNone;
     }
-    const Arg& arg = args_[next_++];
-    EXPECT_EQ(arg.code, code_) << "argument " << next_ - 1;
-    EXPECT_EQ(arg.type, type) << "argument " << next_ - 1 << " of %" << code_;
+    const Arg& arg = m_args[m_next++];
+    EXPECT_EQ(arg.code, m_code) << "argument " << m_next - 1;
+    EXPECT_EQ(arg.type, type) << "argument " << m_next - 1 << " of %" << m_code;
     return arg;
   }
-  std::vector<Arg> args_;
-  size_t next_ = 0;
-  char code_ = 0;
+  std::vector<Arg> m_args;
+  size_t m_next = 0;
+  char m_code = 0;
 };
 
 TEST_F(BuilderTest, EveryCodeReadsItsOwnTypeAndUnknownCodesReadNothing) {

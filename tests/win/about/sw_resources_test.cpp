@@ -47,7 +47,7 @@ class SwResourcesTest : public ::testing::Test {
     ui::CBitmap bitmap(static_cast<HBITMAP>(
         ::LoadImageA(m_sw, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP info{};
-    if (!bitmap || !::GetObjectA(bitmap.Get(), sizeof info, &info)) return result;
+    if (!bitmap || !::GetObjectA(bitmap.get(), sizeof info, &info)) return result;
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = info.bmWidth;
@@ -57,7 +57,7 @@ class SwResourcesTest : public ::testing::Test {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
     HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, bitmap.Get(), 0, info.bmHeight, pixels.data(), &format,
+    const int rows = ::GetDIBits(screen, bitmap.get(), 0, info.bmHeight, pixels.data(), &format,
                                  DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
     if (rows != info.bmHeight) return result;

@@ -35,7 +35,7 @@ class CDib {
     m_bitmap = ui::CBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     m_bits = static_cast<std::uint32_t*>(bits);
   }
-  HBITMAP Get() const { return m_bitmap.Get(); }
+  HBITMAP get() const { return m_bitmap.get(); }
   bool Ok() const { return m_bits != nullptr; }
   std::uint32_t At(int x, int y) const {
     ::GdiFlush();
@@ -62,16 +62,16 @@ class CTarget {
   CTarget(int width, int height) : m_dib(width, height) {
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) m_dib.Set(x, y, Background(x, y));
-    m_previous = ::SelectObject(m_dc.Get(), m_dib.Get());
+    m_previous = ::SelectObject(m_dc.get(), m_dib.get());
   }
-  ~CTarget() { ::SelectObject(m_dc.Get(), m_previous); }
+  ~CTarget() { ::SelectObject(m_dc.get(), m_previous); }
   CTarget(const CTarget&) = delete;
   CTarget& operator=(const CTarget&) = delete;
 
   static std::uint32_t Background(int x, int y) {
     return 0x204000u + static_cast<std::uint32_t>(x * 7 + y * 0x300);
   }
-  HDC Dc() const { return m_dc.Get(); }
+  HDC Dc() const { return m_dc.get(); }
   const CDib& Dib() const { return m_dib; }
   int Untouched() const {
     int n = 0;
@@ -126,7 +126,7 @@ TEST(TransparentBitmapTest, FacePixelsLeaveTheTargetAndOthersAreCopied) {
   CDib picture = MakePicture();
   CTarget target(20, 20);
   ASSERT_TRUE(picture.Ok());
-  DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   // (20 - 4) / 2 = 8, (20 - 3) / 2 = 8.
   ExpectDrawn(target, {8, 8}, kFacePixel);
 }
@@ -134,7 +134,7 @@ TEST(TransparentBitmapTest, FacePixelsLeaveTheTargetAndOthersAreCopied) {
 TEST(TransparentBitmapTest, TheTransparentColourIsTheOneGiven) {
   CDib picture = MakePicture();
   CTarget target(20, 20);
-  DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, RGB(255, 0, 0));
+  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, RGB(255, 0, 0));
   // Red shows the target now; the face pixels are copied like any colour.
   ExpectDrawn(target, {8, 8}, 0xFF0000);
   EXPECT_EQ(target.Dib().At(8, 8), kFacePixel);
@@ -154,7 +154,7 @@ TEST(TransparentBitmapTest, CentresInTheTargetRectangle) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rect.left * 100 + c.rect.top);
     CTarget target(20, 20);
-    DrawTransparentBitmap(picture.Get(), target.Dc(), c.rect, kFace);
+    DrawTransparentBitmap(picture.get(), target.Dc(), c.rect, kFace);
     ExpectDrawn(target, c.at, kFacePixel);
   }
 }
@@ -164,19 +164,19 @@ TEST(TransparentBitmapTest, DrawsOnlyTheSourceAreaClippedToThePicture) {
   {
     CTarget target(20, 20);
     const RECT part = {1, 0, 3, 2};  // R G / F W
-    DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &part);
+    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &part);
     ExpectDrawn(target, {9, 9}, kFacePixel, part);
   }
   {
     CTarget target(20, 20);
     const RECT overhanging = {2, 1, 9, 9};  // clipped to {2, 1, 4, 3}
-    DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &overhanging);
+    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &overhanging);
     ExpectDrawn(target, {9, 9}, kFacePixel, RECT{2, 1, 4, 3});
   }
   {
     CTarget target(20, 20);
     const RECT outside = {5, 5, 9, 9};
-    DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &outside);
+    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &outside);
     EXPECT_EQ(target.Untouched(), 400);
   }
 }
@@ -187,7 +187,7 @@ TEST(TransparentBitmapTest, TargetColoursAndSelectionsAreRestored) {
   ::SetBkColor(target.Dc(), RGB(1, 2, 3));
   ::SetTextColor(target.Dc(), RGB(4, 5, 6));
   HGDIOBJ targetBitmap = ::GetCurrentObject(target.Dc(), OBJ_BITMAP);
-  DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   EXPECT_EQ(::GetBkColor(target.Dc()), RGB(1, 2, 3));
   EXPECT_EQ(::GetTextColor(target.Dc()), RGB(4, 5, 6));
   EXPECT_EQ(::GetCurrentObject(target.Dc(), OBJ_BITMAP), targetBitmap);
@@ -195,23 +195,23 @@ TEST(TransparentBitmapTest, TargetColoursAndSelectionsAreRestored) {
   // it a second time still works.
   {
     ui::CMemoryDc other(nullptr);
-    HGDIOBJ previous = ::SelectObject(other.Get(), picture.Get());
+    HGDIOBJ previous = ::SelectObject(other.get(), picture.get());
     EXPECT_NE(previous, nullptr);
-    if (previous) ::SelectObject(other.Get(), previous);
+    if (previous) ::SelectObject(other.get(), previous);
   }
   CTarget second(20, 20);
-  DrawTransparentBitmap(picture.Get(), second.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.get(), second.Dc(), RECT{0, 0, 20, 20}, kFace);
   ExpectDrawn(second, {8, 8}, kFacePixel);
 }
 
 TEST(TransparentBitmapTest, APictureSelectedElsewhereDrawsNothing) {
   CDib picture = MakePicture();
   ui::CMemoryDc holder(nullptr);
-  HGDIOBJ previous = ::SelectObject(holder.Get(), picture.Get());
+  HGDIOBJ previous = ::SelectObject(holder.get(), picture.get());
   CTarget target(20, 20);
-  DrawTransparentBitmap(picture.Get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   EXPECT_EQ(target.Untouched(), 400);
-  ::SelectObject(holder.Get(), previous);
+  ::SelectObject(holder.get(), previous);
 }
 
 // Banner 133's pixels, 0x00RRGGBB, top row first.
@@ -228,7 +228,7 @@ std::vector<std::uint32_t> BannerPixels() {
   format.bmiHeader.biCompression = BI_RGB;
   std::vector<std::uint32_t> pixels(400 * 50);
   HDC screen = ::GetDC(nullptr);
-  const int rows = banner ? ::GetDIBits(screen, banner.Get(), 0, 50, pixels.data(), &format,
+  const int rows = banner ? ::GetDIBits(screen, banner.get(), 0, 50, pixels.data(), &format,
                                         DIB_RGB_COLORS)
                           : 0;
   ::ReleaseDC(nullptr, screen);
@@ -272,7 +272,7 @@ TEST(TransparentBitmapTest, AMissingResourceOrNoTargetDrawsNothing) {
   DrawTransparentBitmap(nullptr, target.Dc(), RECT{0, 0, 30, 30}, kFace);
   EXPECT_EQ(target.Untouched(), 900);
   CDib picture = MakePicture();
-  DrawTransparentBitmap(picture.Get(), nullptr, RECT{0, 0, 30, 30}, kFace);  // no crash
+  DrawTransparentBitmap(picture.get(), nullptr, RECT{0, 0, 30, 30}, kFace);  // no crash
 }
 
 TEST(TransparentBitmapTest, RepeatedDrawingHoldsNoMoreGdiObjects) {
