@@ -9,59 +9,32 @@
 #include <new>
 #include <utility>
 
+#include "control/model/file_io.h"
 #include "control/model/mode_strings.h"
 #include "control/model/modes_file_path.h"
 
 namespace scalewright {
 namespace {
 
-class CUniqueFd {
- public:
-  explicit CUniqueFd(int fd) : m_fd(fd) {}
-  ~CUniqueFd() { Close(); }
-  CUniqueFd(const CUniqueFd&) = delete;
-  CUniqueFd& operator=(const CUniqueFd&) = delete;
-
-  int get() const { return m_fd; }
-  bool Valid() const { return m_fd >= 0; }
-  // Closes now and reports whether the close succeeded: on some file systems
-  // a write error only shows up here.
-  bool Close() {
-    if (m_fd < 0) return true;
-    const int fd = std::exchange(m_fd, -1);
-    return ::close(fd) == 0;
-  }
-
- private:
-  int m_fd;
+struct SFdTraits {
+  using Handle = int;
+  static int None() { return -1; }
+  static bool Close(int fd) { return ::close(fd) == 0; }
 };
+using CUniqueFd = CUniqueFile<SFdTraits>;
 
-// Removes the temporary file unless the replace went through.
-class CTempFileGuard {
- public:
-  explicit CTempFileGuard(std::string path) : m_path(std::move(path)) {}
-  ~CTempFileGuard() {
-    if (!m_released) ::unlink(m_path.c_str());
-  }
-  CTempFileGuard(const CTempFileGuard&) = delete;
-  CTempFileGuard& operator=(const CTempFileGuard&) = delete;
-  void Release() { m_released = true; }
-
- private:
-  std::string m_path;
-  bool m_released = false;
-};
+void RemoveFile(const char* path) { ::unlink(path); }
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
+  return WriteAllBytes(bytes, [fd](const char* data, std::size_t size) -> long long {
+    while (true) {
+      const ssize_t n = ::write(fd, data, size);
+      if (n < 0 && errno == EINTR) continue;
+      return n;
+    }
+  });
 }
 
 std::string FolderOf(const std::string& path) {
@@ -114,32 +87,26 @@ FileReadStatus CPosixModePlatform::ReadWholeFile(const std::string& path,
       static_cast<unsigned long long>(info.st_size) > kMaxModesFileBytes) {
     return FileReadStatus::kFailed;
   }
-  try {
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[64 * 1024];
-    while (true) {
-      const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) break;
-      if (n == 0) return FileReadStatus::kOk;
-      // The file may grow while it is read; the cap holds all the same.
-      if (bytes.size() + static_cast<std::size_t>(n) > kMaxModesFileBytes) break;
-      bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-  } catch (const std::bad_alloc&) {
-  }
-  bytes.clear();
-  return FileReadStatus::kFailed;
+  const int handle = fd.get();
+  return ReadCappedFile(static_cast<std::size_t>(info.st_size),
+                        [handle](char* buffer, std::size_t size) -> long long {
+                          while (true) {
+                            const ssize_t n = ::read(handle, buffer, size);
+                            if (n < 0 && errno == EINTR) continue;
+                            return n;
+                          }
+                        },
+                        bytes);
 }
 
 bool CPosixModePlatform::ReplaceWholeFile(const std::string& path,
                                           std::string_view bytes) const {
-  const std::string temp = path + ".tmp";
+  const std::string temp = TempPathFor(path);
   // O_NOFOLLOW: a planted link at the temporary name must not redirect the write.
   CUniqueFd fd(::open(temp.c_str(),
                       O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
   if (!fd.Valid()) return false;
-  CTempFileGuard guard(temp);
+  CTempFileGuard guard(temp, &RemoveFile);
   if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.Close()) {
     return false;
   }

@@ -4,46 +4,21 @@
 #include <new>
 #include <utility>
 
+#include "control/model/file_io.h"
 #include "control/model/mode_strings.h"
 #include "control/model/modes_file_path.h"
 
 namespace scalewright {
 namespace {
 
-// Owns a file handle; Close() reports whether closing worked.
-class CFileHandle {
- public:
-  explicit CFileHandle(HANDLE handle) : m_handle(handle) {}
-  ~CFileHandle() { Close(); }
-  CFileHandle(const CFileHandle&) = delete;
-  CFileHandle& operator=(const CFileHandle&) = delete;
-
-  HANDLE get() const { return m_handle; }
-  bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    if (!Valid()) return true;
-    return ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)) != FALSE;
-  }
-
- private:
-  HANDLE m_handle;
+struct SFileHandleTraits {
+  using Handle = HANDLE;
+  static HANDLE None() { return INVALID_HANDLE_VALUE; }
+  static bool Close(HANDLE handle) { return ::CloseHandle(handle) != FALSE; }
 };
+using CFileHandle = CUniqueFile<SFileHandleTraits>;
 
-// Deletes the temporary file unless the replace went through.
-class CTempFileGuard {
- public:
-  explicit CTempFileGuard(std::string path) : m_path(std::move(path)) {}
-  ~CTempFileGuard() {
-    if (!m_released) ::DeleteFileA(m_path.c_str());
-  }
-  CTempFileGuard(const CTempFileGuard&) = delete;
-  CTempFileGuard& operator=(const CTempFileGuard&) = delete;
-  void Release() { m_released = true; }
-
- private:
-  std::string m_path;
-  bool m_released = false;
-};
+void RemoveFile(const char* path) { ::DeleteFileA(path); }
 
 // A module path can exceed MAX_PATH ("\\?\" paths); an ANSI character takes
 // at most two bytes, so this bounds the longest path Windows can report.
@@ -67,16 +42,12 @@ std::string FitBoxText(const std::string& text) {
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD part =
-        bytes.size() < kChunkBytes ? static_cast<DWORD>(bytes.size()) : kChunkBytes;
+  return WriteAllBytes(bytes, [file](const char* data, std::size_t size) -> long long {
+    const DWORD part = size < kChunkBytes ? static_cast<DWORD>(size) : kChunkBytes;
     DWORD written = 0;
-    if (!::WriteFile(file, bytes.data(), part, &written, nullptr) || written == 0) {
-      return false;
-    }
-    bytes.remove_prefix(written);
-  }
-  return true;
+    if (!::WriteFile(file, data, part, &written, nullptr)) return -1;
+    return written;
+  });
 }
 
 }  // namespace
@@ -161,30 +132,26 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
       static_cast<unsigned long long>(size.QuadPart) > kMaxModesFileBytes) {
     return FileReadStatus::kFailed;
   }
-  try {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    std::string chunk(kChunkBytes, '\0');
-    while (true) {
-      DWORD got = 0;
-      if (!::ReadFile(file.get(), chunk.data(), kChunkBytes, &got, nullptr)) break;
-      if (got == 0) return FileReadStatus::kOk;
-      if (bytes.size() + got > kMaxModesFileBytes) break;  // grew while read
-      bytes.append(chunk.data(), got);
-    }
-  } catch (const std::bad_alloc&) {
-  }
-  bytes.clear();
-  return FileReadStatus::kFailed;
+  const HANDLE handle = file.get();
+  return ReadCappedFile(static_cast<std::size_t>(size.QuadPart),
+                        [handle](char* buffer, std::size_t size) -> long long {
+                          const DWORD want =
+                              size < kChunkBytes ? static_cast<DWORD>(size) : kChunkBytes;
+                          DWORD got = 0;
+                          if (!::ReadFile(handle, buffer, want, &got, nullptr)) return -1;
+                          return got;
+                        },
+                        bytes);
 }
 
 bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
                                         std::string_view bytes) const {
-  const std::string temp = path + ".tmp";
+  const std::string temp = TempPathFor(path);
   CFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   // Not ours to delete: another process may be writing it.
   if (!file.Valid()) return false;
-  CTempFileGuard guard(temp);
+  CTempFileGuard guard(temp, &RemoveFile);
   if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) ||
       !file.Close()) {
     return false;
