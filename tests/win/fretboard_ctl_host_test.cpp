@@ -11,6 +11,7 @@
 #include "framework/com/bstr.h"
 #include "tests/win/dib_surface.h"
 #include "tests/win/fretboard_fakes.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::test {
 namespace {
@@ -34,13 +35,6 @@ void CaptureWindow(HWND hwnd, CDibSurface& dib, int width, int height) {
   HDC screen = ::GetDC(hwnd);
   ::BitBlt(dib.Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
   ::ReleaseDC(hwnd, screen);
-}
-
-RECT WindowRectIn(HWND hwnd, HWND parent) {
-  RECT rect = {};
-  ::GetWindowRect(hwnd, &rect);
-  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
 }
 
 class FretboardInPlace : public FretboardTest {
