@@ -10,6 +10,7 @@
 
 #include "tests/e2e/browser_stand_in.h"
 #include "tests/e2e/sw_fixture.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -20,20 +21,6 @@ constexpr int kBannerBitmap = 133;
 constexpr char kAddress[] = "www.scalewright.example";
 constexpr std::uint32_t kLinkBlue = 0x0000FF;    // 0x00RRGGBB
 constexpr std::uint32_t kLinkFocus = 0x800080;  // a focused link
-
-// A child's rectangle in its dialog's client coordinates.
-RECT ItemRect(HWND dialog, int id) {
-  RECT r = {};
-  ::GetWindowRect(::GetDlgItem(dialog, id), &r);
-  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-RECT ScreenRect(HWND window) {
-  RECT r = {};
-  ::GetWindowRect(window, &r);
-  return r;
-}
 
 POINT ClientOrigin(HWND window) {
   POINT origin = {0, 0};

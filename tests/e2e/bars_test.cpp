@@ -1,17 +1,12 @@
 // The toolbar and the status bar: tool tips and prompts from the command
 // strings, the View toggles, and a toolbar that docks on any side.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
 namespace {
 
 using BarsTest = SwTest;
-
-RECT ScreenRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
 
 TEST_F(BarsTest, HoveringAButtonShowsItsTipAndPrompt) {
   CSwProcess sw;

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <utility>
 
+#include "framework/com/reg_key.h"
 #include "tests/e2e/sw_driver.h"
 
 namespace scalewright::e2e {
@@ -13,27 +14,9 @@ namespace {
 // that is where the handler goes.
 constexpr char kHttpOpenCommand[] = "Software\\Classes\\http\\shell\\open\\command";
 
-class CRegKey {
- public:
-  CRegKey() = default;
-  ~CRegKey() {
-    if (m_key) ::RegCloseKey(m_key);
-  }
-  CRegKey(const CRegKey&) = delete;
-  CRegKey& operator=(const CRegKey&) = delete;
-  HKEY get() const { return m_key; }
-  HKEY* Put() {
-    if (m_key) ::RegCloseKey(std::exchange(m_key, nullptr));
-    return &m_key;
-  }
-
- private:
-  HKEY m_key = nullptr;
-};
-
-bool OpenCommandKey(CRegKey& key) {
+bool OpenCommandKey(com::CRegKey& key) {
   return ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHttpOpenCommand, 0, nullptr, 0,
-                           KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr) == ERROR_SUCCESS;
+                           KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) == ERROR_SUCCESS;
 }
 
 bool SetDefault(HKEY key, const std::string& value) {
@@ -45,7 +28,7 @@ bool SetDefault(HKEY key, const std::string& value) {
 
 CBrowserStandIn::CBrowserStandIn(std::string log) : m_log(std::move(log)) {
   ::DeleteFileA(m_log.c_str());
-  CRegKey key;
+  com::CRegKey key;
   if (!OpenCommandKey(key)) return;
   char previous[1024] = {};
   DWORD size = sizeof previous - 1;
@@ -63,7 +46,7 @@ CBrowserStandIn::CBrowserStandIn(std::string log) : m_log(std::move(log)) {
 
 CBrowserStandIn::~CBrowserStandIn() {
   if (!m_registered) return;
-  CRegKey key;
+  com::CRegKey key;
   if (!OpenCommandKey(key)) return;
   if (m_hadPrevious)
     SetDefault(key.get(), m_previous);

@@ -1,6 +1,7 @@
 // The property frame that each new window opens edits that window's
 // fretboard only: OK with another tonic changes its picture and no other.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -31,12 +32,6 @@ void ChooseItem(HWND combo, int index) {
   ::SendMessageA(combo, CB_SETCURSEL, index, 0);
   ::SendMessageA(::GetParent(combo), WM_COMMAND,
                  MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-RECT ScreenRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
 }
 
 TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <thread>
 
+#include "framework/com/reg_key.h"
+
 namespace scalewright::e2e {
 
 std::string Text(HWND window) {
@@ -228,11 +230,9 @@ bool WriteFile(const std::string& path, const std::string& content) {
 }
 
 bool ProfileExists() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(key);
-  return true;
+  com::CRegKey key;
+  return ::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, key.put()) ==
+         ERROR_SUCCESS;
 }
 
 CSwProcess::CSwProcess(const std::string& arguments) {

@@ -8,6 +8,7 @@
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
 #include "framework/com/bstr.h"
+#include "tests/win/dib_surface.h"
 #include "tests/win/fretboard_fakes.h"
 
 namespace scalewright::test {
@@ -28,38 +29,38 @@ std::wstring CaptionOf(IUnknown* control) {
 }
 
 // The default board drawn at (0, 0)-(600, 300) shifted by |dx|, |dy|.
-void ExpectDefaultBoard(const CDib& dib, int dx, int dy) {
-  const auto at = [&](int x, int y) { return dib.Pixel(x + dx, y + dy); };
+void ExpectDefaultBoard(const CDibSurface& dib, int dx, int dy) {
+  const auto at = [&](int x, int y) { return dib.At(x + dx, y + dy); };
   // Frame one unit inside the bounds, white inside it.
-  EXPECT_EQ(kBlack, at(0, 0));
-  EXPECT_EQ(kBlack, at(599, 299));
-  EXPECT_EQ(kBlack, at(300, 0));
-  EXPECT_EQ(kBlack, at(0, 150));
-  EXPECT_EQ(kWhite, at(2, 2));
-  EXPECT_EQ(kWhite, at(598, 298));
+  EXPECT_EQ(kBlackPixel, at(0, 0));
+  EXPECT_EQ(kBlackPixel, at(599, 299));
+  EXPECT_EQ(kBlackPixel, at(300, 0));
+  EXPECT_EQ(kBlackPixel, at(0, 150));
+  EXPECT_EQ(kWhitePixel, at(2, 2));
+  EXPECT_EQ(kWhitePixel, at(598, 298));
   // The first string's line and a fret line between two markers.
-  EXPECT_EQ(kBlack, at(20, 51));
-  EXPECT_EQ(kBlack, at(69, 100));
+  EXPECT_EQ(kBlackPixel, at(20, 51));
+  EXPECT_EQ(kBlackPixel, at(69, 100));
   // The nut is three units thick: 35, 36, 37.
-  EXPECT_EQ(kBlack, at(35, 100));
-  EXPECT_EQ(kBlack, at(36, 100));
-  EXPECT_EQ(kBlack, at(37, 100));
-  EXPECT_EQ(kWhite, at(38, 100));
-  EXPECT_EQ(kWhite, at(50, 100));
+  EXPECT_EQ(kBlackPixel, at(35, 100));
+  EXPECT_EQ(kBlackPixel, at(36, 100));
+  EXPECT_EQ(kBlackPixel, at(37, 100));
+  EXPECT_EQ(kWhitePixel, at(38, 100));
+  EXPECT_EQ(kWhitePixel, at(50, 100));
   // Below the last string and above the first only the board's white.
-  EXPECT_EQ(kWhite, at(300, 225));
-  EXPECT_EQ(kWhite, at(300, 10));
+  EXPECT_EQ(kWhitePixel, at(300, 225));
+  EXPECT_EQ(kWhitePixel, at(300, 10));
 }
 
 TEST_F(FretboardDraw, OleDrawPaintsTheDefaultBoardAndRefreshesTheCaption) {
   ComPtr<IUnknown> control;
   ASSERT_EQ(S_OK, Create(IID_IUnknown, control));
   EXPECT_EQ(L"<null>", CaptionOf(control.get()));
-  CDib dib(600, 300);
+  CDibSurface dib(600, 300);
   ASSERT_TRUE(dib.Ok());
   dib.Fill(0x808080);
   RECT bounds = {0, 0, 600, 300};
-  ASSERT_EQ(S_OK, ::OleDraw(control.get(), DVASPECT_CONTENT, dib.dc(), &bounds));
+  ASSERT_EQ(S_OK, ::OleDraw(control.get(), DVASPECT_CONTENT, dib.Dc(), &bounds));
   ExpectDefaultBoard(dib, 0, 0);
   EXPECT_EQ(L"c Ionian", CaptionOf(control.get()));
 }
@@ -67,44 +68,44 @@ TEST_F(FretboardDraw, OleDrawPaintsTheDefaultBoardAndRefreshesTheCaption) {
 TEST_F(FretboardDraw, TheFirstMarkerIsAHighlightedCircleWithAThreeUnitPen) {
   ComPtr<IFretboardSettings> settings;
   ASSERT_EQ(S_OK, Create(IID_IFretboardSettings, settings));
-  CDib dib(600, 300);
+  CDibSurface dib(600, 300);
   ASSERT_TRUE(dib.Ok());
   RECT bounds = {0, 0, 600, 300};
-  settings->Draw(dib.dc(), &bounds);
+  settings->Draw(dib.Dc(), &bounds);
   // Marker (5, 37)-(33, 65): at its middle the top edge is three units
   // thick (the pen straddles the outline); its square's corner stays white.
-  EXPECT_EQ(kWhite, dib.Pixel(19, 35));
-  EXPECT_EQ(kBlack, dib.Pixel(19, 36));
-  EXPECT_EQ(kBlack, dib.Pixel(19, 37));
-  EXPECT_EQ(kBlack, dib.Pixel(19, 38));
-  EXPECT_EQ(kWhite, dib.Pixel(19, 39));
-  EXPECT_EQ(kWhite, dib.Pixel(6, 38));
+  EXPECT_EQ(kWhitePixel, dib.At(19, 35));
+  EXPECT_EQ(kBlackPixel, dib.At(19, 36));
+  EXPECT_EQ(kBlackPixel, dib.At(19, 37));
+  EXPECT_EQ(kBlackPixel, dib.At(19, 38));
+  EXPECT_EQ(kWhitePixel, dib.At(19, 39));
+  EXPECT_EQ(kWhitePixel, dib.At(6, 38));
   // Fret 1 of that string has a plain circle: a one-unit edge.
-  EXPECT_EQ(kWhite, dib.Pixel(52, 36));
-  EXPECT_EQ(kBlack, dib.Pixel(52, 37));
-  EXPECT_EQ(kWhite, dib.Pixel(52, 38));
+  EXPECT_EQ(kWhitePixel, dib.At(52, 36));
+  EXPECT_EQ(kBlackPixel, dib.At(52, 37));
+  EXPECT_EQ(kWhitePixel, dib.At(52, 38));
   // Fret 2 (f#) has no marker: the string line runs through.
-  EXPECT_EQ(kBlack, dib.Pixel(80, 51));
-  EXPECT_EQ(kWhite, dib.Pixel(80, 45));
+  EXPECT_EQ(kBlackPixel, dib.At(80, 51));
+  EXPECT_EQ(kWhitePixel, dib.At(80, 45));
 }
 
 TEST_F(FretboardDraw, BoundsInLogicalUnitsBecomeDeviceUnits) {
   ComPtr<IViewObject> view;
   ASSERT_EQ(S_OK, Create(IID_IViewObject, view));
-  CDib dib(640, 340);
+  CDibSurface dib(640, 340);
   ASSERT_TRUE(dib.Ok());
   dib.Fill(0x808080);
   // The container's mapping puts logical (0, 0) at device (20, 30).
   POINT previous = {};
-  ASSERT_TRUE(::SetViewportOrgEx(dib.dc(), 20, 30, &previous));
+  ASSERT_TRUE(::SetViewportOrgEx(dib.Dc(), 20, 30, &previous));
   RECTL bounds = {0, 0, 600, 300};
-  ASSERT_EQ(S_OK, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dib.dc(), &bounds,
+  ASSERT_EQ(S_OK, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dib.Dc(), &bounds,
                              nullptr, nullptr, 0));
   ExpectDefaultBoard(dib, 20, 30);
-  EXPECT_EQ(0x808080u, dib.Pixel(10, 10));
+  EXPECT_EQ(0x808080u, dib.At(10, 10));
   // The container's mapping is back as it was.
   POINT origin = {};
-  ASSERT_TRUE(::GetViewportOrgEx(dib.dc(), &origin));
+  ASSERT_TRUE(::GetViewportOrgEx(dib.Dc(), &origin));
   EXPECT_EQ(20, origin.x);
   EXPECT_EQ(30, origin.y);
 }
@@ -115,27 +116,27 @@ TEST_F(FretboardDraw, CaptionFollowsTheSettingsAtTheNextPass) {
   settings->SetTonality(2);
   settings->SetMode("Dorian");
   EXPECT_EQ(L"<null>", CaptionOf(settings.get()));
-  CDib dib(100, 50);
+  CDibSurface dib(100, 50);
   ASSERT_TRUE(dib.Ok());
   RECT bounds = {0, 0, 100, 50};
-  settings->Draw(dib.dc(), &bounds);
+  settings->Draw(dib.Dc(), &bounds);
   EXPECT_EQ(L"d Dorian", CaptionOf(settings.get()));
   settings->SetMode("Mixolydian");
   settings->Draw(nullptr, &bounds);
-  settings->Draw(dib.dc(), nullptr);
+  settings->Draw(dib.Dc(), nullptr);
   EXPECT_EQ(L"d Dorian", CaptionOf(settings.get())) << "no pass without a context and bounds";
 }
 
 TEST_F(FretboardDraw, RefusesOtherAspectsAndMissingArguments) {
   ComPtr<IViewObject> view;
   ASSERT_EQ(S_OK, Create(IID_IViewObject, view));
-  CDib dib(10, 10);
+  CDibSurface dib(10, 10);
   RECTL bounds = {0, 0, 10, 10};
-  EXPECT_EQ(DV_E_DVASPECT, view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, dib.dc(),
+  EXPECT_EQ(DV_E_DVASPECT, view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, dib.Dc(),
                                       &bounds, nullptr, nullptr, 0));
   EXPECT_EQ(E_INVALIDARG, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, nullptr,
                                      &bounds, nullptr, nullptr, 0));
-  EXPECT_EQ(E_INVALIDARG, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dib.dc(),
+  EXPECT_EQ(E_INVALIDARG, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dib.Dc(),
                                      nullptr, nullptr, nullptr, 0));
 }
 
@@ -155,17 +156,17 @@ TEST_F(FretboardDraw, DataObjectGivesTheContentAsAMetafilePicture) {
   EXPECT_EQ(16000, picture->xExt);
   EXPECT_EQ(8000, picture->yExt);
   // Played at 600 x 300 it is the board with its frame on the edges.
-  CDib dib(600, 300);
+  CDibSurface dib(600, 300);
   ASSERT_TRUE(dib.Ok());
   dib.Fill(0x808080);
-  ::SetMapMode(dib.dc(), MM_ANISOTROPIC);
-  ::SetViewportExtEx(dib.dc(), 600, 300, nullptr);
-  EXPECT_TRUE(::PlayMetaFile(dib.dc(), picture->hMF));
+  ::SetMapMode(dib.Dc(), MM_ANISOTROPIC);
+  ::SetViewportExtEx(dib.Dc(), 600, 300, nullptr);
+  EXPECT_TRUE(::PlayMetaFile(dib.Dc(), picture->hMF));
   ::GlobalUnlock(medium.hMetaFilePict);
   ::ReleaseStgMedium(&medium);
-  EXPECT_EQ(kBlack, dib.Pixel(0, 0));
-  EXPECT_EQ(kBlack, dib.Pixel(599, 150));
-  EXPECT_EQ(kWhite, dib.Pixel(4, 4));
+  EXPECT_EQ(kBlackPixel, dib.At(0, 0));
+  EXPECT_EQ(kBlackPixel, dib.At(599, 150));
+  EXPECT_EQ(kWhitePixel, dib.At(4, 4));
 
   FORMATETC text = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   EXPECT_EQ(DV_E_FORMATETC, data->QueryGetData(&text));

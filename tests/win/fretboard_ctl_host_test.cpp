@@ -9,7 +9,9 @@
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
 #include "framework/com/bstr.h"
+#include "tests/win/dib_surface.h"
 #include "tests/win/fretboard_fakes.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::test {
 namespace {
@@ -18,28 +20,21 @@ using com::ComPtr;
 
 constexpr wchar_t kFretboardClsidText[] = L"{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}";
 
-void ExpectBoardFrame(const CDib& dib) {
-  EXPECT_EQ(kBlack, dib.Pixel(0, 0));
-  EXPECT_EQ(kBlack, dib.Pixel(599, 299));
-  EXPECT_EQ(kBlack, dib.Pixel(300, 0));
-  EXPECT_EQ(kWhite, dib.Pixel(2, 2));
-  EXPECT_EQ(kBlack, dib.Pixel(20, 51));
-  EXPECT_EQ(kBlack, dib.Pixel(36, 100));
-  EXPECT_EQ(kWhite, dib.Pixel(50, 100));
+void ExpectBoardFrame(const CDibSurface& dib) {
+  EXPECT_EQ(kBlackPixel, dib.At(0, 0));
+  EXPECT_EQ(kBlackPixel, dib.At(599, 299));
+  EXPECT_EQ(kBlackPixel, dib.At(300, 0));
+  EXPECT_EQ(kWhitePixel, dib.At(2, 2));
+  EXPECT_EQ(kBlackPixel, dib.At(20, 51));
+  EXPECT_EQ(kBlackPixel, dib.At(36, 100));
+  EXPECT_EQ(kWhitePixel, dib.At(50, 100));
 }
 
 // The window's current picture, as the screen shows it.
-void CaptureWindow(HWND hwnd, CDib& dib, int width, int height) {
+void CaptureWindow(HWND hwnd, CDibSurface& dib, int width, int height) {
   HDC screen = ::GetDC(hwnd);
-  ::BitBlt(dib.dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  ::BitBlt(dib.Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
   ::ReleaseDC(hwnd, screen);
-}
-
-RECT WindowRectIn(HWND hwnd, HWND parent) {
-  RECT rect = {};
-  ::GetWindowRect(hwnd, &rect);
-  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
 }
 
 class FretboardInPlace : public FretboardTest {
@@ -95,13 +90,13 @@ TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
   EXPECT_EQ(610, rect.right);
   EXPECT_EQ(320, rect.bottom);
 
-  CDib printed(600, 300);
+  CDibSurface printed(600, 300);
   ASSERT_TRUE(printed.Ok());
-  ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+  ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
   ExpectBoardFrame(printed);
 
   ::UpdateWindow(hwnd);
-  CDib shown(600, 300);
+  CDibSurface shown(600, 300);
   ASSERT_TRUE(shown.Ok());
   shown.Fill(0x808080);
   CaptureWindow(hwnd, shown, 600, 300);
@@ -280,7 +275,7 @@ TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
     HWND painted = SUCCEEDED(window->GetWindow(&own)) ? own : ax;
     ::InvalidateRect(painted, nullptr, TRUE);
     ::UpdateWindow(painted);
-    CDib shown(600, 300);
+    CDibSurface shown(600, 300);
     ASSERT_TRUE(shown.Ok());
     shown.Fill(0x808080);
     CaptureWindow(painted, shown, 600, 300);

@@ -219,38 +219,6 @@ HRESULT CFakeSite::OnPosRectChange(LPCRECT) {
   return S_OK;
 }
 
-CDib::CDib(int width, int height) : m_width(width), m_height(height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  m_dc = ::CreateCompatibleDC(nullptr);
-  if (!m_bitmap || !m_dc) return;
-  m_previous = ::SelectObject(m_dc, m_bitmap);
-  m_bits = static_cast<std::uint32_t*>(bits);
-}
-
-CDib::~CDib() {
-  if (m_dc && m_previous) ::SelectObject(m_dc, m_previous);
-  if (m_dc) ::DeleteDC(m_dc);
-  if (m_bitmap) ::DeleteObject(m_bitmap);
-}
-
-std::uint32_t CDib::Pixel(int x, int y) const {
-  ::GdiFlush();
-  return m_bits[y * m_width + x] & 0xFFFFFF;
-}
-
-void CDib::Fill(std::uint32_t rgb) {
-  ::GdiFlush();
-  for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = rgb;
-}
-
 const CLSID& FretboardTest::CLSID_FretboardValue() { return CLSID_Fretboard; }
 
 void FretboardTest::SetUp() {

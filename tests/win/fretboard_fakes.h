@@ -1,7 +1,7 @@
 // Fakes and helpers of the Fretboard control tests: sinks and a container
-// site that count references for real and log every call in order, a
-// 32-bit DIB to draw into, and a fixture that registers a private copy of
-// Neckview.dll.
+// site that count references for real and log every call in order, and a
+// fixture that registers a private copy of Neckview.dll. The DIB they draw
+// into is CDibSurface (tests/win/dib_surface.h).
 #pragma once
 
 #include <windows.h>
@@ -154,31 +154,6 @@ class CFakeSite final : public CStackObject<IOleClientSite, IOleInPlaceSite> {
   CFakeFrame& m_frame;
   RECT m_pos;
 };
-
-// A 32-bit top-down DIB selected into a memory DC.
-class CDib {
- public:
-  CDib(int width, int height);
-  ~CDib();
-  CDib(const CDib&) = delete;
-  CDib& operator=(const CDib&) = delete;
-  HDC dc() const { return m_dc; }
-  bool Ok() const { return m_bits != nullptr; }
-  // 0xRRGGBB.
-  std::uint32_t Pixel(int x, int y) const;
-  void Fill(std::uint32_t rgb);
-
- private:
-  int m_width;
-  int m_height;
-  HDC m_dc = nullptr;
-  HBITMAP m_bitmap = nullptr;
-  HGDIOBJ m_previous = nullptr;
-  std::uint32_t* m_bits = nullptr;
-};
-
-inline constexpr std::uint32_t kWhite = 0xFFFFFF;
-inline constexpr std::uint32_t kBlack = 0x000000;
 
 // A registered private copy of Neckview.dll inside an OLE apartment.
 class FretboardTest : public ::testing::Test {

@@ -8,55 +8,16 @@
 #include <vector>
 
 #include "fake_mode_platform.h"
+#include "tests/host/control/fake_fretboard_settings.h"
 
 namespace scalewright {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-// The settings a new control starts with; every call is recorded in order.
-struct SFakeSettings {
-  int tonality = 0;
-  std::string mode = "Ionian";
-  std::array<bool, 12> notes = {true, false, true, false, true, true,
-                                false, true, false, true, false, true};
-  std::string showSteps;
-  std::string highlight = "1,3,5";
-  int labelKind = 2;
-  int firstFret = 0;
-  int lastFret = 17;
-  bool sideDots = true;
-  bool rectangles = false;
-  std::string tuning = "E B G D A E";
-  Calls calls;
-
-  int GetTonality() { return Log("GetTonality"), tonality; }
-  void SetTonality(int v) { Log("SetTonality(" + std::to_string(v) + ")"), tonality = v; }
-  const char* GetMode() { return Log("GetMode"), mode.c_str(); }
-  void SetMode(const char* v) { Log("SetMode(" + std::string(v) + ")"), mode = v; }
-  bool GetNoteShown(int p) { return Log("GetNoteShown(" + std::to_string(p) + ")"), notes[p]; }
-  void SetNoteShown(int p, bool v) {
-    Log("SetNoteShown(" + std::to_string(p) + "," + std::to_string(v) + ")"), notes[p] = v;
-  }
-  const char* GetShowSteps() { return Log("GetShowSteps"), showSteps.c_str(); }
-  void SetShowSteps(const char* v) { Log("SetShowSteps(" + std::string(v) + ")"), showSteps = v; }
-  const char* GetHighlight() { return Log("GetHighlight"), highlight.c_str(); }
-  void SetHighlight(const char* v) { Log("SetHighlight(" + std::string(v) + ")"), highlight = v; }
-  int GetLabelKind() { return Log("GetLabelKind"), labelKind; }
-  void SetLabelKind(int v) { Log("SetLabelKind(" + std::to_string(v) + ")"), labelKind = v; }
-  int GetFirstFret() { return Log("GetFirstFret"), firstFret; }
-  void SetFirstFret(int v) { Log("SetFirstFret(" + std::to_string(v) + ")"), firstFret = v; }
-  int GetLastFret() { return Log("GetLastFret"), lastFret; }
-  void SetLastFret(int v) { Log("SetLastFret(" + std::to_string(v) + ")"), lastFret = v; }
-  bool GetSideDots() { return Log("GetSideDots"), sideDots; }
-  void SetSideDots(bool v) { Log("SetSideDots(" + std::to_string(v) + ")"), sideDots = v; }
-  bool GetRectangles() { return Log("GetRectangles"), rectangles; }
-  void SetRectangles(bool v) { Log("SetRectangles(" + std::to_string(v) + ")"), rectangles = v; }
-  const char* GetTuning() { return Log("GetTuning"), tuning.c_str(); }
-  void SetTuning(const char* v) { Log("SetTuning(" + std::string(v) + ")"), tuning = v; }
-
-  void Log(std::string call) { calls.push_back(std::move(call)); }
-};
+// Settings seen through no interface: the page's code takes them as they
+// are. Gathering is checked by the reads in |calls|.
+using test::CFakeSettings;
 
 const CFakeModePlatform& Platform() {
   static CFakeModePlatform platform;
@@ -67,13 +28,13 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
   return Platform().EqualNoCase(a, b);
 }
 
-SGatheredSettings Gather(std::vector<SFakeSettings*> objects) {
-  return GatherSettings(std::span<SFakeSettings* const>(objects), &EqualNoCase);
+SGatheredSettings Gather(std::vector<CFakeSettings<>*> objects) {
+  return GatherSettings(std::span<CFakeSettings<>* const>(objects), &EqualNoCase);
 }
 
 void Write(const SFretPropValues& values, const std::string& mode,
-           std::vector<SFakeSettings*> objects) {
-  WriteSettings(values, mode, std::span<SFakeSettings* const>(objects));
+           std::vector<CFakeSettings<>*> objects) {
+  WriteSettings(values, mode, std::span<CFakeSettings<>* const>(objects));
 }
 
 std::array<int, 12> Notes(std::initializer_list<int> checked) {
@@ -83,7 +44,7 @@ std::array<int, 12> Notes(std::initializer_list<int> checked) {
 }
 
 TEST(GatherSettings, ReadsInThePagesOrder) {
-  SFakeSettings control;
+  CFakeSettings<> control;
   Gather({&control});
   Calls want = {"GetTonality",   "GetMode",     "GetShowSteps",  "GetHighlight",
                 "GetFirstFret",  "GetLastFret", "GetSideDots",   "GetRectangles",
@@ -102,7 +63,7 @@ TEST(GatherSettings, NoObjectsGiveTheBlankPage) {
 }
 
 TEST(GatherSettings, DifferingValuesBecomeMixed) {
-  SFakeSettings a, b;
+  CFakeSettings<> a, b;
   b.tonality = 9;
   b.mode = "ionian";  // names compare with case
   b.showSteps = "1";
@@ -133,7 +94,7 @@ TEST(GatherSettings, DifferingValuesBecomeMixed) {
 }
 
 TEST(GatherSettings, TuningsCompareWithoutCaseAndEqualValuesStay) {
-  SFakeSettings a, b, c;
+  CFakeSettings<> a, b, c;
   b.tuning = "e b g d a e";
   const SGatheredSettings got = Gather({&a, &b, &c});
   EXPECT_EQ("E B G D A E", got.values.tuning);
@@ -143,7 +104,7 @@ TEST(GatherSettings, TuningsCompareWithoutCaseAndEqualValuesStay) {
 }
 
 TEST(GatherSettings, AMixedBoxStaysIndeterminateWhateverFollows) {
-  SFakeSettings a, b, c;
+  CFakeSettings<> a, b, c;
   b.sideDots = false;
   c.sideDots = true;
   EXPECT_EQ(kIndeterminate, Gather({&a, &b, &c}).values.sideDots);
@@ -166,7 +127,7 @@ SFretPropValues EveryValueSet() {
 }
 
 TEST(WriteSettings, WritesEverySettingInOrder) {
-  SFakeSettings control;
+  CFakeSettings<> control;
   Write(EveryValueSet(), "Aeolian", {&control});
   Calls want = {"SetTonality(9)",     "SetMode(Aeolian)",  "SetHighlight(1,3)",
                 "SetShowSteps(1,3,5)", "SetLastFret(12)",   "SetFirstFret(2)",
@@ -189,7 +150,7 @@ TEST(WriteSettings, BlankAndMixedValuesLeaveTheirSettingsAlone) {
   v.rectangles = kIndeterminate;
   v.notes.fill(kIndeterminate);
   v.notes[4] = kChecked;
-  SFakeSettings control;
+  CFakeSettings<> control;
   Write(v, "", {&control});
   EXPECT_EQ((Calls{"SetHighlight()", "SetShowSteps()", "SetNoteShown(4,1)"}), control.calls);
   EXPECT_EQ(0, control.tonality);
@@ -200,13 +161,13 @@ TEST(WriteSettings, BlankAndMixedValuesLeaveTheirSettingsAlone) {
 TEST(WriteSettings, NoSelectionIsNoTonality) {
   SFretPropValues v = EveryValueSet();
   v.tonalityIndex = -1;
-  SFakeSettings control;
+  CFakeSettings<> control;
   Write(v, "Aeolian", {&control});
   EXPECT_EQ("SetMode(Aeolian)", control.calls.front());
 }
 
 TEST(WriteSettings, EveryObjectGetsTheSameCalls) {
-  SFakeSettings a, b;
+  CFakeSettings<> a, b;
   Write(EveryValueSet(), "Dorian", {&a, nullptr, &b});
   EXPECT_EQ(22u, a.calls.size());
   EXPECT_EQ(a.calls, b.calls);

@@ -18,18 +18,12 @@
 #include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/interfaces/ihybrid_sub_content.h"
 #include "hybrid/interfaces/ref_ptr.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::app {
 namespace {
 
 constexpr UINT kHybridNotify = 0x80CA;
-
-RECT ItemRect(HWND dialog, int id) {
-  RECT r = {};
-  ::GetWindowRect(::GetDlgItem(dialog, id), &r);
-  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 RECT ClientRect(HWND window) {
   RECT r = {};

@@ -13,47 +13,13 @@
 
 #include "app/resource.h"
 #include "framework/gdi/gdi.h"
+#include "tests/win/dib_surface.h"
 
 namespace scalewright::app {
 namespace {
 
 constexpr COLORREF kFace = RGB(192, 192, 192);
 constexpr std::uint32_t kFacePixel = 0xC0C0C0;  // 0x00RRGGBB
-
-// A top-down 32-bit DIB section with its pixels at hand.
-class CDib {
- public:
-  CDib(int width, int height) : m_width(width), m_height(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_bitmap = ui::CBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_bits = static_cast<std::uint32_t*>(bits);
-  }
-  HBITMAP get() const { return m_bitmap.get(); }
-  bool Ok() const { return m_bits != nullptr; }
-  std::uint32_t At(int x, int y) const {
-    ::GdiFlush();
-    return m_bits[y * m_width + x] & 0xFFFFFF;
-  }
-  void Set(int x, int y, std::uint32_t pixel) {
-    ::GdiFlush();
-    m_bits[y * m_width + x] = pixel;
-  }
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-
- private:
-  int m_width;
-  int m_height;
-  ui::CBitmap m_bitmap;
-  std::uint32_t* m_bits = nullptr;
-};
 
 // The target: every pixel different, so that "left alone" is checked
 // exactly.
@@ -62,17 +28,13 @@ class CTarget {
   CTarget(int width, int height) : m_dib(width, height) {
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) m_dib.Set(x, y, Background(x, y));
-    m_previous = ::SelectObject(m_dc.get(), m_dib.get());
   }
-  ~CTarget() { ::SelectObject(m_dc.get(), m_previous); }
-  CTarget(const CTarget&) = delete;
-  CTarget& operator=(const CTarget&) = delete;
 
   static std::uint32_t Background(int x, int y) {
     return 0x204000u + static_cast<std::uint32_t>(x * 7 + y * 0x300);
   }
-  HDC Dc() const { return m_dc.get(); }
-  const CDib& Dib() const { return m_dib; }
+  HDC Dc() const { return m_dib.Dc(); }
+  const CDibSurface& Dib() const { return m_dib; }
   int Untouched() const {
     int n = 0;
     for (int y = 0; y < m_dib.Height(); ++y)
@@ -81,9 +43,7 @@ class CTarget {
   }
 
  private:
-  CDib m_dib;
-  ui::CMemoryDc m_dc{nullptr};
-  HGDIOBJ m_previous = nullptr;
+  CDibSurface m_dib;
 };
 
 // 4 x 3: button face in the corners and the middle, colours elsewhere.
@@ -96,8 +56,10 @@ const std::uint32_t kPicture[3][4] = {
     {kFacePixel, 0xFFFF00, 0x00FFFF, kFacePixel},
 };
 
-CDib MakePicture() {
-  CDib picture(4, 3);
+// The picture sits in no DC: the drawing selects it into one of its own.
+CDibSurface MakePicture() {
+  CDibSurface picture(4, 3);
+  picture.Deselect();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x) picture.Set(x, y, kPicture[y][x]);
   return picture;
@@ -106,7 +68,7 @@ CDib MakePicture() {
 // Checks that the picture (or its part |part|) landed at |at| with |key|
 // left out, and that nothing else of the target changed.
 void ExpectDrawn(const CTarget& target, POINT at, std::uint32_t key, RECT part = {0, 0, 4, 3}) {
-  const CDib& dib = target.Dib();
+  const CDibSurface& dib = target.Dib();
   int inside = 0;
   for (int y = 0; y < dib.Height(); ++y) {
     for (int x = 0; x < dib.Width(); ++x) {
@@ -123,18 +85,18 @@ void ExpectDrawn(const CTarget& target, POINT at, std::uint32_t key, RECT part =
 }
 
 TEST(TransparentBitmapTest, FacePixelsLeaveTheTargetAndOthersAreCopied) {
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   CTarget target(20, 20);
   ASSERT_TRUE(picture.Ok());
-  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   // (20 - 4) / 2 = 8, (20 - 3) / 2 = 8.
   ExpectDrawn(target, {8, 8}, kFacePixel);
 }
 
 TEST(TransparentBitmapTest, TheTransparentColourIsTheOneGiven) {
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   CTarget target(20, 20);
-  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, RGB(255, 0, 0));
+  DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, RGB(255, 0, 0));
   // Red shows the target now; the face pixels are copied like any colour.
   ExpectDrawn(target, {8, 8}, 0xFF0000);
   EXPECT_EQ(target.Dib().At(8, 8), kFacePixel);
@@ -150,44 +112,44 @@ TEST(TransparentBitmapTest, CentresInTheTargetRectangle) {
       {{10, 10, 12, 11}, {9, 9}},   // smaller than the picture: it overhangs
       {{6, 2, 13, 9}, {7, 4}},      // 6 + 3 / 2, 2 + 4 / 2
   };
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rect.left * 100 + c.rect.top);
     CTarget target(20, 20);
-    DrawTransparentBitmap(picture.get(), target.Dc(), c.rect, kFace);
+    DrawTransparentBitmap(picture.Bitmap(), target.Dc(), c.rect, kFace);
     ExpectDrawn(target, c.at, kFacePixel);
   }
 }
 
 TEST(TransparentBitmapTest, DrawsOnlyTheSourceAreaClippedToThePicture) {
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   {
     CTarget target(20, 20);
     const RECT part = {1, 0, 3, 2};  // R G / F W
-    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &part);
+    DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &part);
     ExpectDrawn(target, {9, 9}, kFacePixel, part);
   }
   {
     CTarget target(20, 20);
     const RECT overhanging = {2, 1, 9, 9};  // clipped to {2, 1, 4, 3}
-    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &overhanging);
+    DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &overhanging);
     ExpectDrawn(target, {9, 9}, kFacePixel, RECT{2, 1, 4, 3});
   }
   {
     CTarget target(20, 20);
     const RECT outside = {5, 5, 9, 9};
-    DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &outside);
+    DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace, &outside);
     EXPECT_EQ(target.Untouched(), 400);
   }
 }
 
 TEST(TransparentBitmapTest, TargetColoursAndSelectionsAreRestored) {
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   CTarget target(20, 20);
   ::SetBkColor(target.Dc(), RGB(1, 2, 3));
   ::SetTextColor(target.Dc(), RGB(4, 5, 6));
   HGDIOBJ targetBitmap = ::GetCurrentObject(target.Dc(), OBJ_BITMAP);
-  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   EXPECT_EQ(::GetBkColor(target.Dc()), RGB(1, 2, 3));
   EXPECT_EQ(::GetTextColor(target.Dc()), RGB(4, 5, 6));
   EXPECT_EQ(::GetCurrentObject(target.Dc(), OBJ_BITMAP), targetBitmap);
@@ -195,21 +157,21 @@ TEST(TransparentBitmapTest, TargetColoursAndSelectionsAreRestored) {
   // it a second time still works.
   {
     ui::CMemoryDc other(nullptr);
-    HGDIOBJ previous = ::SelectObject(other.get(), picture.get());
+    HGDIOBJ previous = ::SelectObject(other.get(), picture.Bitmap());
     EXPECT_NE(previous, nullptr);
     if (previous) ::SelectObject(other.get(), previous);
   }
   CTarget second(20, 20);
-  DrawTransparentBitmap(picture.get(), second.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.Bitmap(), second.Dc(), RECT{0, 0, 20, 20}, kFace);
   ExpectDrawn(second, {8, 8}, kFacePixel);
 }
 
 TEST(TransparentBitmapTest, APictureSelectedElsewhereDrawsNothing) {
-  CDib picture = MakePicture();
+  CDibSurface picture = MakePicture();
   ui::CMemoryDc holder(nullptr);
-  HGDIOBJ previous = ::SelectObject(holder.get(), picture.get());
+  HGDIOBJ previous = ::SelectObject(holder.get(), picture.Bitmap());
   CTarget target(20, 20);
-  DrawTransparentBitmap(picture.get(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
+  DrawTransparentBitmap(picture.Bitmap(), target.Dc(), RECT{0, 0, 20, 20}, kFace);
   EXPECT_EQ(target.Untouched(), 400);
   ::SelectObject(holder.get(), previous);
 }
@@ -271,8 +233,8 @@ TEST(TransparentBitmapTest, AMissingResourceOrNoTargetDrawsNothing) {
   DrawTransparentBitmap(module, 4242, target.Dc(), RECT{0, 0, 30, 30}, kFace);
   DrawTransparentBitmap(nullptr, target.Dc(), RECT{0, 0, 30, 30}, kFace);
   EXPECT_EQ(target.Untouched(), 900);
-  CDib picture = MakePicture();
-  DrawTransparentBitmap(picture.get(), nullptr, RECT{0, 0, 30, 30}, kFace);  // no crash
+  CDibSurface picture = MakePicture();
+  DrawTransparentBitmap(picture.Bitmap(), nullptr, RECT{0, 0, 30, 30}, kFace);  // no crash
 }
 
 TEST(TransparentBitmapTest, RepeatedDrawingHoldsNoMoreGdiObjects) {
