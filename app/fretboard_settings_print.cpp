@@ -7,7 +7,8 @@ namespace scalewright::app {
 void DrawFretboard(IUnknown* control, HDC dc, const RECT& page) {
   if (!control) return;
   IFretboardSettings* settings = nullptr;
-  if (FAILED(control->QueryInterface(IID_IFretboardSettings, reinterpret_cast<void**>(&settings))) ||
+  if (FAILED(
+          control->QueryInterface(IID_IFretboardSettings, reinterpret_cast<void**>(&settings))) ||
       !settings)
     return;
   settings->Draw(dc, &page);

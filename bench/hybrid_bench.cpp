@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "framework/gfx/fixed_text_metrics.h"
-#include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/core/hybrid_core.h"
-#include "hybrid/interfaces/ihybrid_sub_content.h"
 #include "hybrid/core/quiet_host.h"
+#include "hybrid/interfaces/content_interfaces.h"
+#include "hybrid/interfaces/ihybrid_sub_content.h"
 
 namespace scalewright {
 namespace {
@@ -123,7 +123,9 @@ void BM_RelayoutAfterOneTextChange(benchmark::State& state) {
   BuiltControl c;
   int flip = 0;
   for (auto _ : state) {
-    c.middle->SetText(++flip % 2 ? "changed" : "a changed text that is long enough to wrap over two lines of the cell");
+    c.middle->SetText(
+        ++flip % 2 ? "changed"
+                   : "a changed text that is long enough to wrap over two lines of the cell");
     c.core.Layout();
     benchmark::DoNotOptimize(c.core.GetContentHeight());
   }

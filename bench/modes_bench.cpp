@@ -16,8 +16,7 @@ namespace scalewright {
 namespace {
 
 std::string MakeScratchFolder() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "modes-bench-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "modes-bench-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
   return pattern;
 }
@@ -86,7 +85,9 @@ void BM_PlanMarkersLargeBoard(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_PlanMarkersLargeBoard)
-    ->Arg(kLabelNoteLetters)->Arg(kLabelStepNumber)->Arg(kLabelModeIndex);
+    ->Arg(kLabelNoteLetters)
+    ->Arg(kLabelStepNumber)
+    ->Arg(kLabelModeIndex);
 
 }  // namespace
 }  // namespace scalewright

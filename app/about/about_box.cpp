@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/model/about_layout.h"
-#include "app/resource.h"
 #include "app/about/transparent_bitmap.h"
 #include "app/about/version_info.h"
+#include "app/model/about_layout.h"
+#include "app/resource.h"
 #include "framework/gdi/gdi.h"
 #include "hybrid/interfaces/hybrid_bits.h"
 #include "hybrid/interfaces/hybrid_host.h"
@@ -24,7 +24,9 @@ constexpr unsigned kTextMultiLine = kStyleContent3;
 constexpr unsigned kTextHyperlink = kStyleContent1;
 
 // A built-in text style of the hybrid control, as the template's %s takes it.
-void* BuiltInStyle(int number) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(number)); }
+void* BuiltInStyle(int number) {
+  return reinterpret_cast<void*>(static_cast<std::intptr_t>(number));
+}
 
 std::string LoadText(HINSTANCE module, int id) {
   char text[512] = {};
@@ -100,8 +102,8 @@ void CVLAboutBox::BuildAndLayOut() {
   const std::string productName = version.GetProductName();
 
   m_text.Build("sT(%t%s)T(%t)T(%t%S)T(%t%S%I)", productName.c_str(), BuiltInStyle(kStyleBold),
-               versionLine.c_str(), m_notice.c_str(), kTextMultiLine, link.c_str(),
-               kTextHyperlink, ID_ABOUT_LINK);
+               versionLine.c_str(), m_notice.c_str(), kTextMultiLine, link.c_str(), kTextHyperlink,
+               ID_ABOUT_LINK);
   m_text.Build("ss(%S)s", kSeparatorEtched);
   m_text.Build("T(%t)", "Freeware version");
   m_text.Build("s");

@@ -62,8 +62,8 @@ void DrawTransparentBitmap(HINSTANCE module, int bitmapId, HDC target, const REC
   DrawTransparentBitmap(bitmap.get(), target, targetRect, transparent, source);
 }
 
-void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect,
-                           COLORREF transparent, const RECT* source) {
+void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect, COLORREF transparent,
+                           const RECT* source) {
   SMaskScratch& scratch = Scratch();
   if (!bitmap || !target || !scratch.Ok()) return;
   BITMAP info{};

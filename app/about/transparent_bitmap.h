@@ -19,7 +19,7 @@ void DrawTransparentBitmap(HINSTANCE module, int bitmapId, HDC target, const REC
 // centred in |targetRect| of |target|, leaving out the pixels of
 // |transparent|. The target's colours and every selection are as before
 // afterwards; the bitmap is selected nowhere.
-void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect,
-                           COLORREF transparent, const RECT* source = nullptr);
+void DrawTransparentBitmap(HBITMAP bitmap, HDC target, const RECT& targetRect, COLORREF transparent,
+                           const RECT* source = nullptr);
 
 }  // namespace scalewright::app

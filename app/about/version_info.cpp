@@ -38,16 +38,14 @@ std::string CVersionInfo::Value(const char* key) const {
   const std::string query = std::string("\\StringFileInfo\\040904B0\\") + key;
   void* value = nullptr;
   UINT length = 0;
-  if (!::VerQueryValueA(m_data.get(), query.c_str(), &value, &length) || !value ||
-      length == 0)
+  if (!::VerQueryValueA(m_data.get(), query.c_str(), &value, &length) || !value || length == 0)
     return {};
   // |length| counts characters and may include the terminating zero; the
   // value never reaches past the block.
   const char* text = static_cast<const char*>(value);
   const auto* end = m_data.get() + m_size;
   std::string result;
-  for (const char* p = text; p < reinterpret_cast<const char*>(end) && *p; ++p)
-    result += *p;
+  for (const char* p = text; p < reinterpret_cast<const char*>(end) && *p; ++p) result += *p;
   return result;
 }
 

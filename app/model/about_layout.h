@@ -12,15 +12,15 @@ inline constexpr int kAboutMargin = 5;      // around the OK button
 inline constexpr int kAboutButtonGap = 10;  // the margins above and below OK
 
 struct SAboutMeasures {
-  gfx::Size banner;      // the banner bitmap's pixels (0 x 0 when missing)
-  gfx::Size icon;        // the icon picture's window
-  gfx::Size button;      // the OK button's window
-  int textHeight = 0;    // the text block's content height at TextWidth()
+  gfx::Size banner;    // the banner bitmap's pixels (0 x 0 when missing)
+  gfx::Size icon;      // the icon picture's window
+  gfx::Size button;    // the OK button's window
+  int textHeight = 0;  // the text block's content height at TextWidth()
 };
 
 struct SAboutLayout {
-  gfx::Point icon;  // the icon picture's position (its size is kept)
-  gfx::Rect text;   // the text block
+  gfx::Point icon;    // the icon picture's position (its size is kept)
+  gfx::Rect text;     // the text block
   gfx::Point button;  // the OK button's position (its size is kept)
   gfx::Size client;   // the dialog's client area
 };

@@ -34,11 +34,11 @@
 #include <string>
 #include <vector>
 
-#include "control/render/fretboard_renderer.h"
 #include "control/interface/fretboard_settings.h"
 #include "control/model/fretboard_state.h"
 #include "control/model/mode_list.h"
 #include "control/model/mode_strings.h"
+#include "control/render/fretboard_renderer.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_font.h"
@@ -222,8 +222,7 @@ void ReplayPass(HDC dc, const SFloorPicture& picture) {
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-  return static_cast<double>(to.QuadPart - from.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 int Fail(const char* what) {
@@ -239,8 +238,8 @@ int Run() {
       reinterpret_cast<void*>(::GetProcAddress(module, "DllGetClassObject")));
   if (!getClassObject) return Fail("DllGetClassObject not found");
   IClassFactory* factory = nullptr;
-  if (FAILED(getClassObject(kClsidFretboard, IID_IClassFactory,
-                            reinterpret_cast<void**>(&factory))) ||
+  if (FAILED(
+          getClassObject(kClsidFretboard, IID_IClassFactory, reinterpret_cast<void**>(&factory))) ||
       !factory) {
     return Fail("no class object for the Fretboard control");
   }
@@ -305,16 +304,14 @@ int Run() {
   const auto renderPass = [&] {
     scalewright::gfx::CGdiCanvas canvas(dc);
     scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, kWidth, kHeight}, rendererState,
-                               keptModes);
+    scalewright::DrawFretboard(canvas, measure, {0, 0, kWidth, kHeight}, rendererState, keptModes);
   };
 
   const auto freshListPass = [&] {
     const scalewright::CModeList modes(listPlatform);
     scalewright::gfx::CGdiCanvas canvas(dc);
     scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, kWidth, kHeight}, rendererState,
-                               modes);
+    scalewright::DrawFretboard(canvas, measure, {0, 0, kWidth, kHeight}, rendererState, modes);
   };
 
   // The sides take turns in rounds, the lead rotating, so that a change in
@@ -339,9 +336,21 @@ int Run() {
   for (int round = 0; round < kPasses / kRoundPasses; ++round) {
     double d = 0, f = 0, r = 0;
     switch (round % 3) {
-      case 0: d = timeRound(drawPass); f = timeRound(floorPass); r = timeRound(renderPass); break;
-      case 1: f = timeRound(floorPass); r = timeRound(renderPass); d = timeRound(drawPass); break;
-      default: r = timeRound(renderPass); d = timeRound(drawPass); f = timeRound(floorPass); break;
+      case 0:
+        d = timeRound(drawPass);
+        f = timeRound(floorPass);
+        r = timeRound(renderPass);
+        break;
+      case 1:
+        f = timeRound(floorPass);
+        r = timeRound(renderPass);
+        d = timeRound(drawPass);
+        break;
+      default:
+        r = timeRound(renderPass);
+        d = timeRound(drawPass);
+        f = timeRound(floorPass);
+        break;
     }
     freshSeconds += timeRound(freshListPass);
     drawSeconds += d;

@@ -5,8 +5,7 @@
 
 namespace {
 
-LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
+LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -40,10 +39,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = "EllipseFloor";
   if (!::RegisterClassA(&windowClass)) return 1;
-  HWND window = ::CreateWindowA("EllipseFloor", "Ellipse",
-                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
-                                CW_USEDEFAULT, 0, nullptr, nullptr, instance,
-                                nullptr);
+  HWND window = ::CreateWindowA("EllipseFloor", "Ellipse", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                                CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   ::ShowWindow(window, show);
   ::UpdateWindow(window);

@@ -25,8 +25,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -73,10 +73,9 @@ class CFrame {
   CFrame() {
     RECT outer{0, 0, kWidth, kHeight};
     ::AdjustWindowRectEx(&outer, WS_POPUP | WS_BORDER, FALSE, 0);
-    m_window = ::CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_BORDER | WS_VISIBLE |
-                                 WS_CLIPCHILDREN, 10, 10, outer.right - outer.left,
-                                 outer.bottom - outer.top, nullptr, nullptr, nullptr,
-                                 nullptr);
+    m_window = ::CreateWindowExA(
+        0, "STATIC", "bench", WS_POPUP | WS_BORDER | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10,
+        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, nullptr, nullptr);
     Pump();
   }
   ~CFrame() {
@@ -99,9 +98,9 @@ struct STimes {
 };
 
 bool RunListView(HWND frame, const std::vector<std::string>& texts, STimes* out) {
-  HWND list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT |
-                                LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0, kWidth,
-                                kHeight, frame, nullptr, nullptr, nullptr);
+  HWND list = ::CreateWindowExA(
+      0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
+      0, 0, kWidth, kHeight, frame, nullptr, nullptr, nullptr);
   if (!list) return false;
   LVCOLUMNA column{};
   column.mask = LVCF_WIDTH;
@@ -220,10 +219,14 @@ int main(int argc, char** argv) {
               kHeight, kRounds);
   std::printf("  fill and paint:  list view %8.2f ms  hybrid %8.2f ms  ratio %.2f\n", lf, hf,
               hf / lf);
-  std::printf("  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
-              " (text, Layout, paint)\n", lc, hc, hc / lc);
+  std::printf(
+      "  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
+      " (text, Layout, paint)\n",
+      lc, hc, hc / lc);
   const double ho = Median(hybridOwn);
-  std::printf("  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
-              " (text, then what the control asks for itself)\n", lc, ho, ho / lc);
+  std::printf(
+      "  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
+      " (text, then what the control asks for itself)\n",
+      lc, ho, ho / lc);
   return 0;
 }

@@ -47,8 +47,7 @@ double NowMs() {
   LARGE_INTEGER frequency, counter;
   ::QueryPerformanceFrequency(&frequency);
   ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // A window DC released with its scope.
@@ -194,8 +193,7 @@ double TimeToFirstPicture(const std::string& program, const char* className,
     if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;  // died early
   }
   if (elapsed < 0)
-    std::fprintf(stderr, "%s: no picture in a window of class %s\n", program.c_str(),
-                 className);
+    std::fprintf(stderr, "%s: no picture in a window of class %s\n", program.c_str(), className);
   ::TerminateProcess(process.hProcess, 0);
   ::WaitForSingleObject(process.hProcess, 10000);
   ::CloseHandle(process.hThread);
@@ -213,8 +211,8 @@ bool RegisterNeckview(const std::string& dir) {
   HMODULE module = ::LoadLibraryA((dir + "Neckview.dll").c_str());
   if (!module) return false;
   using Entry = HRESULT(STDAPICALLTYPE*)();
-  auto entry =
-      reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
+  auto entry = reinterpret_cast<Entry>(
+      reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
   const bool ok = entry && SUCCEEDED(entry());
   ::FreeLibrary(module);
   return ok;

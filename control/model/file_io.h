@@ -65,8 +65,7 @@ inline std::string TempPathFor(const std::string& path) { return path + ".tmp"; 
 // failure. The cap holds even if the file grows while it is read; on any
 // failure |bytes| is left empty.
 template <class ReadChunk>
-FileReadStatus ReadCappedFile(std::size_t expectedSize, ReadChunk readChunk,
-                              std::string& bytes) {
+FileReadStatus ReadCappedFile(std::size_t expectedSize, ReadChunk readChunk, std::string& bytes) {
   bytes.clear();
   try {
     bytes.reserve(expectedSize);

@@ -22,8 +22,8 @@ bool RecomputeNotes(SFretPropValues& values, const CModeList& modes) {
   if (values.modeIndex <= 0 || values.tonalityIndex <= 0) return false;
   const int mode = values.modeIndex - 1;
   if (mode >= modes.GetCount()) return false;
-  const NoteFlags flags = StepsToNotes(values.tonalityIndex - 1, modes.GetIntervals(mode),
-                                       values.showSteps.c_str());
+  const NoteFlags flags =
+      StepsToNotes(values.tonalityIndex - 1, modes.GetIntervals(mode), values.showSteps.c_str());
   for (int pitch = 0; pitch < kPitchClasses; ++pitch) {
     values.notes[pitch] = flags[pitch] ? kChecked : kUnchecked;
   }

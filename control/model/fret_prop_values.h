@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "control/model/music_model.h"
 #include "control/model/mode_list.h"
 #include "control/model/mode_platform.h"
+#include "control/model/music_model.h"
 
 namespace scalewright {
 
@@ -29,8 +29,8 @@ inline constexpr int kIndeterminate = 2;
 inline constexpr int kFretItems = kMaxFret + 1;
 
 struct SFretPropValues {
-  int tonalityIndex = -1;  // 0: blank entry, 1..12: C..B, -1: no selection
-  int modeIndex = -1;      // 0: blank entry, i + 1: mode i, -1: no selection
+  int tonalityIndex = -1;                  // 0: blank entry, 1..12: C..B, -1: no selection
+  int modeIndex = -1;                      // 0: blank entry, i + 1: mode i, -1: no selection
   std::array<int, kPitchClasses> notes{};  // check states by pitch class
   std::string highlight;
   std::string showSteps;
@@ -79,8 +79,7 @@ inline void MixCheck(int& state, bool value) {
 // Reads every object in the page's order. |equalNoCase| compares tunings
 // (the system code page's rules).
 template <class Settings, class EqualNoCase>
-SGatheredSettings GatherSettings(std::span<Settings* const> objects,
-                                 EqualNoCase equalNoCase) {
+SGatheredSettings GatherSettings(std::span<Settings* const> objects, EqualNoCase equalNoCase) {
   SGatheredSettings gathered;
   SFretPropValues& v = gathered.values;
   int tonality = kNoPitch;

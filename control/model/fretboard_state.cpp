@@ -9,8 +9,7 @@ bool IsPitchClass(int pitch) { return pitch >= 0 && pitch < kPitchClasses; }
 
 // The shown notes are those of the default tonic and mode, C Ionian.
 CFretboardState::CFretboardState()
-    : m_bNoteShown{true, false, true, false, true, true,
-                   false, true, false, true, false, true},
+    : m_bNoteShown{true, false, true, false, true, true, false, true, false, true, false, true},
       m_arrStringNotes(ParseTuning(m_strTuning.c_str())) {}
 
 bool CFretboardState::SetTonality(int tonality) {

@@ -6,15 +6,13 @@
 
 namespace scalewright {
 
-std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings,
-                                 const CModeList& modes) {
+std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeList& modes) {
   std::vector<SMarker> markers;
   if (settings.stringPitches == nullptr) return markers;
 
   // The mode is looked up once; each marker then walks its intervals.
   const int modeIndex = modes.Find(settings.mode);
-  const std::string* intervals =
-      modeIndex < 0 ? nullptr : &modes.GetIntervals(modeIndex);
+  const std::string* intervals = modeIndex < 0 ? nullptr : &modes.GetIntervals(modeIndex);
 
   const std::vector<int>& strings = *settings.stringPitches;
   for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
@@ -27,13 +25,10 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings,
       marker.fret = fret;
       marker.pitch = pitch;
       marker.degreeIndex =
-          intervals ? DegreeIndexInIntervals(pitch, settings.tonic, *intervals)
-                    : kNoPitch;
-      marker.highlighted =
-          IsMarkerHighlighted(marker.degreeIndex, settings.highlight);
+          intervals ? DegreeIndexInIntervals(pitch, settings.tonic, *intervals) : kNoPitch;
+      marker.highlighted = IsMarkerHighlighted(marker.degreeIndex, settings.highlight);
       marker.disc = MarkerHasDisc(settings.labelKind, marker.highlighted);
-      marker.label = MarkerLabel(settings.labelKind, pitch, settings.tonic,
-                                 marker.degreeIndex);
+      marker.label = MarkerLabel(settings.labelKind, pitch, settings.tonic, marker.degreeIndex);
       markers.push_back(std::move(marker));
     }
   }

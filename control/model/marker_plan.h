@@ -37,7 +37,6 @@ struct SMarker {
 // Markers in drawing order: string by string, fret by fret within a string.
 // Strings without a pitch carry none; frets outside first..last are not
 // visited, so a last fret below the first gives none.
-std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings,
-                                 const CModeList& modes);
+std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeList& modes);
 
 }  // namespace scalewright

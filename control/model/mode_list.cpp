@@ -26,9 +26,7 @@ std::string BadSumMessage(std::string message, std::string_view name) {
 
 }  // namespace
 
-CModeList::CModeList(const IModePlatform& platform) : m_platform(platform) {
-  Load();
-}
+CModeList::CModeList(const IModePlatform& platform) : m_platform(platform) { Load(); }
 
 CModeList::~CModeList() {
   // Out of memory while building the text must not end the process from a
@@ -49,9 +47,7 @@ const std::string& CModeList::GetIntervals(int i) const {
   return i >= 0 && i < GetCount() ? m_intervals[i] : EmptyString();
 }
 
-int CModeList::Find(const char* name) const {
-  return name ? Find(std::string_view(name)) : -1;
-}
+int CModeList::Find(const char* name) const { return name ? Find(std::string_view(name)) : -1; }
 
 int CModeList::Find(std::string_view name) const {
   for (int i = 0; i < GetCount(); ++i) {
@@ -88,8 +84,7 @@ bool CModeList::Add(std::string_view line, bool showDigitMessage) {
   }
   if (name.empty() || intervals.empty()) return false;
   if (sum != 12) {
-    m_platform.ShowWarning(
-        BadSumMessage(m_platform.LoadText(IDS_MODE_BAD_SUM), name));
+    m_platform.ShowWarning(BadSumMessage(m_platform.LoadText(IDS_MODE_BAD_SUM), name));
     return false;
   }
   // GetCount() reports an int; the list stops growing where it would wrap.
@@ -132,9 +127,7 @@ void CModeList::Clear() {
   m_intervals.clear();
 }
 
-bool CModeList::ReadFailed() const {
-  return m_readStatus == FileReadStatus::kFailed;
-}
+bool CModeList::ReadFailed() const { return m_readStatus == FileReadStatus::kFailed; }
 
 std::string CModeList::ToFileText() const {
   std::string text;

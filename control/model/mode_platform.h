@@ -57,14 +57,12 @@ class IModePlatform {
   // Reads the whole file, opened without sharing for the call's duration.
   // A file over kMaxModesFileBytes, or one that is not a regular file, is
   // kFailed. |bytes| is only meaningful for kOk.
-  virtual FileReadStatus ReadWholeFile(const std::string& path,
-                                       std::string& bytes) const = 0;
+  virtual FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const = 0;
 
   // Replaces the file's contents atomically: the bytes are written beside it
   // and moved over it only when completely written. Returns false, leaving
   // the old file as it was, when any step fails.
-  virtual bool ReplaceWholeFile(const std::string& path,
-                                std::string_view bytes) const = 0;
+  virtual bool ReplaceWholeFile(const std::string& path, std::string_view bytes) const = 0;
 
   // The file's stamp; nullopt where the platform cannot tell, and then
   // nothing may be cached on the file's behalf.

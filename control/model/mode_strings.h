@@ -9,12 +9,19 @@
 #define IDS_DEFAULT_MODES 111
 #define IDS_MODE_BAD_SUM 112
 
-#define IDS_MODE_WRONG_DIGIT_TEXT "There's a wrong character in the intervals. Only digits are accepted. See the sample below."
-#define IDS_MODE_NO_DASH_TEXT "An incorrectly specified mode is encountered. Mode definition must contain a dash '-' between the mode name and the intervals. See the sample below."
+#define IDS_MODE_WRONG_DIGIT_TEXT \
+  "There's a wrong character in the intervals. Only digits are accepted. See the sample below."
+#define IDS_MODE_NO_DASH_TEXT                                                                      \
+  "An incorrectly specified mode is encountered. Mode definition must contain a dash '-' between " \
+  "the mode name and the intervals. See the sample below."
 /* Seven modes joined by CR LF, no break after the last. */
-#define IDS_DEFAULT_MODES_TEXT "Ionian-2212221\r\nDorian-2122212\r\nPhrygian-1222122\r\nLydian-2221221\r\nMixolydian-2212212\r\nAeolian-2122122\r\nLocrian-1221222"
+#define IDS_DEFAULT_MODES_TEXT                                                            \
+  "Ionian-2212221\r\nDorian-2122212\r\nPhrygian-1222122\r\nLydian-2221221\r\nMixolydian-" \
+  "2212212\r\nAeolian-2122122\r\nLocrian-1221222"
 /* "%s" is replaced by the mode's name. */
-#define IDS_MODE_BAD_SUM_TEXT "There is an incorrect interval structure specified for the mode %s. A sum of intervals must be 12."
+#define IDS_MODE_BAD_SUM_TEXT                                                                    \
+  "There is an incorrect interval structure specified for the mode %s. A sum of intervals must " \
+  "be 12."
 
 #ifndef RC_INVOKED
 namespace scalewright {
@@ -22,11 +29,16 @@ namespace scalewright {
 // The built-in text of string |id|; nullptr for an id this file does not hold.
 inline const char* BuiltInModeText(int id) {
   switch (id) {
-    case IDS_MODE_WRONG_DIGIT: return IDS_MODE_WRONG_DIGIT_TEXT;
-    case IDS_MODE_NO_DASH: return IDS_MODE_NO_DASH_TEXT;
-    case IDS_DEFAULT_MODES: return IDS_DEFAULT_MODES_TEXT;
-    case IDS_MODE_BAD_SUM: return IDS_MODE_BAD_SUM_TEXT;
-    default: return nullptr;
+    case IDS_MODE_WRONG_DIGIT:
+      return IDS_MODE_WRONG_DIGIT_TEXT;
+    case IDS_MODE_NO_DASH:
+      return IDS_MODE_NO_DASH_TEXT;
+    case IDS_DEFAULT_MODES:
+      return IDS_DEFAULT_MODES_TEXT;
+    case IDS_MODE_BAD_SUM:
+      return IDS_MODE_BAD_SUM_TEXT;
+    default:
+      return nullptr;
   }
 }
 

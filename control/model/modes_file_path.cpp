@@ -21,17 +21,14 @@ std::size_t FolderLength(std::string_view path, LeadBytePredicate isLeadByte) {
 
 }  // namespace
 
-std::string BuildModesFilePath(std::string_view modulePath,
-                               LeadBytePredicate isLeadByte) {
+std::string BuildModesFilePath(std::string_view modulePath, LeadBytePredicate isLeadByte) {
   std::string path(modulePath.substr(0, FolderLength(modulePath, isLeadByte)));
   if (!path.empty() && !IsSeparator(path.back())) path += '\\';
   return path + kModesFileName;
 }
 
-std::string ModuleFileTitle(std::string_view modulePath,
-                            LeadBytePredicate isLeadByte) {
-  const std::string_view name =
-      modulePath.substr(FolderLength(modulePath, isLeadByte));
+std::string ModuleFileTitle(std::string_view modulePath, LeadBytePredicate isLeadByte) {
+  const std::string_view name = modulePath.substr(FolderLength(modulePath, isLeadByte));
   // '.' is ASCII and never the second byte of a character.
   return std::string(name.substr(0, name.rfind('.')));
 }

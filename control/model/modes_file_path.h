@@ -16,12 +16,10 @@ using LeadBytePredicate = bool (*)(unsigned char);
 
 // Drive and directory of |modulePath|, a '\' unless empty or already ending
 // in a separator, then "DerazeModes.txt". Both '\' and '/' separate folders.
-std::string BuildModesFilePath(std::string_view modulePath,
-                               LeadBytePredicate isLeadByte = nullptr);
+std::string BuildModesFilePath(std::string_view modulePath, LeadBytePredicate isLeadByte = nullptr);
 
 // File name of |modulePath| without its extension ("Neckview" for
 // "C:\Apps\Neckview.dll").
-std::string ModuleFileTitle(std::string_view modulePath,
-                            LeadBytePredicate isLeadByte = nullptr);
+std::string ModuleFileTitle(std::string_view modulePath, LeadBytePredicate isLeadByte = nullptr);
 
 }  // namespace scalewright

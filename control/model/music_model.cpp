@@ -6,8 +6,8 @@
 namespace scalewright {
 namespace {
 
-constexpr std::array<const char*, kPitchClasses> kNoteNames = {
-    "c", "c#", "d", "d#", "e", "f", "f#", "g", "g#", "a", "a#", "b"};
+constexpr std::array<const char*, kPitchClasses> kNoteNames = {"c",  "c#", "d",  "d#", "e",  "f",
+                                                               "f#", "g",  "g#", "a",  "a#", "b"};
 
 // Step labels by semitones above the tonic; the flat follows the digit.
 constexpr std::array<const char*, kPitchClasses> kDegreeLabels = {
@@ -17,13 +17,12 @@ struct SLetter {
   char letter;
   int pitch;
 };
-constexpr std::array<SLetter, 7> kLetters = {{
-    {'c', 0}, {'d', 2}, {'e', 4}, {'f', 5}, {'g', 7}, {'a', 9}, {'b', 11}}};
+constexpr std::array<SLetter, 7> kLetters = {
+    {{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5}, {'g', 7}, {'a', 9}, {'b', 11}}};
 
 constexpr std::array<SideDot, kMaxFret + 1> kSideDots = [] {
   std::array<SideDot, kMaxFret + 1> dots{};
-  for (int fret : {3, 5, 7, 9, 15, 17, 19, 21, 27, 29, 31, 33})
-    dots[fret] = SideDot::kSingle;
+  for (int fret : {3, 5, 7, 9, 15, 17, 19, 21, 27, 29, 31, 33}) dots[fret] = SideDot::kSingle;
   for (int fret : {12, 24, 36}) dots[fret] = SideDot::kDouble;
   return dots;
 }();
@@ -44,9 +43,7 @@ int StepUp(int pitch, char digit) {
 
 }  // namespace
 
-const char* NoteName(int pitch) {
-  return IsPitchClass(pitch) ? kNoteNames[pitch] : "None";
-}
+const char* NoteName(int pitch) { return IsPitchClass(pitch) ? kNoteNames[pitch] : "None"; }
 
 int ParseNoteName(const char* token) {
   return token ? ParseNoteName(std::string_view(token)) : kNoPitch;
@@ -60,8 +57,10 @@ int ParseNoteName(std::string_view token) {
     int pitch = entry.pitch;
     if (token.size() > 1) {
       // Only a lower-case 'b' flattens: "EB" is E, "Eb" is D#.
-      if (token[1] == '#') ++pitch;
-      else if (token[1] == 'b') --pitch;
+      if (token[1] == '#')
+        ++pitch;
+      else if (token[1] == 'b')
+        --pitch;
     }
     if (pitch < 0) pitch += kPitchClasses;
     if (pitch > kPitchClasses - 1) pitch -= kPitchClasses;
@@ -77,8 +76,8 @@ std::vector<int> ParseTuning(const char* text) {
   for (const char* p = text;; ++p) {
     if (*p != ' ' && *p != '\0') continue;
     if (p != tokenStart)
-      pitches.push_back(ParseNoteName(
-          std::string_view(tokenStart, static_cast<std::size_t>(p - tokenStart))));
+      pitches.push_back(
+          ParseNoteName(std::string_view(tokenStart, static_cast<std::size_t>(p - tokenStart))));
     if (*p == '\0') break;
     tokenStart = p + 1;
   }
@@ -114,8 +113,7 @@ bool IsNumberInList(const char* list, int n) {
 bool IsNumberInList(std::string_view list, int n) {
   // Items are accumulated as numbers that saturate just past the int range,
   // so an item too long for any int matches nothing instead of overflowing.
-  constexpr std::int64_t kTooBig =
-      static_cast<std::int64_t>(std::numeric_limits<int>::max()) + 1;
+  constexpr std::int64_t kTooBig = static_cast<std::int64_t>(std::numeric_limits<int>::max()) + 1;
   std::int64_t value = 0;
   bool hasDigits = false;
   for (std::size_t i = 0; i <= list.size(); ++i) {
@@ -137,18 +135,15 @@ bool IsNumberInList(std::string_view list, int n) {
 }
 
 bool IsHighlightedDegree(const char* highlightList, int degree) {
-  return highlightList && *highlightList != '\0' &&
-         IsNumberInList(highlightList, degree);
+  return highlightList && *highlightList != '\0' && IsNumberInList(highlightList, degree);
 }
 
 bool IsMarkerHighlighted(int degreeIndex, const char* highlightList) {
-  if (degreeIndex < 0 || degreeIndex == std::numeric_limits<int>::max())
-    return false;
+  if (degreeIndex < 0 || degreeIndex == std::numeric_limits<int>::max()) return false;
   return IsHighlightedDegree(highlightList, degreeIndex + 1);
 }
 
-NoteFlags StepsToNotes(int tonic, std::string_view intervals,
-                       const char* showSteps) {
+NoteFlags StepsToNotes(int tonic, std::string_view intervals, const char* showSteps) {
   NoteFlags flags{};
   if (!IsPitchClass(tonic)) return flags;
   const bool everyDegree = !showSteps || *showSteps == '\0';
@@ -199,9 +194,12 @@ SideDot SideDotAt(int fret) {
 
 const char* SideDotText(SideDot dot) {
   switch (dot) {
-    case SideDot::kSingle: return ".";
-    case SideDot::kDouble: return ":";
-    default: return "";
+    case SideDot::kSingle:
+      return ".";
+    case SideDot::kDouble:
+      return ":";
+    default:
+      return "";
   }
 }
 

@@ -61,15 +61,13 @@ int DegreeIndexInIntervals(int pitch, int tonic, std::string_view intervals);
 // walks its intervals; -1 when no mode has that name. Any type with the mode
 // list's Find and GetIntervals will do, so the walk can be checked alone.
 template <class ModeList>
-int DegreeIndexInModeList(int pitch, int tonic, const char* modeName,
-                          const ModeList& modes) {
+int DegreeIndexInModeList(int pitch, int tonic, const char* modeName, const ModeList& modes) {
   const int index = modes.Find(modeName);
   if (index < 0) return kNoPitch;
   return DegreeIndexInIntervals(pitch, tonic, modes.GetIntervals(index));
 }
 
-inline int DegreeIndexOf(int pitch, int tonic, const char* modeName,
-                         const CModeList& modes) {
+inline int DegreeIndexOf(int pitch, int tonic, const char* modeName, const CModeList& modes) {
   return DegreeIndexInModeList(pitch, tonic, modeName, modes);
 }
 
@@ -90,8 +88,7 @@ bool IsMarkerHighlighted(int degreeIndex, const char* highlightList);
 // Which pitch classes (C..B) the "Show steps" list selects: degree k of the
 // mode is selected when |showSteps| is empty or lists k. A tonic outside 0..11
 // selects nothing.
-NoteFlags StepsToNotes(int tonic, std::string_view intervals,
-                       const char* showSteps);
+NoteFlags StepsToNotes(int tonic, std::string_view intervals, const char* showSteps);
 
 // Text a marker carries. |degreeIndex| is DegreeIndexOf(pitch), used by kind 3
 // only; a negative index there reads "0". Kinds without text give "".

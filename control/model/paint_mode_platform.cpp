@@ -17,21 +17,15 @@ class CFlagScope {
 
 }  // namespace
 
-CPaintModePlatform::CPaintModePlatform(const IModePlatform& platform)
-    : m_platform(platform) {}
+CPaintModePlatform::CPaintModePlatform(const IModePlatform& platform) : m_platform(platform) {}
 
-std::string CPaintModePlatform::ModesFilePath() const {
-  return m_platform.ModesFilePath();
-}
+std::string CPaintModePlatform::ModesFilePath() const { return m_platform.ModesFilePath(); }
 
-bool CPaintModePlatform::EqualNoCase(std::string_view a,
-                                     std::string_view b) const {
+bool CPaintModePlatform::EqualNoCase(std::string_view a, std::string_view b) const {
   return m_platform.EqualNoCase(a, b);
 }
 
-std::string CPaintModePlatform::LoadText(int id) const {
-  return m_platform.LoadText(id);
-}
+std::string CPaintModePlatform::LoadText(int id) const { return m_platform.LoadText(id); }
 
 // A warning suppressed because a box was open is not marked as shown: the
 // next read of the same file gives it its turn.
@@ -60,13 +54,11 @@ FileReadStatus CPaintModePlatform::ReadWholeFile(const std::string& path,
   return status;
 }
 
-bool CPaintModePlatform::ReplaceWholeFile(const std::string& path,
-                                          std::string_view bytes) const {
+bool CPaintModePlatform::ReplaceWholeFile(const std::string& path, std::string_view bytes) const {
   return m_platform.ReplaceWholeFile(path, bytes);
 }
 
-std::optional<SFileStamp> CPaintModePlatform::StampOf(
-    const std::string& path) const {
+std::optional<SFileStamp> CPaintModePlatform::StampOf(const std::string& path) const {
   return m_platform.StampOf(path);
 }
 

@@ -28,10 +28,8 @@ class CPaintModePlatform final : public IModePlatform {
   void ShowWarning(const std::string& text) const override;
   // Notes what was read: new contents (or a file that appeared, vanished or
   // became unreadable) make their warnings due again.
-  FileReadStatus ReadWholeFile(const std::string& path,
-                               std::string& bytes) const override;
-  bool ReplaceWholeFile(const std::string& path,
-                        std::string_view bytes) const override;
+  FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override;
+  bool ReplaceWholeFile(const std::string& path, std::string_view bytes) const override;
   std::optional<SFileStamp> StampOf(const std::string& path) const override;
 
  private:

@@ -4,25 +4,17 @@ namespace scalewright {
 
 class CPaintedModes::CReadOnlyPlatform final : public IModePlatform {
  public:
-  explicit CReadOnlyPlatform(const IModePlatform& platform)
-      : m_platform(platform) {}
-  std::string ModesFilePath() const override {
-    return m_platform.ModesFilePath();
-  }
+  explicit CReadOnlyPlatform(const IModePlatform& platform) : m_platform(platform) {}
+  std::string ModesFilePath() const override { return m_platform.ModesFilePath(); }
   bool EqualNoCase(std::string_view a, std::string_view b) const override {
     return m_platform.EqualNoCase(a, b);
   }
   std::string LoadText(int id) const override { return m_platform.LoadText(id); }
-  void ShowWarning(const std::string& text) const override {
-    m_platform.ShowWarning(text);
-  }
-  FileReadStatus ReadWholeFile(const std::string& path,
-                               std::string& bytes) const override {
+  void ShowWarning(const std::string& text) const override { m_platform.ShowWarning(text); }
+  FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override {
     return m_platform.ReadWholeFile(path, bytes);
   }
-  bool ReplaceWholeFile(const std::string&, std::string_view) const override {
-    return false;
-  }
+  bool ReplaceWholeFile(const std::string&, std::string_view) const override { return false; }
   std::optional<SFileStamp> StampOf(const std::string& path) const override {
     return m_platform.StampOf(path);
   }
@@ -32,14 +24,12 @@ class CPaintedModes::CReadOnlyPlatform final : public IModePlatform {
 };
 
 CPaintedModes::CPaintedModes(const IModePlatform& platform)
-    : m_platform(platform),
-      m_readOnly(std::make_unique<CReadOnlyPlatform>(platform)) {}
+    : m_platform(platform), m_readOnly(std::make_unique<CReadOnlyPlatform>(platform)) {}
 
 // The kept list goes before the platform it reads through.
 CPaintedModes::~CPaintedModes() { m_kept.reset(); }
 
-void CPaintedModes::ForPass(
-    const std::function<void(const CModeList&)>& use) {
+void CPaintedModes::ForPass(const std::function<void(const CModeList&)>& use) {
   const std::string path = m_platform.ModesFilePath();
   const std::optional<SFileStamp> before = m_platform.StampOf(path);
   if (m_kept && before && before->settled && before == m_keptStamp) {

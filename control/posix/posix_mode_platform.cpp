@@ -52,8 +52,7 @@ std::string CPosixModePlatform::ModesFilePath() const {
   return m_folder + (m_folder.back() == '/' ? "" : "/") + kModesFileName;
 }
 
-bool CPosixModePlatform::EqualNoCase(std::string_view a,
-                                     std::string_view b) const {
+bool CPosixModePlatform::EqualNoCase(std::string_view a, std::string_view b) const {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
@@ -77,8 +76,7 @@ FileReadStatus CPosixModePlatform::ReadWholeFile(const std::string& path,
   // refused below like any other file that is not a regular one.
   CUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.Valid()) {
-    return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
-                                               : FileReadStatus::kFailed;
+    return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing : FileReadStatus::kFailed;
   }
   struct stat info {};
   // Directories and FIFOs open fine for reading here; only regular files
@@ -88,23 +86,22 @@ FileReadStatus CPosixModePlatform::ReadWholeFile(const std::string& path,
     return FileReadStatus::kFailed;
   }
   const int handle = fd.get();
-  return ReadCappedFile(static_cast<std::size_t>(info.st_size),
-                        [handle](char* buffer, std::size_t size) -> long long {
-                          while (true) {
-                            const ssize_t n = ::read(handle, buffer, size);
-                            if (n < 0 && errno == EINTR) continue;
-                            return n;
-                          }
-                        },
-                        bytes);
+  return ReadCappedFile(
+      static_cast<std::size_t>(info.st_size),
+      [handle](char* buffer, std::size_t size) -> long long {
+        while (true) {
+          const ssize_t n = ::read(handle, buffer, size);
+          if (n < 0 && errno == EINTR) continue;
+          return n;
+        }
+      },
+      bytes);
 }
 
-bool CPosixModePlatform::ReplaceWholeFile(const std::string& path,
-                                          std::string_view bytes) const {
+bool CPosixModePlatform::ReplaceWholeFile(const std::string& path, std::string_view bytes) const {
   const std::string temp = TempPathFor(path);
   // O_NOFOLLOW: a planted link at the temporary name must not redirect the write.
-  CUniqueFd fd(::open(temp.c_str(),
-                      O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+  CUniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
   if (!fd.Valid()) return false;
   CTempFileGuard guard(temp, &RemoveFile);
   if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.Close()) {
@@ -113,8 +110,7 @@ bool CPosixModePlatform::ReplaceWholeFile(const std::string& path,
   if (::rename(temp.c_str(), path.c_str()) != 0) return false;
   guard.Release();
   // Makes the rename itself durable; the new file is in place either way.
-  CUniqueFd folder(
-      ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  CUniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.Valid()) ::fsync(folder.get());
   return true;
 }

@@ -24,12 +24,10 @@ class CPosixModePlatform final : public IModePlatform {
   std::string LoadText(int id) const override;
   void ShowWarning(const std::string& text) const override;
   // POSIX has no share modes; the read is exclusive only by convention.
-  FileReadStatus ReadWholeFile(const std::string& path,
-                               std::string& bytes) const override;
+  FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override;
   // Writes "<path>.tmp", fsyncs it, renames it over |path| and fsyncs the
   // folder; the temporary file is removed when any step fails.
-  bool ReplaceWholeFile(const std::string& path,
-                        std::string_view bytes) const override;
+  bool ReplaceWholeFile(const std::string& path, std::string_view bytes) const override;
 
  private:
   std::string m_folder;

@@ -21,8 +21,8 @@ SFretRange VisibleFretRange(int firstFret, int lastFret) {
   return range;
 }
 
-CFretboardLayout::CFretboardLayout(const gfx::Rect& bounds, SFretRange frets,
-                                   int strings, bool sideDots)
+CFretboardLayout::CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings,
+                                   bool sideDots)
     : m_frets(frets), m_strings(strings) {
   const int columns = std::max(1, frets.last - frets.first + 1);
   const int rows = strings + 1 + (sideDots ? 1 : 0);
@@ -36,13 +36,9 @@ CFretboardLayout::CFretboardLayout(const gfx::Rect& bounds, SFretRange frets,
   m_board = bounds.Deflate(dx, dy, dx, dy);
 }
 
-int CFretboardLayout::StringY(int i) const {
-  return m_board.top + (i + 1) * m_cell;
-}
+int CFretboardLayout::StringY(int i) const { return m_board.top + (i + 1) * m_cell; }
 
-int CFretboardLayout::FretX(int f) const {
-  return m_board.left + (f - m_frets.first) * m_cell;
-}
+int CFretboardLayout::FretX(int f) const { return m_board.left + (f - m_frets.first) * m_cell; }
 
 gfx::Rect CFretboardLayout::CellRect(int f, int i) const {
   const int half = m_cell / 2;

@@ -18,8 +18,7 @@ SFretRange VisibleFretRange(int firstFret, int lastFret);
 
 class CFretboardLayout {
  public:
-  CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings,
-                   bool sideDots);
+  CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings, bool sideDots);
 
   int Cell() const { return m_cell; }
   const gfx::Rect& Board() const { return m_board; }

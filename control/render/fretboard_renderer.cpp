@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "control/render/fretboard_layout.h"
 #include "control/model/marker_plan.h"
 #include "control/model/music_model.h"
+#include "control/render/fretboard_layout.h"
 
 namespace scalewright {
 namespace {
@@ -50,9 +50,8 @@ void DrawSideDots(gfx::Canvas& target, const CFretboardLayout& layout) {
   }
 }
 
-void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure,
-                const gfx::Font* measureFont, const CFretboardLayout& layout,
-                const SMarker& marker, bool rectangles) {
+void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
+                const CFretboardLayout& layout, const SMarker& marker, bool rectangles) {
   const gfx::Rect r = layout.MarkerRect(marker.fret, marker.string);
   const gfx::Color fill = MarkerFillColor(marker.pitch);
   if (marker.highlighted && rectangles) {
@@ -63,18 +62,15 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure,
   if (marker.disc) target.Ellipse(r, kDiscPen, kBlack, kBlack);
   if (marker.label.empty()) return;
   const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
-  target.TextAt({r.left + (r.Width() - extent.cx) / 2,
-                 r.top + (r.Height() - extent.cy) / 2},
+  target.TextAt({r.left + (r.Width() - extent.cx) / 2, r.top + (r.Height() - extent.cy) / 2},
                 marker.label);
 }
 
 }  // namespace
 
-void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
-                   const gfx::Rect& bounds, CFretboardState& state,
-                   const CModeList& modes) {
-  const SFretRange frets =
-      VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
+void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& bounds,
+                   CFretboardState& state, const CModeList& modes) {
+  const SFretRange frets = VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
   const int strings = static_cast<int>(state.GetStringNotes().size());
   const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots());
 
@@ -104,8 +100,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
   settings.noteShown = state.GetNotesShown();
   settings.stringPitches = &state.GetStringNotes();
   for (const SMarker& marker : PlanMarkers(settings, modes)) {
-    DrawMarker(target, measure, measureFont.get(), layout, marker,
-               state.GetRectangles());
+    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles());
   }
 }
 

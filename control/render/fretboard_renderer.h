@@ -15,8 +15,7 @@ class CModeList;
 // made by |measure| (on Windows a screen-compatible context), so the layout
 // of a printed page matches the screen's. Leaves the board and the cell size
 // of this pass in |state|.
-void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure,
-                   const gfx::Rect& bounds, CFretboardState& state,
-                   const CModeList& modes);
+void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& bounds,
+                   CFretboardState& state, const CModeList& modes);
 
 }  // namespace scalewright

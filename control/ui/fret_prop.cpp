@@ -188,8 +188,8 @@ void CFretProp::CreateInnerDialog(HWND pageWindow) {
       std::span<IFretboardSettings* const>(sources),
       [&platform](std::string_view a, std::string_view b) { return platform.EqualNoCase(a, b); });
   // Each activation starts from the objects afresh.
-  m_dialog = std::make_unique<CFretPropDlg>(m_platform, std::move(gathered),
-                                            [this] { SetDirty(true); });
+  m_dialog =
+      std::make_unique<CFretPropDlg>(m_platform, std::move(gathered), [this] { SetDirty(true); });
   HWND inner = m_dialog->Create(m_module, pageWindow);
   if (!inner) return;
   RECT client{};

@@ -80,5 +80,4 @@ class CFretProp final : public com::CComObject<CFretProp, IPropertyPage> {
 // The module's creator for FretProp, aggregated under |outer| when given.
 HRESULT CreateFretProp(IUnknown* outer, REFIID riid, void** ppv);
 
-
 }  // namespace scalewright

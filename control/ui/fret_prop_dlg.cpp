@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "control/model/mode_list.h"
 #include "control/ui/dialog_ids.h"
 #include "control/ui/mode_editor_dlg.h"
-#include "control/model/mode_list.h"
 #include "control/ui/tunings_dlg.h"
 #include "framework/ui/window_text.h"
 
@@ -35,9 +35,7 @@ void SetCheckState(HWND dialog, int id, int state) {
 
 }  // namespace
 
-int NoteBoxId(int pitch) {
-  return pitch >= 0 && pitch < kPitchClasses ? kNoteBoxIds[pitch] : 0;
-}
+int NoteBoxId(int pitch) { return pitch >= 0 && pitch < kPitchClasses ? kNoteBoxIds[pitch] : 0; }
 
 CFretPropDlg::CFretPropDlg(const IModePlatform& platform, SGatheredSettings initial,
                            std::function<void()> onDirty)

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "control/ui/dialog_ids.h"
 #include "control/model/mode_list.h"
 #include "control/model/mode_strings.h"
+#include "control/ui/dialog_ids.h"
 #include "framework/ui/window_text.h"
 
 namespace scalewright {
@@ -52,8 +52,7 @@ bool CModeEditorDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_DEFAULT_MODES:
       if (code == BN_CLICKED) {
-        ::SetDlgItemTextA(Hwnd(), IDC_MODES_TEXT,
-                          m_platform.LoadText(IDS_DEFAULT_MODES).c_str());
+        ::SetDlgItemTextA(Hwnd(), IDC_MODES_TEXT, m_platform.LoadText(IDS_DEFAULT_MODES).c_str());
       }
       return true;
     case IDOK:

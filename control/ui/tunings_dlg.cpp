@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "control/ui/dialog_ids.h"
 #include "control/model/modes_file_path.h"
 #include "control/model/tuning_presets.h"
+#include "control/ui/dialog_ids.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/ui/message_box.h"
 
@@ -38,8 +38,8 @@ bool CTuningsDlg::OnInitDialog() {
     item.mask = LVIF_TEXT;
     item.iItem = row;
     item.pszText = const_cast<char*>(preset.name);
-    const int at = static_cast<int>(
-        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    const int at =
+        static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     LVITEMA tuning{};
     tuning.iSubItem = 1;
     tuning.pszText = const_cast<char*>(preset.tuning);
@@ -74,8 +74,7 @@ int CTuningsDlg::SelectedRow() const {
 void CTuningsDlg::Accept() {
   const int row = SelectedRow();
   if (row < 0) {
-    ui::ShowWarningBox(Hwnd(), "Select a tuning first",
-                       ModuleFileTitle(ReadModulePath(Module())));
+    ui::ShowWarningBox(Hwnd(), "Select a tuning first", ModuleFileTitle(ReadModulePath(Module())));
     return;
   }
   char text[512] = {};

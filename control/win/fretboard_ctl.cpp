@@ -5,11 +5,11 @@
 #include <new>
 #include <string>
 
-#include "control/render/fretboard_renderer.h"
+#include "control/model/mode_list.h"
 #include "control/model/music_model.h"
 #include "control/model/paint_mode_platform.h"
 #include "control/model/painted_modes.h"
-#include "control/model/mode_list.h"
+#include "control/render/fretboard_renderer.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
@@ -154,8 +154,7 @@ HRESULT CFretboardCtl::put_Caption(BSTR caption) {
   return PutStock(DISPID_CAPTION, [&] {
     // A BSTR may hold embedded nulls: copy by its length.
     com::CBstr copy;
-    const HRESULT hr =
-        caption ? com::CBstr::Copy(caption, ::SysStringLen(caption), copy) : S_OK;
+    const HRESULT hr = caption ? com::CBstr::Copy(caption, ::SysStringLen(caption), copy) : S_OK;
     if (SUCCEEDED(hr)) m_bstrCaption = std::move(copy);
     return hr;
   });
@@ -215,9 +214,8 @@ void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
     gfx::CGdiCanvas canvas(dc);
     gfx::CGdiTextMetrics measure;
     const gfx::Rect board{bounds->left, bounds->top, bounds->right, bounds->bottom};
-    PaintingModes().ForPass([&](const CModeList& modes) {
-      DrawFretboard(canvas, measure, board, m_state, modes);
-    });
+    PaintingModes().ForPass(
+        [&](const CModeList& modes) { DrawFretboard(canvas, measure, board, m_state, modes); });
   } catch (...) {
   }
 }

@@ -9,8 +9,8 @@
 #include <span>
 
 #include "control/interface/fretboard_settings.h"
-#include "control/model/fretboard_state.h"
 #include "control/interface/neckview_h.h"
+#include "control/model/fretboard_state.h"
 #include "framework/com/bstr.h"
 #include "framework/com/com_object.h"
 #include "framework/com/com_ptr.h"

@@ -33,8 +33,7 @@ std::string FitBoxText(const std::string& text) {
   if (text.size() <= kMaxWarningBytes) return text;
   std::size_t end = 0;
   while (end < text.size()) {
-    const std::size_t next =
-        end + (IsAnsiLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+    const std::size_t next = end + (IsAnsiLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
     if (next > kMaxWarningBytes) break;
     end = next;
   }
@@ -84,8 +83,8 @@ bool CWinModePlatform::EqualNoCase(std::string_view a, std::string_view b) const
   // CompareStringA refuses null pointers, which empty views may carry.
   if (a.empty() || b.empty()) return a.empty() && b.empty();
   if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
-  return ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT,
-                          a.data(), static_cast<int>(a.size()), b.data(),
+  return ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.data(),
+                          static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
@@ -96,8 +95,7 @@ std::string CWinModePlatform::LoadText(int id) const {
                                      static_cast<int>(buffer.size()));
     if (length <= 0) break;
     // Room to spare means the whole string fit.
-    if (static_cast<std::size_t>(length) + 1 < buffer.size() ||
-        buffer.size() >= kMaxStringBytes) {
+    if (static_cast<std::size_t>(length) + 1 < buffer.size() || buffer.size() >= kMaxStringBytes) {
       buffer.resize(static_cast<std::size_t>(length));
       return buffer;
     }
@@ -109,15 +107,13 @@ std::string CWinModePlatform::LoadText(int id) const {
 
 void CWinModePlatform::ShowWarning(const std::string& text) const {
   const std::string shown = FitBoxText(text);
-  m_box(::GetActiveWindow(), shown.c_str(), m_caption.c_str(),
-        MB_ICONEXCLAMATION | MB_OK);
+  m_box(::GetActiveWindow(), shown.c_str(), m_caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
 
-FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
-                                               std::string& bytes) const {
+FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path, std::string& bytes) const {
   bytes.clear();
-  CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
     const DWORD error = ::GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
@@ -127,33 +123,30 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path,
   // The size check spares reading a huge file just to refuse it; the loop
   // below holds the cap even if the file grows meanwhile.
   LARGE_INTEGER size{};
-  if (::GetFileType(file.get()) != FILE_TYPE_DISK ||
-      !::GetFileSizeEx(file.get(), &size) ||
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK || !::GetFileSizeEx(file.get(), &size) ||
       static_cast<unsigned long long>(size.QuadPart) > kMaxModesFileBytes) {
     return FileReadStatus::kFailed;
   }
   const HANDLE handle = file.get();
-  return ReadCappedFile(static_cast<std::size_t>(size.QuadPart),
-                        [handle](char* buffer, std::size_t size) -> long long {
-                          const DWORD want =
-                              size < kChunkBytes ? static_cast<DWORD>(size) : kChunkBytes;
-                          DWORD got = 0;
-                          if (!::ReadFile(handle, buffer, want, &got, nullptr)) return -1;
-                          return got;
-                        },
-                        bytes);
+  return ReadCappedFile(
+      static_cast<std::size_t>(size.QuadPart),
+      [handle](char* buffer, std::size_t size) -> long long {
+        const DWORD want = size < kChunkBytes ? static_cast<DWORD>(size) : kChunkBytes;
+        DWORD got = 0;
+        if (!::ReadFile(handle, buffer, want, &got, nullptr)) return -1;
+        return got;
+      },
+      bytes);
 }
 
-bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
-                                        std::string_view bytes) const {
+bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_view bytes) const {
   const std::string temp = TempPathFor(path);
-  CFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  CFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   // Not ours to delete: another process may be writing it.
   if (!file.Valid()) return false;
   CTempFileGuard guard(temp, &RemoveFile);
-  if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) ||
-      !file.Close()) {
+  if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) || !file.Close()) {
     return false;
   }
   if (!::MoveFileExA(temp.c_str(), path.c_str(),
@@ -164,14 +157,11 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path,
   return true;
 }
 
-std::optional<SFileStamp> CWinModePlatform::StampOf(
-    const std::string& path) const {
+std::optional<SFileStamp> CWinModePlatform::StampOf(const std::string& path) const {
   // File times tick in 100 ns units; two seconds covers the coarsest clocks
   // that stamp them (FAT's two-second writes, a Linux host's timer tick).
   constexpr std::uint64_t kSettleTime = 2ull * 10'000'000ull;
-  auto join = [](DWORD high, DWORD low) {
-    return (static_cast<std::uint64_t>(high) << 32) | low;
-  };
+  auto join = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
 
   SFileStamp stamp;
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -188,8 +178,7 @@ std::optional<SFileStamp> CWinModePlatform::StampOf(
   ::GetSystemTimeAsFileTime(&now);
   stamp.exists = true;
   stamp.size = join(data.nFileSizeHigh, data.nFileSizeLow);
-  stamp.lastWrite = join(data.ftLastWriteTime.dwHighDateTime,
-                         data.ftLastWriteTime.dwLowDateTime);
+  stamp.lastWrite = join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
   const std::uint64_t nowTime = join(now.dwHighDateTime, now.dwLowDateTime);
   stamp.settled = nowTime > stamp.lastWrite && nowTime - stamp.lastWrite >= kSettleTime;
   return stamp;

@@ -33,12 +33,10 @@ class CWinModePlatform final : public IModePlatform {
   // warning is never an empty box.
   std::string LoadText(int id) const override;
   void ShowWarning(const std::string& text) const override;
-  FileReadStatus ReadWholeFile(const std::string& path,
-                               std::string& bytes) const override;
+  FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override;
   // Writes "<path>.tmp", flushes it and moves it over |path|; the temporary
   // file is deleted when any step fails.
-  bool ReplaceWholeFile(const std::string& path,
-                        std::string_view bytes) const override;
+  bool ReplaceWholeFile(const std::string& path, std::string_view bytes) const override;
   // Size and last write time from the directory entry, without opening the
   // file; settled once the last write is two seconds old.
   std::optional<SFileStamp> StampOf(const std::string& path) const override;

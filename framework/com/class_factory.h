@@ -23,8 +23,7 @@ class CClassFactory final : public IClassFactory {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid,
-                                           void** ppv) override;
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
  private:

@@ -9,8 +9,7 @@ namespace scalewright::com {
 namespace {
 
 // Keys shared by every COM server on the machine.
-constexpr const wchar_t* kSharedRoots[] = {L"CLSID", L"Interface", L"TypeLib",
-                                           L"AppID"};
+constexpr const wchar_t* kSharedRoots[] = {L"CLSID", L"Interface", L"TypeLib", L"AppID"};
 
 bool IsSharedRoot(const wchar_t* path) {
   // "CLSID\" names the same key as "CLSID".
@@ -27,12 +26,10 @@ bool IsSharedRoot(const wchar_t* path) {
 
 LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& text) {
   const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-  return ::RegSetValueExW(key, name, 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()), bytes);
+  return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
 }
 
-HRESULT WriteKey(HKEY root, const RegistryKey& entry,
-                 std::span<const Placeholder> placeholders) {
+HRESULT WriteKey(HKEY root, const RegistryKey& entry, std::span<const Placeholder> placeholders) {
   if (!entry.path) return E_INVALIDARG;
   if (entry.rule == KeyRule::kReplace) {
     const HRESULT hr = DeleteKeyTree(root, entry.path);
@@ -42,13 +39,11 @@ HRESULT WriteKey(HKEY root, const RegistryKey& entry,
   LSTATUS status = key.Create(root, entry.path);
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   if (entry.defaultValue) {
-    status = SetString(key.get(), nullptr,
-                       ExpandPlaceholders(entry.defaultValue, placeholders));
+    status = SetString(key.get(), nullptr, ExpandPlaceholders(entry.defaultValue, placeholders));
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   }
   if (entry.valueName && entry.value) {
-    status = SetString(key.get(), entry.valueName,
-                       ExpandPlaceholders(entry.value, placeholders));
+    status = SetString(key.get(), entry.valueName, ExpandPlaceholders(entry.value, placeholders));
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   }
   return S_OK;
@@ -56,8 +51,7 @@ HRESULT WriteKey(HKEY root, const RegistryKey& entry,
 
 }  // namespace
 
-std::wstring ExpandPlaceholders(const wchar_t* text,
-                                std::span<const Placeholder> placeholders) {
+std::wstring ExpandPlaceholders(const wchar_t* text, std::span<const Placeholder> placeholders) {
   std::wstring result(text ? text : L"");
   for (const Placeholder& placeholder : placeholders) {
     const std::wstring name(placeholder.name);

@@ -37,8 +37,7 @@ struct Placeholder {
 };
 
 // |text| with every placeholder replaced by its text.
-std::wstring ExpandPlaceholders(const wchar_t* text,
-                                std::span<const Placeholder> placeholders);
+std::wstring ExpandPlaceholders(const wchar_t* text, std::span<const Placeholder> placeholders);
 
 // Writes the keys in table order. Returns the first failure as an HRESULT;
 // keys written before it stay (the caller decides whether to remove them).

@@ -83,8 +83,8 @@ HRESULT UnregisterModuleTypeLib(HMODULE module) {
     // Unregistering twice, or what was never registered, leaves the same
     // registry: nothing to report (UnRegisterTypeLib would fail).
     CBstr registered;
-    if (FAILED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum,
-                                       (*attr).wMinorVerNum, (*attr).lcid, registered.put()))) {
+    if (FAILED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
+                                       (*attr).lcid, registered.put()))) {
       return S_OK;
     }
     return ::UnRegisterTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,

@@ -86,9 +86,7 @@ void CWinApp::OnIdle() {
   if (m_mainFrame && m_mainFrame->Hwnd()) m_mainFrame->OnIdleUpdate();
 }
 
-void CWinApp::SetRegistryKey(const std::string& company) {
-  m_profile.SetKey(company, m_appName);
-}
+void CWinApp::SetRegistryKey(const std::string& company) { m_profile.SetKey(company, m_appName); }
 
 void CWinApp::LoadStdProfileSettings(std::size_t recentFiles) {
   m_profileLoaded = true;
@@ -158,8 +156,8 @@ bool CWinApp::PrintFromCommandLine(const SCommandLineInfo& info) {
   if (!document || document->Views().empty()) return false;
   CView& view = *document->Views().front();
   if (info.shell == SCommandLineInfo::Shell::FilePrintTo) {
-    CPrinterDc dc = CPrinterSettings::PrinterDcByName(info.printerName, info.driverName,
-                                                      info.portName);
+    CPrinterDc dc =
+        CPrinterSettings::PrinterDcByName(info.printerName, info.driverName, info.portName);
     return PrintViewOn(view, dc.get());
   }
   return PrintView(view, false);

@@ -22,7 +22,8 @@ class CDocument;
 class CMDIFrameWnd;
 
 // The framework's message box: the application's name as caption.
-int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
+int ShowFrameworkMessage(HWND owner, const std::string& text,
+                         UINT type = MB_OK | MB_ICONEXCLAMATION);
 
 class CWinApp : public CCmdTarget {
  public:

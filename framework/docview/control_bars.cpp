@@ -32,23 +32,24 @@ bool CToolBar::CreateEx(HWND frame, DWORD controlStyle, DWORD barStyle, UINT id)
   // Placement is the frame's: the control neither sizes nor aligns itself.
   const DWORD style = (barStyle & (WS_CHILD | WS_VISIBLE)) | controlStyle | TBSTYLE_TOOLTIPS |
                       CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-  m_hwnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, frame,
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                             reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(frame, GWLP_HINSTANCE)),
-                             nullptr);
+  m_hwnd = ::CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, frame,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(frame, GWLP_HINSTANCE)), nullptr);
   if (!m_hwnd) return false;
   ::SendMessageA(m_hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   // Room on the leading edge for the gripper the bar is dragged by.
   ::SendMessageA(m_hwnd, TB_SETINDENT, 8, 0);
-  m_subclass.Attach(m_hwnd, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT& result) {
-    return OnMessage(message, wParam, lParam, result);
-  });
+  m_subclass.Attach(m_hwnd,
+                    [this](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+                      return OnMessage(message, wParam, lParam, result);
+                    });
   return true;
 }
 
 bool CToolBar::LoadToolBar(HINSTANCE module, UINT id) {
-  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(kToolBarResourceType));
+  HRSRC found =
+      ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(kToolBarResourceType));
   if (!found) return false;
   const auto* data = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
   const DWORD size = ::SizeofResource(module, found);
@@ -95,7 +96,8 @@ void CToolBar::DockTo(Side side) {
   m_side = side;
   const bool vertical = side == Side::Left || side == Side::Right;
   LONG_PTR style = ::GetWindowLongPtrA(m_hwnd, GWL_STYLE);
-  style = vertical ? (style | CCS_VERT | TBSTYLE_WRAPABLE) : (style & ~(CCS_VERT | TBSTYLE_WRAPABLE));
+  style =
+      vertical ? (style | CCS_VERT | TBSTYLE_WRAPABLE) : (style & ~(CCS_VERT | TBSTYLE_WRAPABLE));
   ::SetWindowLongPtrA(m_hwnd, GWL_STYLE, style);
   // The gripper's room is at the leading edge of a horizontal bar only.
   ::SendMessageA(m_hwnd, TB_SETINDENT, vertical ? 0 : 8, 0);
@@ -174,10 +176,10 @@ bool CToolBar::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
 }
 
 bool CStatusBar::Create(HWND frame, DWORD style, UINT id) {
-  m_hwnd = ::CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, style | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                             frame, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                             reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(frame, GWLP_HINSTANCE)),
-                             nullptr);
+  m_hwnd = ::CreateWindowExA(
+      0, STATUSCLASSNAMEA, nullptr, style | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(frame, GWLP_HINSTANCE)), nullptr);
   return m_hwnd != nullptr;
 }
 
@@ -186,7 +188,8 @@ bool CStatusBar::SetIndicators(HINSTANCE module, const std::vector<UINT>& ids) {
   m_texts.clear();
   m_widths.clear();
   HDC dc = ::GetDC(m_hwnd);
-  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hwnd, WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hwnd, WM_GETFONT, 0, 0)));
   for (UINT id : ids) {
     std::string text = id ? CommandPrompt(module, id) : std::string();
     SIZE extent = {};
@@ -232,8 +235,10 @@ std::string CStatusBar::Text() const {
 }
 
 void CStatusBar::UpdateIndicators() {
-  static constexpr struct { UINT id; int key; } kKeys[] = {
-      {59137, VK_CAPITAL}, {59138, VK_NUMLOCK}, {59139, VK_SCROLL}};
+  static constexpr struct {
+    UINT id;
+    int key;
+  } kKeys[] = {{59137, VK_CAPITAL}, {59138, VK_NUMLOCK}, {59139, VK_SCROLL}};
   for (std::size_t i = 1; i < m_ids.size(); ++i) {
     bool on = true;
     for (const auto& key : kKeys)

@@ -44,8 +44,8 @@ void CDocument::SetPathName(const std::string& path) {
 }
 
 bool CDocument::OnOpenDocument(const std::string& path) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   ::CloseHandle(file);
   return true;
@@ -65,8 +65,8 @@ void CDocument::OnCloseDocument() {
   std::vector<HWND> frames;
   for (CView* view : m_views) frames.push_back(FrameOf(view));
   for (HWND frame : frames) {
-    if (::IsWindow(frame)) ::SendMessageA(::GetParent(frame), WM_MDIDESTROY,
-                                          reinterpret_cast<WPARAM>(frame), 0);
+    if (::IsWindow(frame))
+      ::SendMessageA(::GetParent(frame), WM_MDIDESTROY, reinterpret_cast<WPARAM>(frame), 0);
   }
 }
 

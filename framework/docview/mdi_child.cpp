@@ -14,8 +14,8 @@ constexpr char kChildClass[] = "Scalewright.MDIChild";
 CMDIChildWnd::CMDIChildWnd() = default;
 CMDIChildWnd::~CMDIChildWnd() = default;
 
-bool CMDIChildWnd::Create(CMDIFrameWnd& mainFrame, CDocument& document,
-                          const ViewFactory& newView, HINSTANCE module) {
+bool CMDIChildWnd::Create(CMDIFrameWnd& mainFrame, CDocument& document, const ViewFactory& newView,
+                          HINSTANCE module) {
   HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(129));
   if (!CWnd::RegisterClass(module, kChildClass, CS_DBLCLKS, icon,
                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
@@ -34,8 +34,8 @@ bool CMDIChildWnd::Create(CMDIFrameWnd& mainFrame, CDocument& document,
   create.style = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW;
   create.lParam = reinterpret_cast<LPARAM>(static_cast<CWnd*>(this));
   // A failed creation has already deleted this object (OnFinalDestroy).
-  HWND window = reinterpret_cast<HWND>(::SendMessageA(
-      mainFrame.MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  HWND window = reinterpret_cast<HWND>(
+      ::SendMessageA(mainFrame.MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
   return window != nullptr;
 }
 

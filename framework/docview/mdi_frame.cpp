@@ -36,8 +36,8 @@ bool CMDIFrameWnd::LoadFrame(HINSTANCE module, UINT id, DWORD style) {
   m_frameMenu = ::LoadMenuA(module, MAKEINTRESOURCEA(id));
   m_accelerators = ::LoadAcceleratorsA(module, MAKEINTRESOURCEA(id));
   HWND window = ::CreateWindowExA(0, kFrameClass, title, style | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                  m_frameMenu, module, static_cast<CWnd*>(this));
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_frameMenu,
+                                  module, static_cast<CWnd*>(this));
   return window != nullptr;
 }
 
@@ -84,8 +84,7 @@ void CMDIFrameWnd::UpdateFrameTitle() {
                                m_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
                          : nullptr;
   CView* view = ActiveView();
-  if (active && !maximized && view && view->Document())
-    text += " - " + view->Document()->Title();
+  if (active && !maximized && view && view->Document()) text += " - " + view->Document()->Title();
   char current[1024] = {};
   ::GetWindowTextA(Hwnd(), current, sizeof current);
   if (text != current || maximized) ::SetWindowTextA(Hwnd(), text.c_str());
@@ -105,17 +104,25 @@ void CMDIFrameWnd::RecalcLayout() {
     const int thickness = m_toolBar->Thickness();
     RECT bar = area;
     switch (m_toolBar->DockSide()) {
-      case CToolBar::Side::Top: bar.bottom = area.top += thickness; break;
-      case CToolBar::Side::Bottom: bar.top = area.bottom -= thickness; break;
-      case CToolBar::Side::Left: bar.right = area.left += thickness; break;
-      case CToolBar::Side::Right: bar.left = area.right -= thickness; break;
+      case CToolBar::Side::Top:
+        bar.bottom = area.top += thickness;
+        break;
+      case CToolBar::Side::Bottom:
+        bar.top = area.bottom -= thickness;
+        break;
+      case CToolBar::Side::Left:
+        bar.right = area.left += thickness;
+        break;
+      case CToolBar::Side::Right:
+        bar.left = area.right -= thickness;
+        break;
     }
-    ::MoveWindow(m_toolBar->Hwnd(), bar.left, bar.top, bar.right - bar.left,
-                 bar.bottom - bar.top, TRUE);
+    ::MoveWindow(m_toolBar->Hwnd(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
+                 TRUE);
   }
   if (m_client)
-    ::MoveWindow(m_client, area.left, area.top, area.right - area.left,
-                 area.bottom - area.top, TRUE);
+    ::MoveWindow(m_client, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 TRUE);
 }
 
 bool CMDIFrameWnd::PreTranslateMessage(MSG& message) {
@@ -181,7 +188,7 @@ bool CMDIFrameWnd::OnCmdMsg(UINT id, CCmdUI* ui) {
             frame->InitialUpdateFrame();
         }
       } else {
-        const UINT message = id == ID_WINDOW_ARRANGE  ? WM_MDIICONARRANGE
+        const UINT message = id == ID_WINDOW_ARRANGE   ? WM_MDIICONARRANGE
                              : id == ID_WINDOW_CASCADE ? WM_MDICASCADE
                                                        : WM_MDITILE;
         ::SendMessageA(m_client, message, id == ID_WINDOW_TILE_HORZ ? MDITILE_HORIZONTAL : 0, 0);
@@ -200,9 +207,10 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
       CLIENTCREATESTRUCT client = {};
       client.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-      m_client = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
-                                   0, 0, 0, 0, Hwnd(), nullptr, m_module, &client);
+      m_client =
+          ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                            0, 0, Hwnd(), nullptr, m_module, &client);
       if (!m_client) return -1;
       if (OnCreate() == -1) return -1;
       RecalcLayout();

@@ -45,9 +45,10 @@ class CPrintPreview final : public CWnd {
     RECT frame = {};
     ::GetWindowRect(mainFrame, &frame);
     m_mainFrame = mainFrame;
-    if (!::CreateWindowExA(0, kPreviewClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                           frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                           mainFrame, nullptr, module, static_cast<CWnd*>(this)))
+    if (!::CreateWindowExA(0, kPreviewClass, title.c_str(),
+                           WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, frame.left,
+                           frame.top, frame.right - frame.left, frame.bottom - frame.top, mainFrame,
+                           nullptr, module, static_cast<CWnd*>(this)))
       return false;
     // Like a modal dialog: the frame waits while the preview is up.
     ::EnableWindow(mainFrame, FALSE);
@@ -90,10 +91,11 @@ class CPrintPreview final : public CWnd {
 
  private:
   void AddButton(const char* text, int id, int x) {
-    HWND button = ::CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 6, 80, 24,
-                                    Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                    nullptr, nullptr);
-    ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    HWND button = ::CreateWindowExA(
+        0, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 6, 80, 24, Hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                   TRUE);
   }
 
   void Paint() {
@@ -164,9 +166,9 @@ void ShowPrintPreview(CView& view) {
   ::ReleaseDC(nullptr, screen);
   app->SetPreviewPages(1);
 
-  const std::string title =
-      app->AppName() + " - " + (view.Document() ? view.Document()->Title() : std::string()) +
-      " - Print Preview";
+  const std::string title = app->AppName() + " - " +
+                            (view.Document() ? view.Document()->Title() : std::string()) +
+                            " - Print Preview";
   auto* preview = new CPrintPreview(::GetParent(view.ViewHwnd()), recorded, page);
   if (!preview->Create(app->MainHwnd(), title)) delete preview;
 }

@@ -19,7 +19,8 @@ CPrinterDc CPrinterSettings::GetPrinterDc(HWND owner, bool withDialog, DWORD& er
     if (dialog.hDevNames) {
       // A printer chosen earlier: a DC on it, without asking.
       auto* names = static_cast<DEVNAMES*>(::GlobalLock(dialog.hDevNames));
-      auto* mode = dialog.hDevMode ? static_cast<DEVMODEA*>(::GlobalLock(dialog.hDevMode)) : nullptr;
+      auto* mode =
+          dialog.hDevMode ? static_cast<DEVMODEA*>(::GlobalLock(dialog.hDevMode)) : nullptr;
       const char* base = reinterpret_cast<const char*>(names);
       HDC dc = ::CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
                            base + names->wOutputOffset, mode);

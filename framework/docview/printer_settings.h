@@ -15,7 +15,8 @@ class CGlobalMemory {
  public:
   CGlobalMemory() = default;
   explicit CGlobalMemory(HGLOBAL memory) : m_memory(memory) {}
-  CGlobalMemory(CGlobalMemory&& other) noexcept : m_memory(std::exchange(other.m_memory, nullptr)) {}
+  CGlobalMemory(CGlobalMemory&& other) noexcept
+      : m_memory(std::exchange(other.m_memory, nullptr)) {}
   CGlobalMemory& operator=(CGlobalMemory&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.m_memory, nullptr));
     return *this;

@@ -24,8 +24,8 @@ std::string CProfile::GetString(const char* section, const char* entry) const {
       type != REG_SZ)
     return {};
   std::string value(size, '\0');
-  if (::RegQueryValueExA(key.get(), entry, nullptr, &type,
-                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS)
+  if (::RegQueryValueExA(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+                         &size) != ERROR_SUCCESS)
     return {};
   value.resize(value.find('\0') == std::string::npos ? size : value.find('\0'));
   return value;
@@ -46,14 +46,12 @@ int CProfile::GetInt(const char* section, const char* entry, int fallback) const
   return static_cast<int>(value);
 }
 
-bool CProfile::WriteString(const char* section, const char* entry,
-                           const std::string& value) const {
+bool CProfile::WriteString(const char* section, const char* entry, const std::string& value) const {
   CRegKey key;
   if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
                         KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
     return false;
-  return ::RegSetValueExA(key.get(), entry, 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()),
+  return ::RegSetValueExA(key.get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 

@@ -69,8 +69,8 @@ void CRecentFileList::UpdateMenu(HMENU menu, UINT firstId) const {
   if (position < 0) return;
   for (UINT id = firstId; id < firstId + 16; ++id) ::DeleteMenu(menu, id, MF_BYCOMMAND);
   if (m_files.empty()) {
-    ::InsertMenuA(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING | MF_GRAYED,
-                  firstId, kPlaceholder);
+    ::InsertMenuA(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING | MF_GRAYED, firstId,
+                  kPlaceholder);
     return;
   }
   for (std::size_t i = 0; i < m_files.size(); ++i) {

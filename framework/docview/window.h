@@ -15,8 +15,8 @@ class CWnd : public ui::CWindowObject {
   static CWnd* FromHandle(HWND window);
 
   // Registers a window class whose procedure dispatches to CWnd objects.
-  static bool RegisterClass(HINSTANCE module, const char* name, UINT style,
-                            HICON icon, HBRUSH background);
+  static bool RegisterClass(HINSTANCE module, const char* name, UINT style, HICON icon,
+                            HBRUSH background);
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -26,8 +26,7 @@ class CGdiObject {
     if (m_handle) ++GdiOwnedCount();
   }
   ~CGdiObject() { reset(); }
-  CGdiObject(CGdiObject&& other) noexcept
-      : m_handle(std::exchange(other.m_handle, nullptr)) {}
+  CGdiObject(CGdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
   CGdiObject& operator=(CGdiObject&& other) noexcept {
     if (this != &other) {
       reset();
@@ -59,9 +58,7 @@ using CRgn = CGdiObject<HRGN>;
 inline CPen MakeSolidPen(int width, COLORREF color) {
   return CPen(::CreatePen(PS_SOLID, width, color));
 }
-inline CBrush MakeSolidBrush(COLORREF color) {
-  return CBrush(::CreateSolidBrush(color));
-}
+inline CBrush MakeSolidBrush(COLORREF color) { return CBrush(::CreateSolidBrush(color)); }
 
 // A DC this code created (CreateCompatibleDC): deleted, not released.
 class CMemoryDc {
@@ -72,8 +69,7 @@ class CMemoryDc {
     if (m_dc) ++GdiOwnedCount();
   }
   ~CMemoryDc() { reset(); }
-  CMemoryDc(CMemoryDc&& other) noexcept
-      : m_dc(std::exchange(other.m_dc, nullptr)) {}
+  CMemoryDc(CMemoryDc&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
   CMemoryDc& operator=(CMemoryDc&& other) noexcept {
     if (this != &other) {
       reset();

@@ -47,13 +47,10 @@ CGdiCanvas::~CGdiCanvas() {
   m_font.reset();  // out of the DC now, so it may be deleted
   if (m_previousAlign != GDI_ERROR) ::SetTextAlign(m_dc, m_previousAlign);
   if (m_previousBkMode != 0) ::SetBkMode(m_dc, m_previousBkMode);
-  if (m_previousTextColor != CLR_INVALID)
-    ::SetTextColor(m_dc, m_previousTextColor);
+  if (m_previousTextColor != CLR_INVALID) ::SetTextColor(m_dc, m_previousTextColor);
 }
 
-void CGdiCanvas::FillRect(const Rect& r, Color color) {
-  FillSolid(m_dc, ToRect(r), color);
-}
+void CGdiCanvas::FillRect(const Rect& r, Color color) { FillSolid(m_dc, ToRect(r), color); }
 
 // Draw3dRect with one colour: four one-unit strips just inside r.
 void CGdiCanvas::FrameRect(const Rect& r, Color color) {
@@ -76,13 +73,11 @@ void CGdiCanvas::Ellipse(const Rect& r, int penWidth, Color pen, Color brush) {
   DrawShape(Shape::kEllipse, r, penWidth, pen, brush);
 }
 
-void CGdiCanvas::Rectangle(const Rect& r, int penWidth, Color pen,
-                           Color brush) {
+void CGdiCanvas::Rectangle(const Rect& r, int penWidth, Color pen, Color brush) {
   DrawShape(Shape::kRectangle, r, penWidth, pen, brush);
 }
 
-void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen,
-                           Color brush) {
+void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, Color brush) {
   const ui::CPen outline = ui::MakeSolidPen(penWidth, pen);
   const ui::CBrush fill = ui::MakeSolidBrush(brush);
   const ui::CSelectObject penSelected(m_dc, outline.get());
@@ -101,14 +96,11 @@ void CGdiCanvas::TextAt(Point topLeft, std::string_view text) {
 
 Size CGdiCanvas::TextExtent(std::string_view text) {
   SIZE size{};
-  if (!::GetTextExtentPoint32A(m_dc, text.data(), Length(text), &size))
-    return {};
+  if (!::GetTextExtentPoint32A(m_dc, text.data(), Length(text), &size)) return {};
   return {size.cx, size.cy};
 }
 
-FontDesc CGdiCanvas::DefaultGuiFont() {
-  return DescribeLogFont(DefaultGuiLogFont());
-}
+FontDesc CGdiCanvas::DefaultGuiFont() { return DescribeLogFont(DefaultGuiLogFont()); }
 
 FontPtr CGdiCanvas::MakeFont(const FontDesc& desc) { return MakeGdiFont(desc); }
 
@@ -121,8 +113,7 @@ FontPtr CGdiCanvas::SelectFont(FontPtr font) {
   }
   if (handle) {
     const HGDIOBJ previous = ::SelectObject(m_dc, handle);
-    if (!m_originalFont && previous && previous != HGDI_ERROR)
-      m_originalFont = previous;
+    if (!m_originalFont && previous && previous != HGDI_ERROR) m_originalFont = previous;
   }
   return std::exchange(m_font, std::move(gdi));
 }
@@ -149,8 +140,7 @@ void CGdiCanvas::PopClip() {
   m_clips.pop_back();
 }
 
-void CGdiCanvas::DrawTextIn(const Rect& r, std::string_view text,
-                            unsigned format) {
+void CGdiCanvas::DrawTextIn(const Rect& r, std::string_view text, unsigned format) {
   RECT rc = ToRect(r);
   ::DrawTextA(m_dc, text.data(), Length(text), &rc, format);
 }
@@ -161,29 +151,27 @@ void CGdiCanvas::DrawFocusRect(const Rect& r) {
 }
 
 void CGdiCanvas::GradientFill(const Rect& r, Color from, Color to) {
-  TRIVERTEX vertices[2] = {Vertex(r.left, r.top, from),
-                           Vertex(r.right, r.bottom, to)};
+  TRIVERTEX vertices[2] = {Vertex(r.left, r.top, from), Vertex(r.right, r.bottom, to)};
   GRADIENT_RECT rect = {0, 1};
   ::GradientFill(m_dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_H);
 }
 
 void CGdiCanvas::DrawBitmap(int resourceId, Color transparent, Point at) {
   if (!m_resources) return;
-  const ui::CBitmap bitmap(
-      ::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
+  const ui::CBitmap bitmap(::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
   BITMAP info{};
   if (!bitmap || ::GetObjectA(bitmap.get(), sizeof info, &info) == 0) return;
   const ui::CMemoryDc source(m_dc);
   if (!source) return;
   const ui::CSelectObject selected(source.get(), bitmap.get());
-  ::TransparentBlt(m_dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(),
-                   0, 0, info.bmWidth, info.bmHeight, transparent);
+  ::TransparentBlt(m_dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(), 0, 0, info.bmWidth,
+                   info.bmHeight, transparent);
 }
 
 void CGdiCanvas::DrawIcon(IconHandle icon, Point at) {
   if (!icon) return;
-  ::DrawIconEx(m_dc, at.x, at.y, static_cast<HICON>(const_cast<void*>(icon)),
-               0, 0, 0, nullptr, DI_NORMAL);
+  ::DrawIconEx(m_dc, at.x, at.y, static_cast<HICON>(const_cast<void*>(icon)), 0, 0, 0, nullptr,
+               DI_NORMAL);
 }
 
 }  // namespace scalewright::gfx

@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "framework/gfx/canvas.h"
-#include "framework/gdi/gdi_font.h"
 #include "framework/gdi/gdi.h"
+#include "framework/gdi/gdi_font.h"
+#include "framework/gfx/canvas.h"
 
 namespace scalewright::gfx {
 
@@ -40,8 +40,7 @@ class CGdiCanvas final : public Canvas {
   Rect ClipBox() override;
   void PushClip(const Rect& r) override;
   void PopClip() override;
-  void DrawTextIn(const Rect& r, std::string_view text,
-                  unsigned format) override;
+  void DrawTextIn(const Rect& r, std::string_view text, unsigned format) override;
   void DrawFocusRect(const Rect& r) override;
   void GradientFill(const Rect& r, Color from, Color to) override;
   void DrawBitmap(int resourceId, Color transparent, Point at) override;
@@ -49,8 +48,7 @@ class CGdiCanvas final : public Canvas {
 
  private:
   enum class Shape { kEllipse, kRectangle };
-  void DrawShape(Shape shape, const Rect& r, int penWidth, Color pen,
-                 Color brush);
+  void DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, Color brush);
 
   HDC m_dc;
   HMODULE m_resources;

@@ -7,8 +7,8 @@ namespace scalewright::gfx {
 
 LOGFONTA DefaultGuiLogFont() {
   LOGFONTA logFont{};
-  if (::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont,
-                   &logFont) != sizeof logFont) {
+  if (::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont) !=
+      sizeof logFont) {
     // Not expected on any system; the GUI font's usual face keeps text legible.
     logFont = LOGFONTA{};
     logFont.lfHeight = -11;
@@ -25,8 +25,7 @@ FontDesc DescribeLogFont(const LOGFONTA& logFont) {
   desc.weight = logFont.lfWeight;
   desc.italic = logFont.lfItalic != 0;
   desc.underline = logFont.lfUnderline != 0;
-  desc.face.assign(logFont.lfFaceName,
-                   strnlen(logFont.lfFaceName, LF_FACESIZE));
+  desc.face.assign(logFont.lfFaceName, strnlen(logFont.lfFaceName, LF_FACESIZE));
   return desc;
 }
 
@@ -41,8 +40,7 @@ std::shared_ptr<const CGdiFont> MakeGdiFont(const FontDesc& desc) {
     std::memcpy(logFont.lfFaceName, desc.face.data(), n);
     logFont.lfFaceName[n] = '\0';
   }
-  return std::make_shared<const CGdiFont>(
-      desc, ui::CFont(::CreateFontIndirectA(&logFont)));
+  return std::make_shared<const CGdiFont>(desc, ui::CFont(::CreateFontIndirectA(&logFont)));
 }
 
 std::shared_ptr<const CGdiFont> AsGdiFont(const FontPtr& font) {

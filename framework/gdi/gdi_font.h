@@ -7,15 +7,14 @@
 
 #include <memory>
 
-#include "framework/gfx/font.h"
 #include "framework/gdi/gdi.h"
+#include "framework/gfx/font.h"
 
 namespace scalewright::gfx {
 
 class CGdiFont final : public Font {
  public:
-  CGdiFont(FontDesc desc, ui::CFont font)
-      : m_desc(std::move(desc)), m_font(std::move(font)) {}
+  CGdiFont(FontDesc desc, ui::CFont font) : m_desc(std::move(desc)), m_font(std::move(font)) {}
   const FontDesc& Desc() const override { return m_desc; }
   HFONT Handle() const { return m_font.get(); }
 

@@ -2,8 +2,8 @@
 // layout measures the same whatever device it later paints on.
 #pragma once
 
-#include "framework/gfx/text_metrics.h"
 #include "framework/gdi/gdi.h"
+#include "framework/gfx/text_metrics.h"
 
 namespace scalewright::gfx {
 

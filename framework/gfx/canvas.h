@@ -40,10 +40,8 @@ class Canvas {
   virtual void SetTextColor(Color color) = 0;
   // A 1-unit line from `from` up to (not including) `to`.
   virtual void Line(Point from, Point to, Color color) = 0;
-  virtual void Ellipse(const Rect& r, int penWidth, Color pen,
-                       Color brush) = 0;
-  virtual void Rectangle(const Rect& r, int penWidth, Color pen,
-                         Color brush) = 0;
+  virtual void Ellipse(const Rect& r, int penWidth, Color pen, Color brush) = 0;
+  virtual void Rectangle(const Rect& r, int penWidth, Color pen, Color brush) = 0;
   virtual void TextAt(Point topLeft, std::string_view text) = 0;
   // Extent of text in the selected font.
   virtual Size TextExtent(std::string_view text) = 0;
@@ -59,8 +57,7 @@ class Canvas {
   // Narrows the clip to r until the matching PopClip.
   virtual void PushClip(const Rect& r) = 0;
   virtual void PopClip() = 0;
-  virtual void DrawTextIn(const Rect& r, std::string_view text,
-                        unsigned format) = 0;
+  virtual void DrawTextIn(const Rect& r, std::string_view text, unsigned format) = 0;
   virtual void DrawFocusRect(const Rect& r) = 0;
   // Left-to-right shade from `from` to `to`.
   virtual void GradientFill(const Rect& r, Color from, Color to) = 0;
@@ -79,9 +76,7 @@ class Canvas {
 // Narrows the clip for one scope.
 class ScopedClip {
  public:
-  ScopedClip(Canvas& canvas, const Rect& r) : m_canvas(canvas) {
-    m_canvas.PushClip(r);
-  }
+  ScopedClip(Canvas& canvas, const Rect& r) : m_canvas(canvas) { m_canvas.PushClip(r); }
   ~ScopedClip() { m_canvas.PopClip(); }
   ScopedClip(const ScopedClip&) = delete;
   ScopedClip& operator=(const ScopedClip&) = delete;

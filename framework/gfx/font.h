@@ -9,8 +9,8 @@
 namespace scalewright::gfx {
 
 struct FontDesc {
-  int height = 0;      // negative: character height in pixels, as in LOGFONT
-  int weight = 400;    // 700 = bold
+  int height = 0;    // negative: character height in pixels, as in LOGFONT
+  int weight = 400;  // 700 = bold
   bool italic = false;
   bool underline = false;
   std::string face;

@@ -11,8 +11,7 @@ namespace scalewright::gfx {
 using Color = std::uint32_t;
 
 constexpr Color Rgb(int r, int g, int b) {
-  return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) |
-                            ((b & 0xFF) << 16));
+  return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
 constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
@@ -40,26 +39,20 @@ struct Rect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
   bool IsEmpty() const { return right <= left || bottom <= top; }
-  bool Contains(Point p) const {
-    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-  }
-  bool Intersects(const Rect& o) const {
-    return !Intersection(o).IsEmpty();
-  }
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  bool Intersects(const Rect& o) const { return !Intersection(o).IsEmpty(); }
   Rect Intersection(const Rect& o) const {
-    return {std::max(left, o.left), std::max(top, o.top),
-            std::min(right, o.right), std::min(bottom, o.bottom)};
+    return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+            std::min(bottom, o.bottom)};
   }
-  Rect Offset(int dx, int dy) const {
-    return {left + dx, top + dy, right + dx, bottom + dy};
-  }
+  Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   Rect Deflate(int l, int t, int r, int b) const {
     return {left + l, top + t, right - r, bottom - b};
   }
   // Left/right and top/bottom swapped where needed.
   Rect Normalized() const {
-    return {std::min(left, right), std::min(top, bottom),
-            std::max(left, right), std::max(top, bottom)};
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right),
+            std::max(top, bottom)};
   }
   friend bool operator==(const Rect&, const Rect&) = default;
 };

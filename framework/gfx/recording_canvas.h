@@ -44,8 +44,7 @@ struct Primitive {
 
 class RecordingCanvas : public Canvas {
  public:
-  explicit RecordingCanvas(Rect surface = {0, 0, 10000, 10000})
-      : m_clips{surface} {}
+  explicit RecordingCanvas(Rect surface = {0, 0, 10000, 10000}) : m_clips{surface} {}
 
   std::vector<Primitive> items;
   FixedTextMetrics metrics;
@@ -61,19 +60,15 @@ class RecordingCanvas : public Canvas {
     Add(Primitive::kTextColor, [&](Primitive& p) { p.color = c; });
   }
   void Line(Point a, Point b, Color c) override {
-    Add(Primitive::kLine, [&](Primitive& p) {
-      p.from = a, p.to = b, p.color = c, p.pen = 1;
-    });
+    Add(Primitive::kLine, [&](Primitive& p) { p.from = a, p.to = b, p.color = c, p.pen = 1; });
   }
   void Ellipse(const Rect& r, int pen, Color pc, Color bc) override {
-    Add(Primitive::kEllipse, [&](Primitive& p) {
-      p.rect = r, p.pen = pen, p.color = pc, p.color2 = bc;
-    });
+    Add(Primitive::kEllipse,
+        [&](Primitive& p) { p.rect = r, p.pen = pen, p.color = pc, p.color2 = bc; });
   }
   void Rectangle(const Rect& r, int pen, Color pc, Color bc) override {
-    Add(Primitive::kRectangle, [&](Primitive& p) {
-      p.rect = r, p.pen = pen, p.color = pc, p.color2 = bc;
-    });
+    Add(Primitive::kRectangle,
+        [&](Primitive& p) { p.rect = r, p.pen = pen, p.color = pc, p.color2 = bc; });
   }
   void TextAt(Point at, std::string_view text) override {
     Add(Primitive::kTextAt, [&](Primitive& p) {
@@ -81,25 +76,16 @@ class RecordingCanvas : public Canvas {
       Describe(p);
     });
   }
-  Size TextExtent(std::string_view text) override {
-    return metrics.TextExtent(m_font.get(), text);
-  }
+  Size TextExtent(std::string_view text) override { return metrics.TextExtent(m_font.get(), text); }
   FontDesc DefaultGuiFont() override { return metrics.DefaultGuiFont(); }
-  FontPtr MakeFont(const FontDesc& d) override {
-    return metrics.MakeFont(d);
-  }
-  FontPtr SelectFont(FontPtr font) override {
-    return std::exchange(m_font, std::move(font));
-  }
+  FontPtr MakeFont(const FontDesc& d) override { return metrics.MakeFont(d); }
+  FontPtr SelectFont(FontPtr font) override { return std::exchange(m_font, std::move(font)); }
   Rect ClipBox() override { return m_clips.back(); }
-  void PushClip(const Rect& r) override {
-    m_clips.push_back(m_clips.back().Intersection(r));
-  }
+  void PushClip(const Rect& r) override { m_clips.push_back(m_clips.back().Intersection(r)); }
   void PopClip() override {
     if (m_clips.size() > 1) m_clips.pop_back();
   }
-  void DrawTextIn(const Rect& r, std::string_view text,
-                unsigned format) override {
+  void DrawTextIn(const Rect& r, std::string_view text, unsigned format) override {
     Add(Primitive::kDrawTextIn, [&](Primitive& p) {
       p.rect = r, p.text = std::string(text), p.format = format;
       Describe(p);
@@ -109,14 +95,11 @@ class RecordingCanvas : public Canvas {
     Add(Primitive::kFocusRect, [&](Primitive& p) { p.rect = r; });
   }
   void GradientFill(const Rect& r, Color a, Color b) override {
-    Add(Primitive::kGradient, [&](Primitive& p) {
-      p.rect = r, p.color = a, p.color2 = b;
-    });
+    Add(Primitive::kGradient, [&](Primitive& p) { p.rect = r, p.color = a, p.color2 = b; });
   }
   void DrawBitmap(int id, Color transparent, Point at) override {
-    Add(Primitive::kBitmap, [&](Primitive& p) {
-      p.resource = id, p.color2 = transparent, p.from = at;
-    });
+    Add(Primitive::kBitmap,
+        [&](Primitive& p) { p.resource = id, p.color2 = transparent, p.from = at; });
   }
   void DrawIcon(IconHandle, Point at) override {
     Add(Primitive::kIcon, [&](Primitive& p) { p.from = at; });

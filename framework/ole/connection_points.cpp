@@ -31,12 +31,11 @@ HRESULT CPropertyNotifyPoint::GetConnectionInterface(IID* iid) {
   return S_OK;
 }
 
-HRESULT CPropertyNotifyPoint::GetConnectionPointContainer(
-    IConnectionPointContainer** container) {
+HRESULT CPropertyNotifyPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
   if (!container) return E_POINTER;
   *container = nullptr;
   return m_core.ControlUnknown()->QueryInterface(IID_IConnectionPointContainer,
-                                                reinterpret_cast<void**>(container));
+                                                 reinterpret_cast<void**>(container));
 }
 
 HRESULT CPropertyNotifyPoint::Advise(IUnknown* sink, DWORD* cookie) {
@@ -80,8 +79,7 @@ HRESULT CConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoints** 
   }
 }
 
-HRESULT CConnectionPointContainer::FindConnectionPoint(REFIID riid,
-                                                       IConnectionPoint** point) {
+HRESULT CConnectionPointContainer::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
   if (!point) return E_POINTER;
   *point = nullptr;
   if (riid != IID_IPropertyNotifySink) return CONNECT_E_NOCONNECTION;

@@ -167,7 +167,7 @@ HRESULT CControlCore::ActivateInPlace(const RECT* pos) {
   OLEINPLACEFRAMEINFO frameInfo = {};
   frameInfo.cb = sizeof frameInfo;
   hr = m_inPlaceSite->GetWindowContext(m_frame.put(), m_uiWindow.put(), &sitePos, &siteClip,
-                                      &frameInfo);
+                                       &frameInfo);
   if (FAILED(hr)) {
     InPlaceDeactivate();
     return hr;

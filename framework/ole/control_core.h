@@ -112,7 +112,7 @@ class CControlCore {
   // The sites, sinks and holders the interface groups share.
   struct SLinks {
     com::ComPtr<IOleClientSite> clientSite;
-    com::ComPtr<IOleAdviseHolder> oleAdviseHolder;  // created on first use
+    com::ComPtr<IOleAdviseHolder> oleAdviseHolder;    // created on first use
     com::ComPtr<IDataAdviseHolder> dataAdviseHolder;  // created on first use
     com::ComPtr<IAdviseSink> viewSink;
     DWORD viewAspects = 0;

@@ -20,8 +20,7 @@ LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE: {
       ::InterlockedIncrement(&g_windows);
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
       break;
     }
     case WM_PAINT: {
@@ -98,9 +97,9 @@ void UnregisterIdleClass() {
 HWND CreateControlWindow(CControlCore& core, HWND parent, const RECT& pos) {
   if (!EnsureClass()) return nullptr;
   HWND hwnd = ::CreateWindowExW(0, kControlWindowClass, L"",
-                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top,
-                                parent, nullptr, ui::ThisModule(), &core);
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, pos.left,
+                                pos.top, pos.right - pos.left, pos.bottom - pos.top, parent,
+                                nullptr, ui::ThisModule(), &core);
   if (!hwnd) {
     const DWORD error = ::GetLastError();
     UnregisterIdleClass();

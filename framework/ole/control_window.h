@@ -37,5 +37,4 @@ void DestroyControlWindow(HWND hwnd);
 // The class once no window of it is left (also run when the module unloads).
 void UnregisterIdleClass();
 
-
 }  // namespace scalewright::ole

@@ -112,8 +112,7 @@ HRESULT CDataObject::EnsureHolder() {
   return ::CreateDataAdviseHolder(core.Links().dataAdviseHolder.put());
 }
 
-HRESULT CDataObject::DAdvise(FORMATETC* format, DWORD advf, IAdviseSink* sink,
-                             DWORD* connection) {
+HRESULT CDataObject::DAdvise(FORMATETC* format, DWORD advf, IAdviseSink* sink, DWORD* connection) {
   if (!connection) return E_POINTER;
   *connection = 0;
   if (!format || !sink) return E_INVALIDARG;

@@ -31,8 +31,8 @@ class CEnumerator final : public com::CComObject<CEnumerator<IEnum, Item, kIid>,
     if (!out) return E_POINTER;
     *out = nullptr;
     IEnum* created = nullptr;
-    HRESULT hr = com::CreateComInstance<CEnumerator>(nullptr, *kIid,
-                                                     reinterpret_cast<void**>(&created));
+    HRESULT hr =
+        com::CreateComInstance<CEnumerator>(nullptr, *kIid, reinterpret_cast<void**>(&created));
     if (FAILED(hr)) return hr;
     auto* self = static_cast<CEnumerator*>(created);
     try {

@@ -71,9 +71,7 @@ HRESULT CInPlaceActiveObject::OnFrameWindowActivate(BOOL) { return S_OK; }
 
 HRESULT CInPlaceActiveObject::OnDocWindowActivate(BOOL) { return S_OK; }
 
-HRESULT CInPlaceActiveObject::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) {
-  return S_OK;
-}
+HRESULT CInPlaceActiveObject::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) { return S_OK; }
 
 HRESULT CInPlaceActiveObject::EnableModeless(BOOL) { return S_OK; }
 

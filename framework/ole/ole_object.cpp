@@ -56,8 +56,7 @@ HRESULT COleObject::GetClipboardData(DWORD, IDataObject** data) {
   return E_NOTIMPL;
 }
 
-HRESULT COleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent,
-                           LPCRECT pos) {
+HRESULT COleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT pos) {
   CControlCore& core = Core();
   // A container may name its site here instead of through SetClientSite.
   ComPtr<IOleClientSite>& held = core.Links().clientSite;

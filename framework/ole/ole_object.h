@@ -18,8 +18,7 @@ class COleObject : public IOleObject {
   HRESULT STDMETHODCALLTYPE Close(DWORD saveOption) override;
   HRESULT STDMETHODCALLTYPE SetMoniker(DWORD which, IMoniker* moniker) override;
   HRESULT STDMETHODCALLTYPE GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
-  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* data, BOOL creation,
-                                         DWORD reserved) override;
+  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* data, BOOL creation, DWORD reserved) override;
   HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD reserved, IDataObject** data) override;
   HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index,
                                    HWND parent, LPCRECT pos) override;

@@ -102,8 +102,7 @@ HRESULT CPersistStorage::Load(IStorage* storage) {
   if (!storage) return E_POINTER;
   ComPtr<IStream> stream;
   HRESULT hr = storage->OpenStream(kContentsStream, nullptr,
-                                   STGM_READ | STGM_DIRECT | STGM_SHARE_EXCLUSIVE, 0,
-                                   stream.put());
+                                   STGM_READ | STGM_DIRECT | STGM_SHARE_EXCLUSIVE, 0, stream.put());
   if (FAILED(hr)) return hr;
   ComPtr<IPersistStreamInit> persist;
   hr = Core().QueryControl(IID_IPersistStreamInit, persist);
@@ -114,9 +113,8 @@ HRESULT CPersistStorage::Load(IStorage* storage) {
 HRESULT CPersistStorage::Save(IStorage* storage, BOOL sameAsLoad) {
   if (!storage) return E_POINTER;
   ComPtr<IStream> stream;
-  HRESULT hr = storage->CreateStream(kContentsStream,
-                                     STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0,
-                                     stream.put());
+  HRESULT hr = storage->CreateStream(
+      kContentsStream, STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0, stream.put());
   if (FAILED(hr)) return hr;
   ComPtr<IPersistStreamInit> persist;
   hr = Core().QueryControl(IID_IPersistStreamInit, persist);

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include <ocidl.h>
 #include <objidl.h>
+#include <ocidl.h>
 
 namespace scalewright::ole {
 

@@ -6,9 +6,8 @@ namespace scalewright::ole {
 
 using com::ComPtr;
 
-HRESULT CViewObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc,
-                          LPCRECTL bounds, LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR),
-                          ULONG_PTR) {
+HRESULT CViewObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds,
+                          LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
   if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
   if (!dc) return E_INVALIDARG;
   CControlCore& core = Core();
@@ -28,8 +27,7 @@ HRESULT CViewObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC d
   }
 }
 
-HRESULT CViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC,
-                                 LOGPALETTE** colors) {
+HRESULT CViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {
   if (colors) *colors = nullptr;
   // Any colours: no palette of its own.
   return E_NOTIMPL;

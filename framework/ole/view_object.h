@@ -14,9 +14,8 @@ class CControlCore;
 class CViewObject : public IViewObjectEx {
  public:
   // IViewObject
-  HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspectInfo,
-                                 DVTARGETDEVICE* target, HDC targetInfo, HDC dc,
-                                 LPCRECTL bounds, LPCRECTL windowBounds,
+  HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* target,
+                                 HDC targetInfo, HDC dc, LPCRECTL bounds, LPCRECTL windowBounds,
                                  BOOL(STDMETHODCALLTYPE* keepGoing)(ULONG_PTR),
                                  ULONG_PTR keepGoingArg) override;
   HRESULT STDMETHODCALLTYPE GetColorSet(DWORD aspect, LONG index, void* aspectInfo,

@@ -17,7 +17,8 @@ T Read(const BYTE* at) {
 
 }  // namespace
 
-std::optional<std::vector<BYTE>> FindControlStream(const BYTE* bytes, std::size_t size, WORD itemId) {
+std::optional<std::vector<BYTE>> FindControlStream(const BYTE* bytes, std::size_t size,
+                                                   WORD itemId) {
   // Entries: item id, message (words), data length (dword), data; a zero id ends.
   std::size_t at = 0;
   while (at + 2 <= size) {
@@ -40,7 +41,8 @@ std::optional<std::vector<BYTE>> FindControlStream(const BYTE* bytes, std::size_
 }
 
 std::optional<std::vector<BYTE>> FindControlStream(HINSTANCE module, int templateId, WORD itemId) {
-  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogInitType));
+  HRSRC found =
+      ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogInitType));
   if (!found) return std::nullopt;
   const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
   if (!bytes) return std::nullopt;

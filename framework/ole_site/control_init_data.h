@@ -16,7 +16,8 @@ inline constexpr WORD kLoadFromStreamMessage = 0x0376;
 
 // The stream bytes for |itemId| in the raw resource |bytes|; nothing when
 // there is no such entry or the data is cut short.
-std::optional<std::vector<BYTE>> FindControlStream(const BYTE* bytes, std::size_t size, WORD itemId);
+std::optional<std::vector<BYTE>> FindControlStream(const BYTE* bytes, std::size_t size,
+                                                   WORD itemId);
 std::optional<std::vector<BYTE>> FindControlStream(HINSTANCE module, int templateId, WORD itemId);
 
 }  // namespace scalewright::ole

@@ -32,8 +32,8 @@ com::ComPtr<CControlSite> CControlSite::Make(HWND window) {
 
 HRESULT CControlSite::CreateControl(const CLSID& clsid, const std::vector<BYTE>& streamBytes) {
   com::ComPtr<IOleObject> object;
-  HRESULT hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  object.put_void());
+  HRESULT hr =
+      ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object.put_void());
   if (FAILED(hr)) return hr;
   if (!object) return E_NOINTERFACE;
 

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include <ole2.h>
 #include <ocidl.h>
+#include <ole2.h>
 
 #include <vector>
 
@@ -50,9 +50,9 @@ class CControlSite final : public IOleClientSite, public IOleInPlaceSite {
   HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override;
   HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                             LPRECT position, LPRECT clip,
-                                             LPOLEINPLACEFRAMEINFO info) override;
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
+                                             IOleInPlaceUIWindow** document, LPRECT position,
+                                             LPRECT clip, LPOLEINPLACEFRAMEINFO info) override;
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }

@@ -27,7 +27,8 @@ LRESULT OnCreate(HWND window) {
   std::vector<BYTE> stream;
   if (t_initModule) {
     const WORD item = static_cast<WORD>(::GetDlgCtrlID(window));
-    if (auto found = FindControlStream(t_initModule, t_initTemplate, item)) stream = std::move(*found);
+    if (auto found = FindControlStream(t_initModule, t_initTemplate, item))
+      stream = std::move(*found);
   }
   com::ComPtr<CControlSite> site = CControlSite::Make(window);
   hr = site->CreateControl(clsid, stream);

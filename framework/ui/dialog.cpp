@@ -13,9 +13,8 @@ INT_PTR CDialog::DoModal(HINSTANCE module, int templateId, HWND owner) {
   m_modal = true;
   m_module = module;
   m_templateId = templateId;
-  const INT_PTR result =
-      ::DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner,
-                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  const INT_PTR result = ::DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner,
+                                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
   m_modal = false;
   return result;
 }
@@ -25,8 +24,8 @@ HWND CDialog::Create(HINSTANCE module, int templateId, HWND parent) {
   m_modal = false;
   m_module = module;
   m_templateId = templateId;
-  return ::CreateDialogParamA(module, MAKEINTRESOURCEA(templateId), parent,
-                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  return ::CreateDialogParamA(module, MAKEINTRESOURCEA(templateId), parent, &CDialog::DialogProc,
+                              reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::DestroyWindow() {
@@ -49,8 +48,7 @@ bool CDialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
 
 bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* self = nullptr;
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<CDialog*>(lParam);
@@ -80,9 +78,8 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       ApplyDialogInit(m_hwnd, m_module, m_templateId);
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))
-                 ? TRUE
-                 : FALSE;
+      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
+                                                                                       : FALSE;
     case WM_NOTIFY: {
       LRESULT result = 0;
       if (!lParam || !OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return FALSE;

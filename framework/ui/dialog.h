@@ -50,8 +50,7 @@ class CDialog {
   virtual void OnDestroy() {}
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam);
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND m_hwnd = nullptr;

@@ -93,8 +93,8 @@ SIZE FontBaseUnits(HFONT font) {
   SIZE units{};
   HDC screen = ::GetDC(nullptr);
   if (!screen) return units;
-  HGDIOBJ old = ::SelectObject(screen, font ? static_cast<HGDIOBJ>(font)
-                                            : ::GetStockObject(SYSTEM_FONT));
+  HGDIOBJ old =
+      ::SelectObject(screen, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   SIZE extent{};
   TEXTMETRICA metrics{};

@@ -37,8 +37,7 @@ CWindowObject* CWindowObject::FromHandle(HWND window) {
   return window ? static_cast<CWindowObject*>(::GetPropA(window, kObjectProperty)) : nullptr;
 }
 
-LRESULT CALLBACK CWindowObject::Proc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
+LRESULT CALLBACK CWindowObject::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CWindowObject* self = FromHandle(window);
   if (!self && message == WM_NCCREATE) {
     self = CreationObject(lParam);

@@ -31,8 +31,8 @@ void CWindowSubclass::Detach() {
   m_handler = nullptr;
 }
 
-LRESULT CALLBACK CWindowSubclass::Proc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK CWindowSubclass::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<CWindowSubclass*>(data);
   if (message == WM_NCDESTROY) {
     // The window goes first: unhook so that nothing calls a stale object.

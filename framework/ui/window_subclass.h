@@ -14,8 +14,7 @@ class CWindowSubclass {
  public:
   // Return true when handled, with |result| as the message's answer.
   using Handler =
-      std::function<bool(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                         LRESULT& result)>;
+      std::function<bool(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
   CWindowSubclass() = default;
   ~CWindowSubclass() { Detach(); }
@@ -30,8 +29,8 @@ class CWindowSubclass {
   HWND Hwnd() const { return m_hwnd; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam,
-                               LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR self);
 
   HWND m_hwnd = nullptr;
   Handler m_handler;

@@ -2,16 +2,14 @@
 
 namespace scalewright {
 
-void DrawButtonEdge(gfx::Canvas& canvas, const Rect& r, bool sunken,
-                    Color light, Color shadow) {
+void DrawButtonEdge(gfx::Canvas& canvas, const Rect& r, bool sunken, Color light, Color shadow) {
   if (r.IsEmpty()) return;
   const Color topLeft = sunken ? shadow : light;
   const Color bottomRight = sunken ? light : shadow;
   canvas.Line({r.left, r.bottom - 1}, {r.left, r.top}, topLeft);
   canvas.Line({r.left, r.top}, {r.right - 1, r.top}, topLeft);
   canvas.Line({r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, bottomRight);
-  canvas.Line({r.right - 1, r.bottom - 1}, {r.left - 1, r.bottom - 1},
-              bottomRight);
+  canvas.Line({r.right - 1, r.bottom - 1}, {r.left - 1, r.bottom - 1}, bottomRight);
 }
 
 Size CButtonContent::Face() const {
@@ -54,34 +52,28 @@ void CButtonContent::SetPressed(bool pressed) {
   Redraw();
 }
 
-std::string CButtonContent::GetToolTipText() {
-  return m_bitmap ? m_caption : std::string();
-}
+std::string CButtonContent::GetToolTipText() { return m_bitmap ? m_caption : std::string(); }
 
-void CButtonContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                          int bottom) {
+void CButtonContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   const bool sunken = LooksPressed();
   const bool hot = m_hover && (CellStyle() & kStyleContent1);
-  canvas.FillRect(r, hot ? SysColor(kColorBtnHighlight)
-                         : SysColor(kColorBtnFace));
-  DrawButtonEdge(canvas, r, sunken, SysColor(kColorBtnHighlight),
-                 SysColor(kColorBtnShadow));
+  canvas.FillRect(r, hot ? SysColor(kColorBtnHighlight) : SysColor(kColorBtnFace));
+  DrawButtonEdge(canvas, r, sunken, SysColor(kColorBtnHighlight), SysColor(kColorBtnShadow));
   // A pressed face moves one pixel right and down, as native buttons do.
   const int shift = sunken ? 1 : 0;
   const Rect face = r.Deflate(2, 2, 2, 2).Offset(shift, shift);
   if (m_bitmap) {
     const Size size = Face();
-    canvas.DrawBitmap(m_bitmap, m_transparent,
-                      {face.left + (face.Width() - size.cx) / 2,
-                       face.top + (face.Height() - size.cy) / 2});
+    canvas.DrawBitmap(
+        m_bitmap, m_transparent,
+        {face.left + (face.Width() - size.cx) / 2, face.top + (face.Height() - size.cy) / 2});
   } else {
-    canvas.SetTextColor(IsEnabled() ? SysColor(kColorBtnText)
-                                    : SysColor(kColorGrayText));
+    canvas.SetTextColor(IsEnabled() ? SysColor(kColorBtnText) : SysColor(kColorGrayText));
     gfx::ScopedFont font(canvas, StyleFont());
-    canvas.DrawTextIn(face, m_caption,
-                    gfx::kTextCenter | gfx::kTextVCenter |
-                        gfx::kTextSingleLine | gfx::kTextNoPrefix);
+    canvas.DrawTextIn(
+        face, m_caption,
+        gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextNoPrefix);
   }
   if (HasFocus()) canvas.DrawFocusRect(r.Deflate(3, 3, 3, 3));
 }

@@ -17,8 +17,7 @@ class CButtonContent final : public CContentBase<IHybridButton> {
 
   char GetKind() override { return 'B'; }
   bool IsFocusable() override { return true; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   std::string GetToolTipText() override;
   void OnMouseMove(Point point) override;
   bool OnLButtonDown(Point point) override;
@@ -53,7 +52,6 @@ class CButtonContent final : public CContentBase<IHybridButton> {
 };
 
 // Raised (or, pressed, sunken) 3D edge of a button face.
-void DrawButtonEdge(gfx::Canvas& canvas, const Rect& r, bool sunken,
-                    Color light, Color shadow);
+void DrawButtonEdge(gfx::Canvas& canvas, const Rect& r, bool sunken, Color light, Color shadow);
 
 }  // namespace scalewright

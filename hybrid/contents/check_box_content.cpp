@@ -33,21 +33,19 @@ void CCheckBoxContent::SetCheck(bool checked) {
   Redraw();
 }
 
-void CCheckBoxContent::Draw(gfx::Canvas& canvas, int left, int top,
-                            int right, int bottom) {
+void CCheckBoxContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   if (!(CellStyle() & kStyleTransparent)) canvas.FillRect(r, Background());
   const int box = BoxSize(LineHeight());
   const Rect boxRect{r.left, r.top + (r.Height() - box) / 2, r.left + box,
                      r.top + (r.Height() - box) / 2 + box};
   const bool enabled = IsEnabled();
-  canvas.FillRect(boxRect, m_pressed || !enabled ? SysColor(kColorBtnFace)
-                                                : SysColor(kColorWindow));
+  canvas.FillRect(boxRect,
+                  m_pressed || !enabled ? SysColor(kColorBtnFace) : SysColor(kColorWindow));
   canvas.FrameRect(boxRect, SysColor(kColorBtnShadow));
   if (m_checked) {
     // A tick: down from the left third, up to the top right.
-    const Color ink = enabled ? SysColor(kColorWindowText)
-                              : SysColor(kColorGrayText);
+    const Color ink = enabled ? SysColor(kColorWindowText) : SysColor(kColorGrayText);
     const int x0 = boxRect.left + 3, y0 = boxRect.top + box / 2;
     const int x1 = boxRect.left + box / 2 - 1, y1 = boxRect.bottom - 4;
     const int x2 = boxRect.right - 3, y2 = boxRect.top + 3;
@@ -59,8 +57,7 @@ void CCheckBoxContent::Draw(gfx::Canvas& canvas, int left, int top,
   gfx::ScopedFont font(canvas, StyleFont());
   const Rect text{boxRect.right + 4, r.top, r.right, r.bottom};
   canvas.DrawTextIn(text, m_caption,
-                  gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine |
-                      gfx::kTextNoPrefix);
+                    gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextNoPrefix);
   if (HasFocus()) {
     const int width = Measure(StyleFont().get(), m_caption).cx;
     canvas.DrawFocusRect({text.left - 1, r.top, text.left + width + 1, r.bottom});

@@ -15,8 +15,7 @@ class CCheckBoxContent final : public CContentBase<IHybridCheckBox> {
 
   char GetKind() override { return 'x'; }
   bool IsFocusable() override { return true; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   bool OnLButtonDown(Point point) override;
   void OnMouseMove(Point point) override;
   void OnLButtonUp(Point point) override;

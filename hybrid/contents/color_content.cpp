@@ -8,12 +8,10 @@ void CColorContent::SetColor(Color color) {
   Redraw();
 }
 
-void CColorContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                         int bottom) {
+void CColorContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   canvas.FillRect(r, Background());
-  const Rect swatch{r.left + (r.Width() - kSide) / 2,
-                    r.top + (r.Height() - kSide) / 2,
+  const Rect swatch{r.left + (r.Width() - kSide) / 2, r.top + (r.Height() - kSide) / 2,
                     r.left + (r.Width() - kSide) / 2 + kSide,
                     r.top + (r.Height() - kSide) / 2 + kSide};
   canvas.FillRect(swatch, m_color);

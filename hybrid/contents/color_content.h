@@ -15,8 +15,7 @@ class CColorContent final : public CContentBase<IHybridColor> {
   explicit CColorContent(Color color, IHybridCtrl* ctrl = nullptr)
       : CContentBase(ctrl), m_color(color) {}
 
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   int GetNaturalWidth() override { return kSide + 4; }
   int GetHeightForWidth(int) override { return kSide + 4; }
   void SetColor(Color color) override;

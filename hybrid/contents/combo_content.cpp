@@ -24,9 +24,9 @@ void CComboContentEx::SetCell(IHybridCell* cell) {
 void CComboContentEx::Init() {
   IHybridCell* cell = Cell();
   if (!cell || !GetCtrl() || m_editCell) return;
-  GetCtrl()->Build("C(%p){E(%h%r%C){B(%C%B%S)}}", &cell, FreeLayoutSelector(),
-                   m_edit.put(), m_editCell.put(), m_buttonCell.put(),
-                   kComboArrowBitmap, kComboArrowTransparent, 0u);
+  GetCtrl()->Build("C(%p){E(%h%r%C){B(%C%B%S)}}", &cell, FreeLayoutSelector(), m_edit.put(),
+                   m_editCell.put(), m_buttonCell.put(), kComboArrowBitmap, kComboArrowTransparent,
+                   0u);
   if (m_edit && Style()) m_edit->SetTextStyle(Style());
 }
 
@@ -44,15 +44,13 @@ void CComboContentEx::OnLayout() {
   if (!free) return;
   const Rect r = CellRect();
   const int height = m_edit->GetHeightForWidth(r.Width());
-  const Rect wanted{r.Width() - kComboButtonWidth - 2, 2, r.Width() - 2,
-                    height - 2};
+  const Rect wanted{r.Width() - kComboButtonWidth - 2, 2, r.Width() - 2, height - 2};
   Rect now;
   m_buttonCell->GetRect(&now);
   Rect owner;
   m_editCell->GetRect(&owner);
   if (now.Offset(-owner.left, -owner.top) == wanted) return;
-  free->SetCellRect(m_buttonCell.get(), wanted.left, wanted.top, wanted.right,
-                    wanted.bottom);
+  free->SetCellRect(m_buttonCell.get(), wanted.left, wanted.top, wanted.right, wanted.bottom);
 }
 
 int CComboContentEx::AddString(const char* text) {
@@ -78,9 +76,7 @@ void CComboContentEx::SetText(const char* text) {
     if (m_items[i] == value) m_current = i;
 }
 
-std::string CComboContentEx::GetText() {
-  return m_edit ? m_edit->GetText() : std::string();
-}
+std::string CComboContentEx::GetText() { return m_edit ? m_edit->GetText() : std::string(); }
 
 void CComboContentEx::SetButtonDown(bool down) {
   if (!m_buttonCell) return;
@@ -97,8 +93,7 @@ void CComboContentEx::ShowDropDown(bool show) {
     if (m_dropDown) m_dropDown->Close();
     return;
   }
-  if (!m_dropDown && GetCtrl())
-    m_dropDown = GetCtrl()->Platform().CreateComboDropDown();
+  if (!m_dropDown && GetCtrl()) m_dropDown = GetCtrl()->Platform().CreateComboDropDown();
   // Without a list (none on this platform, or nothing to list) the button
   // alone shows the state.
   if (m_dropDown) m_dropDown->Open(CellRect(), m_items, m_current, this);
@@ -139,8 +134,7 @@ bool CComboContentEx::OnKeyDown(int virtualKey, std::uint32_t) {
   return true;
 }
 
-NotifyResult CComboContentEx::OnNotify(int code, IHybridCell* source,
-                                       bool* handled) {
+NotifyResult CComboContentEx::OnNotify(int code, IHybridCell* source, bool* handled) {
   if (code == kNotifyButtonClicked && source && source == m_buttonCell.get()) {
     ShowDropDown(!m_dropped);
     if (handled) *handled = true;

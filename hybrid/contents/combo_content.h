@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/interfaces/combo_drop_down.h"
 #include "hybrid/contents/content_base.h"
+#include "hybrid/interfaces/combo_drop_down.h"
 #include "hybrid/interfaces/content_interfaces.h"
 
 namespace scalewright {
@@ -19,8 +19,7 @@ constexpr int kComboArrowBitmap = 20070;
 constexpr Color kComboArrowTransparent = gfx::Rgb(255, 0, 255);
 constexpr int kComboButtonWidth = 16;
 
-class CComboContentEx final : public CContentBase<IHybridCombo>,
-                              private IComboDropDownOwner {
+class CComboContentEx final : public CContentBase<IHybridCombo>, private IComboDropDownOwner {
  public:
   explicit CComboContentEx(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
@@ -29,8 +28,7 @@ class CComboContentEx final : public CContentBase<IHybridCombo>,
   void Init() override;
   void OnLayout() override;
   bool OnKeyDown(int virtualKey, std::uint32_t keyData) override;
-  NotifyResult OnNotify(int code, IHybridCell* source,
-                        bool* handled) override;
+  NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) override;
   void SetTextStyle(ITextStyle* style) override;
 
   int AddString(const char* text) override;

@@ -24,10 +24,7 @@ struct BASE_STUB {};
 struct BASE_STUB2 {};
 
 template <class Interface, class Stub = BASE_STUB, class Stub2 = BASE_STUB2>
-class CContentBase : public Interface,
-                     public Stub,
-                     public Stub2,
-                     public ITimerCallback {
+class CContentBase : public Interface, public Stub, public Stub2, public ITimerCallback {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
     return QueryInterfaceTable<Interface, IHybridContent>(this, riid, ppv);
@@ -83,9 +80,7 @@ class CContentBase : public Interface,
   IHybridCtrl* GetCtrl() const { return m_ctrl; }
   IHybridCell* Cell() const { return m_cell.get(); }
   ITextStyle* Style() const { return m_style.get(); }
-  gfx::FontPtr StyleFont() const {
-    return m_style ? m_style->GetFont() : gfx::FontPtr();
-  }
+  gfx::FontPtr StyleFont() const { return m_style ? m_style->GetFont() : gfx::FontPtr(); }
   std::uint32_t CellStyle() const { return m_cell ? m_cell->GetStyle() : 0; }
   bool CellSelected() const { return m_cell && m_cell->IsSelected(); }
   Rect CellRect() const {
@@ -95,12 +90,9 @@ class CContentBase : public Interface,
   }
   bool HasFocus() const {
     RefPtr<IHybridCell> focus;
-    return m_ctrl && m_cell && m_ctrl->GetFocusCell(focus.put()) &&
-           focus.get() == m_cell.get();
+    return m_ctrl && m_cell && m_ctrl->GetFocusCell(focus.put()) && focus.get() == m_cell.get();
   }
-  Color SysColor(int index) const {
-    return m_ctrl ? m_ctrl->Platform().SysColor(index) : kWhite;
-  }
+  Color SysColor(int index) const { return m_ctrl ? m_ctrl->Platform().SysColor(index) : kWhite; }
   // The cell's colour, or the highlight while it is selected.
   Color Background() const {
     if (CellSelected()) return SysColor(kColorHighlight);
@@ -112,9 +104,7 @@ class CContentBase : public Interface,
   }
   // Every notification goes through the owner cell, with the owner as
   // source.
-  NotifyResult NotifyOwner(int code) {
-    return m_cell ? m_cell->Notify(code, m_cell.get()) : 0;
-  }
+  NotifyResult NotifyOwner(int code) { return m_cell ? m_cell->Notify(code, m_cell.get()) : 0; }
   void RequestLayout() {
     if (m_ctrl) m_ctrl->RequestLayout(false);
   }
@@ -126,9 +116,7 @@ class CContentBase : public Interface,
   void ReleaseMouse() {
     if (m_ctrl && m_cell) m_ctrl->ReleaseMouse(m_cell.get());
   }
-  bool HasCapture() const {
-    return m_ctrl && m_cell && m_ctrl->HasMouseCapture(m_cell.get());
-  }
+  bool HasCapture() const { return m_ctrl && m_cell && m_ctrl->HasMouseCapture(m_cell.get()); }
 
   int StartTimer(int intervalMs) {
     if (!m_ctrl) return -1;

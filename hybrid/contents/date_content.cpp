@@ -24,8 +24,7 @@ int NumberIn(const std::string& text) {
 }  // namespace
 
 bool CDateContent::IsValidDate(int year, int month, int day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
-    return false;
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   const int days = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
@@ -47,10 +46,9 @@ void CDateContent::Init() {
   if (!cell || !GetCtrl() || m_heading) return;
   // %r fills m_heading before the row reads it through %h.
   IHybridHeading* heading = nullptr;
-  GetCtrl()->Build("H(%w%w%w%r)C(%p){C(%h%S){E(%r)c(%r%S)E(%r)}}", kDayWidth,
-                   kMonthWidth, kYearWidth, &heading, &cell, &heading,
-                   static_cast<unsigned>(kStyleAlignCenter), m_dayEdit.put(),
-                   m_monthCombo.put(), 0u, m_yearEdit.put());
+  GetCtrl()->Build("H(%w%w%w%r)C(%p){C(%h%S){E(%r)c(%r%S)E(%r)}}", kDayWidth, kMonthWidth,
+                   kYearWidth, &heading, &cell, &heading, static_cast<unsigned>(kStyleAlignCenter),
+                   m_dayEdit.put(), m_monthCombo.put(), 0u, m_yearEdit.put());
   m_heading = RefPtr<IHybridHeading>::Adopt(heading);
   if (m_monthCombo)
     for (const char* name : kMonths) m_monthCombo->AddString(name);

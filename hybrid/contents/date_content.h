@@ -19,9 +19,7 @@ class CDateContent final : public CContentBase<IHybridDate> {
   char GetKind() override { return 'd'; }
   void SetCell(IHybridCell* cell) override;
   void Init() override;
-  int GetNaturalWidth() override {
-    return kDayWidth + kMonthWidth + kYearWidth;
-  }
+  int GetNaturalWidth() override { return kDayWidth + kMonthWidth + kYearWidth; }
 
   bool SetDate(int year, int month, int day) override;
   void GetDate(int* year, int* month, int* day) override;

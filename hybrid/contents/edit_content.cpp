@@ -119,10 +119,18 @@ bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
         }
         DropSelection();
         break;
-      case kVkHome: MoveCaret(0, shift); break;
-      case kVkEnd: MoveCaret(size, shift); break;
-      case kVkLeft: MoveCaret(m_caret - 1, shift); break;
-      case kVkRight: MoveCaret(m_caret + 1, shift); break;
+      case kVkHome:
+        MoveCaret(0, shift);
+        break;
+      case kVkEnd:
+        MoveCaret(size, shift);
+        break;
+      case kVkLeft:
+        MoveCaret(m_caret - 1, shift);
+        break;
+      case kVkRight:
+        MoveCaret(m_caret + 1, shift);
+        break;
       default: {
         const int ch = platform->KeyToChar(virtualKey, keyData);
         if (ch < 0x20 || ch > 0xFF || ch == 0x7F || ReadOnly()) {
@@ -142,17 +150,14 @@ bool CEditContent::OnKeyDown(int virtualKey, std::uint32_t keyData) {
   return true;
 }
 
-int CEditContent::TextLeft() const {
-  return CellRect().left + kFrame + kPadding - m_offset;
-}
+int CEditContent::TextLeft() const { return CellRect().left + kFrame + kPadding - m_offset; }
 
 void CEditContent::KeepCaretVisible() {
   const Rect r = CellRect();
   const int visible = r.Width() - 2 * (kFrame + kPadding);
   if (visible <= 0) return;
   const gfx::FontPtr font = StyleFont();
-  const int x =
-      Measure(font.get(), std::string_view(m_text).substr(0, m_caret)).cx;
+  const int x = Measure(font.get(), std::string_view(m_text).substr(0, m_caret)).cx;
   if (x - m_offset > visible) m_offset = x - visible;
   if (x < m_offset) m_offset = x;
 }
@@ -162,10 +167,8 @@ int CEditContent::CharAt(int x) const {
   const int left = TextLeft();
   const int size = static_cast<int>(m_text.size());
   for (int i = 0; i < size; ++i) {
-    const int before =
-        Measure(font.get(), std::string_view(m_text).substr(0, i)).cx;
-    const int after =
-        Measure(font.get(), std::string_view(m_text).substr(0, i + 1)).cx;
+    const int before = Measure(font.get(), std::string_view(m_text).substr(0, i)).cx;
+    const int after = Measure(font.get(), std::string_view(m_text).substr(0, i + 1)).cx;
     if (x < left + (before + after) / 2) return i;
   }
   return size;
@@ -216,17 +219,14 @@ void CEditContent::OnTimer(int timerId) {
 
 HybridCursor CEditContent::GetCursor(Point) { return HybridCursor::kIBeam; }
 
-void CEditContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                        int bottom) {
+void CEditContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   const bool enabled = IsEnabled();
-  canvas.FillRect(r, enabled && !ReadOnly() ? SysColor(kColorWindow)
-                                            : SysColor(kColorBtnFace));
+  canvas.FillRect(r, enabled && !ReadOnly() ? SysColor(kColorWindow) : SysColor(kColorBtnFace));
   // Sunken frame, as a native edit box.
   canvas.Line({r.left, r.bottom - 1}, {r.left, r.top}, SysColor(kColorBtnShadow));
   canvas.Line({r.left, r.top}, {r.right, r.top}, SysColor(kColorBtnShadow));
-  canvas.Line({r.right - 1, r.top + 1}, {r.right - 1, r.bottom},
-              SysColor(kColorBtnHighlight));
+  canvas.Line({r.right - 1, r.top + 1}, {r.right - 1, r.bottom}, SysColor(kColorBtnHighlight));
   canvas.Line({r.left + 1, r.bottom - 1}, {r.right - 1, r.bottom - 1},
               SysColor(kColorBtnHighlight));
   const Rect inner = r.Deflate(kFrame, kFrame, kFrame, kFrame);
@@ -243,11 +243,9 @@ void CEditContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   if (HasSelection()) {
     const int from = canvas.TextExtent(all.substr(0, SelStart())).cx;
     const int to = canvas.TextExtent(all.substr(0, SelStop())).cx;
-    canvas.FillRect({x + from, y, x + to, y + lineHeight},
-                    SysColor(kColorHighlight));
+    canvas.FillRect({x + from, y, x + to, y + lineHeight}, SysColor(kColorHighlight));
     canvas.SetTextColor(SysColor(kColorHighlightText));
-    canvas.TextAt({x + from, y},
-                   all.substr(SelStart(), SelStop() - SelStart()));
+    canvas.TextAt({x + from, y}, all.substr(SelStart(), SelStop() - SelStart()));
   }
   if (m_caretVisible && HasFocus()) {
     const int cx = x + canvas.TextExtent(all.substr(0, m_caret)).cx;

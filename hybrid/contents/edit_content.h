@@ -17,8 +17,7 @@ class CEditContent final : public CContentBase<IHybridEdit> {
 
   char GetKind() override { return 'E'; }
   bool IsFocusable() override { return true; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   bool OnLButtonDown(Point point) override;
   void OnMouseMove(Point point) override;
   void OnLButtonUp(Point point) override;
@@ -42,9 +41,7 @@ class CEditContent final : public CContentBase<IHybridEdit> {
   ~CEditContent() override = default;
 
   bool ReadOnly() const { return (CellStyle() & kStyleContent2) != 0; }
-  bool HasSelection() const {
-    return m_anchor >= 0 && m_selEnd >= 0 && m_anchor != m_selEnd;
-  }
+  bool HasSelection() const { return m_anchor >= 0 && m_selEnd >= 0 && m_anchor != m_selEnd; }
   int SelStart() const { return m_anchor < m_selEnd ? m_anchor : m_selEnd; }
   int SelStop() const { return m_anchor < m_selEnd ? m_selEnd : m_anchor; }
   void DropSelection() { m_anchor = m_selEnd = -1; }

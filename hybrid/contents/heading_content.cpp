@@ -22,18 +22,15 @@ void CHeadingContent::SetText(const char* text) {
   Redraw();
 }
 
-void CHeadingContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                           int bottom) {
+void CHeadingContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   canvas.FillRect(r, SysColor(kColorBtnFace));
-  DrawButtonEdge(canvas, r, false, SysColor(kColorBtnHighlight),
-                 SysColor(kColorBtnShadow));
+  DrawButtonEdge(canvas, r, false, SysColor(kColorBtnHighlight), SysColor(kColorBtnShadow));
   canvas.SetTextColor(SysColor(kColorBtnText));
   gfx::ScopedFont font(canvas, StyleFont());
-  canvas.DrawTextIn({r.left + Margin(), r.top, r.right - Margin(), r.bottom},
-                  m_text,
-                  gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine |
-                      gfx::kTextNoPrefix | gfx::kTextEndEllipsis);
+  canvas.DrawTextIn({r.left + Margin(), r.top, r.right - Margin(), r.bottom}, m_text,
+                    gfx::kTextLeft | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextNoPrefix |
+                        gfx::kTextEndEllipsis);
 }
 
 }  // namespace scalewright

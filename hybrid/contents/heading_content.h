@@ -14,8 +14,7 @@ class CHeadingContent final : public CContentBase<IHeadingContent> {
   explicit CHeadingContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
   char GetKind() override { return 'h'; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   int GetNaturalWidth() override;
   int GetHeightForWidth(int width) override;
   void SetText(const char* text) override;

@@ -23,13 +23,11 @@ void CPictureContent::SetIcon(gfx::IconHandle icon) {
   Redraw();
 }
 
-void CPictureContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                           int bottom) {
+void CPictureContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   if (!(CellStyle() & kStyleTransparent)) canvas.FillRect(r, Background());
   const Size size = ImageSize();
-  const Point at{r.left + (r.Width() - size.cx) / 2,
-                 r.top + (r.Height() - size.cy) / 2};
+  const Point at{r.left + (r.Width() - size.cx) / 2, r.top + (r.Height() - size.cy) / 2};
   if (m_icon)
     canvas.DrawIcon(m_icon, at);
   else if (m_bitmap)

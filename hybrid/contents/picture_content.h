@@ -12,8 +12,7 @@ class CPictureContent final : public CContentBase<IHybridPicture> {
   explicit CPictureContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
   char GetKind() override { return 'P'; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   int GetNaturalWidth() override { return ImageSize().cx; }
   int GetHeightForWidth(int) override { return ImageSize().cy; }
   void SetBitmap(int resourceId, Color transparent) override;

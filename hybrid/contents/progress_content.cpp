@@ -45,8 +45,7 @@ int CProgressContent::GetHeightForWidth(int) {
   return Measure(font.get(), "|").cy + 4;
 }
 
-void CProgressContent::Draw(gfx::Canvas& canvas, int left, int top,
-                            int right, int bottom) {
+void CProgressContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const Rect r{left, top, right, bottom};
   if (r.IsEmpty()) return;
   // Grey on the top and left, white on the bottom and right: a sunken bar.
@@ -58,18 +57,18 @@ void CProgressContent::Draw(gfx::Canvas& canvas, int left, int top,
   if (inner.IsEmpty()) return;
   const int done = DoneWidth(inner.Width());
   if (done > 0)
-    canvas.GradientFill({inner.left, inner.top, inner.left + done, inner.bottom},
-                        kDoneFrom, kDoneTo);
+    canvas.GradientFill({inner.left, inner.top, inner.left + done, inner.bottom}, kDoneFrom,
+                        kDoneTo);
   if (done < inner.Width())
-    canvas.GradientFill({inner.left + done, inner.top, inner.right, inner.bottom},
-                        kLineGrey, kWhite);
+    canvas.GradientFill({inner.left + done, inner.top, inner.right, inner.bottom}, kLineGrey,
+                        kWhite);
   char label[16];
   std::snprintf(label, sizeof label, "%d %c", Percent(), '%');
   canvas.SetTextColor(Style() ? Style()->GetTextColor() : kBlack);
   gfx::ScopedFont font(canvas, StyleFont());
-  canvas.DrawTextIn(inner, label,
-                  gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine |
-                      gfx::kTextNoPrefix);
+  canvas.DrawTextIn(
+      inner, label,
+      gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextNoPrefix);
 }
 
 }  // namespace scalewright

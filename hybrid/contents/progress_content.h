@@ -13,8 +13,7 @@ class CProgressContent final : public CContentBase<IHybridProgress> {
   explicit CProgressContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
   char GetKind() override { return 'p'; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   int GetNaturalWidth() override;
   int GetHeightForWidth(int width) override;
   void SetRange(int range) override;

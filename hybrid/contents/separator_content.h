@@ -14,8 +14,7 @@ class CSeparatorContent final : public CContentBase<IHybridSeparator> {
   explicit CSeparatorContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
 
   char GetKind() override { return 's'; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   int GetHeightForWidth(int width) override;
   void SetMargins(int left, int top, int right, int bottom) override;
 

@@ -16,8 +16,7 @@ class CSliderContent final : public CContentBase<IHybridSlider> {
 
   char GetKind() override { return 'L'; }
   bool IsFocusable() override { return true; }
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   bool OnLButtonDown(Point point) override;
   void OnMouseMove(Point point) override;
   void OnLButtonUp(Point point) override;

@@ -6,8 +6,7 @@ namespace scalewright {
 
 namespace {
 
-constexpr std::uint32_t kTextFlagMask =
-    kStyleContent1 | kStyleContent3 | kStyleContent4;
+constexpr std::uint32_t kTextFlagMask = kStyleContent1 | kStyleContent3 | kStyleContent4;
 
 // Horizontal and vertical placement from the cell's text bits.
 unsigned Placement(std::uint32_t style) {
@@ -53,9 +52,8 @@ void CTextContent::MeasureFor(int width) {
     m_naturalWidth = -1;
   } else {
     const int available = width - LeftMargin() - 10;
-    m_lines = WrapText(m_text, available, [&](std::string_view piece) {
-      return Measure(font.get(), piece).cx;
-    });
+    m_lines = WrapText(m_text, available,
+                       [&](std::string_view piece) { return Measure(font.get(), piece).cx; });
     height = static_cast<int>(m_lines.size()) * lineHeight;
     m_naturalWidth = width;
   }
@@ -71,8 +69,7 @@ int CTextContent::GetNaturalWidth() {
     MeasureFor(10000);
   } else if (Cell()) {
     const gfx::FontPtr font = StyleFont();
-    m_naturalWidth =
-        Measure(font.get(), m_text).cx + LeftMargin() + RightMargin();
+    m_naturalWidth = Measure(font.get(), m_text).cx + LeftMargin() + RightMargin();
   }
   return std::max(m_naturalWidth, 0);
 }
@@ -80,8 +77,7 @@ int CTextContent::GetNaturalWidth() {
 int CTextContent::GetHeightForWidth(int width) {
   // One line is as high at every width: only a wrapped text measures again.
   const bool measured = m_measuredWidth > 0;
-  if (width != m_measuredWidth && !(measured && !IsMultiLine()))
-    MeasureFor(width);
+  if (width != m_measuredWidth && !(measured && !IsMultiLine())) MeasureFor(width);
   return m_height;
 }
 
@@ -110,12 +106,10 @@ void CTextContent::SetText(const char* text) {
 bool CTextContent::WiderThanCell() const {
   const gfx::FontPtr font = StyleFont();
   const Rect r = CellRect();
-  return Measure(font.get(), m_text).cx >
-         r.Width() - LeftMargin() - RightMargin();
+  return Measure(font.get(), m_text).cx > r.Width() - LeftMargin() - RightMargin();
 }
 
-void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
-                        int bottom) {
+void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) {
   const std::uint32_t style = CellStyle();
   const Rect cellRect{left, top, right, bottom};
   if (!(style & kStyleTransparent)) canvas.FillRect(cellRect, Background());
@@ -133,8 +127,7 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
     const int band = r.Height() / static_cast<int>(m_lines.size());
     for (size_t i = 0; i < m_lines.size(); ++i) {
       const int y = r.top + band * static_cast<int>(i);
-      DrawLine(canvas, {r.left, y, r.right, y + band}, m_lines[i],
-               format | gfx::kTextSingleLine);
+      DrawLine(canvas, {r.left, y, r.right, y + band}, m_lines[i], format | gfx::kTextSingleLine);
     }
     return;
   }
@@ -142,8 +135,8 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
     // The shifted text stays inside its rectangle.
     gfx::ScopedClip clip(canvas, r);
     const Rect shifted = r.Offset(m_dragOffset, 0);
-    DrawLine(canvas, {shifted.left, r.top, shifted.left + 100000, r.bottom},
-             m_text, gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
+    DrawLine(canvas, {shifted.left, r.top, shifted.left + 100000, r.bottom}, m_text,
+             gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
     return;
   }
   const int textWidth = canvas.TextExtent(m_text).cx;
@@ -151,9 +144,8 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   unsigned lineFormat = format | gfx::kTextSingleLine;
   if (textWidth > r.Width()) {
     if (style & kStyleContent6) {
-      const long long n = static_cast<long long>(m_text.size()) * r.Width() /
-                              std::max(textWidth, 1) -
-                          5;
+      const long long n =
+          static_cast<long long>(m_text.size()) * r.Width() / std::max(textWidth, 1) - 5;
       const size_t half = n > 0 ? static_cast<size_t>(n / 2) : 0;
       shown = m_text.substr(0, half) + " ... " +
               m_text.substr(m_text.size() - std::min(half, m_text.size()));
@@ -164,19 +156,16 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right,
   DrawLine(canvas, r, shown, lineFormat);
 }
 
-void CTextContent::DrawLine(gfx::Canvas& canvas, const Rect& r,
-                            const std::string& line, unsigned format) {
+void CTextContent::DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line,
+                            unsigned format) {
   const bool enabled = IsEnabled();
-  if (!enabled)
-    canvas.SetTextColor(CellSelected() ? kBorderGrey
-                                       : SysColor(kColorGrayText));
+  if (!enabled) canvas.SetTextColor(CellSelected() ? kBorderGrey : SysColor(kColorGrayText));
   canvas.DrawTextIn(r, line, format);
   if (!IsLink() || (CellStyle() & kStyleContent2)) return;
   const Size extent = canvas.TextExtent(line);
   const int width = std::min(extent.cx, r.Width());
   const int y = r.bottom - (r.Height() - extent.cy) / 2;
-  const Color underline =
-      HasFocus() ? kLinkVisited : (enabled ? kLinkBlue : kLineGrey);
+  const Color underline = HasFocus() ? kLinkVisited : (enabled ? kLinkBlue : kLineGrey);
   canvas.Line({r.left, y}, {r.left + width, y}, underline);
 }
 
@@ -202,10 +191,8 @@ bool CTextContent::OnLButtonDown(Point point) {
 void CTextContent::OnMouseMove(Point point) {
   if (!HasCapture() || !IsDraggable()) return;
   const Rect r = CellRect();
-  const int overflow = std::max(
-      0, GetNaturalWidth() - r.Width());
-  const int offset =
-      std::clamp(m_dragStartOffset + point.x - m_dragOrigin.x, -overflow, 0);
+  const int overflow = std::max(0, GetNaturalWidth() - r.Width());
+  const int offset = std::clamp(m_dragStartOffset + point.x - m_dragOrigin.x, -overflow, 0);
   if (offset == m_dragOffset) return;
   m_dragOffset = offset;
   Redraw();
@@ -228,9 +215,8 @@ bool CTextContent::OnKeyDown(int virtualKey, std::uint32_t) {
 HybridCursor CTextContent::GetCursor(Point point) {
   const Rect r = CellRect();
   if (IsLink())
-    return point.x <= r.left + GetNaturalWidth() + LeftMargin()
-               ? HybridCursor::kHand
-               : HybridCursor::kNone;
+    return point.x <= r.left + GetNaturalWidth() + LeftMargin() ? HybridCursor::kHand
+                                                                : HybridCursor::kNone;
   if (IsDraggable() && WiderThanCell()) return HybridCursor::kSizeWE;
   return HybridCursor::kNone;
 }

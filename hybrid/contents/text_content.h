@@ -17,8 +17,7 @@ class CTextContent final : public CContentBase<IHybridText> {
 
   char GetKind() override { return 'T'; }
   bool IsFocusable() override;
-  void Draw(gfx::Canvas& canvas, int left, int top, int right,
-            int bottom) override;
+  void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) override;
   void OnMouseMove(Point point) override;
   bool OnLButtonDown(Point point) override;
   void OnLButtonUp(Point point) override;
@@ -40,17 +39,14 @@ class CTextContent final : public CContentBase<IHybridText> {
 
   bool IsLink() const { return (CellStyle() & kStyleContent1) != 0; }
   bool IsMultiLine() const { return (CellStyle() & kStyleContent3) != 0; }
-  bool IsDraggable() const {
-    return !IsLink() && (CellStyle() & kStyleContent4) != 0;
-  }
+  bool IsDraggable() const { return !IsLink() && (CellStyle() & kStyleContent4) != 0; }
   int LeftMargin() const { return Style() ? Style()->GetLeftMargin() : 0; }
   int RightMargin() const { return Style() ? Style()->GetRightMargin() : 0; }
   bool WiderThanCell() const;
   void MeasureFor(int width);
   int LineHeight(const gfx::FontPtr& font) const;
   void Forget();
-  void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line,
-                unsigned format);
+  void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line, unsigned format);
 
   std::string m_text;
   std::vector<std::string> m_lines;
@@ -67,16 +63,14 @@ class CTextContent final : public CContentBase<IHybridText> {
 // that reaches it when the line has no such break. `width` measures a
 // piece of text.
 template <class MeasureFn>
-std::vector<std::string> WrapText(const std::string& text, int available,
-                                  MeasureFn&& width) {
+std::vector<std::string> WrapText(const std::string& text, int available, MeasureFn&& width) {
   std::vector<std::string> lines;
   size_t start = 0;
   size_t lastBreak = 0;  // 0: none in the current line
   size_t i = start;
   while (i < text.size()) {
     const size_t length = i - start + 1;
-    if (length > 1 && width(std::string_view(text).substr(start, length)) >=
-                          available) {
+    if (length > 1 && width(std::string_view(text).substr(start, length)) >= available) {
       const size_t end = lastBreak > start ? lastBreak : i;
       lines.push_back(text.substr(start, end - start));
       start = end;

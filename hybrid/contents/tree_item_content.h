@@ -21,16 +21,13 @@ class CTreeItemContent final : public CContentBase<IHybridTreeItem> {
   char GetKind() override { return 't'; }
   void SetCell(IHybridCell* cell) override;
   void Init() override;
-  NotifyResult OnNotify(int code, IHybridCell* source,
-                        bool* handled) override;
+  NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) override;
 
   void SetText(const char* text) override;
   std::string GetText() override;
   void Expand(bool expand, bool immediate) override;
   bool IsExpanded() override;
-  bool GetChildContainer(IHybridCell** out) override {
-    return m_container.CopyTo(out);
-  }
+  bool GetChildContainer(IHybridCell** out) override { return m_container.CopyTo(out); }
 
   IHybridCell* ButtonCell() const { return m_buttonCell.get(); }
   IHybridPicture* Picture() const { return m_picture.get(); }

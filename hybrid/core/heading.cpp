@@ -22,9 +22,7 @@ void CHeading::SetColumnWidth(int index, int width) {
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
-int CHeading::GetColumnWidth(int index) {
-  return Valid(index) ? m_items[index].width : 0;
-}
+int CHeading::GetColumnWidth(int index) { return Valid(index) ? m_items[index].width : 0; }
 
 int CHeading::GetTotalWidth() {
   int total = 0;
@@ -38,8 +36,6 @@ void CHeading::SetColumnPercent(int index, int percent) {
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
-int CHeading::GetColumnPercent(int index) {
-  return Valid(index) ? m_items[index].percent : 0;
-}
+int CHeading::GetColumnPercent(int index) { return Valid(index) ? m_items[index].percent : 0; }
 
 }  // namespace scalewright

@@ -33,9 +33,7 @@ class CHeading final : public IHybridHeading {
 
  private:
   ~CHeading() = default;
-  bool Valid(int index) const {
-    return index >= 0 && index < static_cast<int>(m_items.size());
-  }
+  bool Valid(int index) const { return index >= 0 && index < static_cast<int>(m_items.size()); }
 
   std::vector<SItem> m_items;
   IHybridCtrl* m_ctrl;  // not counted: the control outlives its objects

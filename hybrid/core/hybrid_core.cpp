@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "hybrid/layouts/hybrid_cell.h"
-#include "hybrid/interfaces/ihybrid_content.h"
 #include "hybrid/core/template_builder.h"
+#include "hybrid/interfaces/ihybrid_content.h"
+#include "hybrid/layouts/hybrid_cell.h"
 #include "hybrid/layouts/ver_sub_content.h"
 
 namespace scalewright {
@@ -27,8 +27,8 @@ void CHybridCore::OnCreate() {
   m_created = true;
   CreateRoot();
   const Color text = m_platform.SysColor(kColorWindowText);
-  Build("S(%r%c)S(%r%b%c)S(%r%s)", m_styles[0].put(), text, m_styles[1].put(),
-        700, text, m_styles[2].put(), 200);
+  Build("S(%r%c)S(%r%b%c)S(%r%s)", m_styles[0].put(), text, m_styles[1].put(), 700, text,
+        m_styles[2].put(), 200);
 }
 
 void CHybridCore::OnDestroy() {
@@ -67,9 +67,7 @@ Size CHybridCore::LayoutClientSize() {
   return size;
 }
 
-int CHybridCore::ScrollLimit() {
-  return std::max(0, m_contentHeight - LayoutClientSize().cy);
-}
+int CHybridCore::ScrollLimit() { return std::max(0, m_contentHeight - LayoutClientSize().cy); }
 
 void CHybridCore::Layout() {
   const Size client = LayoutClientSize();
@@ -151,8 +149,7 @@ void CHybridCore::OnPaint(gfx::Canvas& canvas) {
   if (m_root) m_root->Paint(canvas);
   const Size client = LayoutClientSize();
   const int below = m_contentHeight - m_scroll;
-  if (below < client.cy)
-    canvas.FillRect({0, std::max(0, below), client.cx, client.cy}, m_back);
+  if (below < client.cy) canvas.FillRect({0, std::max(0, below), client.cx, client.cy}, m_back);
   if (band) ToggleBand();
 }
 
@@ -221,15 +218,30 @@ void CHybridCore::SetScrollPosition(int position) {
 
 void CHybridCore::OnVScroll(int code, int trackPosition) {
   switch (code) {
-    case kScrollLineUp: SetScrollPosition(m_scroll - 1); break;
-    case kScrollLineDown: SetScrollPosition(m_scroll + 1); break;
-    case kScrollPageUp: SetScrollPosition(m_scroll - (m_contentHeight - 1)); break;
-    case kScrollPageDown: SetScrollPosition(m_scroll + m_contentHeight - 1); break;
+    case kScrollLineUp:
+      SetScrollPosition(m_scroll - 1);
+      break;
+    case kScrollLineDown:
+      SetScrollPosition(m_scroll + 1);
+      break;
+    case kScrollPageUp:
+      SetScrollPosition(m_scroll - (m_contentHeight - 1));
+      break;
+    case kScrollPageDown:
+      SetScrollPosition(m_scroll + m_contentHeight - 1);
+      break;
     case kScrollThumbPosition:
-    case kScrollThumbTrack: SetScrollPosition(trackPosition); break;
-    case kScrollTop: SetScrollPosition(0); break;
-    case kScrollBottom: SetScrollPosition(m_contentHeight - 1); break;
-    default: break;
+    case kScrollThumbTrack:
+      SetScrollPosition(trackPosition);
+      break;
+    case kScrollTop:
+      SetScrollPosition(0);
+      break;
+    case kScrollBottom:
+      SetScrollPosition(m_contentHeight - 1);
+      break;
+    default:
+      break;
   }
 }
 
@@ -274,9 +286,7 @@ int CHybridCore::RegisterTimer(int intervalMs, ITimerCallback* callback) {
 }
 
 void CHybridCore::UnregisterTimer(int timerId) {
-  if (timerId < 0 || timerId >= static_cast<int>(m_timers.size()) ||
-      !m_timers[timerId])
-    return;
+  if (timerId < 0 || timerId >= static_cast<int>(m_timers.size()) || !m_timers[timerId]) return;
   m_host.StopTimer(timerId);
   m_timers[timerId] = nullptr;
 }
@@ -284,8 +294,7 @@ void CHybridCore::UnregisterTimer(int timerId) {
 void CHybridCore::OnTimer(int id) {
   if (id == kHoverTimerId) return OnHoverTimer();
   if (id == kAutoScrollTimerId) return OnAutoScrollTimer();
-  if (id >= 0 && id < static_cast<int>(m_timers.size()) && m_timers[id])
-    m_timers[id]->OnTimer(id);
+  if (id >= 0 && id < static_cast<int>(m_timers.size()) && m_timers[id]) m_timers[id]->OnTimer(id);
 }
 
 NotifyResult CHybridCore::Notify(int code, IHybridCell* cell) {
@@ -312,8 +321,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
     // focus where no key and no Tab can reach it.
     if (!InTree(cell)) return;
     if (byUser && (cell->GetStyle() & kStyleNoClickFocus)) return;
-    if (!cell->GetContent(content.put()) || !content->IsFocusable() ||
-        !content->IsEnabled())
+    if (!cell->GetContent(content.put()) || !content->IsFocusable() || !content->IsEnabled())
       return;
   }
   if (RefPtr<IHybridCell> old = std::move(m_focus)) {
@@ -351,8 +359,7 @@ void CHybridCore::UnregisterCell(IHybridCell* cell) {
     m_host.ReleaseMouse();
   }
   std::lock_guard<std::mutex> lock(m_repaintLock);
-  std::erase_if(m_repaints,
-                [cell](const RepaintEntry& e) { return e.cell.get() == cell; });
+  std::erase_if(m_repaints, [cell](const RepaintEntry& e) { return e.cell.get() == cell; });
 }
 
 void CHybridCore::PostSelectionChange() {
@@ -407,16 +414,14 @@ bool CHybridCore::HitTest(Point point, IHybridCell** out) {
   return m_root && m_root->HitTest(point, out);
 }
 
-void CHybridCore::AnimateExpand(IHybridCell* cell, bool expand,
-                                bool immediate) {
+void CHybridCore::AnimateExpand(IHybridCell* cell, bool expand, bool immediate) {
   if (!immediate && cell && m_created && !m_layingOut) {
     // Everything from the cell's top down moves.
     Rect r;
     cell->GetRect(&r);
     const Size client = LayoutClientSize();
     const Rect area{0, std::max(0, r.top), client.cx, client.cy};
-    if (r.bottom > 0 && !area.IsEmpty() &&
-        m_host.AnimateArea(area, expand, [this] { Layout(); }))
+    if (r.bottom > 0 && !area.IsEmpty() && m_host.AnimateArea(area, expand, [this] { Layout(); }))
       return;
   }
   RequestLayout(true);

@@ -126,15 +126,11 @@ class CHybridCore final : public IHybridCtrl {
   ITextStyle* GetBuiltInStyle(int number) override;
   void CaptureMouse(IHybridCell* cell) override;
   void ReleaseMouse(IHybridCell* cell) override;
-  bool HasMouseCapture(IHybridCell* cell) override {
-    return cell && m_captured.get() == cell;
-  }
+  bool HasMouseCapture(IHybridCell* cell) override { return cell && m_captured.get() == cell; }
   void RegisterCell(IHybridCell* cell) override;
   void UnregisterCell(IHybridCell* cell) override;
   void PostSelectionChange() override;
-  bool IsHotCell(IHybridCell* cell) override {
-    return cell && m_hot.get() == cell;
-  }
+  bool IsHotCell(IHybridCell* cell) override { return cell && m_hot.get() == cell; }
   Point GetCursorPos() override { return m_host.CursorPos(); }
   Color GetBackColor() override { return m_back; }
   IHybridPlatform& Platform() override { return m_platform; }

@@ -24,8 +24,7 @@ bool ComesBefore(IHybridCell* a, IHybridCell* b) {
 bool CHybridCore::InTree(IHybridCell* cell) const {
   if (!cell || !m_root || cell->GetCtrl() != this) return false;
   RefPtr<IHybridCell> top(cell);
-  for (RefPtr<IHybridCell> parent; top->GetParentCell(parent.put());)
-    top = std::move(parent);
+  for (RefPtr<IHybridCell> parent; top->GetParentCell(parent.put());) top = std::move(parent);
   return top.get() == m_root.get();
 }
 
@@ -41,8 +40,7 @@ std::vector<RefPtr<IHybridCell>> CHybridCore::TabList() {
   RefPtr<IHybridCell> cell;
   for (m_root->WalkTree(true, cell.put()); cell;) {
     RefPtr<IHybridContent> content;
-    if (cell->GetContent(content.put()) && content->IsFocusable() &&
-        content->IsEnabled())
+    if (cell->GetContent(content.put()) && content->IsFocusable() && content->IsEnabled())
       list.push_back(cell);
     RefPtr<IHybridCell> next;
     cell->WalkTree(true, next.put());
@@ -56,8 +54,7 @@ void CHybridCore::SelectByClick(IHybridCell* cell, bool ctrl, bool shift) {
   if (!ctrl && !shift && !cell->IsSelected()) ClearSelection();
   // Shift extends from the anchor, which stays where it is.
   RefPtr<IHybridCell> from = m_anchor;
-  const bool range =
-      shift && from && from.get() != cell && InTree(from.get());
+  const bool range = shift && from && from.get() != cell && InTree(from.get());
   if (!range) m_anchor = cell;
   cell->SetSelected(ctrl ? !cell->IsSelected() : true);
   SetFocusCell(cell, false);
@@ -74,8 +71,7 @@ void CHybridCore::SelectRange(IHybridCell* from, IHybridCell* to) {
   const auto last = std::find(first, siblings.end(), to);
   if (last == siblings.end()) return;  // not a sibling of the anchor
   for (auto it = first; it != last + 1; ++it)
-    if (((*it)->GetStyle() & kStyleClickable) && (*it)->IsShown())
-      (*it)->SetSelected(true);
+    if (((*it)->GetStyle() & kStyleClickable) && (*it)->IsShown()) (*it)->SetSelected(true);
 }
 
 void CHybridCore::OnSetFocus() {

@@ -103,19 +103,17 @@ bool CHybridCore::WalkSiblings(int virtualKey, bool shift, bool alt) {
   std::vector<RefPtr<IHybridCell>> cells;
   parent->GetChildren(&cells);
   std::erase_if(cells, [&](const RefPtr<IHybridCell>& c) {
-    return c != start.get() &&
-           (!(c->GetStyle() & kStyleClickable) || !c->IsShown());
+    return c != start.get() && (!(c->GetStyle() & kStyleClickable) || !c->IsShown());
   });
-  const int from = static_cast<int>(
-      std::find(cells.begin(), cells.end(), start.get()) - cells.begin());
+  const int from =
+      static_cast<int>(std::find(cells.begin(), cells.end(), start.get()) - cells.begin());
   const bool forward = virtualKey == kVkNext || virtualKey == kVkEnd;
   const bool page = virtualKey == kVkPrior || virtualKey == kVkNext;
   const int step = forward ? 1 : -1;
   const int height = LayoutClientSize().cy;
   const int startTop = TopOf(start.get());
   int to = from;
-  for (int i = from + step; i >= 0 && i < static_cast<int>(cells.size());
-       i += step) {
+  for (int i = from + step; i >= 0 && i < static_cast<int>(cells.size()); i += step) {
     if (page && std::abs(TopOf(cells[i].get()) - startTop) > height) break;
     to = i;
   }

@@ -15,8 +15,7 @@ namespace {
 // The content of a cell when it exists and takes input.
 RefPtr<IHybridContent> EnabledContent(IHybridCell* cell) {
   RefPtr<IHybridContent> content;
-  if (!cell || !cell->GetContent(content.put()) || !content->IsEnabled())
-    return {};
+  if (!cell || !cell->GetContent(content.put()) || !content->IsEnabled()) return {};
   return content;
 }
 
@@ -34,8 +33,7 @@ HybridCursor DragCursor(NotifyResult feedback) {
 
 }  // namespace
 
-void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl,
-                               bool shift) {
+void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl, bool shift) {
   m_downPoint = point;
   m_host.TakeFocus();
   if (m_singleSelection) shift = false;  // Shift never extends then
@@ -47,8 +45,7 @@ void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl,
   bool handled = false;
   bool allowSelect = true;
   if (RefPtr<IHybridContent> content = EnabledContent(hit.get()))
-    handled = primary ? content->OnLButtonDown(point)
-                      : content->OnRButtonDown(point, &allowSelect);
+    handled = primary ? content->OnLButtonDown(point) : content->OnRButtonDown(point, &allowSelect);
   // The content may have rebuilt the tree under the mouse.
   if (clickable && !InTree(clickable.get())) clickable.reset();
   if (hit && !InTree(hit.get())) hit.reset();
@@ -71,18 +68,16 @@ void CHybridCore::OnButtonDown(Point point, bool primary, bool ctrl,
 void CHybridCore::OnButtonDblClk(Point point) {
   RefPtr<IHybridCell> hit;
   HitTest(point, hit.put());
-  if (RefPtr<IHybridContent> content = EnabledContent(hit.get()))
-    content->OnLButtonDblClk(point);
+  if (RefPtr<IHybridContent> content = EnabledContent(hit.get())) content->OnLButtonDblClk(point);
   RefPtr<IHybridCell> clickable = ClickableOf(hit.get());
-  if (clickable && InTree(clickable.get()))
-    NotifyFrom(clickable.get(), kNotifyDoubleClick);
+  if (clickable && InTree(clickable.get())) NotifyFrom(clickable.get(), kNotifyDoubleClick);
   UpdateCursorAndToolTip(point);
 }
 
 void CHybridCore::OnMouseMove(Point point) {
   if (m_mouseCaptured || m_captured) {
-    const bool canDrag = !m_dragStarted && m_dragEnabled && m_anchor &&
-                         m_anchor->IsSelected() && !m_bandActive;
+    const bool canDrag =
+        !m_dragStarted && m_dragEnabled && m_anchor && m_anchor->IsSelected() && !m_bandActive;
     if (canDrag && (std::abs(point.x - m_downPoint.x) > kDragThreshold ||
                     std::abs(point.y - m_downPoint.y) > kDragThreshold)) {
       m_dragStarted = true;
@@ -114,8 +109,7 @@ void CHybridCore::OnButtonUp(Point point, bool primary) {
     else
       content->OnRButtonUp(point);
   }
-  if (!primary && target && InTree(target.get()))
-    NotifyFrom(target.get(), kNotifyRButtonUp);
+  if (!primary && target && InTree(target.get())) NotifyFrom(target.get(), kNotifyRButtonUp);
   if (m_dragStarted) {
     m_dragStarted = false;
     NotifyFrom(m_anchor.get(), kNotifyDragEnd);
@@ -138,9 +132,8 @@ void CHybridCore::StartBand(Point point, bool extend) {
 }
 
 Rect CHybridCore::BandWindowRect() const {
-  return Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}
-      .Normalized()
-      .Offset(0, -m_scroll);
+  return Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}.Normalized().Offset(
+      0, -m_scroll);
 }
 
 void CHybridCore::ToggleBand() {
@@ -158,8 +151,7 @@ void CHybridCore::UpdateBand(Point point) {
   }
   if (m_bandVisible) ToggleBand();
   m_bandEnd = {point.x, point.y + m_scroll};
-  const Rect band =
-      Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}.Normalized();
+  const Rect band = Rect{m_bandStart.x, m_bandStart.y, m_bandEnd.x, m_bandEnd.y}.Normalized();
   if (RefPtr<IHybridCell> root = m_root) root->SelectInRect(band, m_bandExtends);
   if (m_bandActive) ToggleBand();
 }
@@ -206,13 +198,10 @@ void CHybridCore::TrackHot(Point point) {
       NotifyFrom(old.get(), kNotifyMouseLeave);
     }
     m_hot = hit;
-    if (RefPtr<IHybridContent> content = EnabledContent(hit.get()))
-      content->OnMouseEnter();
+    if (RefPtr<IHybridContent> content = EnabledContent(hit.get())) content->OnMouseEnter();
   }
-  if (RefPtr<IHybridContent> content = EnabledContent(hit.get()))
-    content->OnMouseMove(point);
-  if (changed && hit && InTree(hit.get()))
-    NotifyFrom(hit.get(), kNotifyMouseEnter);
+  if (RefPtr<IHybridContent> content = EnabledContent(hit.get())) content->OnMouseMove(point);
+  if (changed && hit && InTree(hit.get())) NotifyFrom(hit.get(), kNotifyMouseEnter);
 }
 
 void CHybridCore::SelectByHover(Point point) {

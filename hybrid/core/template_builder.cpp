@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/core/heading.h"
+#include "hybrid/core/text_style.h"
+#include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/interfaces/hybrid_platform.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/interfaces/ihybrid_ctrl.h"
 #include "hybrid/interfaces/ihybrid_handler.h"
 #include "hybrid/interfaces/ihybrid_sub_content.h"
-#include "hybrid/core/text_style.h"
 
 namespace scalewright {
 
@@ -97,14 +97,13 @@ class Builder {
  public:
   Builder(IHybridCtrl& ctrl, TemplateArgs& args) : m_ctrl(ctrl), m_args(args) {}
 
-  const char* BuildLevel(IHybridSubContent* layout, const char* p,
-                         int depth);
+  const char* BuildLevel(IHybridSubContent* layout, const char* p, int depth);
 
  private:
   const char* BuildStyle(const char* p);
   const char* BuildHeading(const char* p);
-  const char* BuildCell(IHybridSubContent* layout, char letter,
-                        const char* p, int counter, int depth);
+  const char* BuildCell(IHybridSubContent* layout, char letter, const char* p, int counter,
+                        int depth);
   void ReadCellCode(char letter, char code, CellCodes& c);
   void InstallContent(IHybridCell* cell, char letter, CellCodes& c);
   ITextStyle* ResolveStyle(StyleSelector s);
@@ -113,8 +112,7 @@ class Builder {
   TemplateArgs& m_args;
 };
 
-const char* Builder::BuildLevel(IHybridSubContent* layout, const char* p,
-                                int depth) {
+const char* Builder::BuildLevel(IHybridSubContent* layout, const char* p, int depth) {
   int counter = 0;
   while (*p && *p != '}') {
     const char letter = *p++;
@@ -137,23 +135,33 @@ const char* Builder::BuildStyle(const char* p) {
     if (!CodeArgumentTypes('S', code)) return;
     m_args.BeginCode('S', code);
     switch (code) {
-      case 'f': s.font = static_cast<const gfx::Font*>(m_args.Pointer()); break;
-      case 'b': s.weight = m_args.Int(); break;
-      case 's': s.scale = m_args.Int(); break;
-      case 'c': s.text = m_args.Uint(); break;
-      case 'B': s.hasBack = true, s.back = m_args.Uint(); break;
-      case 'r': s.results.push_back(m_args.Pointer()); break;
+      case 'f':
+        s.font = static_cast<const gfx::Font*>(m_args.Pointer());
+        break;
+      case 'b':
+        s.weight = m_args.Int();
+        break;
+      case 's':
+        s.scale = m_args.Int();
+        break;
+      case 'c':
+        s.text = m_args.Uint();
+        break;
+      case 'B':
+        s.hasBack = true, s.back = m_args.Uint();
+        break;
+      case 'r':
+        s.results.push_back(m_args.Pointer());
+        break;
     }
   });
   IHybridPlatform& platform = m_ctrl.Platform();
   RefPtr<ITextStyle> style = RefPtr<ITextStyle>::Adopt(
       new CTextStyle(platform.Metrics(), platform.SysColor(kColorWindow)));
-  gfx::FontDesc desc =
-      s.font ? s.font->Desc() : platform.Metrics().DefaultGuiFont();
+  gfx::FontDesc desc = s.font ? s.font->Desc() : platform.Metrics().DefaultGuiFont();
   if (s.weight != -1) desc.weight = s.weight;
   if (s.scale != -1)
-    desc.height = static_cast<int>(static_cast<long long>(desc.height) *
-                                   s.scale / 100);
+    desc.height = static_cast<int>(static_cast<long long>(desc.height) * s.scale / 100);
   style->SetFont(desc);
   style->SetTextColor(s.text);
   style->SetBkColor(s.hasBack ? s.back : m_ctrl.GetBackColor());
@@ -182,29 +190,47 @@ void Builder::ReadCellCode(char letter, char code, CellCodes& c) {
   if (!CodeArgumentTypes(letter, code)) return;
   m_args.BeginCode(letter, code);
   switch (code) {
-    case 'n': c.hasKey = true, c.key = m_args.Int(); break;
-    case 'b': c.before = static_cast<IHybridCell* const*>(m_args.Pointer()); break;
+    case 'n':
+      c.hasKey = true, c.key = m_args.Int();
+      break;
+    case 'b':
+      c.before = static_cast<IHybridCell* const*>(m_args.Pointer());
+      break;
     case 'p':
       c.hasReuse = true;
       c.reuse = static_cast<IHybridCell* const*>(m_args.Pointer());
       break;
-    case 'o': c.object = static_cast<IHybridContent*>(m_args.Pointer()); break;
+    case 'o':
+      c.object = static_cast<IHybridContent*>(m_args.Pointer());
+      break;
     case 'h':
       c.hasLayout = true;
       c.layout = static_cast<LayoutSelector>(m_args.Pointer());
       break;
-    case 'L': c.leftIndent = m_args.Int(); break;
-    case 'R': c.rightIndent = m_args.Int(); break;
+    case 'L':
+      c.leftIndent = m_args.Int();
+      break;
+    case 'R':
+      c.rightIndent = m_args.Int();
+      break;
     case 'c': {
       const Color color = m_args.Uint();
       c.hasColor = color != kNoColor;
       c.color = color;
       break;
     }
-    case 'e': c.borders = m_args.Uint(); break;
-    case 'S': c.style = m_args.Uint(); break;
-    case 'I': c.commandId = m_args.Int(); break;
-    case 'H': c.handler = static_cast<IHybridHandler*>(m_args.Pointer()); break;
+    case 'e':
+      c.borders = m_args.Uint();
+      break;
+    case 'S':
+      c.style = m_args.Uint();
+      break;
+    case 'I':
+      c.commandId = m_args.Int();
+      break;
+    case 'H':
+      c.handler = static_cast<IHybridHandler*>(m_args.Pointer());
+      break;
     case 's':
       c.hasStyle = true;
       c.textStyle = static_cast<StyleSelector>(m_args.Pointer());
@@ -227,8 +253,12 @@ void Builder::ReadCellCode(char letter, char code, CellCodes& c) {
       c.hasIcon = true;
       c.icon = static_cast<gfx::IconHandle>(m_args.Pointer());
       break;
-    case 'C': c.cellResults.push_back(static_cast<IHybridCell**>(m_args.Pointer())); break;
-    case 'r': c.results.push_back(static_cast<void**>(m_args.Pointer())); break;
+    case 'C':
+      c.cellResults.push_back(static_cast<IHybridCell**>(m_args.Pointer()));
+      break;
+    case 'r':
+      c.results.push_back(static_cast<void**>(m_args.Pointer()));
+      break;
   }
 }
 
@@ -239,8 +269,8 @@ ITextStyle* Builder::ResolveStyle(StyleSelector s) {
   return s ? *s : nullptr;
 }
 
-const char* Builder::BuildCell(IHybridSubContent* layout, char letter,
-                               const char* p, int counter, int depth) {
+const char* Builder::BuildCell(IHybridSubContent* layout, char letter, const char* p, int counter,
+                               int depth) {
   CellCodes c;
   p = ReadGroup(p, [&](char code) { ReadCellCode(letter, code, c); });
 
@@ -248,8 +278,7 @@ const char* Builder::BuildCell(IHybridSubContent* layout, char letter,
   if (c.hasReuse && c.reuse && *c.reuse) {
     cell = *c.reuse;
   } else if (layout) {
-    layout->CreateCell(c.hasKey ? c.key : counter, cell.put(),
-                       c.before ? *c.before : nullptr);
+    layout->CreateCell(c.hasKey ? c.key : counter, cell.put(), c.before ? *c.before : nullptr);
     if (cell) {
       if (c.hasColor) cell->SetColor(c.color, false);
       if (c.borders) cell->SetBorders(c.borders);
@@ -297,8 +326,7 @@ const char* Builder::BuildCell(IHybridSubContent* layout, char letter,
   if (*p == '{') {
     ++p;
     RefPtr<IHybridSubContent> children;
-    if (!c.hasLayout && !cell->GetSubContent(children.put()))
-      cell->EnsureLayout(kLayoutVertical);
+    if (!c.hasLayout && !cell->GetSubContent(children.put())) cell->EnsureLayout(kLayoutVertical);
     cell->GetSubContent(children.put());
     if (depth + 1 >= kMaxTemplateDepth || !children) {
       p = SkipGroup(p);
@@ -402,10 +430,17 @@ bool IsCellLetter(char letter) {
 const char* CodeArgumentTypes(char letter, char code) {
   if (letter == 'S') {
     switch (code) {
-      case 'f': case 'r': return "p";
-      case 'b': case 's': return "i";
-      case 'c': case 'B': return "u";
-      default: return nullptr;
+      case 'f':
+      case 'r':
+        return "p";
+      case 'b':
+      case 's':
+        return "i";
+      case 'c':
+      case 'B':
+        return "u";
+      default:
+        return nullptr;
     }
   }
   if (letter == 'H') {
@@ -415,18 +450,37 @@ const char* CodeArgumentTypes(char letter, char code) {
   }
   if (!IsCellLetter(letter)) return nullptr;
   switch (code) {
-    case 'n': case 'L': case 'R': case 'I': case 'T': return "i";
-    case 'c': case 'e': case 'S': return "u";
-    case 'b': case 'p': case 'o': case 'h': case 'H': case 's':
-    case 'i': case 'C': case 'r': return "p";
-    case 't': return "s";
-    case 'B': return "iu";
-    default: return nullptr;
+    case 'n':
+    case 'L':
+    case 'R':
+    case 'I':
+    case 'T':
+      return "i";
+    case 'c':
+    case 'e':
+    case 'S':
+      return "u";
+    case 'b':
+    case 'p':
+    case 'o':
+    case 'h':
+    case 'H':
+    case 's':
+    case 'i':
+    case 'C':
+    case 'r':
+      return "p";
+    case 't':
+      return "s";
+    case 'B':
+      return "iu";
+    default:
+      return nullptr;
   }
 }
 
-void BuildTemplate(IHybridCtrl& ctrl, IHybridSubContent* root,
-                   const char* tmpl, TemplateArgs& args) {
+void BuildTemplate(IHybridCtrl& ctrl, IHybridSubContent* root, const char* tmpl,
+                   TemplateArgs& args) {
   if (!tmpl || !root) return;
   Builder builder(ctrl, args);
   builder.BuildLevel(root, tmpl, 0);

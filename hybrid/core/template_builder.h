@@ -14,8 +14,8 @@ constexpr int kMaxTemplateDepth = 64;
 
 // Builds `tmpl` into `root` (the control's root layout). Nothing happens
 // for a null template or a missing root layout.
-void BuildTemplate(IHybridCtrl& ctrl, IHybridSubContent* root,
-                   const char* tmpl, TemplateArgs& args);
+void BuildTemplate(IHybridCtrl& ctrl, IHybridSubContent* root, const char* tmpl,
+                   TemplateArgs& args);
 
 // Whether an element letter recognises a code: the argument types it reads
 // ("i" int, "u" unsigned, "p" pointer, "s" string; %B of a cell reads two),

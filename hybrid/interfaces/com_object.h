@@ -20,9 +20,7 @@ HRESULT QueryInterfaceTable(Self* self, REFIID riid, void** ppv) {
   } else if (riid == IidOf<First>::Get()) {
     hit = static_cast<First*>(self);
   } else {
-    ((hit == nullptr && riid == IidOf<Rest>::Get()
-          ? void(hit = static_cast<Rest*>(self))
-          : void()),
+    ((hit == nullptr && riid == IidOf<Rest>::Get() ? void(hit = static_cast<Rest*>(self)) : void()),
      ...);
   }
   if (!hit) return E_NOINTERFACE;
@@ -48,10 +46,10 @@ class RefCount {
 
 // AddRef/Release in one place for a class with a RefCount member m_refs; the
 // class's destructor is private or protected, so only Release deletes.
-#define HYBRID_IMPLEMENT_REFCOUNT()                                   \
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.Add(); }  \
-  ULONG STDMETHODCALLTYPE Release() override {                        \
-    const ULONG left = m_refs.Drop();                                  \
-    if (left == 0) delete this;                                       \
-    return left;                                                      \
+#define HYBRID_IMPLEMENT_REFCOUNT()                                  \
+  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.Add(); } \
+  ULONG STDMETHODCALLTYPE Release() override {                       \
+    const ULONG left = m_refs.Drop();                                \
+    if (left == 0) delete this;                                      \
+    return left;                                                     \
   }

@@ -29,8 +29,8 @@ class IComboDropDown {
   // Opens below |anchor| (the combo's cell, in the control's window
   // coordinates) as wide as it, with |current| highlighted (-1: none).
   // False when there is nothing to show or no window could be made.
-  virtual bool Open(const Rect& anchor, const std::vector<std::string>& items,
-                    int current, IComboDropDownOwner* owner) = 0;
+  virtual bool Open(const Rect& anchor, const std::vector<std::string>& items, int current,
+                    IComboDropDownOwner* owner) = 0;
   // Closes without telling the owner.
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;

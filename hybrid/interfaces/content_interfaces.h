@@ -115,19 +115,32 @@ HYBRID_DECLARE_IID(IHybridColor, 0x5c3a1e1c);
 // (IHybridContent for letters without one).
 inline const IID& TypedContentIid(char letter) {
   switch (letter) {
-    case 'T': return IID_IHybridText;
-    case 'B': return IID_IHybridButton;
-    case 'x': return IID_IHybridCheckBox;
-    case 'E': return IID_IHybridEdit;
-    case 'c': return IID_IHybridCombo;
-    case 'd': return IID_IHybridDate;
-    case 'h': return IID_IHeadingContent;
-    case 'L': return IID_IHybridSlider;
-    case 'P': return IID_IHybridPicture;
-    case 'p': return IID_IHybridProgress;
-    case 's': return IID_IHybridSeparator;
-    case 't': return IID_IHybridTreeItem;
-    default: return IID_IHybridContent;
+    case 'T':
+      return IID_IHybridText;
+    case 'B':
+      return IID_IHybridButton;
+    case 'x':
+      return IID_IHybridCheckBox;
+    case 'E':
+      return IID_IHybridEdit;
+    case 'c':
+      return IID_IHybridCombo;
+    case 'd':
+      return IID_IHybridDate;
+    case 'h':
+      return IID_IHeadingContent;
+    case 'L':
+      return IID_IHybridSlider;
+    case 'P':
+      return IID_IHybridPicture;
+    case 'p':
+      return IID_IHybridProgress;
+    case 's':
+      return IID_IHybridSeparator;
+    case 't':
+      return IID_IHybridTreeItem;
+    default:
+      return IID_IHybridContent;
   }
 }
 

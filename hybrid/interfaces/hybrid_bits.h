@@ -44,10 +44,10 @@ enum CellStyle : std::uint32_t {
   kStyleNoClickFocus = 0x200000,
   kStyleNoFocusFrame = 0x400000,
   // Options read by the content.
-  kStyleContent1 = 0x1000000,  // hyperlink, button hover, separator line
-  kStyleContent2 = 0x2000000,  // link without underline, etched, read-only
-  kStyleContent3 = 0x4000000,  // multi-line text, thin separator
-  kStyleContent4 = 0x8000000,  // draggable text
+  kStyleContent1 = 0x1000000,   // hyperlink, button hover, separator line
+  kStyleContent2 = 0x2000000,   // link without underline, etched, read-only
+  kStyleContent3 = 0x4000000,   // multi-line text, thin separator
+  kStyleContent4 = 0x8000000,   // draggable text
   kStyleContent5 = 0x10000000,  // mnemonic
   kStyleContent6 = 0x20000000,  // middle ellipsis
 };

@@ -31,9 +31,7 @@ inline LayoutSelector JustifiedFlowLayoutSelector() {
 inline LayoutSelector FreeLayoutSelector() {
   return reinterpret_cast<LayoutSelector>(static_cast<std::intptr_t>(-3));
 }
-inline std::intptr_t SelectorValue(LayoutSelector s) {
-  return reinterpret_cast<std::intptr_t>(s);
-}
+inline std::intptr_t SelectorValue(LayoutSelector s) { return reinterpret_cast<std::intptr_t>(s); }
 
 // Text style argument of a template (%s): the address of a style pointer, or
 // one of the control's built-in styles 1, 2, 3 by number.

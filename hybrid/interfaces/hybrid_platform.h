@@ -34,9 +34,7 @@ class IHybridPlatform {
   virtual int CaretBlinkMs() = 0;
   // A drop-down list for a combo content of this control; null where the
   // platform has none (the combo then only shows its button pressed).
-  virtual std::unique_ptr<IComboDropDown> CreateComboDropDown() {
-    return nullptr;
-  }
+  virtual std::unique_ptr<IComboDropDown> CreateComboDropDown() { return nullptr; }
 };
 
 }  // namespace scalewright

@@ -82,8 +82,7 @@ inline int PackedByte(std::uint32_t packed, int index) {
   return static_cast<int>((packed >> (8 * index)) & 0xFF);
 }
 inline std::uint32_t PackBytes(int left, int top, int right, int bottom) {
-  return static_cast<std::uint32_t>(left & 0xFF) |
-         static_cast<std::uint32_t>(top & 0xFF) << 8 |
+  return static_cast<std::uint32_t>(left & 0xFF) | static_cast<std::uint32_t>(top & 0xFF) << 8 |
          static_cast<std::uint32_t>(right & 0xFF) << 16 |
          static_cast<std::uint32_t>(bottom & 0xFF) << 24;
 }

@@ -18,8 +18,7 @@ struct IHybridContent : public IUnknown {
   virtual void SetCell(IHybridCell* cell) = 0;
   virtual bool GetCell(IHybridCell** out) = 0;
   // Paints into the cell's window rectangle.
-  virtual void Draw(gfx::Canvas& canvas, int left, int top, int right,
-                    int bottom) = 0;
+  virtual void Draw(gfx::Canvas& canvas, int left, int top, int right, int bottom) = 0;
   virtual void Redraw() = 0;
   virtual std::string GetToolTipText() = 0;
   virtual void Init() = 0;
@@ -43,8 +42,7 @@ struct IHybridContent : public IUnknown {
   virtual bool IsEnabled() = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual void SetTextStyle(ITextStyle* style) = 0;
-  virtual NotifyResult OnNotify(int code, IHybridCell* source,
-                                bool* handled) = 0;
+  virtual NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) = 0;
 };
 
 HYBRID_DECLARE_IID(IHybridContent, 0x5c3a1e02);

@@ -54,8 +54,7 @@ class IHybridCtrl {
   virtual Color GetBackColor() = 0;
   virtual IHybridPlatform& Platform() = 0;
   // Expands or collapses a cell with the animation, or at once.
-  virtual void AnimateExpand(IHybridCell* cell, bool expand,
-                             bool immediate) = 0;
+  virtual void AnimateExpand(IHybridCell* cell, bool expand, bool immediate) = 0;
   // Runs a template (the builder) against the control's root.
   virtual void BuildWith(const char* tmpl, TemplateArgs& args) = 0;
 

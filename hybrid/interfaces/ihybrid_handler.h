@@ -10,8 +10,7 @@ namespace scalewright {
 
 struct IHybridHandler : public IUnknown {
   // May set *handled to stop the notification.
-  virtual NotifyResult OnNotify(int code, IHybridCell* source,
-                                bool* handled) = 0;
+  virtual NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) = 0;
   virtual void Attach(IHybridCtrl* ctrl, IHybridCell* cell) = 0;
   virtual void Detach() = 0;
   virtual void OnSize(int width, int height) = 0;

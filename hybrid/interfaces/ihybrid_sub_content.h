@@ -21,8 +21,7 @@ struct IHybridSubContent : public IUnknown {
   virtual void Draw(gfx::Canvas& canvas, bool fillBelow) = 0;
   // Key: column in a heading layout, ignored by the others. Before: a
   // sibling to insert in front of (vertical and flow layouts).
-  virtual bool CreateCell(int key, IHybridCell** out,
-                          IHybridCell* before) = 0;
+  virtual bool CreateCell(int key, IHybridCell** out, IHybridCell* before) = 0;
   virtual void SelectAll(bool select) = 0;
   virtual bool RemoveCell(IHybridCell* cell) = 0;
   virtual bool IsEmpty() = 0;
@@ -43,8 +42,7 @@ struct IHybridSubContent : public IUnknown {
   virtual void SetRightIndent(int pixels) = 0;
   virtual void GetChildren(std::vector<RefPtr<IHybridCell>>* out) = 0;
   // Neighbour of `from` for an arrow key; only the flow layout answers.
-  virtual bool GetNeighbour(int virtualKey, IHybridCell* from,
-                            IHybridCell** out) = 0;
+  virtual bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) = 0;
   // Forgets the owner when it leaves the control: owner and layout count
   // each other, and this breaks the cycle.
   virtual void ReleaseOwner() = 0;
@@ -54,8 +52,7 @@ HYBRID_DECLARE_IID(IHybridSubContent, 0x5c3a1e03);
 
 struct IFreeHybridSubContent : public IUnknown {
   // Rectangle relative to the owner's client area.
-  virtual bool SetCellRect(IHybridCell* cell, int left, int top, int right,
-                           int bottom) = 0;
+  virtual bool SetCellRect(IHybridCell* cell, int left, int top, int right, int bottom) = 0;
 };
 
 HYBRID_DECLARE_IID(IFreeHybridSubContent, 0x5c3a1e04);

@@ -14,9 +14,9 @@ class TemplateArgs {
   // Called before the arguments of each recognised code are read: element
   // letter and code. Lets tests check that template and list stay in step.
   virtual void BeginCode(char /*letter*/, char /*code*/) {}
-  virtual int Int() = 0;            // integers, identifiers, sizes
-  virtual unsigned Uint() = 0;      // colours, style bits, packed borders
-  virtual void* Pointer() = 0;      // objects, out-arguments, handles
+  virtual int Int() = 0;        // integers, identifiers, sizes
+  virtual unsigned Uint() = 0;  // colours, style bits, packed borders
+  virtual void* Pointer() = 0;  // objects, out-arguments, handles
   virtual const char* String() = 0;
 };
 

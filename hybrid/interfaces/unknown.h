@@ -34,12 +34,10 @@ constexpr HRESULT S_OK = 0;
 constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
 constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
 
-inline constexpr IID IID_IUnknown = {
-    0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 struct IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid,
-                                                   void** ppv) = 0;
+  virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) = 0;
   virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
   virtual ULONG STDMETHODCALLTYPE Release() = 0;
 };
@@ -61,11 +59,10 @@ struct IidOf<IUnknown> {
 
 // The framework's identifiers share their last three groups; Data1 tells them
 // apart.
-#define HYBRID_DECLARE_IID(Interface, data1)                          \
-  inline constexpr IID IID_##Interface = {                            \
-      data1, 0x7b2d, 0x4f1a, {0x9e, 0x64, 0x2a, 0x9d, 0x3b, 0x7c, 0x8e, \
-                              0x01}};                                 \
-  template <>                                                         \
-  struct IidOf<Interface> {                                           \
-    static const IID& Get() { return IID_##Interface; }               \
+#define HYBRID_DECLARE_IID(Interface, data1)                                    \
+  inline constexpr IID IID_##Interface = {                                      \
+      data1, 0x7b2d, 0x4f1a, {0x9e, 0x64, 0x2a, 0x9d, 0x3b, 0x7c, 0x8e, 0x01}}; \
+  template <>                                                                   \
+  struct IidOf<Interface> {                                                     \
+    static const IID& Get() { return IID_##Interface; }                         \
   }

@@ -24,9 +24,8 @@ bool CFreeSubContent::CreateCell(int, IHybridCell** out, IHybridCell*) {
 }
 
 bool CFreeSubContent::RemoveCell(IHybridCell* cell) {
-  const auto it = std::find_if(m_cells.begin(), m_cells.end(), [&](auto& i) {
-    return i.cell.get() == cell;
-  });
+  const auto it =
+      std::find_if(m_cells.begin(), m_cells.end(), [&](auto& i) { return i.cell.get() == cell; });
   if (!cell || it == m_cells.end()) return false;
   RefPtr<IHybridCell> old = std::move(it->cell);
   m_cells.erase(it);
@@ -37,8 +36,7 @@ bool CFreeSubContent::RemoveCell(IHybridCell* cell) {
 
 int CFreeSubContent::GetHeight(int) {
   int height = 0;
-  for (const SCellInfo& info : m_cells)
-    height = std::max(height, info.rect.bottom);
+  for (const SCellInfo& info : m_cells) height = std::max(height, info.rect.bottom);
   return height;
 }
 
@@ -60,8 +58,7 @@ void CFreeSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   for (const SCellInfo& info : m_cells) out->push_back(info.cell);
 }
 
-bool CFreeSubContent::SetCellRect(IHybridCell* cell, int left, int top,
-                                  int right, int bottom) {
+bool CFreeSubContent::SetCellRect(IHybridCell* cell, int left, int top, int right, int bottom) {
   for (SCellInfo& info : m_cells) {
     if (info.cell.get() != cell || !cell) continue;
     info.rect = {left, top, right, bottom};

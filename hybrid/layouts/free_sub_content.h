@@ -15,17 +15,13 @@ struct SCellInfo {
 
 class CFreeSubContent : public CSubContent, public IFreeHybridSubContent {
  public:
-  CFreeSubContent(IHybridCtrl* ctrl, IHybridCell* owner)
-      : CSubContent(ctrl, owner) {}
+  CFreeSubContent(IHybridCtrl* ctrl, IHybridCell* owner) : CSubContent(ctrl, owner) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-    return QueryInterfaceTable<IHybridSubContent, IFreeHybridSubContent>(
-        this, riid, ppv);
+    return QueryInterfaceTable<IHybridSubContent, IFreeHybridSubContent>(this, riid, ppv);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return CSubContent::AddRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    return CSubContent::Release();
-  }
+  ULONG STDMETHODCALLTYPE Release() override { return CSubContent::Release(); }
 
   int GetKind() override { return kLayoutFree; }
   int LayoutChildren() override;
@@ -37,8 +33,7 @@ class CFreeSubContent : public CSubContent, public IFreeHybridSubContent {
   void RemoveAll() override;
   void GetChildren(std::vector<RefPtr<IHybridCell>>* out) override;
 
-  bool SetCellRect(IHybridCell* cell, int left, int top, int right,
-                   int bottom) override;
+  bool SetCellRect(IHybridCell* cell, int left, int top, int right, int bottom) override;
 
  private:
   ~CFreeSubContent() override = default;

@@ -16,8 +16,7 @@ std::vector<int> CHeadSubContent::ColumnWidths(int available) {
   std::vector<bool> fixed(static_cast<size_t>(n), false);
   if (style & kStyleFixedLast1) fixed[n - 1] = true;
   if ((style & kStyleFixedLast2) && n > 2) fixed[n - 1] = fixed[n - 2] = true;
-  if ((style & kStyleFixedLast3) && n > 3)
-    fixed[n - 1] = fixed[n - 2] = fixed[n - 3] = true;
+  if ((style & kStyleFixedLast3) && n > 3) fixed[n - 1] = fixed[n - 2] = fixed[n - 3] = true;
   if (style & kStyleFixedFirst1) fixed[0] = true;
   if ((style & kStyleFixedFirst2) && n > 2) fixed[0] = fixed[1] = true;
   if (style & kStyleFixedFirstLast) fixed[0] = fixed[n - 1] = true;
@@ -30,8 +29,7 @@ std::vector<int> CHeadSubContent::ColumnWidths(int available) {
   return widths;
 }
 
-std::vector<CHeadSubContent::Column> CHeadSubContent::Columns(
-    const Rect& area) {
+std::vector<CHeadSubContent::Column> CHeadSubContent::Columns(const Rect& area) {
   // The area is already inside the insets; column 0 gives up the left inset
   // and a column reaching the right edge the right one.
   const std::uint32_t insets = m_owner ? m_owner->GetInsets() : 0;
@@ -65,10 +63,8 @@ int CHeadSubContent::LayoutChildren() {
   for (size_t i = 0; i < n; ++i) {
     if (!m_cells[i]) continue;
     int height = 0;
-    const int y = AlignInRow(m_cells[i]->GetStyle(), rowTop, rowBottom,
-                             heights[i], &height);
-    m_cells[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width,
-                        y + height});
+    const int y = AlignInRow(m_cells[i]->GetStyle(), rowTop, rowBottom, heights[i], &height);
+    m_cells[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width, y + height});
     m_cells[i]->Layout(false);
   }
   // Cells of columns the heading does not have take no room.
@@ -110,14 +106,12 @@ int CHeadSubContent::GetHeight(int width) {
   const std::vector<int> widths = ColumnWidths(available);
   int height = 0;
   for (size_t i = 0; i < m_cells.size() && i < widths.size(); ++i)
-    if (m_cells[i])
-      height = std::max(height, m_cells[i]->GetHeight(widths[i], false));
+    if (m_cells[i]) height = std::max(height, m_cells[i]->GetHeight(widths[i], false));
   return height;
 }
 
 int CHeadSubContent::GetWidth() {
-  return (m_heading ? m_heading->GetTotalWidth() : 0) + m_leftIndent +
-         m_rightIndent;
+  return (m_heading ? m_heading->GetTotalWidth() : 0) + m_leftIndent + m_rightIndent;
 }
 
 bool CHeadSubContent::GetChild(int index, IHybridCell** out) {

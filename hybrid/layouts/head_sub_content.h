@@ -16,8 +16,7 @@ constexpr int kMaxHeadingColumns = 1024;
 
 class CHeadSubContent : public CSubContent {
  public:
-  CHeadSubContent(IHybridCtrl* ctrl, IHybridCell* owner,
-                  IHybridHeading* heading)
+  CHeadSubContent(IHybridCtrl* ctrl, IHybridCell* owner, IHybridHeading* heading)
       : CSubContent(ctrl, owner), m_heading(heading) {}
 
   int GetKind() override { return kLayoutHeading; }
@@ -27,9 +26,7 @@ class CHeadSubContent : public CSubContent {
   bool IsEmpty() override;
   int GetHeight(int width) override;
   int GetWidth() override;
-  bool GetHeading(IHybridHeading** out) override {
-    return m_heading.CopyTo(out);
-  }
+  bool GetHeading(IHybridHeading** out) override { return m_heading.CopyTo(out); }
   int GetChildCount() override { return static_cast<int>(m_cells.size()); }
   bool GetChild(int index, IHybridCell** out) override;
   void RemoveAll() override;

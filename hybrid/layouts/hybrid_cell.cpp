@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "hybrid/contents/content_factory.h"
-#include "hybrid/layouts/free_sub_content.h"
-#include "hybrid/layouts/head_sub_content.h"
 #include "hybrid/interfaces/hybrid_platform.h"
 #include "hybrid/interfaces/ihybrid_ctrl.h"
+#include "hybrid/layouts/free_sub_content.h"
+#include "hybrid/layouts/head_sub_content.h"
 #include "hybrid/layouts/ml_sub_content.h"
 #include "hybrid/layouts/ver_sub_content.h"
 
@@ -50,13 +50,9 @@ void CHybridCell::CreateContent(char letter) {
   if (content) content->Init();
 }
 
-bool CHybridCell::GetContent(IHybridContent** out) {
-  return m_content.CopyTo(out);
-}
+bool CHybridCell::GetContent(IHybridContent** out) { return m_content.CopyTo(out); }
 
-char CHybridCell::GetContentKind() {
-  return m_content ? m_content->GetKind() : '\0';
-}
+char CHybridCell::GetContentKind() { return m_content ? m_content->GetKind() : '\0'; }
 
 void CHybridCell::DropLayout() {
   if (RefPtr<IHybridSubContent> old = std::move(m_children)) {
@@ -88,9 +84,7 @@ void CHybridCell::EnsureLayout(int kind) {
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
-bool CHybridCell::GetSubContent(IHybridSubContent** out) {
-  return m_children.CopyTo(out);
-}
+bool CHybridCell::GetSubContent(IHybridSubContent** out) { return m_children.CopyTo(out); }
 
 int CHybridCell::Layout(bool commit) {
   const int top = m_rect.top;
@@ -103,8 +97,7 @@ int CHybridCell::Layout(bool commit) {
     }
     if (m_children) childrenBottom = m_children->LayoutChildren();
   }
-  const int bottom =
-      std::max(contentBottom, childrenBottom) + PackedByte(m_borders, 3);
+  const int bottom = std::max(contentBottom, childrenBottom) + PackedByte(m_borders, 3);
   if (commit) {
     m_rect.bottom = bottom;
     ReportSize();
@@ -149,8 +142,8 @@ void CHybridCell::GetClientRect(Rect* out) {
   if (!out) return;
   const std::uint32_t insets = GetInsets();
   GetRect(out);
-  *out = out->Deflate(PackedByte(insets, 0), PackedByte(insets, 1),
-                      PackedByte(insets, 2), PackedByte(insets, 3));
+  *out = out->Deflate(PackedByte(insets, 0), PackedByte(insets, 1), PackedByte(insets, 2),
+                      PackedByte(insets, 3));
 }
 
 bool CHybridCell::HitTest(Point point, IHybridCell** out) {
@@ -173,30 +166,24 @@ void CHybridCell::Paint(gfx::Canvas& canvas) {
     return;
   }
   const Color background =
-      IsSelected() && m_ctrl ? m_ctrl->Platform().SysColor(kColorHighlight)
-                            : m_color;
+      IsSelected() && m_ctrl ? m_ctrl->Platform().SysColor(kColorHighlight) : m_color;
   if (m_content) {
     m_content->Draw(canvas, r.left, r.top, r.right, r.bottom);
   } else if (!m_children && !(m_style & kStyleTransparent)) {
     // An empty cell still owns its area.
     canvas.FillRect(r, background);
   }
-  if (m_children)
-    m_children->Draw(canvas, !m_content && !(m_style & kStyleTransparent));
+  if (m_children) m_children->Draw(canvas, !m_content && !(m_style & kStyleTransparent));
   if (HasFocusFrame()) canvas.FrameRect(r, background);
   const int left = PackedByte(m_borders, 0), top = PackedByte(m_borders, 1),
             right = PackedByte(m_borders, 2), bottom = PackedByte(m_borders, 3);
   if (left) canvas.FillRect({r.left, r.top, r.left + left, r.bottom}, kBorderGrey);
-  if (right)
-    canvas.FillRect({r.right - right, r.top, r.right, r.bottom}, kBorderGrey);
+  if (right) canvas.FillRect({r.right - right, r.top, r.right, r.bottom}, kBorderGrey);
   if (top) canvas.FillRect({r.left, r.top, r.right, r.top + top}, kBorderGrey);
-  if (bottom)
-    canvas.FillRect({r.left, r.bottom - bottom, r.right, r.bottom},
-                    kBorderGrey);
+  if (bottom) canvas.FillRect({r.left, r.bottom - bottom, r.right, r.bottom}, kBorderGrey);
   if (HasFocusFrame() && m_ctrl) {
     RefPtr<IHybridCell> focus;
-    if (m_ctrl->GetFocusCell(focus.put()) && focus.get() == this)
-      canvas.DrawFocusRect(r);
+    if (m_ctrl->GetFocusCell(focus.put()) && focus.get() == this) canvas.DrawFocusRect(r);
   }
 }
 
@@ -246,9 +233,7 @@ bool CHybridCell::IsUnderMouse(bool byHotState) {
   return r.Contains(m_ctrl->GetCursorPos());
 }
 
-bool CHybridCell::GetParentLayout(IHybridSubContent** out) {
-  return m_parent.CopyTo(out);
-}
+bool CHybridCell::GetParentLayout(IHybridSubContent** out) { return m_parent.CopyTo(out); }
 
 bool CHybridCell::GetParentCell(IHybridCell** out) {
   if (out) *out = nullptr;
@@ -293,11 +278,9 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
   *out = nullptr;
   RefPtr<IHybridCell> cell(this);
   if (forward) {
-    if (RefPtr<IHybridCell> child = FirstShownChild(this, false))
-      return child.CopyTo(out);
+    if (RefPtr<IHybridCell> child = FirstShownChild(this, false)) return child.CopyTo(out);
     while (cell) {
-      for (RefPtr<IHybridCell> s = Sibling(cell.get(), true); s;
-           s = Sibling(s.get(), true))
+      for (RefPtr<IHybridCell> s = Sibling(cell.get(), true); s; s = Sibling(s.get(), true))
         if (s->IsShown()) return s.CopyTo(out);
       RefPtr<IHybridCell> parent;
       cell->GetParentCell(parent.put());
@@ -305,8 +288,7 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
     }
     return false;
   }
-  for (RefPtr<IHybridCell> s = Sibling(this, false); s;
-       s = Sibling(s.get(), false)) {
+  for (RefPtr<IHybridCell> s = Sibling(this, false); s; s = Sibling(s.get(), false)) {
     if (!s->IsShown()) continue;
     // The deepest last descendant of the previous sibling comes just before.
     RefPtr<IHybridCell> deepest = s;
@@ -320,17 +302,14 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
 std::uint32_t CHybridCell::GetInsets() {
   // The focus frame takes one pixel inside every border.
   const int frame = HasFocusFrame() ? 1 : 0;
-  return PackBytes(PackedByte(m_borders, 0) + frame,
-                   PackedByte(m_borders, 1) + frame,
-                   PackedByte(m_borders, 2) + frame,
-                   PackedByte(m_borders, 3) + frame);
+  return PackBytes(PackedByte(m_borders, 0) + frame, PackedByte(m_borders, 1) + frame,
+                   PackedByte(m_borders, 2) + frame, PackedByte(m_borders, 3) + frame);
 }
 
 void CHybridCell::Detach() {
   RefPtr<IHybridCell> self(this);  // the links below may hold the last count
   DropLayout();
-  if (RefPtr<IHybridContent> content = std::move(m_content))
-    content->SetCell(nullptr);
+  if (RefPtr<IHybridContent> content = std::move(m_content)) content->SetCell(nullptr);
   if (RefPtr<IHybridHandler> handler = std::move(m_handler)) handler->Detach();
   m_next.reset();
   m_prev.reset();

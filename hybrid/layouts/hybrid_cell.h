@@ -63,16 +63,12 @@ class CHybridCell final : public IHybridCell {
   void Detach() override;
   NotifyResult Notify(int code, IHybridCell* source) override;
   void SetHandler(IHybridHandler* handler) override;
-  bool GetHandler(IHybridHandler** out) override {
-    return m_handler.CopyTo(out);
-  }
+  bool GetHandler(IHybridHandler** out) override { return m_handler.CopyTo(out); }
   void SetColor(Color color, bool passOn) override;
   Color GetColor() override { return m_color; }
   void SetExpanded(bool expand, bool immediate) override;
   bool IsVisible() override { return (m_state & kStateVisible) != 0; }
-  bool IsShown() override {
-    return IsVisible() && (m_state & kStateCollapsed) == 0;
-  }
+  bool IsShown() override { return IsVisible() && (m_state & kStateCollapsed) == 0; }
   bool IsEnabled() override { return (m_state & kStateDisabled) == 0; }
   void SetEnabled(bool enabled) override;
   void SetNoSelect(bool noSelect) override;

@@ -33,8 +33,7 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
     if (row.empty()) return;
     if (place) {
       const int used = x - area.left;
-      const int extra =
-          m_justify ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
+      const int extra = m_justify ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
       int shift = 0;
       int right = area.left;
       for (Placed& p : row) {
@@ -42,15 +41,14 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
         p.width += extra;
         shift += extra;
         int height = 0;
-        const int top =
-            AlignInRow(p.cell->GetStyle(), y, y + rowHeight, p.height, &height);
+        const int top = AlignInRow(p.cell->GetStyle(), y, y + rowHeight, p.height, &height);
         p.cell->SetRect({p.x, top, p.x + p.width, top + height});
         p.cell->Layout(false);
         right = p.x + p.width;
       }
       if (right < area.right) m_gaps.push_back({right, y, area.right, y + rowHeight});
-      m_rows.push_back({index - static_cast<int>(row.size()),
-                       static_cast<int>(row.size()), y, y + rowHeight});
+      m_rows.push_back(
+          {index - static_cast<int>(row.size()), static_cast<int>(row.size()), y, y + rowHeight});
     }
     y += rowHeight;
     x = area.left;
@@ -78,22 +76,19 @@ int CMLSubContent::GetHeight(int width) {
   return Flow(area, false);
 }
 
-void CMLSubContent::FillAroundChildren(
-    gfx::Canvas& canvas, const Rect&, const std::vector<RefPtr<IHybridCell>>&,
-    Color background) {
+void CMLSubContent::FillAroundChildren(gfx::Canvas& canvas, const Rect&,
+                                       const std::vector<RefPtr<IHybridCell>>&, Color background) {
   const int scroll = m_ctrl ? m_ctrl->GetScrollPosition() : 0;
-  for (const Rect& gap : m_gaps)
-    canvas.FillRect(gap.Offset(0, -scroll), background);
+  for (const Rect& gap : m_gaps) canvas.FillRect(gap.Offset(0, -scroll), background);
 }
 
-bool CMLSubContent::GetNeighbour(int virtualKey, IHybridCell* from,
-                                 IHybridCell** out) {
+bool CMLSubContent::GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) {
   if (!out) return false;
   *out = nullptr;
   std::vector<RefPtr<IHybridCell>> kids;
   GetChildren(&kids);
-  const auto it = std::find_if(kids.begin(), kids.end(),
-                               [&](const auto& c) { return c.get() == from; });
+  const auto it =
+      std::find_if(kids.begin(), kids.end(), [&](const auto& c) { return c.get() == from; });
   if (it == kids.end()) return false;
   const int at = static_cast<int>(it - kids.begin());
   if (virtualKey == kVkLeft) return at > 0 && kids[at - 1].CopyTo(out);
@@ -103,20 +98,16 @@ bool CMLSubContent::GetNeighbour(int virtualKey, IHybridCell* from,
 
   int row = -1;
   for (size_t r = 0; r < m_rows.size(); ++r)
-    if (at >= m_rows[r].first && at < m_rows[r].first + m_rows[r].count)
-      row = static_cast<int>(r);
+    if (at >= m_rows[r].first && at < m_rows[r].first + m_rows[r].count) row = static_cast<int>(r);
   const int target = row + (virtualKey == kVkUp ? -1 : 1);
-  if (row < 0 || target < 0 || target >= static_cast<int>(m_rows.size()))
-    return false;
+  if (row < 0 || target < 0 || target >= static_cast<int>(m_rows.size())) return false;
   Rect fromRect;
   from->GetRect(&fromRect);
   const int centre = (fromRect.left + fromRect.right) / 2;
   int best = -1;
   int bestDistance = 0;
   const SRowInfo& info = m_rows[target];
-  for (int i = info.first; i < info.first + info.count &&
-                           i < static_cast<int>(kids.size());
-       ++i) {
+  for (int i = info.first; i < info.first + info.count && i < static_cast<int>(kids.size()); ++i) {
     Rect r;
     kids[i]->GetRect(&r);
     const int distance = std::abs((r.left + r.right) / 2 - centre);

@@ -27,16 +27,14 @@ class CMLSubContent : public CVerSubContent {
   // Left and Right: the previous and next cell in display order, across
   // rows. Up and Down: the cell of the row above or below whose horizontal
   // centre is nearest to the centre of `from` (the leftmost on a tie).
-  bool GetNeighbour(int virtualKey, IHybridCell* from,
-                    IHybridCell** out) override;
+  bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) override;
 
   const std::vector<SRowInfo>& Rows() const { return m_rows; }
   const std::vector<Rect>& Gaps() const { return m_gaps; }
 
  protected:
   void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
-                          const std::vector<RefPtr<IHybridCell>>& kids,
-                          Color background) override;
+                          const std::vector<RefPtr<IHybridCell>>& kids, Color background) override;
 
  private:
   ~CMLSubContent() override = default;

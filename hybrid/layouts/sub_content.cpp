@@ -1,13 +1,12 @@
 #include "hybrid/layouts/sub_content.h"
 
-#include "hybrid/layouts/hybrid_cell.h"
 #include "hybrid/interfaces/hybrid_platform.h"
 #include "hybrid/interfaces/ihybrid_ctrl.h"
+#include "hybrid/layouts/hybrid_cell.h"
 
 namespace scalewright {
 
-int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height,
-               int* placedHeight) {
+int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height, int* placedHeight) {
   switch (style & kStyleAlignMask) {
     case kStyleAlignTop:
       *placedHeight = height;
@@ -34,8 +33,7 @@ Rect CSubContent::ChildrenArea() {
 
 Color CSubContent::OwnerBackground() {
   if (!m_owner) return m_ctrl ? m_ctrl->GetBackColor() : kWhite;
-  if (m_owner->IsSelected() && m_ctrl)
-    return m_ctrl->Platform().SysColor(kColorHighlight);
+  if (m_owner->IsSelected() && m_ctrl) return m_ctrl->Platform().SysColor(kColorHighlight);
   return m_owner->GetColor();
 }
 
@@ -45,9 +43,7 @@ RefPtr<IHybridCell> CSubContent::NewCell() {
   return cell;
 }
 
-void CSubContent::ChildrenToDraw(const Rect&,
-                                 std::vector<RefPtr<IHybridCell>>* kids,
-                                 int* lowest) {
+void CSubContent::ChildrenToDraw(const Rect&, std::vector<RefPtr<IHybridCell>>* kids, int* lowest) {
   GetChildren(kids);
   for (const RefPtr<IHybridCell>& kid : *kids) {
     Rect r;
@@ -63,11 +59,9 @@ void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
   const Rect clip = canvas.ClipBox();
   const Color background = OwnerBackground();
   if (m_leftIndent > 0)
-    canvas.FillRect({client.left, client.top, area.left, client.bottom},
-                    background);
+    canvas.FillRect({client.left, client.top, area.left, client.bottom}, background);
   if (m_rightIndent > 0)
-    canvas.FillRect({area.right, client.top, client.right, client.bottom},
-                    background);
+    canvas.FillRect({area.right, client.top, client.right, client.bottom}, background);
   int lowest = area.top;
   std::vector<RefPtr<IHybridCell>> kids;
   ChildrenToDraw(clip, &kids, &lowest);
@@ -85,18 +79,16 @@ void CSubContent::Draw(gfx::Canvas& canvas, bool fillBelow) {
     canvas.FillRect({area.left, lowest, area.right, area.bottom}, background);
 }
 
-void CSubContent::FillAroundChildren(
-    gfx::Canvas& canvas, const Rect& area,
-    const std::vector<RefPtr<IHybridCell>>& kids, Color background) {
+void CSubContent::FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
+                                     const std::vector<RefPtr<IHybridCell>>& kids,
+                                     Color background) {
   const Rect clip = canvas.ClipBox();
   for (const RefPtr<IHybridCell>& kid : kids) {
     Rect r;
     kid->GetRect(&r);
     if (r.bottom <= clip.top || r.top >= clip.bottom) continue;
-    if (r.left > area.left)
-      canvas.FillRect({area.left, r.top, r.left, r.bottom}, background);
-    if (r.right < area.right)
-      canvas.FillRect({r.right, r.top, area.right, r.bottom}, background);
+    if (r.left > area.left) canvas.FillRect({area.left, r.top, r.left, r.bottom}, background);
+    if (r.right < area.right) canvas.FillRect({r.right, r.top, area.right, r.bottom}, background);
   }
 }
 

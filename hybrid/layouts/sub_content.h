@@ -33,13 +33,11 @@ class CSubContent : public IHybridSubContent {
   int GetLeftIndent() override { return m_leftIndent; }
   int GetRightIndent() override { return m_rightIndent; }
   void SetRightIndent(int pixels) override { m_rightIndent = pixels; }
-  bool GetNeighbour(int virtualKey, IHybridCell* from,
-                    IHybridCell** out) override;
+  bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) override;
   void ReleaseOwner() override { m_owner.reset(); }
 
  protected:
-  CSubContent(IHybridCtrl* ctrl, IHybridCell* owner)
-      : m_ctrl(ctrl), m_owner(owner) {}
+  CSubContent(IHybridCtrl* ctrl, IHybridCell* owner) : m_ctrl(ctrl), m_owner(owner) {}
   virtual ~CSubContent() = default;
 
   // The owner's client rectangle with the indents, in window coordinates
@@ -52,14 +50,12 @@ class CSubContent : public IHybridSubContent {
   // in as the area's top) the lowest bottom of all children. The base
   // hands out every child; a layout that knows its children's order may
   // leave out those outside the clip.
-  virtual void ChildrenToDraw(const Rect& clip,
-                              std::vector<RefPtr<IHybridCell>>* kids,
+  virtual void ChildrenToDraw(const Rect& clip, std::vector<RefPtr<IHybridCell>>* kids,
                               int* lowest);
   // Fills the owner's background where no child paints: the indents, and
   // around each child; the flow layout supplies its own gaps instead.
   virtual void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
-                                  const std::vector<RefPtr<IHybridCell>>& kids,
-                                  Color background);
+                                  const std::vector<RefPtr<IHybridCell>>& kids, Color background);
 
   IHybridCtrl* m_ctrl;  // not counted
   RefPtr<IHybridCell> m_owner;
@@ -72,7 +68,6 @@ class CSubContent : public IHybridSubContent {
 
 // Places a cell of height `height` in a row by the cell's alignment field;
 // returns its top.
-int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height,
-               int* placedHeight);
+int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height, int* placedHeight);
 
 }  // namespace scalewright

@@ -139,8 +139,7 @@ int CVerSubContent::GetWidth() {
   return width + m_leftIndent + m_rightIndent;
 }
 
-void CVerSubContent::ChildrenToDraw(const Rect& clip,
-                                    std::vector<RefPtr<IHybridCell>>* kids,
+void CVerSubContent::ChildrenToDraw(const Rect& clip, std::vector<RefPtr<IHybridCell>>* kids,
                                     int* lowest) {
   if (m_stacked.empty() || m_stacked.size() != static_cast<size_t>(m_count)) {
     CSubContent::ChildrenToDraw(clip, kids, lowest);
@@ -154,9 +153,8 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip,
   // Bottoms never decrease down the list: the last one is the lowest, and
   // the first child reaching below the clip's top starts the drawn run.
   *lowest = std::max(*lowest, BottomOf(m_stacked.back()));
-  auto it = std::partition_point(
-      m_stacked.begin(), m_stacked.end(),
-      [&](IHybridCell* cell) { return BottomOf(cell) <= clip.top; });
+  auto it = std::partition_point(m_stacked.begin(), m_stacked.end(),
+                                 [&](IHybridCell* cell) { return BottomOf(cell) <= clip.top; });
   kids->clear();
   for (; it != m_stacked.end(); ++it) {
     Rect r;
@@ -178,12 +176,11 @@ bool CVerSubContent::HitTest(Point point, IHybridCell** out) {
   // A child is hit only inside its own rectangle (its children do not
   // reach out of it), and the stacked rectangles do not overlap: only the
   // child whose rows hold the point can answer.
-  auto it = std::partition_point(
-      m_stacked.begin(), m_stacked.end(), [&](IHybridCell* cell) {
-        Rect r;
-        cell->GetRect(&r);
-        return r.bottom <= point.y;
-      });
+  auto it = std::partition_point(m_stacked.begin(), m_stacked.end(), [&](IHybridCell* cell) {
+    Rect r;
+    cell->GetRect(&r);
+    return r.bottom <= point.y;
+  });
   for (; it != m_stacked.end(); ++it) {
     Rect r;
     (*it)->GetRect(&r);
@@ -197,8 +194,7 @@ void CVerSubContent::GetChildren(std::vector<RefPtr<IHybridCell>>* out) {
   if (!out) return;
   out->clear();
   out->reserve(static_cast<size_t>(m_count));
-  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get()))
-    out->push_back(cell);
+  for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get())) out->push_back(cell);
 }
 
 }  // namespace scalewright

@@ -11,8 +11,7 @@ namespace scalewright {
 
 class CVerSubContent : public CSubContent {
  public:
-  CVerSubContent(IHybridCtrl* ctrl, IHybridCell* owner)
-      : CSubContent(ctrl, owner) {}
+  CVerSubContent(IHybridCtrl* ctrl, IHybridCell* owner) : CSubContent(ctrl, owner) {}
 
   int GetKind() override { return kLayoutVertical; }
   int LayoutChildren() override;

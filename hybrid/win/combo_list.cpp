@@ -4,8 +4,8 @@
 
 #include "framework/gdi/gdi.h"
 #include "framework/gdi/gdi_canvas.h"
-#include "hybrid/interfaces/ihybrid_cell.h"
 #include "framework/ui/this_module.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/win/window_common.h"
 
 namespace scalewright {
@@ -20,16 +20,14 @@ bool RegisterListClass(WNDPROC windowProc) {
     wc.hInstance = ui::ThisModule();
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = kComboListClass;
-    return ::RegisterClassExA(&wc) != 0 ||
-           ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return ::RegisterClassExA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }();
   return registered;
 }
 
 // Items: clickable text cells (the command identifier is the index) without
 // a focus frame; the highlighted one is the selected cell.
-constexpr std::uint32_t kItemStyle =
-    kDefaultCellStyle | kStyleClickable | kStyleNoFocusFrame;
+constexpr std::uint32_t kItemStyle = kDefaultCellStyle | kStyleClickable | kStyleNoFocusFrame;
 
 }  // namespace
 
@@ -38,8 +36,8 @@ CComboList::CComboList(HWND control, IHybridPlatform& platform)
 
 CComboList::~CComboList() { Close(); }
 
-bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
-                      int current, IComboDropDownOwner* owner) {
+bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items, int current,
+                      IComboDropDownOwner* owner) {
   Close();
   if (items.empty() || !owner || !::IsWindow(m_control) ||
       !RegisterListClass(&ui::CWindowObject::Proc))
@@ -47,18 +45,16 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
   POINT below{anchor.left, anchor.bottom};
   ::ClientToScreen(m_control, &below);
   const int width = std::max(anchor.Width(), 1);
-  const HWND window = ::CreateWindowExA(
-      WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kComboListClass, "",
-      WS_POPUP | WS_BORDER, below.x, below.y, width, 1,
-      ::GetAncestor(m_control, GA_ROOT), nullptr, ui::ThisModule(),
-      static_cast<ui::CWindowObject*>(this));
+  const HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                                        kComboListClass, "", WS_POPUP | WS_BORDER, below.x, below.y,
+                                        width, 1, ::GetAncestor(m_control, GA_ROOT), nullptr,
+                                        ui::ThisModule(), static_cast<ui::CWindowObject*>(this));
   if (!window) return false;
   m_owner = owner;
 
   for (size_t i = 0; i < items.size(); ++i) {
     RefPtr<IHybridCell> cell;
-    m_core.Build("T(%t%S%C%I)", items[i].c_str(), kItemStyle, cell.put(),
-                 static_cast<int>(i));
+    m_core.Build("T(%t%S%C%I)", items[i].c_str(), kItemStyle, cell.put(), static_cast<int>(i));
     m_cells.push_back(std::move(cell));
   }
   m_core.Layout();
@@ -73,8 +69,7 @@ bool CComboList::Open(const Rect& anchor, const std::vector<std::string>& items,
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   int top = below.y;
-  if (::GetMonitorInfoA(::MonitorFromPoint(below, MONITOR_DEFAULTTONEAREST),
-                        &monitor) &&
+  if (::GetMonitorInfoA(::MonitorFromPoint(below, MONITOR_DEFAULTTONEAREST), &monitor) &&
       top + height > monitor.rcWork.bottom) {
     POINT above{anchor.left, anchor.top};
     ::ClientToScreen(m_control, &above);
@@ -112,8 +107,7 @@ void CComboList::Finish(int chosen) {
 void CComboList::Highlight(int index) {
   if (index == m_highlighted) return;
   const int count = static_cast<int>(m_cells.size());
-  if (m_highlighted >= 0 && m_highlighted < count)
-    m_cells[m_highlighted]->SetSelected(false);
+  if (m_highlighted >= 0 && m_highlighted < count) m_cells[m_highlighted]->SetSelected(false);
   m_highlighted = index;
   if (index < 0 || index >= count) return;
   m_cells[index]->SetSelected(true);
@@ -125,17 +119,32 @@ bool CComboList::OnKey(int virtualKey) {
   const int last = static_cast<int>(m_cells.size()) - 1;
   const int from = m_highlighted;
   switch (virtualKey) {
-    case kVkUp: Highlight(std::max(0, from - 1)); return true;
-    case kVkDown: Highlight(std::min(last, from + 1)); return true;
-    case kVkPrior: Highlight(std::max(0, from - kComboListRows)); return true;
+    case kVkUp:
+      Highlight(std::max(0, from - 1));
+      return true;
+    case kVkDown:
+      Highlight(std::min(last, from + 1));
+      return true;
+    case kVkPrior:
+      Highlight(std::max(0, from - kComboListRows));
+      return true;
     case kVkNext:
       Highlight(std::min(last, std::max(from, 0) + kComboListRows));
       return true;
-    case kVkHome: Highlight(0); return true;
-    case kVkEnd: Highlight(last); return true;
-    case kVkReturn: Finish(m_highlighted); return true;
-    case kVkEscape: Finish(-1); return true;
-    default: return false;
+    case kVkHome:
+      Highlight(0);
+      return true;
+    case kVkEnd:
+      Highlight(last);
+      return true;
+    case kVkReturn:
+      Finish(m_highlighted);
+      return true;
+    case kVkEscape:
+      Finish(-1);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -185,9 +194,9 @@ void CComboList::OnPaint() {
 LRESULT CComboList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      const HWND bar = ::CreateWindowExA(
-          0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0,
-          0, 0, m_hwnd, nullptr, ui::ThisModule(), nullptr);
+      const HWND bar =
+          ::CreateWindowExA(0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0, 0,
+                            0, m_hwnd, nullptr, ui::ThisModule(), nullptr);
       m_host.Attach(m_hwnd, bar, nullptr);
       m_host.SetListener(m_hwnd);  // the items' notifications stay here
       m_core.OnCreate();
@@ -198,15 +207,13 @@ LRESULT CComboList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       m_core.OnDestroy();
       for (MSG pending; ::PeekMessageA(&pending, m_hwnd, WM_HYBRIDENSUREVISIBLE,
                                        WM_HYBRIDENSUREVISIBLE, PM_REMOVE);)
-        if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam))
-          cell->Release();
+        if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam)) cell->Release();
       m_host.Detach();
       return 0;
     case WM_SIZE:
       if (HWND bar = m_host.ScrollBar()) {
         const int barWidth = m_host.ScrollBarWidth();
-        ::MoveWindow(bar, LOWORD(lParam) - barWidth, 0, barWidth,
-                     HIWORD(lParam), TRUE);
+        ::MoveWindow(bar, LOWORD(lParam) - barWidth, 0, barWidth, HIWORD(lParam), TRUE);
       }
       m_core.OnSize();
       return 0;

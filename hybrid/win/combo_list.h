@@ -7,9 +7,9 @@
 
 #include <windows.h>
 
-#include "hybrid/interfaces/combo_drop_down.h"
 #include "framework/ui/window_object.h"
 #include "hybrid/core/hybrid_core.h"
+#include "hybrid/interfaces/combo_drop_down.h"
 #include "hybrid/win/win_hybrid_host.h"
 
 namespace scalewright {
@@ -27,8 +27,8 @@ class CComboList final : public IComboDropDown, public ui::CWindowObject {
   CComboList(const CComboList&) = delete;
   CComboList& operator=(const CComboList&) = delete;
 
-  bool Open(const Rect& anchor, const std::vector<std::string>& items,
-            int current, IComboDropDownOwner* owner) override;
+  bool Open(const Rect& anchor, const std::vector<std::string>& items, int current,
+            IComboDropDownOwner* owner) override;
   void Close() override;
   bool IsOpen() const override { return m_hwnd != nullptr; }
   bool OnKey(int virtualKey) override;

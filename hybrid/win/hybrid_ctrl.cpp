@@ -4,8 +4,8 @@
 
 #include "framework/gdi/gdi.h"
 #include "framework/gdi/gdi_canvas.h"
-#include "hybrid/interfaces/ihybrid_cell.h"
 #include "framework/ui/this_module.h"
+#include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/win/window_common.h"
 
 namespace scalewright {
@@ -15,20 +15,28 @@ namespace {
 HCURSOR CursorFor(HybridCursor cursor) {
   LPCSTR system = IDC_ARROW;
   switch (cursor) {
-    case HybridCursor::kHand: system = IDC_HAND; break;
-    case HybridCursor::kSizeWE: system = IDC_SIZEWE; break;
-    case HybridCursor::kIBeam: system = IDC_IBEAM; break;
-    case HybridCursor::kNo: system = IDC_NO; break;
+    case HybridCursor::kHand:
+      system = IDC_HAND;
+      break;
+    case HybridCursor::kSizeWE:
+      system = IDC_SIZEWE;
+      break;
+    case HybridCursor::kIBeam:
+      system = IDC_IBEAM;
+      break;
+    case HybridCursor::kNo:
+      system = IDC_NO;
+      break;
     case HybridCursor::kDrop: {
       // The application's drop cursor when it has one.
       constexpr int kDropCursor = 17261;
-      if (HCURSOR own = ::LoadCursorA(::GetModuleHandleA(nullptr),
-                                      MAKEINTRESOURCEA(kDropCursor)))
+      if (HCURSOR own = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDropCursor)))
         return own;
       break;
     }
     case HybridCursor::kNone:
-    case HybridCursor::kArrow: break;
+    case HybridCursor::kArrow:
+      break;
   }
   return ::LoadCursorA(nullptr, system);
 }
@@ -51,16 +59,14 @@ bool RegisterControlClass(WNDPROC windowProc) {
     wc.hInstance = ui::ThisModule();
     wc.lpszClassName = kHybridCtrlClass;
     // No cursor and no background: WM_SETCURSOR and WM_PAINT do both.
-    return ::RegisterClassExA(&wc) != 0 ||
-           ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return ::RegisterClassExA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }();
   return registered;
 }
 
 }  // namespace
 
-CHybridCtrl::CHybridCtrl()
-    : m_platform(::GetModuleHandleA(nullptr)), m_core(m_host, m_platform) {}
+CHybridCtrl::CHybridCtrl() : m_platform(::GetModuleHandleA(nullptr)), m_core(m_host, m_platform) {}
 
 CHybridCtrl::~CHybridCtrl() {
   if (m_hwnd) ::DestroyWindow(m_hwnd);
@@ -69,12 +75,12 @@ CHybridCtrl::~CHybridCtrl() {
 bool CHybridCtrl::Create(const RECT& rect, HWND parent, int id, DWORD exStyle) {
   if (m_hwnd || !parent) return false;
   if (!RegisterControlClass(&ui::CWindowObject::Proc)) return false;
-  const HWND window = ::CreateWindowExA(
-      exStyle, kHybridCtrlClass, "HybridCtrl",
-      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
-      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ui::ThisModule(),
-      static_cast<ui::CWindowObject*>(this));
+  const HWND window =
+      ::CreateWindowExA(exStyle, kHybridCtrlClass, "HybridCtrl",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ui::ThisModule(),
+                        static_cast<ui::CWindowObject*>(this));
   return window != nullptr;
 }
 
@@ -90,13 +96,9 @@ void CHybridCtrl::Build(const char* tmpl, ...) {
 
 void CHybridCtrl::Layout() { m_core.Layout(); }
 int CHybridCtrl::GetContentHeight() const { return m_core.GetContentHeight(); }
-void CHybridCtrl::SetSingleSelection(bool single) {
-  m_core.SetSingleSelection(single);
-}
+void CHybridCtrl::SetSingleSelection(bool single) { m_core.SetSingleSelection(single); }
 void CHybridCtrl::Clear(bool recreateRoot) { m_core.Clear(recreateRoot); }
-void CHybridCtrl::SetBackColor(COLORREF color, bool passOn) {
-  m_core.SetBackColor(color, passOn);
-}
+void CHybridCtrl::SetBackColor(COLORREF color, bool passOn) { m_core.SetBackColor(color, passOn); }
 CHybridCore& CHybridCtrl::Core() { return m_core; }
 
 LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,8 +140,8 @@ LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       RelayToToolTip(message, wParam, lParam);
-      m_core.OnButtonDown(PointOf(lParam), message == WM_LBUTTONDOWN,
-                          (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0);
+      m_core.OnButtonDown(PointOf(lParam), message == WM_LBUTTONDOWN, (wParam & MK_CONTROL) != 0,
+                          (wParam & MK_SHIFT) != 0);
       return 0;
     case WM_LBUTTONDBLCLK:
       RelayToToolTip(message, wParam, lParam);
@@ -161,8 +163,7 @@ LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       m_core.OnButtonUp(PointOf(lParam), message == WM_LBUTTONUP);
       return 0;
     case WM_SETCURSOR:
-      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam)))
-        return TRUE;
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
       break;
     case WM_GETDLGCODE:
       return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
@@ -197,13 +198,11 @@ bool CHybridCtrl::OnCreate() {
   const HINSTANCE instance = ui::ThisModule();
   // Shown by the core once the content overflows the client area.
   const HWND bar = ::CreateWindowExA(
-      0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0, 0, 0,
-      m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHybridScrollBarId)),
-      instance, nullptr);
-  m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                m_hwnd, nullptr, instance, nullptr);
+      0, "SCROLLBAR", nullptr, WS_CHILD | SBS_VERT | SBS_RIGHTALIGN, 0, 0, 0, 0, m_hwnd,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHybridScrollBarId)), instance, nullptr);
+  m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd,
+                                nullptr, instance, nullptr);
   if (!bar) return false;
   if (m_toolTip) ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
   m_host.Attach(m_hwnd, bar, m_toolTip);
@@ -217,10 +216,9 @@ void CHybridCtrl::OnDestroy() {
   m_core.OnDestroy();
   // Cells still waiting to be scrolled into view hold a reference each.
   MSG pending;
-  while (::PeekMessageA(&pending, m_hwnd, WM_HYBRIDENSUREVISIBLE,
-                        WM_HYBRIDENSUREVISIBLE, PM_REMOVE))
-    if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam))
-      cell->Release();
+  while (
+      ::PeekMessageA(&pending, m_hwnd, WM_HYBRIDENSUREVISIBLE, WM_HYBRIDENSUREVISIBLE, PM_REMOVE))
+    if (auto* cell = reinterpret_cast<IHybridCell*>(pending.wParam)) cell->Release();
   if (m_toolTip) ::DestroyWindow(m_toolTip);  // a popup: not destroyed with us
   m_toolTip = nullptr;
   m_platform.SetWindow(nullptr);
@@ -260,8 +258,8 @@ void CHybridCtrl::OnVScroll(int code) {
 
 void CHybridCtrl::OnMouseWheel(int delta) {
   UINT lines = 0;
-  if (!::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0) ||
-      lines == 0 || lines == WHEEL_PAGESCROLL)
+  if (!::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0) || lines == 0 ||
+      lines == WHEEL_PAGESCROLL)
     lines = 3;
   m_core.OnMouseWheel(delta, static_cast<int>(lines));
 }
@@ -293,17 +291,15 @@ bool CHybridCtrl::OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog) {
   if (!fromDialog) {
     // Dispatched after the dialog manager already ran it: once is enough.
     const DWORD time = static_cast<DWORD>(::GetMessageTime());
-    const bool same = m_handledKey.hwnd == m_hwnd &&
-                      m_handledKey.wParam == key &&
-                      m_handledKey.lParam == keyData &&
-                      m_handledKey.time == time;
+    const bool same = m_handledKey.hwnd == m_hwnd && m_handledKey.wParam == key &&
+                      m_handledKey.lParam == keyData && m_handledKey.time == time;
     // A key the dialog kept for itself never comes: any later key ends
     // the wait for it.
     m_handledKey = MSG{};
     if (same) return m_handledKeyConsumed;
   }
-  const bool consumed = m_core.OnKeyDown(static_cast<int>(key),
-                                         static_cast<std::uint32_t>(keyData));
+  const bool consumed =
+      m_core.OnKeyDown(static_cast<int>(key), static_cast<std::uint32_t>(keyData));
   RelayToToolTip(fromDialog ? fromDialog->message : WM_KEYDOWN, key, keyData);
   return consumed;
 }

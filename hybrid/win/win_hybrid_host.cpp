@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi.h"
+#include "framework/gdi/gdi_canvas.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
 
 namespace scalewright {
@@ -17,9 +17,7 @@ void CWinHybridHost::Attach(HWND window, HWND scrollBar, HWND toolTip) {
   m_toolAdded = false;
 }
 
-bool CWinHybridHost::WindowExists() {
-  return m_window && ::IsWindow(m_window);
-}
+bool CWinHybridHost::WindowExists() { return m_window && ::IsWindow(m_window); }
 
 Size CWinHybridHost::ClientSize() {
   RECT rc{};
@@ -27,9 +25,7 @@ Size CWinHybridHost::ClientSize() {
   return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
-int CWinHybridHost::ScrollBarWidth() {
-  return m_scrollBar ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
-}
+int CWinHybridHost::ScrollBarWidth() { return m_scrollBar ? ::GetSystemMetrics(SM_CXVSCROLL) : 0; }
 
 void CWinHybridHost::ShowScrollBar(bool show) {
   m_barShown = show;
@@ -60,8 +56,7 @@ void CWinHybridHost::ScrollClient(int dy) {
   RECT area{};
   ::GetClientRect(m_window, &area);
   if (m_barShown) area.right -= ScrollBarWidth();
-  ::ScrollWindowEx(m_window, 0, dy, &area, &area, nullptr, nullptr,
-                   SW_INVALIDATE);
+  ::ScrollWindowEx(m_window, 0, dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
 }
 
 void CWinHybridHost::Invalidate() {
@@ -79,8 +74,8 @@ void CWinHybridHost::PostSelectionChange() { Post(WM_HYBRIDSELCHANGE); }
 void CWinHybridHost::PostEnsureVisible(IHybridCell* cell) {
   if (!cell) return;
   // The message carries the cell's reference; if it cannot go, drop it here.
-  if (!m_window || !::PostMessageA(m_window, WM_HYBRIDENSUREVISIBLE,
-                                   reinterpret_cast<WPARAM>(cell), 0))
+  if (!m_window ||
+      !::PostMessageA(m_window, WM_HYBRIDENSUREVISIBLE, reinterpret_cast<WPARAM>(cell), 0))
     cell->Release();
 }
 
@@ -103,8 +98,7 @@ NotifyResult CWinHybridHost::SendNotify(int code, IHybridCell* cell) {
 
 void CWinHybridHost::StartTimer(int id, int intervalMs) {
   if (m_window)
-    ::SetTimer(m_window, static_cast<UINT_PTR>(id),
-               static_cast<UINT>(intervalMs), nullptr);
+    ::SetTimer(m_window, static_cast<UINT_PTR>(id), static_cast<UINT>(intervalMs), nullptr);
 }
 
 void CWinHybridHost::StopTimer(int id) {
@@ -154,9 +148,7 @@ void CWinHybridHost::DrawBand(const Rect& band) {
   ::DrawFocusRect(dc.get(), &rc);
 }
 
-void CWinHybridHost::PostTimer(int id) {
-  Post(WM_TIMER, static_cast<WPARAM>(id));
-}
+void CWinHybridHost::PostTimer(int id) { Post(WM_TIMER, static_cast<WPARAM>(id)); }
 
 void CWinHybridHost::SetToolTip(const std::string& text) {
   if (!m_toolTip || !m_window) return;
@@ -166,21 +158,18 @@ void CWinHybridHost::SetToolTip(const std::string& text) {
   tool.hwnd = m_window;
   tool.uId = kHybridToolId;
   if (text.empty()) {
-    if (m_toolAdded) ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0,
-                                    reinterpret_cast<LPARAM>(&tool));
+    if (m_toolAdded) ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     m_toolAdded = false;
     return;
   }
   ::GetClientRect(m_window, &tool.rect);
   tool.lpszText = const_cast<char*>(text.c_str());
   if (m_toolAdded) {
-    ::SendMessageA(m_toolTip, TTM_NEWTOOLRECTA, 0,
-                   reinterpret_cast<LPARAM>(&tool));
-    ::SendMessageA(m_toolTip, TTM_UPDATETIPTEXTA, 0,
-                   reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_toolTip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_toolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
   } else {
-    m_toolAdded = ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0,
-                                 reinterpret_cast<LPARAM>(&tool)) != FALSE;
+    m_toolAdded =
+        ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
   }
 }
 
@@ -206,16 +195,14 @@ struct SPicture {
 
 bool CWinHybridHost::AnimateArea(const Rect& area, bool expand,
                                  const std::function<void()>& layout) {
-  if (!m_window || !m_painter || area.IsEmpty() || !::IsWindowVisible(m_window))
-    return false;
+  if (!m_window || !m_painter || area.IsEmpty() || !::IsWindowVisible(m_window)) return false;
   const ui::CWindowDc screen(m_window);
   if (!screen) return false;
   const int width = area.Width(), height = area.Height();
   SPicture before(screen.get(), width, height);
   SPicture after(screen.get(), width, height);
   if (!before.Ok() || !after.Ok()) return false;
-  ::BitBlt(before.dc.get(), 0, 0, width, height, screen.get(), area.left,
-           area.top, SRCCOPY);
+  ::BitBlt(before.dc.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
   layout();
   {
     // The new picture, painted as the window would paint it: the area's
@@ -233,13 +220,11 @@ bool CWinHybridHost::AnimateArea(const Rect& area, bool expand,
   for (int step = 1; step <= kAnimationSteps; ++step) {
     const int part = height * step / kAnimationSteps;
     if (expand) {
-      ::BitBlt(screen.get(), area.left, area.top, width, part, after.dc.get(), 0,
-               0, SRCCOPY);
+      ::BitBlt(screen.get(), area.left, area.top, width, part, after.dc.get(), 0, 0, SRCCOPY);
     } else {
-      ::BitBlt(screen.get(), area.left, area.top, width, height, after.dc.get(),
-               0, 0, SRCCOPY);
-      ::BitBlt(screen.get(), area.left, area.top, width, height - part,
-               before.dc.get(), 0, part, SRCCOPY);
+      ::BitBlt(screen.get(), area.left, area.top, width, height, after.dc.get(), 0, 0, SRCCOPY);
+      ::BitBlt(screen.get(), area.left, area.top, width, height - part, before.dc.get(), 0, part,
+               SRCCOPY);
     }
     ::GdiFlush();
     if (step < kAnimationSteps) ::Sleep(kAnimationPauseMs);

@@ -23,7 +23,10 @@ class CWinHybridHost final : public IHybridHost {
   void Detach() { Attach(nullptr, nullptr, nullptr); }
   // Commands and notifications go to |listener| instead of the parent
   // (a popup's "parent" is its owner, which must not hear them).
-  void SetListener(HWND listener) { m_listener = listener; m_hasListener = true; }
+  void SetListener(HWND listener) {
+    m_listener = listener;
+    m_hasListener = true;
+  }
   HWND Window() const { return m_window; }
   // Paints the control's picture (in window coordinates) for animations;
   // without one the host does not animate.
@@ -60,8 +63,7 @@ class CWinHybridHost final : public IHybridHost {
   void DrawBand(const Rect& band) override;
   void PostTimer(int id) override;
   void SetToolTip(const std::string& text) override;
-  bool AnimateArea(const Rect& area, bool expand,
-                   const std::function<void()>& layout) override;
+  bool AnimateArea(const Rect& area, bool expand, const std::function<void()>& layout) override;
 
  private:
   // The window's parent hears commands and notifications.

@@ -45,8 +45,7 @@ class CGlobalLock {
 // Global memory owned until the clipboard takes it.
 class CGlobalMemory {
  public:
-  explicit CGlobalMemory(size_t bytes)
-      : m_memory(::GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+  explicit CGlobalMemory(size_t bytes) : m_memory(::GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
   ~CGlobalMemory() {
     if (m_memory) ::GlobalFree(m_memory);
   }
@@ -67,30 +66,24 @@ Size SizeOfBitmap(HBITMAP bitmap) {
 
 }  // namespace
 
-CWinHybridPlatform::CWinHybridPlatform(HMODULE resources)
-    : m_resources(resources) {}
+CWinHybridPlatform::CWinHybridPlatform(HMODULE resources) : m_resources(resources) {}
 
 Color CWinHybridPlatform::SysColor(int index) { return ::GetSysColor(index); }
 
 std::string CWinHybridPlatform::LoadText(int id) {
   char text[1024] = {};
-  const int length =
-      ::LoadStringA(m_resources, static_cast<UINT>(id), text, sizeof text);
-  return length > 0 ? std::string(text, static_cast<size_t>(length))
-                    : std::string();
+  const int length = ::LoadStringA(m_resources, static_cast<UINT>(id), text, sizeof text);
+  return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
 }
 
 Size CWinHybridPlatform::BitmapSize(int resourceId) {
-  const ui::CBitmap bitmap(
-      ::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
+  const ui::CBitmap bitmap(::LoadBitmapA(m_resources, MAKEINTRESOURCEA(resourceId)));
   return SizeOfBitmap(bitmap.get());
 }
 
 Size CWinHybridPlatform::IconSize(gfx::IconHandle icon) {
   ICONINFO info{};
-  if (!icon ||
-      !::GetIconInfo(static_cast<HICON>(const_cast<void*>(icon)), &info))
-    return {};
+  if (!icon || !::GetIconInfo(static_cast<HICON>(const_cast<void*>(icon)), &info)) return {};
   // GetIconInfo hands over copies of both bitmaps.
   const ui::CBitmap mask(info.hbmMask);
   const ui::CBitmap color(info.hbmColor);
@@ -129,33 +122,28 @@ int CWinHybridPlatform::KeyToChar(int virtualKey, unsigned keyData) {
   BYTE keys[256] = {};
   if (!::GetKeyboardState(keys)) return -1;
   UINT scan = (keyData >> 16) & 0xFF;
-  if (scan == 0)
-    scan = ::MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+  if (scan == 0) scan = ::MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
   // Ctrl would turn letters into control characters; the contents ask for
   // the character the key types.
   keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_RCONTROL] = 0;
   WCHAR wide[4] = {};
-  const int count = ::ToUnicode(static_cast<UINT>(virtualKey), scan, keys,
-                                wide, 4, 0);
+  const int count = ::ToUnicode(static_cast<UINT>(virtualKey), scan, keys, wide, 4, 0);
   if (count != 1 || wide[0] < 0x20) return -1;
   char narrow[4] = {};
   BOOL lossy = FALSE;
-  const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, 1, narrow,
-                                          sizeof narrow, nullptr, &lossy);
+  const int bytes =
+      ::WideCharToMultiByte(CP_ACP, 0, wide, 1, narrow, sizeof narrow, nullptr, &lossy);
   if (bytes != 1 || lossy) return -1;
   return static_cast<unsigned char>(narrow[0]);
 }
 
-bool CWinHybridPlatform::IsKeyDown(int virtualKey) {
-  return ::GetKeyState(virtualKey) < 0;
-}
+bool CWinHybridPlatform::IsKeyDown(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
 
 int CWinHybridPlatform::CaretBlinkMs() {
   char value[32] = {};
   DWORD bytes = sizeof value;
-  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop",
-                     "CursorBlinkRate", RRF_RT_REG_SZ, nullptr, value,
-                     &bytes) == ERROR_SUCCESS) {
+  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "CursorBlinkRate", RRF_RT_REG_SZ,
+                     nullptr, value, &bytes) == ERROR_SUCCESS) {
     const int ms = std::atoi(value);
     if (ms > 0) return ms;
   }

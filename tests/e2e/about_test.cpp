@@ -19,7 +19,7 @@ constexpr int kIconItem = 50017;
 constexpr int kTextItem = 50052;
 constexpr int kBannerBitmap = 133;
 constexpr char kAddress[] = "www.scalewright.example";
-constexpr std::uint32_t kLinkBlue = 0x0000FF;    // 0x00RRGGBB
+constexpr std::uint32_t kLinkBlue = 0x0000FF;   // 0x00RRGGBB
 constexpr std::uint32_t kLinkFocus = 0x800080;  // a focused link
 
 POINT ClientOrigin(HWND window) {
@@ -62,7 +62,8 @@ SPicture LoadBanner() {
 
 // The bounding box (screen coordinates) of the pixels of |colours| inside
 // |area|; empty when there are none.
-RECT BoundsOf(const SPicture& picture, const RECT& area, std::initializer_list<std::uint32_t> colours) {
+RECT BoundsOf(const SPicture& picture, const RECT& area,
+              std::initializer_list<std::uint32_t> colours) {
   RECT found = {area.right, area.bottom, area.left, area.top};
   for (int y = std::max(0L, area.top); y < std::min<long>(area.bottom, picture.height); ++y)
     for (int x = std::max(0L, area.left); x < std::min<long>(area.right, picture.width); ++x)

@@ -24,10 +24,12 @@ TEST_F(BarsTest, HoveringAButtonShowsItsTipAndPrompt) {
   EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Print the active document"; }, 10s))
       << Text(StatusBar(sw));
   std::vector<HWND> tips;
-  EXPECT_TRUE(WaitUntil([&] {
-    tips = TopLevelWindows(sw.Thread(), "tooltips_class32", "Print");
-    return !tips.empty() && Text(tips[0]) == "Print";
-  }, 10s));
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        tips = TopLevelWindows(sw.Thread(), "tooltips_class32", "Print");
+        return !tips.empty() && Text(tips[0]) == "Print";
+      },
+      10s));
   EXPECT_TRUE(SaveScreenshot("toolbar_tip"));
   // Away from the bar, the status bar is idle again.
   ::SetCursorPos(print.x + 300, print.y + 300);

@@ -39,8 +39,7 @@ CBrowserStandIn::CBrowserStandIn(std::string log) : m_log(std::move(log)) {
     m_hadPrevious = true;
     m_previous = previous;
   }
-  const std::string command =
-      "\"" + BinDir() + "url_recorder.exe\" \"" + m_log + "\" \"%1\"";
+  const std::string command = "\"" + BinDir() + "url_recorder.exe\" \"" + m_log + "\" \"%1\"";
   m_registered = SetDefault(key.get(), command);
 }
 

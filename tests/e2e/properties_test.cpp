@@ -30,8 +30,8 @@ HWND FindCombo(HWND frame, const std::string& text) {
 // the notification to the page.
 void ChooseItem(HWND combo, int index) {
   ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-  ::SendMessageA(::GetParent(combo), WM_COMMAND,
-                 MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
 }
 
 TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {

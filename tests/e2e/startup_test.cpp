@@ -30,13 +30,16 @@ TEST_F(StartupTest, OpensOneMaximisedFretboardWithItsPropertyFrame) {
   HWND control = ControlOf(documents[0]);
   ASSERT_NE(control, nullptr);
   RECT viewRect = {}, controlRect = {}, frameClient = {};
-  EXPECT_TRUE(WaitUntil([&] {
-    ::GetWindowRect(view, &viewRect);
-    ::GetWindowRect(control, &controlRect);
-    return ::EqualRect(&viewRect, &controlRect) != 0;
-  }, 5s)) << viewRect.left << "," << viewRect.top << "," << viewRect.right << "," << viewRect.bottom
-          << " vs " << controlRect.left << "," << controlRect.top << "," << controlRect.right << ","
-          << controlRect.bottom;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        ::GetWindowRect(view, &viewRect);
+        ::GetWindowRect(control, &controlRect);
+        return ::EqualRect(&viewRect, &controlRect) != 0;
+      },
+      5s))
+      << viewRect.left << "," << viewRect.top << "," << viewRect.right << "," << viewRect.bottom
+      << " vs " << controlRect.left << "," << controlRect.top << "," << controlRect.right << ","
+      << controlRect.bottom;
   ::GetClientRect(documents[0], &frameClient);
   EXPECT_EQ(viewRect.right - viewRect.left, frameClient.right);
   EXPECT_EQ(viewRect.bottom - viewRect.top, frameClient.bottom);
@@ -44,8 +47,7 @@ TEST_F(StartupTest, OpensOneMaximisedFretboardWithItsPropertyFrame) {
 
   sw.CancelPropertyFrames();
   EXPECT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
-  EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Ready"; }, 5s))
-      << Text(StatusBar(sw));
+  EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Ready"; }, 5s)) << Text(StatusBar(sw));
   EXPECT_TRUE(SaveScreenshot("startup"));
 }
 
@@ -57,12 +59,14 @@ TEST_F(StartupTest, RestoredWindowKeepsTheControlAsLargeAsTheView) {
   ASSERT_TRUE(WaitUntil([&] { return !::IsZoomed(document); }, 5s));
   ::SetWindowPos(document, nullptr, 10, 10, 400, 250, SWP_NOZORDER);
   RECT client = {}, control = {};
-  ASSERT_TRUE(WaitUntil([&] {
-    ::GetClientRect(document, &client);
-    ::GetWindowRect(ControlOf(document), &control);
-    return control.right - control.left == client.right &&
-           control.bottom - control.top == client.bottom;
-  }, 5s));
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        ::GetClientRect(document, &client);
+        ::GetWindowRect(ControlOf(document), &control);
+        return control.right - control.left == client.right &&
+               control.bottom - control.top == client.bottom;
+      },
+      5s));
   // Not maximised: the frame's title names the document itself.
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW - SW1"; }, 5s)) << Text(sw.Main());
   EXPECT_TRUE(SaveScreenshot("restored_window"));

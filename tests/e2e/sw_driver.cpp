@@ -83,8 +83,8 @@ bool SaveScreenshot(const std::string& name) {
 SPicture ReadScreenshot(const std::string& name) {
   SPicture picture;
   const std::string path = BinDir() + "..\\tests\\e2e\\screenshots\\" + name + ".bmp";
-  const bool there = WaitUntil(
-      [&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
+  const bool there =
+      WaitUntil([&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
   FILE* in = there ? std::fopen(path.c_str(), "rb") : nullptr;
   if (!in) return picture;
   BITMAPFILEHEADER file = {};
@@ -181,8 +181,8 @@ std::string ProfileString(const char* section, const char* entry) {
   char value[4096] = {};
   DWORD size = sizeof value;
   const std::string key = std::string(kProfileKey) + "\\" + section;
-  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value,
-                     &size) != ERROR_SUCCESS)
+  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS)
     return {};
   return value;
 }
@@ -231,8 +231,7 @@ bool WriteFile(const std::string& path, const std::string& content) {
 
 bool ProfileExists() {
   com::CRegKey key;
-  return ::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, key.put()) ==
-         ERROR_SUCCESS;
+  return ::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 CSwProcess::CSwProcess(const std::string& arguments) {

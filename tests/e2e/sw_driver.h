@@ -18,8 +18,7 @@ using namespace std::chrono_literals;
 std::string Text(HWND window);
 std::string ClassName(HWND window);
 // Polls |condition| until it holds or |timeout| passes.
-bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = 20s);
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 20s);
 
 // The folder of the driver (and of SW.exe and Neckview.dll).
 std::string BinDir();

@@ -25,26 +25,21 @@
 #include "hybrid/contents/content_factory.h"
 #include "hybrid/core/hybrid_core.h"
 #include "hybrid/core/hybrid_handler.h"
-#include "hybrid/interfaces/ihybrid_heading.h"
 #include "hybrid/core/quiet_host.h"
+#include "hybrid/interfaces/ihybrid_heading.h"
 
 namespace scalewright {
 namespace {
 
-constexpr char kAlphabet[] =
-    "STCUBxEcdhLPpstH(){}%%%%nbpohLRceSIHstTBiCrfwzq 1";
+constexpr char kAlphabet[] = "STCUBxEcdhLPpstH(){}%%%%nbpohLRceSIHstTBiCrfwzq 1";
 
 class Platform : public IHybridPlatform {
  public:
   gfx::TextMetrics& Metrics() override { return m_metrics; }
   Color SysColor(int index) override { return gfx::Rgb(index, 0, 0); }
-  std::string LoadText(int id) override {
-    return id == 107 ? "resource text" : std::string();
-  }
+  std::string LoadText(int id) override { return id == 107 ? "resource text" : std::string(); }
   Size BitmapSize(int id) override { return id > 0 ? Size{16, 15} : Size{}; }
-  Size IconSize(gfx::IconHandle icon) override {
-    return icon ? Size{32, 32} : Size{};
-  }
+  Size IconSize(gfx::IconHandle icon) override { return icon ? Size{32, 32} : Size{}; }
   std::string GetClipboardText() override { return "clip"; }
   void SetClipboardText(std::string_view) override {}
   int KeyToChar(int vk, unsigned) override { return vk >= 'A' && vk <= 'Z' ? vk : -1; }
@@ -81,9 +76,7 @@ class Slots {
  public:
   static constexpr size_t kCount = 64;
   T** NextEmpty() { return m_used < kCount ? &m_slots[m_used++] : nullptr; }
-  T* const* Any(std::uint8_t pick) {
-    return m_used ? &m_slots[pick % m_used] : &m_empty;
-  }
+  T* const* Any(std::uint8_t pick) { return m_used ? &m_slots[pick % m_used] : &m_empty; }
   void ReleaseAll() {
     for (T*& p : m_slots)
       if (p) std::exchange(p, nullptr)->Release();
@@ -108,19 +101,29 @@ class FuzzArgs : public TemplateArgs {
   int Int() override {
     const std::uint8_t b = m_bytes.Byte();
     switch (m_code) {
-      case 'n': return b == 0xFF ? 0x7FFFFFFF : (b == 0xFE ? -5 : b % 8);
-      case 'T': return b % 2 ? 107 : b;
-      case 's': return b * 3;   // S: percent
-      case 'b': return b * 4;   // S: weight
-      default: return static_cast<int>(b) - 16;
+      case 'n':
+        return b == 0xFF ? 0x7FFFFFFF : (b == 0xFE ? -5 : b % 8);
+      case 'T':
+        return b % 2 ? 107 : b;
+      case 's':
+        return b * 3;  // S: percent
+      case 'b':
+        return b * 4;  // S: weight
+      default:
+        return static_cast<int>(b) - 16;
     }
   }
   unsigned Uint() override { return m_bytes.Word(); }
   const char* String() override {
     static const char* const kTexts[] = {
-        "", "x", "Scalewright", "C:\\Program Files\\Scalewright\\modes.txt",
+        "",
+        "x",
+        "Scalewright",
+        "C:\\Program Files\\Scalewright\\modes.txt",
         "a rather long text that wraps over several lines in a narrow cell",
-        nullptr, "&Mnemonic", "/usr/share/slashes/everywhere"};
+        nullptr,
+        "&Mnemonic",
+        "/usr/share/slashes/everywhere"};
     return kTexts[m_bytes.Byte() % 8];
   }
   void* Pointer() override {
@@ -135,20 +138,25 @@ class FuzzArgs : public TemplateArgs {
       case 'p':
         return const_cast<IHybridCell**>(m_cells.Any(b));
       case 'o': {
-        RefPtr<IHybridContent> content =
-            b % 3 ? CreateContentOfKind("TBxEcdhLPpst"[b % 12], nullptr)
-                  : RefPtr<IHybridContent>(new CColorContent(b));
+        RefPtr<IHybridContent> content = b % 3
+                                             ? CreateContentOfKind("TBxEcdhLPpst"[b % 12], nullptr)
+                                             : RefPtr<IHybridContent>(new CColorContent(b));
         if (!content) return nullptr;
         m_contents.push_back(content);
         return content.get();
       }
       case 'h':
         switch (b % 5) {
-          case 0: return const_cast<IHybridHeading**>(m_headings.Any(b));
-          case 1: return const_cast<IHybridHeading**>(FlowLayoutSelector());
-          case 2: return const_cast<IHybridHeading**>(JustifiedFlowLayoutSelector());
-          case 3: return const_cast<IHybridHeading**>(FreeLayoutSelector());
-          default: return nullptr;
+          case 0:
+            return const_cast<IHybridHeading**>(m_headings.Any(b));
+          case 1:
+            return const_cast<IHybridHeading**>(FlowLayoutSelector());
+          case 2:
+            return const_cast<IHybridHeading**>(JustifiedFlowLayoutSelector());
+          case 3:
+            return const_cast<IHybridHeading**>(FreeLayoutSelector());
+          default:
+            return nullptr;
         }
       case 'H': {
         m_handlers.push_back(RefPtr<IHybridHandler>::Adopt(new Handler));
@@ -157,10 +165,14 @@ class FuzzArgs : public TemplateArgs {
       case 's':
         if (b % 4 != 3) return const_cast<ITextStyle**>(BuiltInStyleSelector(b % 4));
         return const_cast<ITextStyle**>(m_styles.Any(b));
-      case 'i': return b % 2 ? &m_font : nullptr;  // any non-null handle
-      case 'C': return m_cells.NextEmpty();
-      case 'r': return m_results.NextEmpty();
-      default: return nullptr;
+      case 'i':
+        return b % 2 ? &m_font : nullptr;  // any non-null handle
+      case 'C':
+        return m_cells.NextEmpty();
+      case 'r':
+        return m_results.NextEmpty();
+      default:
+        return nullptr;
     }
   }
   void ReleaseAll() {
@@ -188,27 +200,48 @@ class FuzzArgs : public TemplateArgs {
 // One input event chosen by a byte, at a point from the next two (some
 // outside the window), in any order the window might deliver them.
 void DriveInput(CHybridCore& core, ByteSource& bytes) {
-  static constexpr int kKeys[] = {kVkTab,  kVkPrior, kVkNext,  kVkHome,
-                                  kVkEnd,  kVkLeft,  kVkUp,    kVkRight,
-                                  kVkDown, kVkSpace, kVkReturn, kVkBack,
-                                  kVkDelete, 'A'};
+  static constexpr int kKeys[] = {kVkTab,    kVkPrior, kVkNext,   kVkHome, kVkEnd,
+                                  kVkLeft,   kVkUp,    kVkRight,  kVkDown, kVkSpace,
+                                  kVkReturn, kVkBack,  kVkDelete, 'A'};
   const std::uint8_t kind = bytes.Byte();
   const Point p{bytes.Byte() * 2 - 80, bytes.Byte() * 2 - 80};
   const bool ctrl = kind & 0x10, shift = kind & 0x20;
   const int key = kKeys[(kind >> 4) % std::size(kKeys)];
   switch (kind % 12) {
-    case 0: core.OnButtonDown(p, true, ctrl, shift); break;
-    case 1: core.OnButtonDown(p, false, ctrl, shift); break;
+    case 0:
+      core.OnButtonDown(p, true, ctrl, shift);
+      break;
+    case 1:
+      core.OnButtonDown(p, false, ctrl, shift);
+      break;
     case 2:
-    case 3: core.OnMouseMove(p); break;
-    case 4: core.OnButtonUp(p, true); break;
-    case 5: core.OnButtonUp(p, false); break;
-    case 6: core.OnButtonDblClk(p); break;
-    case 7: core.OnKeyDown(key, 0); break;
-    case 8: core.OnKeyUp(key, 0); break;
-    case 9: core.OnTimer(shift ? kAutoScrollTimerId : kHoverTimerId); break;
-    case 10: core.OnSetFocus(); break;
-    default: core.OnKillFocus(shift); break;
+    case 3:
+      core.OnMouseMove(p);
+      break;
+    case 4:
+      core.OnButtonUp(p, true);
+      break;
+    case 5:
+      core.OnButtonUp(p, false);
+      break;
+    case 6:
+      core.OnButtonDblClk(p);
+      break;
+    case 7:
+      core.OnKeyDown(key, 0);
+      break;
+    case 8:
+      core.OnKeyUp(key, 0);
+      break;
+    case 9:
+      core.OnTimer(shift ? kAutoScrollTimerId : kHoverTimerId);
+      break;
+    case 10:
+      core.OnSetFocus();
+      break;
+    default:
+      core.OnKillFocus(shift);
+      break;
   }
 }
 
@@ -218,8 +251,7 @@ void RunOne(const std::uint8_t* data, size_t size) {
   // grammar's alphabet; the rest feeds the arguments.
   const size_t length = std::min<size_t>(data[0], size - 1);
   auto tmpl = std::make_unique<char[]>(length + 1);  // exact: ASan sees overreads
-  for (size_t i = 0; i < length; ++i)
-    tmpl[i] = kAlphabet[data[1 + i] % (sizeof kAlphabet - 1)];
+  for (size_t i = 0; i < length; ++i) tmpl[i] = kAlphabet[data[1 + i] % (sizeof kAlphabet - 1)];
   tmpl[length] = '\0';
   ByteSource bytes(data + 1 + length, size - 1 - length);
 
@@ -257,13 +289,12 @@ void RunOne(const std::uint8_t* data, size_t size) {
     std::vector<RefPtr<IHybridCell>> top;
     if (core.RootLayout()) core.RootLayout()->GetChildren(&top);
     IHybridCell* first = top.empty() ? nullptr : top.front().get();
-    core.Build("C(%h%b){x(%S%t)B(%S%t)x(%S%t)x(%S%t)T(%S%t)}",
-               FlowLayoutSelector(), &first, kStyleClickable, "one", kStyleClickable,
-               "two", kStyleClickable, "three", kStyleClickable, "four",
-               kStyleClickable, "five");
+    core.Build("C(%h%b){x(%S%t)B(%S%t)x(%S%t)x(%S%t)T(%S%t)}", FlowLayoutSelector(), &first,
+               kStyleClickable, "one", kStyleClickable, "two", kStyleClickable, "three",
+               kStyleClickable, "four", kStyleClickable, "five");
     for (int i = 0; i < 12; ++i)
-      core.Build("T(%S%I%t)x(%S%t)E(%S)", kStyleClickable, i, "row",
-                 kStyleClickable, "box", kStyleClickable);
+      core.Build("T(%S%I%t)x(%S%t)E(%S)", kStyleClickable, i, "row", kStyleClickable, "box",
+                 kStyleClickable);
     core.OnLayoutMessage();
     const std::uint8_t options = bytes.Byte();
     core.SetSingleSelection(options & 1);
@@ -303,8 +334,7 @@ void ReplayFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                 std::istreambuf_iterator<char>());
-  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                         bytes.size());
+  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 void Replay(const std::string& path) {

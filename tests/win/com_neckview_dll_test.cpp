@@ -125,8 +125,8 @@ TEST_F(NeckviewResources, StringTable) {
 TEST_F(NeckviewResources, ToolboxBitmapIsSixteenPixelsSquareInSixteenColours) {
   HRSRC found = ::FindResourceW(m_dll.Module(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(2));
   ASSERT_NE(nullptr, found);
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(
-      ::LockResource(::LoadResource(m_dll.Module(), found)));
+  const auto* header =
+      static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(m_dll.Module(), found)));
   ASSERT_NE(nullptr, header);
   EXPECT_EQ(16, header->biWidth);
   EXPECT_EQ(16, header->biHeight);
@@ -188,8 +188,8 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
     ComPtr<ITypeInfo> info = Info(*type.guid);
     CBstr typeName;
     ASSERT_TRUE(info);
-    ASSERT_EQ(S_OK, info->GetDocumentation(MEMBERID_NIL, typeName.put(), nullptr, nullptr,
-                                           nullptr));
+    ASSERT_EQ(S_OK,
+              info->GetDocumentation(MEMBERID_NIL, typeName.put(), nullptr, nullptr, nullptr));
     EXPECT_STREQ(type.name, typeName.get());
   }
 }
@@ -220,8 +220,8 @@ TEST_F(NeckviewTypeLibraryContents, FretboardInterfaceIsDualWithTheStockProperti
     INVOKEKIND kind;
     VARTYPE type;  // of the parameter
   } const accessors[] = {
-      {-501, INVOKE_PROPERTYPUT, VT_UI4}, {-501, INVOKE_PROPERTYGET, VT_PTR},
-      {-503, INVOKE_PROPERTYPUT, VT_UI4}, {-503, INVOKE_PROPERTYGET, VT_PTR},
+      {-501, INVOKE_PROPERTYPUT, VT_UI4},  {-501, INVOKE_PROPERTYGET, VT_PTR},
+      {-503, INVOKE_PROPERTYPUT, VT_UI4},  {-503, INVOKE_PROPERTYGET, VT_PTR},
       {-518, INVOKE_PROPERTYPUT, VT_BSTR}, {-518, INVOKE_PROPERTYGET, VT_PTR},
   };
   for (UINT i = 0; i < 6; ++i) {

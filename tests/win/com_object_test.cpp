@@ -124,8 +124,7 @@ TEST_F(ComObjectIdentity, AnswersItsTableAndSetsTheOutPointerFirst) {
 
 TEST_F(ComObjectIdentity, EveryInterfaceGivesTheSameIUnknown) {
   ComPtr<IPersistStream> stream;
-  ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IPersistStream,
-                                                 stream.put_void()));
+  ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IPersistStream, stream.put_void()));
   ComPtr<IOleWindow> window;
   ASSERT_EQ(S_OK, stream.As(IID_IOleWindow, window));
   ComPtr<IUnknown> fromStream;
@@ -197,8 +196,7 @@ TEST_F(ComObjectAggregation, OuterWithAnyIidButIUnknownIsRefused) {
   CFakeOuter outer;
   for (const IID* iid : {&IID_IPersistStream, &IID_IPersist, &IID_IOleWindow, &IID_IDispatch}) {
     void* out = kPoison;
-    EXPECT_EQ(CLASS_E_NOAGGREGATION,
-              CreateComInstance<CAggregatableObject>(&outer, *iid, &out));
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, CreateComInstance<CAggregatableObject>(&outer, *iid, &out));
     EXPECT_EQ(nullptr, out);
   }
   EXPECT_EQ(m_aliveBefore, g_alive);
@@ -216,8 +214,8 @@ TEST_F(ComObjectAggregation, ClassThatCannotBeAggregatedRefusesEvenIUnknown) {
 
 TEST_F(ComObjectAggregation, InnerUnknownOwnsTheObjectAndInterfacesDelegateToTheOuter) {
   CFakeOuter outer;
-  ASSERT_EQ(S_OK, CreateComInstance<CAggregatableObject>(
-                      &outer, IID_IUnknown, reinterpret_cast<void**>(&outer.inner)));
+  ASSERT_EQ(S_OK, CreateComInstance<CAggregatableObject>(&outer, IID_IUnknown,
+                                                         reinterpret_cast<void**>(&outer.inner)));
   ASSERT_NE(nullptr, outer.inner);
   EXPECT_NE(static_cast<IUnknown*>(&outer), outer.inner);
   // Creating the aggregate holds no reference on the outer object.

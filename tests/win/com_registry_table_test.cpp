@@ -57,8 +57,7 @@ TEST_F(RegistryTableWrite, WritesEveryKeyAndStringValueWithThePlaceholderFilledI
   EXPECT_TRUE(KeyExists(Root(), L"Sample.Thing.1\\Insertable"));
   EXPECT_EQ(0, CountValues(Root(), L"Sample.Thing.1\\Insertable"));  // key only
   EXPECT_EQ(L"C:\\dir\\Thing.dll", ReadString(Root(), L"Things\\{1}\\InprocServer32"));
-  EXPECT_EQ(L"Apartment",
-            ReadString(Root(), L"Things\\{1}\\InprocServer32", L"ThreadingModel"));
+  EXPECT_EQ(L"Apartment", ReadString(Root(), L"Things\\{1}\\InprocServer32", L"ThreadingModel"));
   EXPECT_EQ(L"C:\\dir\\Thing.dll, 102", ReadString(Root(), L"Things\\{1}\\ToolboxBitmap32"));
   // A key below a key that has no entry of its own is created on the way.
   EXPECT_EQ(L"131473", ReadString(Root(), L"Things\\{1}\\MiscStatus\\1"));
@@ -89,8 +88,7 @@ TEST_F(RegistryTableWrite, FailureIsReturnedAsAnHresult) {
   EXPECT_EQ(E_INVALIDARG, WriteRegistryTable(Root(), bad, kModule));
   // A root that is no open key: the registry's own error.
   const HKEY closed = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0xdeadbeef));
-  EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_INVALID_HANDLE),
-            WriteRegistryTable(closed, kTable, kModule));
+  EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_INVALID_HANDLE), WriteRegistryTable(closed, kTable, kModule));
 }
 
 TEST_F(RegistryTableDelete, RemovesTheRemovableKeysWithEverythingBelowThem) {

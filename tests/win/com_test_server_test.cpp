@@ -128,7 +128,8 @@ TEST_F(TestServerRegistration, WritesThePagesKeysAndValues) {
 
 TEST_F(TestServerRegistration, ReplacesTheClassKeyWhole) {
   com::CRegKey stale;
-  ASSERT_EQ(ERROR_SUCCESS, stale.Create(HKEY_CLASSES_ROOT, (kFretboardKey + L"\\LocalServer32").c_str()));
+  ASSERT_EQ(ERROR_SUCCESS,
+            stale.Create(HKEY_CLASSES_ROOT, (kFretboardKey + L"\\LocalServer32").c_str()));
   stale.reset();
   ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kFretboardKey + L"\\LocalServer32"));

@@ -16,26 +16,23 @@ namespace {
 // FARPROC is not the function's type.
 template <class Function>
 Function Export(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
 }
 
 }  // namespace
 
-std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path,
-                                       const wchar_t* name) {
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path, const wchar_t* name) {
   com::CRegKey key;
   if (key.Open(root, path.c_str()) != ERROR_SUCCESS) return std::nullopt;
   DWORD type = 0;
   DWORD bytes = 0;
-  if (::RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) !=
-          ERROR_SUCCESS ||
+  if (::RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
       type != REG_SZ) {
     return std::nullopt;
   }
   std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1, L'\0');
-  if (::RegQueryValueExW(key.get(), name, nullptr, &type,
-                         reinterpret_cast<BYTE*>(text.data()), &bytes) != ERROR_SUCCESS) {
+  if (::RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                         &bytes) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::wstring(text.data());
@@ -50,8 +47,8 @@ int CountSubkeys(HKEY root, const std::wstring& path) {
   com::CRegKey key;
   if (key.Open(root, path.c_str()) != ERROR_SUCCESS) return -1;
   DWORD subkeys = 0;
-  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return -1;
   }
   return static_cast<int>(subkeys);
@@ -61,8 +58,8 @@ int CountValues(HKEY root, const std::wstring& path) {
   com::CRegKey key;
   if (key.Open(root, path.c_str()) != ERROR_SUCCESS) return -1;
   DWORD values = 0;
-  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         &values, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return -1;
   }
   return static_cast<int>(values);

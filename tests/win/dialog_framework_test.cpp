@@ -30,8 +30,8 @@ class CRecordingDialog final : public CDialog {
  private:
   bool OnInitDialog() override {
     // The resource's list items are in place before the handler runs.
-    events.push_back("init:" + std::to_string(::SendDlgItemMessageA(
-                                   Hwnd(), IDC_TONALITY, CB_GETCOUNT, 0, 0)));
+    events.push_back(
+        "init:" + std::to_string(::SendDlgItemMessageA(Hwnd(), IDC_TONALITY, CB_GETCOUNT, 0, 0)));
     return true;
   }
   bool OnCommand(int id, int code, HWND control) override {
@@ -57,8 +57,8 @@ std::vector<std::string> ComboItems(HWND dialog, int id) {
 class CHostWindow {
  public:
   CHostWindow()
-      : m_hwnd(::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 640, 600, nullptr, nullptr, nullptr, nullptr)) {}
+      : m_hwnd(::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640,
+                                 600, nullptr, nullptr, nullptr, nullptr)) {}
   ~CHostWindow() { ::DestroyWindow(m_hwnd); }
   HWND get() const { return m_hwnd; }
 
@@ -74,11 +74,10 @@ TEST(Dialog, ModelessChildGetsItsListItemsAndDispatches) {
   EXPECT_EQ(window, dialog.Hwnd());
   EXPECT_EQ(host.get(), ::GetParent(window));
   EXPECT_EQ("init:13", dialog.events.front());
-  EXPECT_EQ((std::vector<std::string>{"", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#",
-                                      "A", "A#", "B"}),
+  EXPECT_EQ((std::vector<std::string>{"", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A",
+                                      "A#", "B"}),
             ComboItems(window, IDC_TONALITY));
-  EXPECT_EQ((std::vector<std::string>{"", "Note letters",
-                                      "Step number relative to the Ionian mode",
+  EXPECT_EQ((std::vector<std::string>{"", "Note letters", "Step number relative to the Ionian mode",
                                       "Note index in the mode", "Leave blank", "Fill",
                                       "Fill only highlighted"}),
             ComboItems(window, IDC_LABEL_KIND));
@@ -131,8 +130,8 @@ TEST(DialogInit, CutShortDataIsRefusedAfterTheWholeEntries) {
   ASSERT_NE(nullptr, dialog.Create(Program(), IDD_FRETPROP_DLG, host.get()));
   ::SendDlgItemMessageA(dialog.Hwnd(), IDC_MODE, CB_RESETCONTENT, 0, 0);
   // Two entries for the Mode list, the second cut short.
-  const unsigned char data[] = {IDC_MODE, 0, 0x43, 0x01, 3, 0, 0, 0, 'A', 'b', 0,
-                                IDC_MODE, 0, 0x03, 0x04, 9, 0, 0, 0, 'x'};
+  const unsigned char data[] = {IDC_MODE, 0,        0x43, 0x01, 3,    0, 0, 0, 'A', 'b',
+                                0,        IDC_MODE, 0,    0x03, 0x04, 9, 0, 0, 0,   'x'};
   EXPECT_FALSE(ApplyDialogInit(dialog.Hwnd(), data, sizeof data));
   EXPECT_EQ((std::vector<std::string>{"Ab"}), ComboItems(dialog.Hwnd(), IDC_MODE));
   const unsigned char whole[] = {IDC_MODE, 0, 0x03, 0x04, 2, 0, 0, 0, 'z', 0, 0, 0};
@@ -176,14 +175,13 @@ TEST(DialogUnits, TemplateHeaderAndCutShortTemplates) {
 }
 
 TEST(WindowSubclass, HooksUntilDetachedOrDestroyed) {
-  HWND window = ::CreateWindowExA(0, "STATIC", "before", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, nullptr, nullptr);
+  HWND window = ::CreateWindowExA(0, "STATIC", "before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
   ASSERT_NE(nullptr, window);
   int seen = 0;
   {
     CWindowSubclass hook;
-    ASSERT_TRUE(hook.Attach(window, [&seen](HWND, UINT message, WPARAM, LPARAM,
-                                            LRESULT& result) {
+    ASSERT_TRUE(hook.Attach(window, [&seen](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
       if (message != WM_APP) return false;
       ++seen;
       result = 42;

@@ -6,9 +6,9 @@
 #include <string>
 #include <thread>
 
+#include "control/model/mode_strings.h"
 #include "control/ui/dialog_ids.h"
 #include "control/ui/mode_editor_dlg.h"
-#include "control/model/mode_strings.h"
 #include "control/win/win_mode_platform.h"
 #include "modes_file_fixture.h"
 #include "ui_test_support.h"
@@ -33,7 +33,7 @@ class ModeEditorTest : public test::ModesFileTest {
   // any, then closes the editor with Cancel when it is still open.
   struct SOutcome {
     INT_PTR result = 0;
-    std::string message;     // empty: no box
+    std::string message;  // empty: no box
     bool stayedOpen = false;
   };
   SOutcome TypeAndPressOk(const std::string& text) {

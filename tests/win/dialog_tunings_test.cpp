@@ -92,11 +92,11 @@ TEST(TuningsDialog, ShowsThePresetsInTwoHalfWidthColumnsWithNothingSelected) {
   });
   EXPECT_EQ(IDCANCEL, run.result);
   EXPECT_EQ("", run.tuning);
-  EXPECT_EQ((std::vector<std::string>{"Classical/Traditional electric|E B G D A E",
-                                      "7-string electric|E B G D A E B",
-                                      "Russian 7-string|D B G D B G D", "4-string bass|G D A E",
-                                      "5-string bass|G D A E B"}),
-            cells);
+  EXPECT_EQ(
+      (std::vector<std::string>{"Classical/Traditional electric|E B G D A E",
+                                "7-string electric|E B G D A E B", "Russian 7-string|D B G D B G D",
+                                "4-string bass|G D A E", "5-string bass|G D A E B"}),
+      cells);
   EXPECT_EQ(0, selected);
   EXPECT_EQ("Name", headers[0]);
   EXPECT_EQ("Tuning", headers[1]);

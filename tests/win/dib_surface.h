@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "framework/gfx/geometry.h"
 #include "framework/gdi/gdi.h"
+#include "framework/gfx/geometry.h"
 
 namespace scalewright {
 
@@ -27,8 +27,7 @@ class CDibSurface {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    m_bitmap = ui::CBitmap(
-        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_bitmap = ui::CBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     m_bits = static_cast<std::uint32_t*>(bits);
     m_previous = ::SelectObject(m_dc.get(), m_bitmap.get());
   }

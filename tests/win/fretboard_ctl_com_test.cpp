@@ -24,12 +24,28 @@ using FretboardClassInfo = FretboardTest;
 using FretboardConnectionPoints = FretboardTest;
 
 const IID kInterfaceList[] = {
-    IID_IFretboard, IID_IDispatch, IID_IViewObjectEx, IID_IViewObject2, IID_IViewObject,
-    IID_IOleInPlaceObjectWindowless, IID_IOleInPlaceObject, IID_IOleWindow,
-    IID_IOleInPlaceActiveObject, IID_IOleControl, IID_IOleObject, IID_IPersistStreamInit,
-    IID_IPersist, IID_ISupportErrorInfo, IID_IConnectionPointContainer,
-    IID_ISpecifyPropertyPages, IID_IQuickActivate, IID_IPersistStorage, IID_IDataObject,
-    IID_IProvideClassInfo, IID_IProvideClassInfo2, IID_IFretboardSettings,
+    IID_IFretboard,
+    IID_IDispatch,
+    IID_IViewObjectEx,
+    IID_IViewObject2,
+    IID_IViewObject,
+    IID_IOleInPlaceObjectWindowless,
+    IID_IOleInPlaceObject,
+    IID_IOleWindow,
+    IID_IOleInPlaceActiveObject,
+    IID_IOleControl,
+    IID_IOleObject,
+    IID_IPersistStreamInit,
+    IID_IPersist,
+    IID_ISupportErrorInfo,
+    IID_IConnectionPointContainer,
+    IID_ISpecifyPropertyPages,
+    IID_IQuickActivate,
+    IID_IPersistStorage,
+    IID_IDataObject,
+    IID_IProvideClassInfo,
+    IID_IProvideClassInfo2,
+    IID_IFretboardSettings,
 };
 
 TEST_F(FretboardCreation, ByClassAndByBothProgIdsAndTheLastReleaseReachesZero) {
@@ -65,8 +81,8 @@ TEST_F(FretboardCreation, AggregationGivesTheInnerUnknownOnlyAndDelegatesToTheOu
             ::CoCreateInstance(CLSID_Fretboard, &outer, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                reinterpret_cast<void**>(&inner)));
   EXPECT_EQ(nullptr, inner);
-  ASSERT_EQ(S_OK, ::CoCreateInstance(CLSID_Fretboard, &outer, CLSCTX_INPROC_SERVER,
-                                     IID_IUnknown, reinterpret_cast<void**>(&inner)));
+  ASSERT_EQ(S_OK, ::CoCreateInstance(CLSID_Fretboard, &outer, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                     reinterpret_cast<void**>(&inner)));
   ASSERT_NE(nullptr, inner);
   EXPECT_EQ(1u, outer.refs) << "the inner unknown must not count on the outer";
   IOleObject* object = nullptr;
@@ -159,8 +175,7 @@ HRESULT PutProperty(IDispatch* dispatch, DISPID id, VARIANT value) {
 
 HRESULT GetProperty(IDispatch* dispatch, DISPID id, VARIANT* result) {
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
-  return dispatch->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, result, nullptr,
-                          nullptr);
+  return dispatch->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, result, nullptr, nullptr);
 }
 
 TEST_F(FretboardDispatch, InvokePutsAndGetsBackColorAndCaption) {
@@ -299,8 +314,7 @@ TEST_F(FretboardConnectionPoints, ExactlyOnePointForPropertyNotifications) {
   ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IPropertyNotifySink, found.put()));
   EXPECT_EQ(first.get(), found.get());
   IConnectionPoint* none = static_cast<IConnectionPoint*>(kPoisonPointer);
-  EXPECT_EQ(CONNECT_E_NOCONNECTION,
-            container->FindConnectionPoint(DIID__IFretboardEvents, &none));
+  EXPECT_EQ(CONNECT_E_NOCONNECTION, container->FindConnectionPoint(DIID__IFretboardEvents, &none));
   EXPECT_EQ(nullptr, none);
 }
 

@@ -75,10 +75,10 @@ class FretboardInPlace : public FretboardTest {
 };
 
 TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
-  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
-                                  &m_pos));
-  EXPECT_EQ((CallLog{"CanInPlaceActivate", "OnInPlaceActivate", "GetWindowContext",
-                     "GetWindow", "ShowObject"}),
+  ASSERT_EQ(S_OK,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
+  EXPECT_EQ((CallLog{"CanInPlaceActivate", "OnInPlaceActivate", "GetWindowContext", "GetWindow",
+                     "ShowObject"}),
             m_log);
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
@@ -109,8 +109,8 @@ TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
   CallLog viewLog;
   CFakeAdviseSink viewSink(viewLog);
   ASSERT_EQ(S_OK, view->SetAdvise(DVASPECT_CONTENT, 0, &viewSink));
-  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
-                                  &m_pos));
+  ASSERT_EQ(S_OK,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
   ::UpdateWindow(hwnd);
@@ -136,8 +136,8 @@ TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
 }
 
 TEST_F(FretboardInPlace, UIActivationAndDeactivationInTheirOrder) {
-  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
-                                  &m_pos));
+  ASSERT_EQ(S_OK,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
   HWND hwnd = ControlWindow();
   ASSERT_NE(nullptr, hwnd);
   m_log.clear();
@@ -190,16 +190,16 @@ TEST_F(FretboardInPlace, SetObjectRectsMovesTheWindow) {
 
 TEST_F(FretboardInPlace, ASiteThatRefusesGetsNoWindow) {
   m_site.refuseInPlace = true;
-  EXPECT_EQ(E_FAIL, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
-                                    &m_pos));
+  EXPECT_EQ(E_FAIL,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
   EXPECT_EQ((CallLog{"CanInPlaceActivate"}), m_log);
   EXPECT_EQ(nullptr, ControlWindow());
   EXPECT_EQ(2u, m_site.refs) << "only the client site is held";
 }
 
 TEST_F(FretboardInPlace, CloseDeactivatesAndSavesWhenAskedAndDirty) {
-  ASSERT_EQ(S_OK, m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(),
-                                  &m_pos));
+  ASSERT_EQ(S_OK,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
   HWND hwnd = ControlWindow();
   ComPtr<IFretboard> fretboard;
   ASSERT_EQ(S_OK, m_object.As(IID_IFretboard, fretboard));
@@ -250,9 +250,8 @@ TEST_F(FretboardAtlHost, CreatesActivatesAndPaintsTheControl) {
   ASSERT_TRUE(init());
   m_hostInitialized = true;
   CHostWindow host(600, 300);
-  HWND ax = ::CreateWindowExW(0, m_className, kFretboardClsidText, WS_CHILD | WS_VISIBLE, 0, 0,
-                              600, 300, host.get(), nullptr, ::GetModuleHandleW(nullptr),
-                              nullptr);
+  HWND ax = ::CreateWindowExW(0, m_className, kFretboardClsidText, WS_CHILD | WS_VISIBLE, 0, 0, 600,
+                              300, host.get(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(nullptr, ax);
   {
     ComPtr<IUnknown> control;

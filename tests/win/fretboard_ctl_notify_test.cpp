@@ -68,8 +68,7 @@ TEST_F(FretboardNotifications, VetoedPutReturnsFalseAndKeepsEverything) {
   BSTR caption = ::SysAllocString(L"refused");
   EXPECT_EQ(S_FALSE, m_fretboard->put_Caption(caption));
   ::SysFreeString(caption);
-  EXPECT_EQ((CallLog{"OnRequestEdit(-501)", "OnRequestEdit(-503)", "OnRequestEdit(-518)"}),
-            m_log);
+  EXPECT_EQ((CallLog{"OnRequestEdit(-501)", "OnRequestEdit(-503)", "OnRequestEdit(-518)"}), m_log);
   OLE_COLOR color = kPoisonWord;
   ASSERT_EQ(S_OK, m_fretboard->get_BackColor(&color));
   EXPECT_EQ(0x111111u, color);
@@ -83,17 +82,17 @@ TEST_F(FretboardNotifications, AcceptedPutsNotifyInOrderAndMarkDirty) {
   ASSERT_EQ(S_OK, m_fretboard.As(IID_IPersistStreamInit, persist));
   ASSERT_EQ(S_FALSE, persist->IsDirty());
   ASSERT_EQ(S_OK, m_fretboard->put_BorderColor(0x00FF00));
-  EXPECT_EQ((CallLog{"OnRequestEdit(-503)", "OnChanged(-503)", "OnViewChange(1,-1)",
-                     "OnDataChange"}),
-            m_log);
+  EXPECT_EQ(
+      (CallLog{"OnRequestEdit(-503)", "OnChanged(-503)", "OnViewChange(1,-1)", "OnDataChange"}),
+      m_log);
   EXPECT_EQ(S_OK, persist->IsDirty());
   m_log.clear();
   BSTR caption = ::SysAllocString(L"E minor");
   ASSERT_EQ(S_OK, m_fretboard->put_Caption(caption));
   ::SysFreeString(caption);
-  EXPECT_EQ((CallLog{"OnRequestEdit(-518)", "OnChanged(-518)", "OnViewChange(1,-1)",
-                     "OnDataChange"}),
-            m_log);
+  EXPECT_EQ(
+      (CallLog{"OnRequestEdit(-518)", "OnChanged(-518)", "OnViewChange(1,-1)", "OnDataChange"}),
+      m_log);
   OLE_COLOR color = kPoisonWord;
   ASSERT_EQ(S_OK, m_fretboard->get_BorderColor(&color));
   EXPECT_EQ(0x00FF00u, color);

@@ -162,8 +162,7 @@ ComPtr<IStorage> MemoryStorage() {
   ComPtr<IStorage> storage;
   if (FAILED(::CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.put()))) return {};
   if (FAILED(::StgCreateDocfileOnILockBytes(
-          bytes.get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
-          storage.put()))) {
+          bytes.get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.put()))) {
     return {};
   }
   return storage;
@@ -205,8 +204,8 @@ TEST_F(FretboardStorage, LoadReadsContentsAndAMissingStreamFails) {
   {
     ComPtr<IStream> stream;
     ASSERT_EQ(S_OK, storage->CreateStream(L"Contents",
-                                          STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
-                                          0, 0, stream.put()));
+                                          STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
+                                          stream.put()));
     const char bytes[] = "\x00\x03\x00\x00\x10\x27\x00\x00\x88\x13\x00\x00";
     ULONG written = 0;
     ASSERT_EQ(S_OK, stream->Write(bytes, 12, &written));

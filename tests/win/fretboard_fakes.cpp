@@ -39,8 +39,7 @@ HRESULT CFakePropertySink::OnRequestEdit(DISPID dispid) {
 
 HRESULT CFakeAdviseSink::QueryInterface(REFIID riid, void** ppv) {
   if (riid == IID_IAdviseSinkEx) {
-    return AnswerOne(this, IID_IAdviseSink, IID_IAdviseSink, static_cast<IAdviseSink*>(this),
-                     ppv);
+    return AnswerOne(this, IID_IAdviseSink, IID_IAdviseSink, static_cast<IAdviseSink*>(this), ppv);
   }
   return AnswerOne(this, riid, IID_IAdviseSink, static_cast<IAdviseSink*>(this), ppv);
 }
@@ -48,16 +47,15 @@ HRESULT CFakeAdviseSink::QueryInterface(REFIID riid, void** ppv) {
 void CFakeAdviseSink::OnDataChange(FORMATETC*, STGMEDIUM*) { m_log.push_back("OnDataChange"); }
 
 void CFakeAdviseSink::OnViewChange(DWORD aspect, LONG index) {
-  m_log.push_back("OnViewChange(" + Number(static_cast<long>(aspect)) + "," + Number(index) +
-                 ")");
+  m_log.push_back("OnViewChange(" + Number(static_cast<long>(aspect)) + "," + Number(index) + ")");
 }
 
 CHostWindow::CHostWindow(int width, int height) {
   RECT frame = {0, 0, width, height};
   ::AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
   m_hwnd = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                            nullptr, nullptr, nullptr);
+                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                             nullptr, nullptr);
   if (m_hwnd) {
     ::ShowWindow(m_hwnd, SW_SHOW);
     ::UpdateWindow(m_hwnd);
@@ -186,8 +184,8 @@ HRESULT CFakeSite::OnUIActivate() {
   return S_OK;
 }
 
-HRESULT CFakeSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc,
-                                    LPRECT pos, LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+HRESULT CFakeSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos,
+                                    LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
   m_log.push_back("GetWindowContext");
   if (!frame || !doc || !pos || !clip || !info) return E_POINTER;
   // The frame info comes in with its size set, as the protocol requires.

@@ -135,9 +135,8 @@ class CFakeSite final : public CStackObject<IOleClientSite, IOleInPlaceSite> {
   HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override;
   HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override;
   HRESULT STDMETHODCALLTYPE OnUIActivate() override;
-  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
-                                             IOleInPlaceUIWindow** doc, LPRECT pos,
-                                             LPRECT clip,
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc,
+                                             LPRECT pos, LPRECT clip,
                                              LPOLEINPLACEFRAMEINFO info) override;
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL undoable) override;

@@ -48,8 +48,7 @@ TEST_F(GdiCanvasExtrasTest, ClipsNestAndPopBackToWhatWasThere) {
 }
 
 TEST_F(GdiCanvasExtrasTest, GradientShadesLeftToRight) {
-  gfx::CGdiCanvas(surface.Dc()).GradientFill({0, 0, 100, 10}, kBlack,
-                                             gfx::Rgb(255, 255, 255));
+  gfx::CGdiCanvas(surface.Dc()).GradientFill({0, 0, 100, 10}, kBlack, gfx::Rgb(255, 255, 255));
   const auto grey = [&](int x) { return static_cast<int>(surface.At(x, 5) & 0xFF); };
   EXPECT_LT(grey(0), 0x10);
   EXPECT_GT(grey(99), 0xEF);

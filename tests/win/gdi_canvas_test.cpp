@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "control/render/fretboard_renderer.h"
 #include "control/model/mode_list.h"
+#include "control/render/fretboard_renderer.h"
 #include "framework/gdi/gdi_text_metrics.h"
 #include "tests/host/control/fake_mode_platform.h"
 #include "tests/win/dib_surface.h"

@@ -22,8 +22,7 @@ class HybridComboTest : public HybridCtrlTest {
     ctrl.Build("T(%t)c(%S%r%C)", "Mode", 0u, &raw, cell.put());
     combo = RefPtr<IHybridCombo>::Adopt(raw);
     ASSERT_TRUE(combo);
-    for (const char* item : {"Ionian", "Dorian", "Phrygian", "Locrian"})
-      combo->AddString(item);
+    for (const char* item : {"Ionian", "Dorian", "Phrygian", "Locrian"}) combo->AddString(item);
     combo->SetCurSel(1);
     Settle();
     ::SetFocus(ctrl.Hwnd());

@@ -39,9 +39,8 @@ class CRecordingParent {
     }();
     (void)atom;
     m_window = ::CreateWindowExA(0, "HybridTestParent", "hybrid test",
-                                 WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20,
-                                 420, 320, nullptr, nullptr,
-                                 ::GetModuleHandleA(nullptr), this);
+                                 WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 420, 320, nullptr,
+                                 nullptr, ::GetModuleHandleA(nullptr), this);
   }
   ~CRecordingParent() {
     if (m_window) ::DestroyWindow(m_window);
@@ -55,16 +54,13 @@ class CRecordingParent {
   std::vector<SNotification> notifications;
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam,
-                               LPARAM lParam) {
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
       ::SetWindowLongPtrA(
           window, GWLP_USERDATA,
-          reinterpret_cast<LONG_PTR>(
-              reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
-    auto* self = reinterpret_cast<CRecordingParent*>(
-        ::GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CRecordingParent*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && message == WM_HYBRIDCOMMAND) {
       self->commands.push_back(wParam);
       return 0;

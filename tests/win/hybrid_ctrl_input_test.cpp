@@ -20,9 +20,8 @@ void Click(HWND window, int x, int y) {
 
 TEST_F(HybridCtrlTest, ClickOnAClickableCellPostsItsCommandToTheParent) {
   RefPtr<IHybridCell> first, second;
-  ctrl.Build("T(%t%S%I%C)T(%t%S%I%C)", "First", kDefaultCellStyle | kStyleClickable,
-             41, first.put(), "Second", kDefaultCellStyle | kStyleClickable, 42,
-             second.put());
+  ctrl.Build("T(%t%S%I%C)T(%t%S%I%C)", "First", kDefaultCellStyle | kStyleClickable, 41,
+             first.put(), "Second", kDefaultCellStyle | kStyleClickable, 42, second.put());
   Settle();
   Rect r;
   second->GetRect(&r);
@@ -42,8 +41,7 @@ TEST_F(HybridCtrlTest, ClickOnAClickableCellPostsItsCommandToTheParent) {
 
 TEST_F(HybridCtrlTest, HyperlinkTextNotifiesTheParentAndShowsTheHand) {
   RefPtr<IHybridCell> link;
-  ctrl.Build("T(%t%S%C)", "www.example.org", kDefaultCellStyle | kStyleContent1,
-             link.put());
+  ctrl.Build("T(%t%S%C)", "www.example.org", kDefaultCellStyle | kStyleContent1, link.put());
   Settle();
   Rect r;
   link->GetRect(&r);
@@ -83,10 +81,10 @@ class HybridTabTest : public HybridCtrlTest {
  protected:
   void SetUp() override {
     HybridCtrlTest::SetUp();
-    after = ::CreateWindowExA(0, "BUTTON", "after", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                              10, 250, 80, 24, parent.get(), nullptr, nullptr, nullptr);
-    ctrl.Build("T(%t%S%C)T(%t%S%C)", "one", kDefaultCellStyle | kStyleContent1,
-               first.put(), "two", kDefaultCellStyle | kStyleContent1, second.put());
+    after = ::CreateWindowExA(0, "BUTTON", "after", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 250, 80,
+                              24, parent.get(), nullptr, nullptr, nullptr);
+    ctrl.Build("T(%t%S%C)T(%t%S%C)", "one", kDefaultCellStyle | kStyleContent1, first.put(), "two",
+               kDefaultCellStyle | kStyleContent1, second.put());
     Settle();
   }
   void TearDown() override {

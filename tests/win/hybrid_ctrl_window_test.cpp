@@ -30,11 +30,9 @@ TEST_F(HybridCtrlTest, ClassIsRegisteredOnceAndEveryControlHasItsChildren) {
     ::GetWindowTextA(window, text, sizeof text);
     EXPECT_STREQ(text, "HybridCtrl");
     const LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
-    const LONG_PTR wanted = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
-                            WS_CLIPCHILDREN | WS_TABSTOP;
+    const LONG_PTR wanted = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP;
     EXPECT_EQ(style & wanted, wanted);
-    EXPECT_EQ(::GetClassLongPtrA(window, GCL_STYLE),
-              static_cast<ULONG_PTR>(CS_OWNDC | CS_DBLCLKS));
+    EXPECT_EQ(::GetClassLongPtrA(window, GCL_STYLE), static_cast<ULONG_PTR>(CS_OWNDC | CS_DBLCLKS));
     EXPECT_EQ(::GetClassLongPtrA(window, GCLP_HCURSOR), 0u);
     EXPECT_EQ(::GetClassLongPtrA(window, GCLP_HBRBACKGROUND), 0u);
     HWND bar = ::GetDlgItem(window, kHybridScrollBarId);
@@ -71,11 +69,9 @@ TEST_F(HybridCtrlTest, ShortContentShowsNoBarAndTheBackgroundFillsBelow) {
   const Size client = Client();
   const auto shot = Capture(ctrl.Hwnd());
   const Rect below{0, 60, client.cx, client.cy};
-  EXPECT_EQ(shot->CountInside(below, PixelOf(back)),
-            below.Width() * below.Height());
+  EXPECT_EQ(shot->CountInside(below, PixelOf(back)), below.Width() * below.Height());
   // The rows themselves are their contents' colours, the full width.
-  EXPECT_EQ(shot->CountInside({0, 20, client.cx, 40}, PixelOf(RGB(10, 100, 200))),
-            client.cx * 20);
+  EXPECT_EQ(shot->CountInside({0, 20, client.cx, 40}, PixelOf(RGB(10, 100, 200))), client.cx * 20);
 }
 
 TEST_F(HybridCtrlTest, GrowingPastTheClientShowsTheBarAndNarrowsTheCells) {
@@ -186,8 +182,7 @@ TEST_F(HybridCtrlTest, CellRepaintDrawsOnlyIntoTheCellsRectangle) {
   auto shot = Capture(ctrl.Hwnd());
   const Rect cell = RectOf(rows[2].get());
   EXPECT_EQ(cell, (Rect{0, 50, client.cx, 75}));
-  EXPECT_EQ(shot->CountInside(cell, PixelOf(RGB(20, 100, 200))),
-            cell.Width() * cell.Height());
+  EXPECT_EQ(shot->CountInside(cell, PixelOf(RGB(20, 100, 200))), cell.Width() * cell.Height());
   const int total = client.cx * client.cy;
   EXPECT_EQ(shot->CountInside({0, 0, client.cx, client.cy}, PixelOf(marker)),
             total - cell.Width() * cell.Height());
@@ -200,13 +195,13 @@ TEST_F(HybridCtrlTest, CellRepaintDrawsOnlyIntoTheCellsRectangle) {
         RefPtr<IHybridCell> c;
         rows[3]->GetCell(c.put());
         return c;
-      }().get(),
+      }()
+          .get(),
       &part);
   ASSERT_TRUE(PumpUntil([&] { return ctrl.Core().RepaintQueueSize() == 0; }));
   Pump();
   shot = Capture(ctrl.Hwnd());
-  EXPECT_EQ(shot->CountInside(part, PixelOf(RGB(30, 100, 200))),
-            part.Width() * part.Height());
+  EXPECT_EQ(shot->CountInside(part, PixelOf(RGB(30, 100, 200))), part.Width() * part.Height());
   EXPECT_EQ(shot->CountInside({0, 0, client.cx, client.cy}, PixelOf(marker)),
             total - part.Width() * part.Height());
 }
@@ -229,9 +224,9 @@ TEST_F(HybridCtrlTest, AnimatedCollapseAndExpandEndOnTheNewPicture) {
   EXPECT_EQ(ctrl.GetContentHeight(), 90);
   auto shot = Capture(ctrl.Hwnd());
   EXPECT_EQ(shot->At(5, 45), row2) << "the third row moved up into the gap";
-  EXPECT_EQ(shot->CountInside({0, 90, Client().cx, Client().cy},
-                              PixelOf(::GetSysColor(COLOR_WINDOW))),
-            Client().cx * (Client().cy - 90));
+  EXPECT_EQ(
+      shot->CountInside({0, 90, Client().cx, Client().cy}, PixelOf(::GetSysColor(COLOR_WINDOW))),
+      Client().cx * (Client().cy - 90));
 
   second->SetExpanded(true, false);
   EXPECT_EQ(ctrl.GetContentHeight(), 120);

@@ -59,9 +59,8 @@ void Choose(HWND page, int id, int index) {
 }
 
 int Count(const std::vector<std::string>& writes, const std::string& prefix) {
-  return static_cast<int>(std::count_if(writes.begin(), writes.end(), [&](const std::string& w) {
-    return w.rfind(prefix, 0) == 0;
-  }));
+  return static_cast<int>(std::count_if(
+      writes.begin(), writes.end(), [&](const std::string& w) { return w.rfind(prefix, 0) == 0; }));
 }
 
 class FrameTest : public test::ModesFileTest {
@@ -221,8 +220,8 @@ TEST_F(FakeFrameTest, TabWalksThroughThePagesControlsInsideTheFrame) {
   });
   EXPECT_EQ(S_OK, hr);
   // Template order, from the first list to the last button.
-  const std::vector<int> order = {IDC_TONALITY, IDC_MODE, IDC_EDIT_MODES, IDC_SHOW_STEPS,
-                                  IDC_NOTE_C, IDC_NOTE_CS, IDC_NOTE_D};
+  const std::vector<int> order = {IDC_TONALITY, IDC_MODE,    IDC_EDIT_MODES, IDC_SHOW_STEPS,
+                                  IDC_NOTE_C,   IDC_NOTE_CS, IDC_NOTE_D};
   const auto at = std::search(walked.begin(), walked.end(), order.begin(), order.end());
   EXPECT_NE(walked.end(), at) << "walked " << walked.size() << " controls";
   const std::vector<int> tail = {IDC_HIGHLIGHT, IDC_TUNING, IDC_TUNINGS};
@@ -247,7 +246,8 @@ class NeckviewFrameTest : public FrameTest {
         reinterpret_cast<void*>(::GetProcAddress(m_dll, "DllGetClassObject")));
     ASSERT_NE(nullptr, getClassObject);
     ASSERT_EQ(S_OK, getClassObject(CLSID_FretProp, IID_IClassFactory, m_pageFactory.put_void()));
-    ASSERT_EQ(S_OK, getClassObject(CLSID_Fretboard, IID_IClassFactory, m_controlFactory.put_void()));
+    ASSERT_EQ(S_OK,
+              getClassObject(CLSID_Fretboard, IID_IClassFactory, m_controlFactory.put_void()));
     RegisterPage(m_pageFactory.get());
   }
   void TearDown() override {
@@ -287,7 +287,8 @@ TEST_F(NeckviewFrameTest, OkChangesTheRealControl) {
   EXPECT_EQ("1,3,5", highlight);
   // The settings interface is a plain in-process interface: ask for it raw.
   IFretboardSettings* settings = nullptr;
-  ASSERT_EQ(S_OK, control->QueryInterface(IID_IFretboardSettings, reinterpret_cast<void**>(&settings)));
+  ASSERT_EQ(S_OK,
+            control->QueryInterface(IID_IFretboardSettings, reinterpret_cast<void**>(&settings)));
   EXPECT_EQ(9, settings->GetTonality());
   EXPECT_STREQ("Aeolian", settings->GetMode());
   EXPECT_STREQ("D A D G B E", settings->GetTuning());

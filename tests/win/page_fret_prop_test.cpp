@@ -70,8 +70,8 @@ class PageTest : public test::ModesFileTest {
     ModesFileTest::SetUp();
     WriteModes(kSeven);
     ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
-    m_host = ::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               700, 600, nullptr, nullptr, nullptr, nullptr);
+    m_host = ::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700,
+                               600, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, m_host);
     ASSERT_EQ(S_OK, CreateFretProp(nullptr, IID_IPropertyPage, m_page.put_void()));
     ASSERT_EQ(S_OK, m_page->SetPageSite(&m_site));
@@ -109,8 +109,8 @@ class PageTest : public test::ModesFileTest {
 
   // The note boxes that are ticked, by name.
   Strings Ticked() const {
-    static const char* const kNames[] = {"C", "C#", "D", "D#", "E", "F",
-                                         "F#", "G", "G#", "A", "A#", "B"};
+    static const char* const kNames[] = {"C",  "C#", "D",  "D#", "E",  "F",
+                                         "F#", "G",  "G#", "A",  "A#", "B"};
     Strings ticked;
     for (int pitch = 0; pitch < 12; ++pitch) {
       if (Check(NoteBoxId(pitch)) == BST_CHECKED) ticked.push_back(kNames[pitch]);
@@ -459,12 +459,17 @@ TEST_F(PageTest, TenThousandModesFillTheModeListQuickly) {
   std::string modes;
   for (int i = 0; i < 10000; ++i) modes += "Mode \xE9" + std::to_string(i) + "-2212221\r\n";
   WriteModes(modes);
-  m_a.mode = "mode \xC9" "9999";
+  m_a.mode =
+      "mode \xC9"
+      "9999";
   const auto start = std::chrono::steady_clock::now();
   Open({m_a.Unknown()});
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   EXPECT_EQ(10001, ::SendMessageA(Item(IDC_MODE), CB_GETCOUNT, 0, 0));
-  EXPECT_EQ("Mode \xE9" "9999", Text(IDC_MODE));
+  EXPECT_EQ(
+      "Mode \xE9"
+      "9999",
+      Text(IDC_MODE));
 }
 
 TEST(FretPropObject, AggregatesOnlyThroughItsInnerUnknown) {

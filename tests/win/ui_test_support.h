@@ -59,7 +59,8 @@ inline HWND WaitForThreadDialog(DWORD thread, const std::string& title,
 }
 
 // Waits until the dialog is gone; false on time-out.
-inline bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+inline bool WaitUntilGone(HWND window,
+                          std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
   const auto end = std::chrono::steady_clock::now() + timeout;
   while (::IsWindow(window) && ::IsWindowVisible(window)) {
     if (std::chrono::steady_clock::now() > end) return false;
@@ -68,9 +69,7 @@ inline bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout = std::
   return true;
 }
 
-inline void Click(HWND dialog, int id) {
-  ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 // The text of a message box (its static text has id 0xFFFF).
 inline std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }

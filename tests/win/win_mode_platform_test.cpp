@@ -159,7 +159,10 @@ TEST_F(WinModePlatformTest, UnchangedFileIsNotRewritten) {
   };
   { CModeList list(platform); }
   EXPECT_TRUE(sameTime());
-  { CModeList list(platform); list.Add("B-39", false); }
+  {
+    CModeList list(platform);
+    list.Add("B-39", false);
+  }
   EXPECT_FALSE(sameTime());
   EXPECT_EQ(Read(m_file), "A-93\r\nB-39\r\n");
 }
@@ -186,7 +189,10 @@ TEST_F(WinModePlatformTest, OddFilesFailTheRead) {
   std::string bytes;
   ASSERT_TRUE(::CreateDirectoryA(m_file.c_str(), nullptr));
   EXPECT_EQ(platform.ReadWholeFile(m_file, bytes), FileReadStatus::kFailed);
-  { CModeList list(platform); EXPECT_TRUE(list.ReadFailed()); }
+  {
+    CModeList list(platform);
+    EXPECT_TRUE(list.ReadFailed());
+  }
   EXPECT_TRUE(::GetFileAttributesA(m_file.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
   ::RemoveDirectoryA(m_file.c_str());
 
@@ -236,11 +242,10 @@ TEST_F(WinModePlatformTest, RealBoxShowsTextAndCaption) {
     }
   });
   int result = 0;
-  const CWinModePlatform platform(
-      ::GetModuleHandleA(nullptr),
-      [&result](HWND owner, const char* t, const char* c, UINT type) {
-        return result = ::MessageBoxA(owner, t, c, type);
-      });
+  const CWinModePlatform platform(::GetModuleHandleA(nullptr),
+                                  [&result](HWND owner, const char* t, const char* c, UINT type) {
+                                    return result = ::MessageBoxA(owner, t, c, type);
+                                  });
   platform.ShowWarning(IDS_MODE_NO_DASH_TEXT);
   returned = true;
   closer.join();

@@ -22,8 +22,6 @@ inline RECT WindowRectIn(HWND window, HWND parent) {
 }
 
 // Dialog item |id|'s rectangle in its dialog's client coordinates.
-inline RECT ItemRect(HWND dialog, int id) {
-  return WindowRectIn(::GetDlgItem(dialog, id), dialog);
-}
+inline RECT ItemRect(HWND dialog, int id) { return WindowRectIn(::GetDlgItem(dialog, id), dialog); }
 
 }  // namespace scalewright

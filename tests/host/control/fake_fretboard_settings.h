@@ -22,8 +22,8 @@ class CFakeSettings : public Interface {
  public:
   int tonality = 0;
   std::string mode = "Ionian";
-  std::array<bool, 12> notes = {true, false, true, false, true, true,
-                                false, true, false, true, false, true};
+  std::array<bool, 12> notes = {true,  false, true,  false, true,  true,
+                                false, true,  false, true,  false, true};
   std::string showSteps;
   std::string highlight = "1,3,5";
   int labelKind = 2;

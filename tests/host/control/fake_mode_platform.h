@@ -44,12 +44,9 @@ class CFakeModePlatform final : public IModePlatform {
     return text ? text : "";
   }
 
-  void ShowWarning(const std::string& text) const override {
-    warnings.push_back(text);
-  }
+  void ShowWarning(const std::string& text) const override { warnings.push_back(text); }
 
-  FileReadStatus ReadWholeFile(const std::string& file,
-                               std::string& bytes) const override {
+  FileReadStatus ReadWholeFile(const std::string& file, std::string& bytes) const override {
     ++reads;
     if (readStatus) return *readStatus;
     const auto it = files.find(file);
@@ -58,17 +55,14 @@ class CFakeModePlatform final : public IModePlatform {
     return FileReadStatus::kOk;
   }
 
-  bool ReplaceWholeFile(const std::string& file,
-                        std::string_view bytes) const override {
+  bool ReplaceWholeFile(const std::string& file, std::string_view bytes) const override {
     ++writes;
     if (failWrites) return false;
     files[file] = std::string(bytes);
     return true;
   }
 
-  std::optional<SFileStamp> StampOf(const std::string&) const override {
-    return stamp;
-  }
+  std::optional<SFileStamp> StampOf(const std::string&) const override { return stamp; }
 
   // Content of the modes file, or nullopt when there is none.
   std::optional<std::string> File() const {

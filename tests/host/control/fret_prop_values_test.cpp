@@ -24,9 +24,7 @@ const CFakeModePlatform& Platform() {
   return platform;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return Platform().EqualNoCase(a, b);
-}
+bool EqualNoCase(std::string_view a, std::string_view b) { return Platform().EqualNoCase(a, b); }
 
 SGatheredSettings Gather(std::vector<CFakeSettings<>*> objects) {
   return GatherSettings(std::span<CFakeSettings<>* const>(objects), &EqualNoCase);
@@ -46,9 +44,8 @@ std::array<int, 12> Notes(std::initializer_list<int> checked) {
 TEST(GatherSettings, ReadsInThePagesOrder) {
   CFakeSettings<> control;
   Gather({&control});
-  Calls want = {"GetTonality",   "GetMode",     "GetShowSteps",  "GetHighlight",
-                "GetFirstFret",  "GetLastFret", "GetSideDots",   "GetRectangles",
-                "GetTuning",     "GetLabelKind"};
+  Calls want = {"GetTonality", "GetMode",     "GetShowSteps",  "GetHighlight", "GetFirstFret",
+                "GetLastFret", "GetSideDots", "GetRectangles", "GetTuning",    "GetLabelKind"};
   for (int p = 0; p < 12; ++p) want.push_back("GetNoteShown(" + std::to_string(p) + ")");
   EXPECT_EQ(want, control.calls);
 }
@@ -129,10 +126,9 @@ SFretPropValues EveryValueSet() {
 TEST(WriteSettings, WritesEverySettingInOrder) {
   CFakeSettings<> control;
   Write(EveryValueSet(), "Aeolian", {&control});
-  Calls want = {"SetTonality(9)",     "SetMode(Aeolian)",  "SetHighlight(1,3)",
-                "SetShowSteps(1,3,5)", "SetLastFret(12)",   "SetFirstFret(2)",
-                "SetLabelKind(5)",    "SetSideDots(0)",    "SetRectangles(1)",
-                "SetTuning(G D A E)"};
+  Calls want = {"SetTonality(9)",   "SetMode(Aeolian)",  "SetHighlight(1,3)", "SetShowSteps(1,3,5)",
+                "SetLastFret(12)",  "SetFirstFret(2)",   "SetLabelKind(5)",   "SetSideDots(0)",
+                "SetRectangles(1)", "SetTuning(G D A E)"};
   const std::array<int, 12> shown = Notes({9, 0, 4});
   for (int p = 0; p < 12; ++p) {
     want.push_back("SetNoteShown(" + std::to_string(p) + "," +
@@ -214,7 +210,8 @@ TEST_F(ModeListTest, BlankOrMissingChoicesKeepTheNotes) {
 }
 
 TEST_F(ModeListTest, ItemsStartBlankAndSelectTheLastMatchIgnoringCase) {
-  m_platform.files[CFakeModePlatform::kPath] = "Ionian-2212221\r\nBlues-32232\r\nIONIAN-2212221\r\n";
+  m_platform.files[CFakeModePlatform::kPath] =
+      "Ionian-2212221\r\nBlues-32232\r\nIONIAN-2212221\r\n";
   CModeList modes(m_platform);
   SModeListItems items = BuildModeListItems(modes, m_platform, "ionian");
   EXPECT_EQ((std::vector<std::string>{"", "Ionian", "Blues", "IONIAN"}), items.names);
@@ -239,7 +236,7 @@ TEST(KeepFretsInOrder, TheFirstFretSnapsDownToTheLast) {
   struct SCase {
     int first, last, wantFirst;
     bool moved;
-  } cases[] = {{12, 5, 5, true}, {5, 3, 3, true}, {3, 5, 3, false}, {5, 5, 5, false},
+  } cases[] = {{12, 5, 5, true}, {5, 3, 3, true},    {3, 5, 3, false}, {5, 5, 5, false},
                {36, 0, 0, true}, {-1, 5, -1, false}, {7, -1, 7, false}};
   for (const SCase& c : cases) {
     SFretPropValues v;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "control/render/fretboard_layout.h"
 #include "control/model/mode_list.h"
+#include "control/render/fretboard_layout.h"
 #include "framework/gfx/recording_canvas.h"
 #include "tests/host/control/fake_mode_platform.h"
 

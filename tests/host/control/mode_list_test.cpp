@@ -36,8 +36,8 @@ const std::string k108 =
     "contain a dash '-' between the mode name and the intervals. See the "
     "sample below.";
 std::string Msg112(const std::string& name) {
-  return "There is an incorrect interval structure specified for the mode " +
-         name + ". A sum of intervals must be 12.";
+  return "There is an incorrect interval structure specified for the mode " + name +
+         ". A sum of intervals must be 12.";
 }
 
 Strings Modes(const CModeList& list) {
@@ -62,8 +62,8 @@ TEST(ModeListAdd, AppliesRulesInOrder) {
       {"Whole tone-222222", true, true, {}},
       {"Chromatic-111111111111", true, true, {}},
       {"Odd-066", true, true, {}},
-      {"Mode -2212221", true, true, {}},  // trailing space kept in the name
-      {"N\0x-93"s, true, true, {}},        // bytes kept as they are
+      {"Mode -2212221", true, true, {}},         // trailing space kept in the name
+      {"N\0x-93"s, true, true, {}},              // bytes kept as they are
       {"Ionian 2212221", false, false, {k108}},  // 108 whatever the flag
       {"Ionian 2212221", true, false, {k108}},
       {"", false, false, {k108}},
@@ -141,9 +141,8 @@ TEST(ModeListParseText, DefaultListHoldsTheSevenModes) {
   CModeList list(platform);
   EXPECT_TRUE(list.ParseText(platform.LoadText(111), false));
   EXPECT_EQ(Modes(list),
-            (Strings{"Ionian-2212221", "Dorian-2122212", "Phrygian-1222122",
-                     "Lydian-2221221", "Mixolydian-2212212", "Aeolian-2122122",
-                     "Locrian-1221222"}));
+            (Strings{"Ionian-2212221", "Dorian-2122212", "Phrygian-1222122", "Lydian-2221221",
+                     "Mixolydian-2212212", "Aeolian-2122122", "Locrian-1221222"}));
   EXPECT_EQ(list.ToEditorText(), platform.LoadText(111));
 }
 
@@ -151,8 +150,8 @@ TEST(ModeList, FindAndAccessors) {
   CFakeModePlatform platform;
   CModeList list(platform);
   ASSERT_TRUE(list.ParseText("Ionian-2212221\nDorian-2122212\nIONIAN-93", false));
-  const std::pair<const char*, int> finds[] = {
-      {"Ionian", 0}, {"ionian", 0}, {"IONIAN", 0}, {"dOrIaN", 1}, {"Dor", -1}, {"", -1}};
+  const std::pair<const char*, int> finds[] = {{"Ionian", 0}, {"ionian", 0}, {"IONIAN", 0},
+                                               {"dOrIaN", 1}, {"Dor", -1},   {"", -1}};
   for (const auto& [name, index] : finds) EXPECT_EQ(list.Find(name), index) << name;
   for (const int i : {-1, 3, INT_MAX}) {
     EXPECT_EQ(list.GetName(i), "");
@@ -211,12 +210,10 @@ TEST(ModeListFile, SavePolicy) {
       {"missing file is created", std::nullopt, std::nullopt, false, nullptr, 1, ""},
       {"missing file gets the list", std::nullopt, std::nullopt, false, "A-93\nB-39", 1,
        "A-93\r\nB-39\r\n"},
-      {"same bytes are not rewritten", "A-93\r\n", std::nullopt, false, "A-93", 0,
-       "A-93\r\n"},
+      {"same bytes are not rewritten", "A-93\r\n", std::nullopt, false, "A-93", 0, "A-93\r\n"},
       {"failed read never overwrites", "Mine-93\r\n", FileReadStatus::kFailed, false,
        defaults.c_str(), 0, "Mine-93\r\n"},
-      {"failed write keeps the old file", "A-93\n", std::nullopt, true, "B-39", 1,
-       "A-93\n"},
+      {"failed write keeps the old file", "A-93\n", std::nullopt, true, "B-39", 1, "A-93\n"},
   };
   for (const SaveCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -242,7 +239,11 @@ TEST(ModeListFile, SavePolicy) {
 TEST(ModeListFile, UnknownModulePathTouchesNoFile) {
   CFakeModePlatform platform;
   platform.path.clear();
-  { CModeList list(platform); list.Add("A-93", false); EXPECT_TRUE(list.ReadFailed()); }
+  {
+    CModeList list(platform);
+    list.Add("A-93", false);
+    EXPECT_TRUE(list.ReadFailed());
+  }
   EXPECT_EQ(platform.reads, 0);
   EXPECT_EQ(platform.writes, 0);
 }
@@ -251,11 +252,17 @@ TEST(ModeListFile, TenMegabyteLines) {
   const std::string name(10 * 1024 * 1024, 'x');
   CFakeModePlatform platform;
   platform.files[platform.path] = name + "-2212221";  // no final line break
-  { CModeList list(platform); EXPECT_EQ(list.GetName(0), name); }
+  {
+    CModeList list(platform);
+    EXPECT_EQ(list.GetName(0), name);
+  }
   EXPECT_EQ(platform.File(), name + "-2212221\r\n");
 
   platform.files[platform.path] = "X-" + std::string(10 * 1024 * 1024, '1');
-  { CModeList list(platform); EXPECT_EQ(list.GetCount(), 0); }
+  {
+    CModeList list(platform);
+    EXPECT_EQ(list.GetCount(), 0);
+  }
   EXPECT_EQ(platform.warnings, Strings{Msg112("X")});
   EXPECT_EQ(platform.File(), "");
 }
@@ -291,7 +298,6 @@ TEST(ModesFilePath, ModuleTitle) {
   }
 }
 
-
 #ifndef _WIN32
 // The POSIX platform against real files in a scratch folder.
 class PosixModePlatformTest : public ::testing::Test {
@@ -304,8 +310,8 @@ class PosixModePlatformTest : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(m_dir); }
 
   CPosixModePlatform Platform() {
-    return CPosixModePlatform(
-        m_dir, [this](const std::string& text) { m_warnings.push_back(text); });
+    return CPosixModePlatform(m_dir,
+                              [this](const std::string& text) { m_warnings.push_back(text); });
   }
   static void Write(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -373,7 +379,8 @@ TEST_F(PosixModePlatformTest, ListRewritesRealFileOnlyWhenChanged) {
   EXPECT_EQ(m_warnings, Strings{k108});
   EXPECT_EQ(Read(file), "A-93\r\nB-39\r\n");
 
-  struct stat before {}, after {};
+  struct stat before {
+  }, after{};
   ASSERT_EQ(::stat(file.c_str(), &before), 0);
   { CModeList list(platform); }
   ASSERT_EQ(::stat(file.c_str(), &after), 0);
@@ -384,13 +391,20 @@ TEST_F(PosixModePlatformTest, UnreadableFileIsLeftAlone) {
   const CPosixModePlatform platform = Platform();
   const std::string file = platform.ModesFilePath();
   std::filesystem::create_directory(file);
-  { CModeList list(platform); EXPECT_TRUE(list.ReadFailed()); list.Add("A-93", false); }
+  {
+    CModeList list(platform);
+    EXPECT_TRUE(list.ReadFailed());
+    list.Add("A-93", false);
+  }
   EXPECT_TRUE(std::filesystem::is_directory(file));
 
   std::filesystem::remove(file);
   const std::string huge = "A-93\r\n" + std::string(kMaxModesFileBytes, '\n');
   Write(file, huge);
-  { CModeList list(platform); EXPECT_EQ(list.GetCount(), 0); }
+  {
+    CModeList list(platform);
+    EXPECT_EQ(list.GetCount(), 0);
+  }
   EXPECT_EQ(Read(file), huge);
 }
 #endif  // _WIN32

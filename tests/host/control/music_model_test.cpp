@@ -38,39 +38,51 @@ TEST(NoteTest, NamesEveryPitchAndNoneOutside) {
 
 TEST(NoteTest, ParsesLetterAndSecondCharacterOnly) {
   const std::vector<std::pair<const char*, int>> cases = {
-      {"eb", 3}, {"EB", 4}, {"Db", 1}, {"cb", 11}, {"b#", 0}, {"x", -1}, {"E#", 5}, {"Fb", 4},
-      {"D##", 3}, {"Ebb", 3}, {"A7", 9}, {"", -1}, {"\xE9", -1}, {nullptr, -1}};
+      {"eb", 3}, {"EB", 4},  {"Db", 1},  {"cb", 11}, {"b#", 0}, {"x", -1},    {"E#", 5},
+      {"Fb", 4}, {"D##", 3}, {"Ebb", 3}, {"A7", 9},  {"", -1},  {"\xE9", -1}, {nullptr, -1}};
   for (const auto& [token, pitch] : cases)
     EXPECT_EQ(ParseNoteName(token), pitch) << (token ? token : "(null)");
 }
 
 TEST(TuningTest, EverySpaceSeparatedTokenMakesAString) {
   const std::vector<std::pair<const char*, std::vector<int>>> cases = {
-      {"E B G D A E", {4, 11, 7, 2, 9, 4}}, {"  E   B  ", {4, 11}}, {"E H A", {4, -1, 9}},
-      {"   ", {}}, {"", {}}, {nullptr, {}}, {"E\tB", {4}} /* a tab is a token character */};
+      {"E B G D A E", {4, 11, 7, 2, 9, 4}},
+      {"  E   B  ", {4, 11}},
+      {"E H A", {4, -1, 9}},
+      {"   ", {}},
+      {"", {}},
+      {nullptr, {}},
+      {"E\tB", {4}} /* a tab is a token character */};
   for (const auto& [text, pitches] : cases)
     EXPECT_EQ(ParseTuning(text), pitches) << (text ? text : "(null)");
 }
 
 TEST(TuningTest, PitchAtFretWrapsWithinTheOctave) {
-  struct Case { int fret, stringPitch, pitch; };
-  const Case cases[] = {{13, 4, 5}, {1, 11, 0}, {36, 9, 9}, {12, 4, 4}, {40, 11, 3},
-                        {5, -1, -1}, {3, 12, -1}, {-1, 4, -1}};
+  struct Case {
+    int fret, stringPitch, pitch;
+  };
+  const Case cases[] = {{13, 4, 5},  {1, 11, 0},  {36, 9, 9},  {12, 4, 4},
+                        {40, 11, 3}, {5, -1, -1}, {3, 12, -1}, {-1, 4, -1}};
   for (const Case& c : cases)
     EXPECT_EQ(PitchAt(c.fret, c.stringPitch), c.pitch) << c.fret << "/" << c.stringPitch;
 }
 
 TEST(DegreeTest, WalksTheIntervalsFromTheTonic) {
-  struct Case { int pitch, tonic; const char* intervals; int index; };
-  const Case cases[] = {
-      {0, 0, kIonian, 0}, {2, 0, kIonian, 1}, {4, 0, kIonian, 2}, {5, 0, kIonian, 3},
-      {7, 0, kIonian, 4}, {9, 0, kIonian, 5}, {11, 0, kIonian, 6}, {1, 0, kIonian, -1},
-      {9, 9, kAeolian, 0}, {11, 9, kAeolian, 1}, {0, 9, kAeolian, 2}, {2, 9, kAeolian, 3},
-      {4, 9, kAeolian, 4}, {5, 9, kAeolian, 5}, {7, 9, kAeolian, 6},
-      {4, 0, "408", 1},    // a zero interval: the lower degree wins
-      {4, 0, "4", -1},     // the octave-closing step is no degree
-      {2, 0, "2 2-1", 1},  // non-digits are not intervals
-      {0, 0, "", -1}, {-1, 0, kIonian, -1}, {0, -1, kIonian, -1}, {0, 12, kIonian, -1}};
+  struct Case {
+    int pitch, tonic;
+    const char* intervals;
+    int index;
+  };
+  const Case cases[] = {{0, 0, kIonian, 0},   {2, 0, kIonian, 1},   {4, 0, kIonian, 2},
+                        {5, 0, kIonian, 3},   {7, 0, kIonian, 4},   {9, 0, kIonian, 5},
+                        {11, 0, kIonian, 6},  {1, 0, kIonian, -1},  {9, 9, kAeolian, 0},
+                        {11, 9, kAeolian, 1}, {0, 9, kAeolian, 2},  {2, 9, kAeolian, 3},
+                        {4, 9, kAeolian, 4},  {5, 9, kAeolian, 5},  {7, 9, kAeolian, 6},
+                        {4, 0, "408", 1},    // a zero interval: the lower degree wins
+                        {4, 0, "4", -1},     // the octave-closing step is no degree
+                        {2, 0, "2 2-1", 1},  // non-digits are not intervals
+                        {0, 0, "", -1},       {-1, 0, kIonian, -1}, {0, -1, kIonian, -1},
+                        {0, 12, kIonian, -1}};
   for (const Case& c : cases)
     EXPECT_EQ(DegreeIndexInIntervals(c.pitch, c.tonic, c.intervals), c.index)
         << c.pitch << " from " << c.tonic << " in " << c.intervals;
@@ -87,13 +99,26 @@ TEST(DegreeTest, FindsTheModeByNameIgnoringCase) {
 }
 
 TEST(DegreeListTest, ItemsAreDigitRunsBetweenCommas) {
-  struct Case { const char* list; int n; bool found; };
-  const Case cases[] = {
-      {"1,3,5", 3, true}, {"1,3,5", 35, false}, {"13", 1, false}, {"1,,5", 5, true},
-      {"", 1, false}, {"a1b,3", 1, true}, {"1 3", 13, true}, {"007", 7, true},
-      {",", 0, false}, {"-1", -1, false}, {nullptr, 1, false},
-      {"99999999999999999999", 0, false}, {"99999999999999999999,2", 2, true},
-      {"2147483647", 2147483647, true}, {"2147483648", -2147483647 - 1, false}};
+  struct Case {
+    const char* list;
+    int n;
+    bool found;
+  };
+  const Case cases[] = {{"1,3,5", 3, true},
+                        {"1,3,5", 35, false},
+                        {"13", 1, false},
+                        {"1,,5", 5, true},
+                        {"", 1, false},
+                        {"a1b,3", 1, true},
+                        {"1 3", 13, true},
+                        {"007", 7, true},
+                        {",", 0, false},
+                        {"-1", -1, false},
+                        {nullptr, 1, false},
+                        {"99999999999999999999", 0, false},
+                        {"99999999999999999999,2", 2, true},
+                        {"2147483647", 2147483647, true},
+                        {"2147483648", -2147483647 - 1, false}};
   for (const Case& c : cases)
     EXPECT_EQ(IsNumberInList(c.list, c.n), c.found) << (c.list ? c.list : "(null)") << " " << c.n;
 }
@@ -110,12 +135,20 @@ TEST(DegreeListTest, HighlightsListedDegreesOfMarkersInTheMode) {
 }
 
 TEST(DegreeListTest, StepsToNotesFlagsSelectedDegreesInPitchOrder) {
-  struct Case { int tonic; const char* intervals; const char* steps; std::vector<int> on; };
-  const Case cases[] = {
-      {0, kIonian, "1,3,5", {0, 4, 7}}, {0, kIonian, "", {0, 2, 4, 5, 7, 9, 11}},
-      {0, kIonian, nullptr, {0, 2, 4, 5, 7, 9, 11}}, {9, kAeolian, "1,3", {9, 0}},
-      {7, kIonian, "7,8", {6}} /* no eighth degree */, {0, "", "", {}}, {12, kIonian, "", {}},
-      {-1, kIonian, "1", {}}};
+  struct Case {
+    int tonic;
+    const char* intervals;
+    const char* steps;
+    std::vector<int> on;
+  };
+  const Case cases[] = {{0, kIonian, "1,3,5", {0, 4, 7}},
+                        {0, kIonian, "", {0, 2, 4, 5, 7, 9, 11}},
+                        {0, kIonian, nullptr, {0, 2, 4, 5, 7, 9, 11}},
+                        {9, kAeolian, "1,3", {9, 0}},
+                        {7, kIonian, "7,8", {6}} /* no eighth degree */,
+                        {0, "", "", {}},
+                        {12, kIonian, "", {}},
+                        {-1, kIonian, "1", {}}};
   for (const Case& c : cases) {
     NoteFlags expected{};
     for (int p : c.on) expected[p] = true;
@@ -124,13 +157,20 @@ TEST(DegreeListTest, StepsToNotesFlagsSelectedDegreesInPitchOrder) {
 }
 
 TEST(MarkerTest, LabelTextByKind) {
-  struct Case { int kind, pitch, tonic, degreeIndex; std::string text; };
-  const Case cases[] = {
-      {1, 6, 0, -1, "f#"}, {1, -1, 0, -1, ""}, {2, 6, 0, -1, "5b"}, {2, 10, 0, -1, "7b"},
-      {2, 2, 7, 4, "5"}, {2, 0, 2, -1, "7b"}, {2, 0, 0, 0, "1"}, {2, 4, -1, 0, ""},
-      {2, 4, 12, 0, ""}, {3, 4, 0, 2, "3"}, {3, 1, 0, -1, "0"}, {3, 0, 0, 0, "1"},
-      {3, 0, 0, -7, "0"}, {3, 0, 0, 2147483647, "2147483648"}, {0, 4, 0, 2, ""},
-      {4, 4, 0, 2, ""}, {5, 4, 0, 2, ""}, {6, 4, 0, 2, ""}, {7, 4, 0, 2, ""}, {-1, 4, 0, 2, ""}};
+  struct Case {
+    int kind, pitch, tonic, degreeIndex;
+    std::string text;
+  };
+  const Case cases[] = {{1, 6, 0, -1, "f#"}, {1, -1, 0, -1, ""},
+                        {2, 6, 0, -1, "5b"}, {2, 10, 0, -1, "7b"},
+                        {2, 2, 7, 4, "5"},   {2, 0, 2, -1, "7b"},
+                        {2, 0, 0, 0, "1"},   {2, 4, -1, 0, ""},
+                        {2, 4, 12, 0, ""},   {3, 4, 0, 2, "3"},
+                        {3, 1, 0, -1, "0"},  {3, 0, 0, 0, "1"},
+                        {3, 0, 0, -7, "0"},  {3, 0, 0, 2147483647, "2147483648"},
+                        {0, 4, 0, 2, ""},    {4, 4, 0, 2, ""},
+                        {5, 4, 0, 2, ""},    {6, 4, 0, 2, ""},
+                        {7, 4, 0, 2, ""},    {-1, 4, 0, 2, ""}};
   for (const Case& c : cases)
     EXPECT_EQ(MarkerLabel(c.kind, c.pitch, c.tonic, c.degreeIndex), c.text)
         << "kind " << c.kind << " pitch " << c.pitch;

@@ -14,9 +14,7 @@ namespace {
 
 constexpr char kDefaults[] = IDS_DEFAULT_MODES_TEXT "\r\n";
 
-SFileStamp Settled(std::uint64_t size, std::uint64_t time) {
-  return {true, size, time, true};
-}
+SFileStamp Settled(std::uint64_t size, std::uint64_t time) { return {true, size, time, true}; }
 
 class PaintedModesTest : public ::testing::Test {
  protected:

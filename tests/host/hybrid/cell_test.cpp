@@ -75,10 +75,10 @@ TEST_F(CellTest, HitTestFindsTheChildBeforeItsContainer) {
     Point at;
     IHybridCell* expected;
   } cases[] = {
-      {{25, 2}, child},     // on the child
-      {{5, 2}, box},        // in the container's indent
-      {{25, 12}, box},      // on the hidden child: its container
-      {{25, 100}, nullptr}, // below everything
+      {{25, 2}, child},      // on the child
+      {{5, 2}, box},         // in the container's indent
+      {{25, 12}, box},       // on the hidden child: its container
+      {{25, 100}, nullptr},  // below everything
   };
   hidden->SetState(hidden->GetState() & ~kStateVisible);
   for (const Case& c : cases) {
@@ -109,11 +109,11 @@ TEST_F(CellTest, PaintsContentThenFrameThenBordersThenFocus) {
   ASSERT_EQ(r, (Rect{0, 0, 300, 25}));
   using P = gfx::Primitive;
   std::vector<std::pair<P::Kind, Rect>> expected = {
-      {P::kFill, r},                          // the content
-      {P::kFrame, r},                         // focus frame
-      {P::kFill, {0, 0, 1, 25}},              // left border
-      {P::kFill, {298, 0, 300, 25}},          // right border
-      {P::kFill, {0, 22, 300, 25}},           // bottom border
+      {P::kFill, r},                  // the content
+      {P::kFrame, r},                 // focus frame
+      {P::kFill, {0, 0, 1, 25}},      // left border
+      {P::kFill, {298, 0, 300, 25}},  // right border
+      {P::kFill, {0, 22, 300, 25}},   // bottom border
       {P::kFocusRect, r},
   };
   ASSERT_EQ(canvas.items.size(), expected.size());
@@ -194,11 +194,9 @@ TEST_F(CellTest, NotificationsBubbleUntilSomeoneHandlesThem) {
   IHybridCell* outer = nullptr;
   IHybridCell* inner = nullptr;
   IHybridCell* source = nullptr;
-  core.Build("U(%o%H%C){U(%o%C){U(%o%C)}}", outerContent.get(),
-             outerHandler.get(), &outer, innerContent.get(), &inner,
-             sourceContent.get(), &source);
-  for (IHybridCell* c : {outer, inner, source})
-    m_cells.push_back(RefPtr<IHybridCell>::Adopt(c));
+  core.Build("U(%o%H%C){U(%o%C){U(%o%C)}}", outerContent.get(), outerHandler.get(), &outer,
+             innerContent.get(), &inner, sourceContent.get(), &source);
+  for (IHybridCell* c : {outer, inner, source}) m_cells.push_back(RefPtr<IHybridCell>::Adopt(c));
 
   struct Case {
     bool innerHandles, handlerHandles, controlHandler;
@@ -253,8 +251,7 @@ TEST_F(CellTest, TreeWalkVisitsShownCellsDepthFirst) {
   IHybridCell* c = nullptr;
   IHybridCell* c1 = nullptr;
   core.Build("C(%C){C(%C)C(%C)}C(%C)C(%C){C(%C)}", &a, &a1, &a2, &b, &c, &c1);
-  for (IHybridCell* x : {a, a1, a2, b, c, c1})
-    m_cells.push_back(RefPtr<IHybridCell>::Adopt(x));
+  for (IHybridCell* x : {a, a1, a2, b, c, c1}) m_cells.push_back(RefPtr<IHybridCell>::Adopt(x));
   b->SetExpanded(false, true);  // collapsed: skipped
   const std::vector<IHybridCell*> order = {a, a1, a2, c, c1};
   RefPtr<IHybridCell> at(a);

@@ -37,9 +37,9 @@ TEST_F(ContentsTest, SeparatorHeightAndLines) {
     int height;
     std::vector<Color> lines;
   } cases[] = {
-      {0, 8, {}},                               // spacer
-      {kStyleContent1, 8, {kLineGrey}},         // one grey line
-      {kStyleContent2, 8, {kLineGrey, kWhite}}, // etched
+      {0, 8, {}},                                         // spacer
+      {kStyleContent1, 8, {kLineGrey}},                   // one grey line
+      {kStyleContent2, 8, {kLineGrey, kWhite}},           // etched
       {kStyleContent1 | kStyleContent3, 1, {kLineGrey}},  // thin
   };
   for (const Case& c : cases) {
@@ -71,11 +71,9 @@ TEST_F(ContentsTest, ProgressShowsItsShareWith64BitArithmetic) {
   struct Case {
     int range, pos, inner, done, percent;
   } cases[] = {
-      {100, 50, 298, 149, 50},
-      {2000000000, 1500000000, 1000, 750, 75},  // products past 32 bits
-      {100, 150, 298, 298, 100},                // clamped
-      {100, -5, 298, 0, 0},
-      {0, 5, 298, 0, 0},                        // no range, no bar
+      {100, 50, 298, 149, 50},   {2000000000, 1500000000, 1000, 750, 75},  // products past 32 bits
+      {100, 150, 298, 298, 100},                                           // clamped
+      {100, -5, 298, 0, 0},      {0, 5, 298, 0, 0},                        // no range, no bar
   };
   for (const Case& c : cases) {
     progress->SetRange(c.range);
@@ -122,9 +120,8 @@ TEST_F(ContentsTest, ButtonPressesAndClicks) {
   EXPECT_TRUE(button->OnKeyDown(kVkSpace, 0));
   button->OnKeyUp(kVkSpace, 0);
   button->OnKeyUp(kVkSpace, 0);  // no second click without a press
-  EXPECT_EQ(host.CodesSent(),
-            (std::vector<int>{kNotifyButtonPressed, kNotifyButtonClicked,
-                              kNotifyButtonPressed, kNotifyButtonClicked}));
+  EXPECT_EQ(host.CodesSent(), (std::vector<int>{kNotifyButtonPressed, kNotifyButtonClicked,
+                                                kNotifyButtonPressed, kNotifyButtonClicked}));
   EXPECT_EQ(host.captures, 2);
   EXPECT_EQ(host.releases, 2);
   button->SetDown(true);
@@ -233,7 +230,7 @@ TEST_F(EditTest, ShiftSelectsAndTypingReplacesTheSelection) {
   EXPECT_EQ(edit->GetText(), "");
   Type("abc");
   Key(kVkHome, true);  // nothing to the left: no selection
-  Key(kVkRight);        // drops the selection
+  Key(kVkRight);       // drops the selection
   edit->GetSel(&anchor, &end);
   EXPECT_EQ(anchor, -1);
 }
@@ -358,8 +355,7 @@ TEST_F(ContentsTest, ComboListOpensBelowTheCellAndReportsTheChoice) {
   ASSERT_NE(platform.lastDropDown, nullptr);
   EXPECT_TRUE(platform.dropDown.open);
   EXPECT_EQ(platform.dropDown.anchor, RectOf(cell));
-  EXPECT_EQ(platform.dropDown.items,
-            (std::vector<std::string>{"Ionian", "Dorian", "Phrygian"}));
+  EXPECT_EQ(platform.dropDown.items, (std::vector<std::string>{"Ionian", "Dorian", "Phrygian"}));
   EXPECT_EQ(platform.dropDown.highlighted, 1);
   EXPECT_EQ(impl->DropDown(), platform.lastDropDown);
 

@@ -100,11 +100,9 @@ TEST_F(CoreTest, ScrollingClampsAndMovesTheClientArea) {
     int track;
     int expected;
   } cases[] = {
-      {kScrollLineDown, 0, 1},      {kScrollLineUp, 0, 0},
-      {kScrollLineUp, 0, 0},        {kScrollPageDown, 0, 400},
-      {kScrollPageUp, 0, 0},        {kScrollThumbTrack, 123, 123},
-      {kScrollThumbPosition, 999, 400}, {kScrollTop, 0, 0},
-      {kScrollBottom, 0, 400},
+      {kScrollLineDown, 0, 1},          {kScrollLineUp, 0, 0}, {kScrollLineUp, 0, 0},
+      {kScrollPageDown, 0, 400},        {kScrollPageUp, 0, 0}, {kScrollThumbTrack, 123, 123},
+      {kScrollThumbPosition, 999, 400}, {kScrollTop, 0, 0},    {kScrollBottom, 0, 400},
   };
   for (const Case& c : cases) {
     core.OnVScroll(c.code, c.track);
@@ -175,8 +173,7 @@ TEST_F(CoreTest, RepaintRequestsQueueOncePerBatchAndPaintClipped) {
   // The transparent cell's area is painted by its opaque parent.
   bool parentPainted = false;
   for (const auto& p : canvas.items)
-    if (p.clip == RectOf(see) && p.kind == gfx::Primitive::kFill &&
-        p.rect == RectOf(b))
+    if (p.clip == RectOf(see) && p.kind == gfx::Primitive::kFill && p.rect == RectOf(b))
       parentPainted = true;
   EXPECT_TRUE(parentPainted);
   // A cell leaving the tree takes its queued repaints with it.

@@ -15,12 +15,12 @@
 #include "framework/gfx/fixed_text_metrics.h"
 #include "framework/gfx/recording_canvas.h"
 #include "hybrid/contents/content_factory.h"
-#include "hybrid/interfaces/content_interfaces.h"
-#include "hybrid/interfaces/ihybrid_heading.h"
 #include "hybrid/core/hybrid_core.h"
 #include "hybrid/core/hybrid_handler.h"
+#include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/interfaces/hybrid_host.h"
 #include "hybrid/interfaces/hybrid_platform.h"
+#include "hybrid/interfaces/ihybrid_heading.h"
 
 namespace scalewright::testing {
 
@@ -42,8 +42,8 @@ class FakeComboDropDown : public IComboDropDown {
  public:
   explicit FakeComboDropDown(DropDownRecord& record) : m_record(record) {}
   ~FakeComboDropDown() override { m_record.open = false; }
-  bool Open(const Rect& anchor, const std::vector<std::string>& items,
-            int current, IComboDropDownOwner* owner) override {
+  bool Open(const Rect& anchor, const std::vector<std::string>& items, int current,
+            IComboDropDownOwner* owner) override {
     ++m_record.opens;
     if (items.empty()) return false;
     m_record.anchor = anchor;
@@ -62,14 +62,21 @@ class FakeComboDropDown : public IComboDropDown {
   bool OnKey(int vk) override {
     const int last = static_cast<int>(m_record.items.size()) - 1;
     switch (vk) {
-      case kVkUp: m_record.highlighted = std::max(0, m_record.highlighted - 1); return true;
-      case kVkDown: m_record.highlighted = std::min(last, m_record.highlighted + 1); return true;
-      case kVkReturn: Choose(m_record.highlighted); return true;
+      case kVkUp:
+        m_record.highlighted = std::max(0, m_record.highlighted - 1);
+        return true;
+      case kVkDown:
+        m_record.highlighted = std::min(last, m_record.highlighted + 1);
+        return true;
+      case kVkReturn:
+        Choose(m_record.highlighted);
+        return true;
       case kVkEscape:
         Close();
         m_record.owner->OnDropDownClosed();
         return true;
-      default: return false;
+      default:
+        return false;
     }
   }
   int Highlighted() const override { return m_record.highlighted; }
@@ -94,16 +101,10 @@ class FakePlatform : public IHybridPlatform {
     const auto it = strings.find(id);
     return it == strings.end() ? std::string() : it->second;
   }
-  Size BitmapSize(int id) override {
-    return id > 0 ? Size{16, 15} : Size{};
-  }
-  Size IconSize(gfx::IconHandle icon) override {
-    return icon ? Size{32, 32} : Size{};
-  }
+  Size BitmapSize(int id) override { return id > 0 ? Size{16, 15} : Size{}; }
+  Size IconSize(gfx::IconHandle icon) override { return icon ? Size{32, 32} : Size{}; }
   std::string GetClipboardText() override { return clipboard; }
-  void SetClipboardText(std::string_view text) override {
-    clipboard = std::string(text);
-  }
+  void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
   int KeyToChar(int vk, unsigned) override {
     if (vk >= 'A' && vk <= 'Z') return shift ? vk : vk - 'A' + 'a';
     if (vk >= '0' && vk <= '9') return vk;
@@ -111,8 +112,7 @@ class FakePlatform : public IHybridPlatform {
     return -1;
   }
   bool IsKeyDown(int vk) override {
-    return (vk == kVkShift && shift) || (vk == kVkControl && control) ||
-           (vk == kVkMenu && alt);
+    return (vk == kVkShift && shift) || (vk == kVkControl && control) || (vk == kVkMenu && alt);
   }
   int CaretBlinkMs() override { return 500; }
   std::unique_ptr<IComboDropDown> CreateComboDropDown() override {
@@ -154,9 +154,7 @@ class FakeHost : public IHybridHost {
   void PostLayout() override { ++layoutPosts; }
   void PostRepaint() override { ++repaintPosts; }
   void PostSelectionChange() override { ++selectionPosts; }
-  void PostEnsureVisible(IHybridCell* cell) override {
-    ensureVisible.push_back(cell);
-  }
+  void PostEnsureVisible(IHybridCell* cell) override { ensureVisible.push_back(cell); }
   void PostCommand(int id) override { commands.push_back(id); }
   NotifyResult SendNotify(int code, IHybridCell* cell) override {
     notifications.push_back({code, cell});
@@ -177,8 +175,7 @@ class FakeHost : public IHybridHost {
   void DrawBand(const Rect& band) override { bands.push_back(band); }
   void PostTimer(int id) override { postedTimers.push_back(id); }
   void SetToolTip(const std::string& text) override { toolTips.push_back(text); }
-  bool AnimateArea(const Rect& area, bool expand,
-                   const std::function<void()>& layout) override {
+  bool AnimateArea(const Rect& area, bool expand, const std::function<void()>& layout) override {
     if (!animates) return false;
     animations.push_back({area, expand});
     layout();
@@ -233,8 +230,7 @@ class RecordingHandler : public CHybridHandler {
   static RefPtr<RecordingHandler> Make() {
     return RefPtr<RecordingHandler>::Adopt(new RecordingHandler);
   }
-  NotifyResult OnNotify(int code, IHybridCell* source,
-                        bool* handled) override {
+  NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) override {
     seen.push_back({code, source});
     if (handles) *handled = true;
     return answer;
@@ -311,8 +307,7 @@ class RecordingContent : public CContentBase<IHybridContent> {
     c->height = height;
     return c;
   }
-  NotifyResult OnNotify(int code, IHybridCell* source,
-                        bool* handled) override {
+  NotifyResult OnNotify(int code, IHybridCell* source, bool* handled) override {
     seen.push_back({code, source});
     if (handles) *handled = true;
     return answer;

@@ -49,9 +49,7 @@ class InputContent : public CContentBase<IHybridContent> {
     log.push_back("key " + std::to_string(vk));
     return keys.count(vk) != 0;
   }
-  void OnKeyUp(int vk, std::uint32_t) override {
-    log.push_back("keyup " + std::to_string(vk));
-  }
+  void OnKeyUp(int vk, std::uint32_t) override { log.push_back("keyup " + std::to_string(vk)); }
   HybridCursor GetCursor(Point) override { return cursor; }
   std::string GetToolTipText() override { return toolTip; }
 
@@ -67,8 +65,7 @@ class InputContent : public CContentBase<IHybridContent> {
  private:
   InputContent() : CContentBase(nullptr) {}
   void Log(const char* what, Point p) {
-    log.push_back(std::string(what) + " " + std::to_string(p.x) + "," +
-                  std::to_string(p.y));
+    log.push_back(std::string(what) + " " + std::to_string(p.x) + "," + std::to_string(p.y));
   }
 };
 
@@ -76,8 +73,7 @@ class InputFixture : public CoreFixture {
  protected:
   ~InputFixture() override {
     // Each posted request carries a reference that its handler releases.
-    for (IHybridCell* cell : host.ensureVisible)
-      core.OnEnsureVisibleMessage(cell);
+    for (IHybridCell* cell : host.ensureVisible) core.OnEnsureVisibleMessage(cell);
   }
 
   // |count| clickable rows under the root, |height| + 2 pixels high (the
@@ -86,8 +82,7 @@ class InputFixture : public CoreFixture {
     for (int i = 0; i < count; ++i) {
       RefPtr<InputContent> content = InputContent::Make(width, height);
       IHybridCell* cell = nullptr;
-      core.Build("U(%o%S%I%C)", content.get(), kStyleClickable, 101 + i,
-                 &cell);
+      core.Build("U(%o%S%I%C)", content.get(), kStyleClickable, 101 + i, &cell);
       rows.push_back(RefPtr<IHybridCell>::Adopt(cell));
       contents.push_back(content);
     }
@@ -102,9 +97,7 @@ class InputFixture : public CoreFixture {
     core.OnButtonDown(p, true, ctrl, shift);
     core.OnButtonUp(p, true);
   }
-  void ClickRow(int i, bool ctrl = false, bool shift = false) {
-    Click(RowPoint(i), ctrl, shift);
-  }
+  void ClickRow(int i, bool ctrl = false, bool shift = false) { Click(RowPoint(i), ctrl, shift); }
   bool Key(int vk) { return core.OnKeyDown(vk, 0); }
   // Indexes of the selected rows.
   std::vector<int> SelectedRows() {

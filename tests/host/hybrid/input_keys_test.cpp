@@ -18,8 +18,7 @@ class KeysTest : public InputFixture {
     for (int i = 0; i < 6; ++i) {
       RefPtr<InputContent> content = InputContent::Make(98, 10);
       IHybridCell* cell = nullptr;
-      core.Build("C(%p){U(%o%S%C)}", &flow, content.get(), kStyleClickable,
-                 &cell);
+      core.Build("C(%p){U(%o%S%C)}", &flow, content.get(), kStyleClickable, &cell);
       rows.push_back(RefPtr<IHybridCell>::Adopt(cell));
       contents.push_back(content);
     }
@@ -64,8 +63,7 @@ TEST_F(KeysTest, TabVisitsFocusableEnabledCellsThenLeavesOrWraps) {
   EXPECT_EQ(Focus(), rows[0].get());
   Key(kVkTab);
   EXPECT_EQ(Focus(), nullptr);
-  EXPECT_EQ(host.tabStopMoves,
-            (std::vector<bool>{false, false, true, true}));
+  EXPECT_EQ(host.tabStopMoves, (std::vector<bool>{false, false, true, true}));
 
   // Ctrl+Tab is not the control's.
   platform.shift = false;
@@ -134,12 +132,10 @@ TEST_F(KeysTest, PagingKeysMoveAnchorFocusAndSelection) {
     int key;
     int reached;
   } cases[] = {
-      {kVkNext, 16},   // top 192: the last within a view's height
-      {kVkNext, 32},   // 384 - 192 = 192
-      {kVkEnd, 39},
-      {kVkPrior, 23},  // 468 - 276 = 192; row 22 would be 204 away
-      {kVkHome, 0},
-      {kVkHome, 0},    // already there
+      {kVkNext, 16},                  // top 192: the last within a view's height
+      {kVkNext, 32},                  // 384 - 192 = 192
+      {kVkEnd, 39},  {kVkPrior, 23},  // 468 - 276 = 192; row 22 would be 204 away
+      {kVkHome, 0},  {kVkHome, 0},    // already there
   };
   for (const Case& c : cases) {
     host.notifications.clear();
@@ -201,8 +197,7 @@ TEST_F(KeysTest, ArrowsFollowTheFlowLayoutsNeighbours) {
     int key;
     int reached;
   } cases[] = {
-      {kVkRight, 2}, {kVkDown, 5}, {kVkLeft, 4},
-      {kVkUp, 1},    {kVkLeft, 0}, {kVkRight, 1},
+      {kVkRight, 2}, {kVkDown, 5}, {kVkLeft, 4}, {kVkUp, 1}, {kVkLeft, 0}, {kVkRight, 1},
   };
   for (const Case& c : cases) {
     host.notifications.clear();
@@ -210,8 +205,7 @@ TEST_F(KeysTest, ArrowsFollowTheFlowLayoutsNeighbours) {
     EXPECT_EQ(Focus(), rows[c.reached].get()) << c.key;
     EXPECT_EQ(Anchor(), rows[c.reached].get()) << c.key;
     EXPECT_EQ(SelectedRows(), (std::vector<int>{c.reached})) << c.key;
-    EXPECT_EQ(CodesAmong({kNotifyFocusByProgram}),
-              (std::vector<int>{kNotifyFocusByProgram}));
+    EXPECT_EQ(CodesAmong({kNotifyFocusByProgram}), (std::vector<int>{kNotifyFocusByProgram}));
   }
   EXPECT_FALSE(Key(kVkUp));  // no row above
   EXPECT_EQ(Focus(), rows[1].get());

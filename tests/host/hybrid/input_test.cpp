@@ -14,13 +14,11 @@ TEST_F(MouseTest, ClickSelectsFocusesNotifiesAndPostsTheCommand) {
   AddRows(3);
   core.OnButtonDown({12, 17}, true, false, false);
   EXPECT_EQ(host.focusTaken, 1);
-  EXPECT_EQ(contents[1]->log,
-            (std::vector<std::string>{"down 12,17", "focus"}));
+  EXPECT_EQ(contents[1]->log, (std::vector<std::string>{"down 12,17", "focus"}));
   EXPECT_EQ(SelectedRows(), (std::vector<int>{1}));
   EXPECT_EQ(Focus(), rows[1].get());
   EXPECT_EQ(Anchor(), rows[1].get());
-  ASSERT_EQ(host.CodesSent(), (std::vector<int>{kNotifyCellSelected,
-                                                kNotifyFocusByProgram}));
+  ASSERT_EQ(host.CodesSent(), (std::vector<int>{kNotifyCellSelected, kNotifyFocusByProgram}));
   EXPECT_EQ(host.notifications[1].cell, rows[1].get());
   EXPECT_EQ(host.commands, (std::vector<int>{102}));
   EXPECT_EQ(host.captures, 0);  // no dragging, no band
@@ -35,16 +33,14 @@ TEST_F(MouseTest, ClickSelectsFocusesNotifiesAndPostsTheCommand) {
   EXPECT_EQ(Focus(), rows[2].get());
   EXPECT_EQ(contents[1]->log, (std::vector<std::string>{"blur"}));
   EXPECT_EQ(host.CodesSent(),
-            (std::vector<int>{kNotifyCellSelected, kNotifyCellSelected,
-                              kNotifyFocusByProgram}));
+            (std::vector<int>{kNotifyCellSelected, kNotifyCellSelected, kNotifyFocusByProgram}));
   EXPECT_EQ(host.commands, (std::vector<int>{103}));
 
   // A double click tells the content, then the parent.
   Forget();
   core.OnButtonDblClk({12, 29});
   EXPECT_EQ(contents[2]->log, (std::vector<std::string>{"dblclk 12,29"}));
-  EXPECT_EQ(CodesAmong({kNotifyDoubleClick}),
-            (std::vector<int>{kNotifyDoubleClick}));
+  EXPECT_EQ(CodesAmong({kNotifyDoubleClick}), (std::vector<int>{kNotifyDoubleClick}));
 }
 
 TEST_F(MouseTest, CtrlClickTogglesTheCellAndKeepsTheRest) {
@@ -97,10 +93,8 @@ TEST_F(MouseTest, RightButtonContentMayForbidSelectingButTheCommandGoes) {
   EXPECT_TRUE(SelectedRows().empty());
   EXPECT_EQ(host.commands, (std::vector<int>{102}));
   core.OnButtonUp(RowPoint(1), false);
-  EXPECT_EQ(contents[1]->log,
-            (std::vector<std::string>{"rdown 10,17", "focus", "rup 10,17"}));
-  ASSERT_EQ(CodesAmong({kNotifyRButtonUp}),
-            (std::vector<int>{kNotifyRButtonUp}));
+  EXPECT_EQ(contents[1]->log, (std::vector<std::string>{"rdown 10,17", "focus", "rup 10,17"}));
+  ASSERT_EQ(CodesAmong({kNotifyRButtonUp}), (std::vector<int>{kNotifyRButtonUp}));
   EXPECT_EQ(host.notifications.back().cell, rows[1].get());
   // Without the veto the right button selects like the left one.
   core.OnButtonDown(RowPoint(0), false, false, false);
@@ -121,9 +115,7 @@ TEST_F(MouseTest, PressBesideTheCellsDrawsACapturedBandThatSelects) {
   // The band is inverted: every move erases the old one first.
   core.OnMouseMove({400, 30});  // clamped to the client's width
   EXPECT_EQ(SelectedRows(), (std::vector<int>{2}));
-  EXPECT_EQ(host.bands, (std::vector<Rect>{{5, 14, 20, 100},
-                                           {5, 14, 20, 100},
-                                           {5, 30, 300, 100}}));
+  EXPECT_EQ(host.bands, (std::vector<Rect>{{5, 14, 20, 100}, {5, 14, 20, 100}, {5, 30, 300, 100}}));
   // Painting takes the band off and puts it back over the cells.
   Paint();
   EXPECT_EQ(host.bands.size(), 5u);
@@ -161,12 +153,11 @@ TEST_F(MouseTest, NoBandWithSingleSelectionOrOnAClickableCell) {
 
 TEST_F(MouseTest, BandPastTheBottomScrollsByTheDistanceUntilBack) {
   core.Build("T(%t)", "heading");  // a plain text: not clickable
-  AddRows(30);                      // 15 + 360 pixels: the bar shows
+  AddRows(30);                     // 15 + 360 pixels: the bar shows
   ASSERT_TRUE(core.ScrollBarShown());
   core.OnButtonDown({5, 5}, true, false, false);
   ASSERT_TRUE(core.BandActive());
-  EXPECT_EQ(CodesAmong({kNotifyTextClicked}),
-            (std::vector<int>{kNotifyTextClicked}));
+  EXPECT_EQ(CodesAmong({kNotifyTextClicked}), (std::vector<int>{kNotifyTextClicked}));
   core.OnMouseMove({50, 150});
   EXPECT_EQ(host.timers.count(kAutoScrollTimerId), 0u);
   core.OnMouseMove({50, 230});
@@ -208,8 +199,7 @@ TEST_F(MouseTest, DragStartsPastThreePixelsAndTheAnswerPicksTheCursor) {
   core.SetDragEnabled(true);
   core.OnButtonDown({10, 17}, true, false, false);
   EXPECT_EQ(host.captures, 1);
-  const std::set<int> drag = {kNotifyDragBegin, kNotifyDragMove,
-                              kNotifyDragEnd};
+  const std::set<int> drag = {kNotifyDragBegin, kNotifyDragMove, kNotifyDragEnd};
   core.OnMouseMove({13, 17});
   core.OnMouseMove({10, 20});
   core.OnMouseMove({7, 14});
@@ -219,8 +209,7 @@ TEST_F(MouseTest, DragStartsPastThreePixelsAndTheAnswerPicksTheCursor) {
   host.notifyAnswer = kDragAnswerDrop;
   core.OnMouseMove({10, 21});
   EXPECT_TRUE(core.DragStarted());
-  EXPECT_EQ(CodesAmong(drag),
-            (std::vector<int>{kNotifyDragBegin, kNotifyDragMove}));
+  EXPECT_EQ(CodesAmong(drag), (std::vector<int>{kNotifyDragBegin, kNotifyDragMove}));
   EXPECT_EQ(host.notifications.back().cell, rows[1].get());
   EXPECT_EQ(core.CurrentCursor(), HybridCursor::kDrop);
   host.notifyAnswer = kDragAnswerNoDrop;
@@ -229,9 +218,8 @@ TEST_F(MouseTest, DragStartsPastThreePixelsAndTheAnswerPicksTheCursor) {
   host.notifyAnswer = 7;
   core.OnMouseMove({10, 50});
   EXPECT_EQ(core.CurrentCursor(), HybridCursor::kArrow);
-  EXPECT_EQ(CodesAmong(drag),
-            (std::vector<int>{kNotifyDragBegin, kNotifyDragMove,
-                              kNotifyDragMove, kNotifyDragMove}));
+  EXPECT_EQ(CodesAmong(drag), (std::vector<int>{kNotifyDragBegin, kNotifyDragMove, kNotifyDragMove,
+                                                kNotifyDragMove}));
   host.notifyAnswer = 0;
   core.OnButtonUp({10, 50}, true);
   EXPECT_FALSE(core.DragStarted());
@@ -263,23 +251,19 @@ TEST_F(MouseTest, HotCellChangesTellTheContentsAndTheParent) {
   core.OnMouseMove({10, 5});
   EXPECT_EQ(host.timers.at(kHoverTimerId), 100);
   EXPECT_EQ(Hot(), rows[0].get());
-  EXPECT_EQ(host.CodesSent(),
-            (std::vector<int>{kNotifyMouseEnter, kNotifyToolTip}));
-  EXPECT_EQ(contents[0]->log,
-            (std::vector<std::string>{"enter", "move 10,5"}));
+  EXPECT_EQ(host.CodesSent(), (std::vector<int>{kNotifyMouseEnter, kNotifyToolTip}));
+  EXPECT_EQ(contents[0]->log, (std::vector<std::string>{"enter", "move 10,5"}));
   EXPECT_TRUE(host.toolTips.empty());  // no text, nothing to remove
   EXPECT_EQ(core.CurrentCursor(), HybridCursor::kNone);
 
   Forget();
   core.OnMouseMove({10, 17});
   ASSERT_EQ(host.CodesSent(),
-            (std::vector<int>{kNotifyMouseLeave, kNotifyMouseEnter,
-                              kNotifyToolTip}));
+            (std::vector<int>{kNotifyMouseLeave, kNotifyMouseEnter, kNotifyToolTip}));
   EXPECT_EQ(host.notifications[0].cell, rows[0].get());
   EXPECT_EQ(host.notifications[1].cell, rows[1].get());
   EXPECT_EQ(contents[0]->log, (std::vector<std::string>{"leave"}));
-  EXPECT_EQ(contents[1]->log,
-            (std::vector<std::string>{"enter", "move 10,17"}));
+  EXPECT_EQ(contents[1]->log, (std::vector<std::string>{"enter", "move 10,17"}));
   EXPECT_EQ(host.toolTips, (std::vector<std::string>{"Second row"}));
   EXPECT_EQ(core.CurrentCursor(), HybridCursor::kHand);
 
@@ -328,8 +312,7 @@ TEST_F(MouseTest, SelectOnHoverSelectsTheCellUnderTheMouseAlone) {
   core.SetSelectOnHover(true);
   core.OnMouseMove({10, 17});
   EXPECT_EQ(SelectedRows(), (std::vector<int>{1}));
-  EXPECT_EQ(host.CodesSent(),
-            (std::vector<int>{kNotifyCellSelected, kNotifyHoverSelected}));
+  EXPECT_EQ(host.CodesSent(), (std::vector<int>{kNotifyCellSelected, kNotifyHoverSelected}));
   EXPECT_EQ(host.notifications[1].cell, rows[1].get());
   core.OnMouseMove({12, 18});
   EXPECT_EQ(host.notifications.size(), 2u);
@@ -344,8 +327,8 @@ TEST_F(MouseTest, HyperlinkClickNotifiesThroughTheParentAndPostsTheCommand) {
   auto handler = RecordingHandler::Make();
   IHybridCell* row = nullptr;
   IHybridCell* link = nullptr;
-  core.Build("C(%S%I%H%C){T(%t%S%C)}", kStyleClickable, 77, handler.get(),
-             &row, "Home page", kStyleContent1, &link);
+  core.Build("C(%S%I%H%C){T(%t%S%C)}", kStyleClickable, 77, handler.get(), &row, "Home page",
+             kStyleContent1, &link);
   RefPtr<IHybridCell> rowRef = RefPtr<IHybridCell>::Adopt(row);
   RefPtr<IHybridCell> linkRef = RefPtr<IHybridCell>::Adopt(link);
   Pump();
@@ -375,8 +358,7 @@ TEST_F(MouseTest, ClickFocusIsRefusedByTheNoClickFocusStyle) {
   RefPtr<InputContent> taking = InputContent::Make();
   IHybridCell* a = nullptr;
   IHybridCell* b = nullptr;
-  core.Build("U(%o%S%C)U(%o%C)", refusing.get(), kStyleNoClickFocus, &a,
-             taking.get(), &b);
+  core.Build("U(%o%S%C)U(%o%C)", refusing.get(), kStyleNoClickFocus, &a, taking.get(), &b);
   RefPtr<IHybridCell> aRef = RefPtr<IHybridCell>::Adopt(a);
   RefPtr<IHybridCell> bRef = RefPtr<IHybridCell>::Adopt(b);
   Pump();
@@ -385,8 +367,7 @@ TEST_F(MouseTest, ClickFocusIsRefusedByTheNoClickFocusStyle) {
   EXPECT_EQ(refusing->log, (std::vector<std::string>{"down 5,5", "up 5,5"}));
   Click({5, 15});
   EXPECT_EQ(Focus(), b);
-  EXPECT_EQ(taking->log,
-            (std::vector<std::string>{"down 5,15", "focus", "up 5,15"}));
+  EXPECT_EQ(taking->log, (std::vector<std::string>{"down 5,15", "focus", "up 5,15"}));
   // A focus the user gave is no news for the parent.
   EXPECT_TRUE(CodesAmong({kNotifyFocusByProgram}).empty());
   EXPECT_TRUE(host.commands.empty());  // neither is clickable

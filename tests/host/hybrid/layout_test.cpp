@@ -11,24 +11,21 @@ namespace {
 class LayoutTest : public CoreFixture {
  protected:
   // A separator whose height is exactly `height` (margins top h-2, bottom 0).
-  void BuildSpacerIn(IHybridCell* parent, int key, int height,
-                     unsigned style = 0, IHybridCell** out = nullptr) {
+  void BuildSpacerIn(IHybridCell* parent, int key, int height, unsigned style = 0,
+                     IHybridCell** out = nullptr) {
     IHybridSeparator* sep = nullptr;
     core.Build("C(%p){s(%n%S%r%C)}", &parent, key, style, &sep, out);
     ASSERT_NE(sep, nullptr);
     sep->SetMargins(0, height - 2, 0, 0);
     sep->Release();
   }
-  RefPtr<IHybridContent> Swatch() {
-    return RefPtr<IHybridContent>(new CColorContent(kWhite));
-  }
+  RefPtr<IHybridContent> Swatch() { return RefPtr<IHybridContent>(new CColorContent(kWhite)); }
 };
 
 TEST_F(LayoutTest, PercentColumnsKeepTheFixedLastTwo) {
   IHybridHeading* heading = nullptr;
   IHybridCell* row = nullptr;
-  core.Build("H(%w%w%w%r)C(%h%S%C){TTT}", 99, 20, 20, &heading, &heading,
-             0x80u | 0x200u, &row);
+  core.Build("H(%w%w%w%r)C(%h%S%C){TTT}", 99, 20, 20, &heading, &heading, 0x80u | 0x200u, &row);
   Pump();
   const auto kids = ChildrenOf(row);
   ASSERT_EQ(kids.size(), 3u);
@@ -52,16 +49,15 @@ TEST_F(LayoutTest, FixedColumnBitsChooseWhichColumnsKeepPixels) {
     int columns;
     std::vector<int> expected;
   } cases[] = {
-      {0x100, 3, {100, 100, 50}},   // last fixed: 40% of 250
-      {0x200, 3, {80, 50, 50}},     // last two fixed: 40% of 200
-      {0x200, 2, {120, 120}},       // the two-column rule needs > 2 columns
-      {0x400, 4, {60, 50, 50, 50}}, // last three fixed: 40% of 150
-      {0x400, 3, {120, 120, 60}},   // needs > 3; cut at the right edge
-      {0x800, 3, {50, 100, 100}},   // first fixed
-      {0x1000, 3, {50, 50, 80}},    // first two fixed
-      {0x1000, 2, {120, 120}},
-      {0x2000, 3, {50, 80, 50}},    // first and last fixed
-      {0x0, 3, {50, 50, 50}},       // without the percent bit: pixels
+      {0x100, 3, {100, 100, 50}},    // last fixed: 40% of 250
+      {0x200, 3, {80, 50, 50}},      // last two fixed: 40% of 200
+      {0x200, 2, {120, 120}},        // the two-column rule needs > 2 columns
+      {0x400, 4, {60, 50, 50, 50}},  // last three fixed: 40% of 150
+      {0x400, 3, {120, 120, 60}},    // needs > 3; cut at the right edge
+      {0x800, 3, {50, 100, 100}},    // first fixed
+      {0x1000, 3, {50, 50, 80}},     // first two fixed
+      {0x1000, 2, {120, 120}},      {0x2000, 3, {50, 80, 50}},  // first and last fixed
+      {0x0, 3, {50, 50, 50}},                                   // without the percent bit: pixels
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << std::hex << c.bits << " " << c.columns);
@@ -89,8 +85,7 @@ TEST_F(LayoutTest, AlignmentPlacesACellInItsRow) {
     unsigned align;
     int top;
     int height;
-  } cases[] = {
-      {0x80000, 7, 10}, {0x20000, 0, 10}, {0x40000, 15, 10}, {0x10000, 0, 25}};
+  } cases[] = {{0x80000, 7, 10}, {0x20000, 0, 10}, {0x40000, 15, 10}, {0x10000, 0, 25}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.align);
     core.Clear(true);
@@ -115,8 +110,7 @@ TEST_F(LayoutTest, AlignmentPlacesACellInItsRow) {
 TEST_F(LayoutTest, HeadingRowStaysOnTheColumnGridInsideInsets) {
   IHybridHeading* heading = nullptr;
   IHybridCell* row = nullptr;
-  core.Build("H(%w%w%r)C(%h%S%C){TT}", 100, 500, &heading, &heading, 0x1u,
-             &row);
+  core.Build("H(%w%w%r)C(%h%S%C){TT}", 100, 500, &heading, &heading, 0x1u, &row);
   Pump();
   const auto kids = ChildrenOf(row);
   // The focus frame takes one pixel on each side: column 0 gives up the
@@ -197,14 +191,12 @@ TEST_F(LayoutTest, ArrowNeighboursInAFlow) {
   flow->GetSubContent(layout.put());
   struct Case {
     int from, key, to;  // to -1: none
-  } cases[] = {{1, kVkLeft, 0},  {0, kVkLeft, -1}, {3, kVkRight, 4},
-               {5, kVkRight, -1}, {1, kVkDown, 5}, {0, kVkDown, 4},
-               {3, kVkDown, 5},  {5, kVkUp, 1},   {4, kVkUp, 0},
-               {0, kVkUp, -1},   {2, kVkHome, -1}};
+  } cases[] = {{1, kVkLeft, 0}, {0, kVkLeft, -1}, {3, kVkRight, 4}, {5, kVkRight, -1},
+               {1, kVkDown, 5}, {0, kVkDown, 4},  {3, kVkDown, 5},  {5, kVkUp, 1},
+               {4, kVkUp, 0},   {0, kVkUp, -1},   {2, kVkHome, -1}};
   for (const Case& c : cases) {
     RefPtr<IHybridCell> found;
-    const bool ok =
-        layout->GetNeighbour(c.key, kids[c.from].get(), found.put());
+    const bool ok = layout->GetNeighbour(c.key, kids[c.from].get(), found.put());
     EXPECT_EQ(ok, c.to >= 0) << c.from << " key " << c.key;
     if (c.to >= 0) {
       EXPECT_EQ(found.get(), kids[c.to].get()) << c.from;
@@ -212,8 +204,8 @@ TEST_F(LayoutTest, ArrowNeighboursInAFlow) {
   }
   // Vertical layouts find no neighbour.
   RefPtr<IHybridCell> none;
-  EXPECT_FALSE(static_cast<IHybridSubContent*>(core.RootLayout())
-                   ->GetNeighbour(kVkDown, flow, none.put()));
+  EXPECT_FALSE(
+      static_cast<IHybridSubContent*>(core.RootLayout())->GetNeighbour(kVkDown, flow, none.put()));
   flow->Release();
 }
 
@@ -221,8 +213,7 @@ TEST_F(LayoutTest, FreeLayoutHeightIsTheLowestBottom) {
   IHybridCell* board = nullptr;
   core.Build("C(%h%C)", FreeLayoutSelector(), &board);
   IHybridCell* cells[3] = {};
-  core.Build("C(%p){C(%C)C(%C)C(%C)}", &board, &cells[0], &cells[1],
-             &cells[2]);
+  core.Build("C(%p){C(%C)C(%C)C(%C)}", &board, &cells[0], &cells[1], &cells[2]);
   RefPtr<IHybridSubContent> layout;
   board->GetSubContent(layout.put());
   RefPtr<IFreeHybridSubContent> free = layout.As<IFreeHybridSubContent>();
@@ -282,8 +273,7 @@ TEST_F(LayoutTest, RemovingCellsUnlinksThemAndReleasesTheirSubtree) {
 
 TEST_F(LayoutTest, VerticalListStacksChildrenInsideIndents) {
   IHybridCell* box = nullptr;
-  core.Build("C(%L%R%C){s(%S)s(%S)s(%S)}", 10, 20, &box, 0x4000000u, 0u,
-             0x4000000u);
+  core.Build("C(%L%R%C){s(%S)s(%S)s(%S)}", 10, 20, &box, 0x4000000u, 0u, 0x4000000u);
   Pump();
   const auto kids = ChildrenOf(box);
   const int heights[] = {1, 8, 1};
@@ -321,7 +311,7 @@ TEST_F(VerticalDrawTest, OnlyTheRowsInTheClipAreDrawn) {
     core.OnPaint(canvas);
     return canvas;
   };
-  core.SetScrollPosition(300);  // rows 30.. at the top
+  core.SetScrollPosition(300);     // rows 30.. at the top
   PaintClipped({0, 55, 100, 75});  // rows 35 (its lower half) to 37
   for (int i = 0; i < 100; ++i)
     EXPECT_EQ(rows[i]->draws, (i >= 35 && i <= 37) ? 1 : 0) << "row " << i;
@@ -360,8 +350,8 @@ TEST_F(VerticalDrawTest, HitTestFindsTheRowUnderThePointInALongList) {
   struct Case {
     Point point;
     int row;  // -1: none
-  } cases[] = {{{5, 0}, 30},   {{5, 9}, 30},    {{5, 10}, 31}, {{299, 199}, 49},
-               {{0, 55}, 35},  {{300, 55}, -1}, {{-1, 55}, -1}, {{5, -1}, 29}};
+  } cases[] = {{{5, 0}, 30},  {{5, 9}, 30},    {{5, 10}, 31},  {{299, 199}, 49},
+               {{0, 55}, 35}, {{300, 55}, -1}, {{-1, 55}, -1}, {{5, -1}, 29}};
   for (const Case& c : cases) {
     RefPtr<IHybridCell> hit;
     const bool found = core.HitTest(c.point, hit.put());

@@ -46,9 +46,8 @@ TEST(QueryInterface, AnswersItsOwnInterfacesAndIUnknownOnly) {
   struct Case {
     const IID* iid;
     bool answered;
-  } cases[] = {{&IID_IUnknown, true},        {&IID_IHybridContent, true},
-               {&IID_IHybridText, true},     {&IID_IHybridButton, false},
-               {&IID_IHybridCell, false},    {&IID_ITextStyle, false}};
+  } cases[] = {{&IID_IUnknown, true},       {&IID_IHybridContent, true}, {&IID_IHybridText, true},
+               {&IID_IHybridButton, false}, {&IID_IHybridCell, false},   {&IID_ITextStyle, false}};
   const ULONG before = RefCountOf(text);
   for (const Case& c : cases) {
     void* out = reinterpret_cast<void*>(0xdeadbeef);
@@ -81,8 +80,7 @@ TEST(QueryInterface, AnswersItsOwnInterfacesAndIUnknownOnly) {
 
 TEST(TextStyle, FontsMarginsAndLineHeight) {
   FakePlatform platform;
-  RefPtr<ITextStyle> style =
-      RefPtr<ITextStyle>::Adopt(new CTextStyle(platform.metrics, 0x123));
+  RefPtr<ITextStyle> style = RefPtr<ITextStyle>::Adopt(new CTextStyle(platform.metrics, 0x123));
   EXPECT_EQ(style->GetLineHeight(), 0);  // no font yet
   EXPECT_EQ(style->GetBkColor(), 0x123u);
   EXPECT_EQ(style->GetTextColor(), kBlack);
@@ -141,9 +139,8 @@ TEST(Heading, ColumnsWidthsAndPercentages) {
     int index;
     int value;
     bool requestsLayout;
-  } cases[] = {{false, 1, 30, false}, {false, 1, 31, true},
-               {true, 2, 50, false},  {true, 2, 25, true},
-               {false, 7, 1, false},  {true, -1, 1, false}};
+  } cases[] = {{false, 1, 30, false}, {false, 1, 31, true}, {true, 2, 50, false},
+               {true, 2, 25, true},   {false, 7, 1, false}, {true, -1, 1, false}};
   for (const Case& c : cases) {
     host.now += 1000;
     const int posts = host.layoutPosts;
@@ -151,8 +148,7 @@ TEST(Heading, ColumnsWidthsAndPercentages) {
       heading->SetColumnPercent(c.index, c.value);
     else
       heading->SetColumnWidth(c.index, c.value);
-    EXPECT_EQ(host.layoutPosts - posts, c.requestsLayout ? 1 : 0)
-        << c.index << " " << c.value;
+    EXPECT_EQ(host.layoutPosts - posts, c.requestsLayout ? 1 : 0) << c.index << " " << c.value;
     core.OnLayoutMessage();
   }
   EXPECT_EQ(heading->GetColumnWidth(1), 31);

@@ -55,14 +55,12 @@ TEST_F(BuilderTest, StyleElementScalesAndWeighsAFontItIsGiven) {
 }
 
 TEST_F(BuilderTest, AboutBoxTemplateBuildsFiveCellsKeyedInOrder) {
-  core.Build("sT(%t%s)T(%t)T(%t%S)T(%t%S%I)", "Scalewright",
-             BuiltInStyleSelector(kStyleBold), "Version 1.0", "Long text",
-             0x4000000u, "www.example.com", 0x1000000u, 42);
+  core.Build("sT(%t%s)T(%t)T(%t%S)T(%t%S%I)", "Scalewright", BuiltInStyleSelector(kStyleBold),
+             "Version 1.0", "Long text", 0x4000000u, "www.example.com", 0x1000000u, 42);
   const auto kids = ChildrenOf(core.Root());
   ASSERT_EQ(kids.size(), 5u);
   const char kinds[] = {'s', 'T', 'T', 'T', 'T'};
-  for (size_t i = 0; i < kids.size(); ++i)
-    EXPECT_EQ(kids[i]->GetContentKind(), kinds[i]) << i;
+  for (size_t i = 0; i < kids.size(); ++i) EXPECT_EQ(kids[i]->GetContentKind(), kinds[i]) << i;
   EXPECT_EQ(ContentOf<IHybridText>(kids[1].get())->GetText(), "Scalewright");
   EXPECT_EQ(ContentOf<IHybridText>(kids[2].get())->GetText(), "Version 1.0");
   EXPECT_EQ(kids[3]->GetStyle(), kDefaultCellStyle | 0x4000000u);
@@ -85,8 +83,8 @@ TEST_F(BuilderTest, RunningCounterKeysCellsOfALevelInAHeadingLayout) {
   // which places each cell at the column its key names.
   IHybridHeading* heading = nullptr;
   core.Build("H(%w%w%w%w%w%r)", 10, 10, 10, 10, 10, &heading);
-  core.Build("C(%h){sT(%t)S(%r)T(%t)H(%r)T(%t)T(%t)}", &heading, "a",
-             nullptr, "b", nullptr, "c", "d");
+  core.Build("C(%h){sT(%t)S(%r)T(%t)H(%r)T(%t)T(%t)}", &heading, "a", nullptr, "b", nullptr, "c",
+             "d");
   const auto row = ChildrenOf(core.Root());
   ASSERT_EQ(row.size(), 1u);
   RefPtr<IHybridSubContent> layout;
@@ -105,8 +103,8 @@ TEST_F(BuilderTest, IndentedContainerHandsBackInterfacesThatOutliveNothing) {
   IHybridText* text = nullptr;
   IHybridProgress* progress = nullptr;
   IHybridCell* container = nullptr;
-  core.Build("C(%L%R%C){sT(%s%r)sp(%r)s}", 12, 8, &container,
-             BuiltInStyleSelector(kStyleBold), &text, &progress);
+  core.Build("C(%L%R%C){sT(%s%r)sp(%r)s}", 12, 8, &container, BuiltInStyleSelector(kStyleBold),
+             &text, &progress);
   ASSERT_NE(text, nullptr);
   ASSERT_NE(progress, nullptr);
   ASSERT_NE(container, nullptr);
@@ -119,8 +117,7 @@ TEST_F(BuilderTest, IndentedContainerHandsBackInterfacesThatOutliveNothing) {
   const auto kids = ChildrenOf(container);
   ASSERT_EQ(kids.size(), 5u);
   const char kinds[] = {'s', 'T', 's', 'p', 's'};
-  for (size_t i = 0; i < kids.size(); ++i)
-    EXPECT_EQ(kids[i]->GetContentKind(), kinds[i]) << i;
+  for (size_t i = 0; i < kids.size(); ++i) EXPECT_EQ(kids[i]->GetContentKind(), kinds[i]) << i;
 
   // Each handed-back object has the tree's reference and the caller's.
   EXPECT_EQ(RefCountOf(text), 2u);
@@ -206,8 +203,7 @@ TEST_F(BuilderTest, ColourMarkerLeavesTheInheritedColour) {
   IHybridCell* plain = nullptr;
   IHybridCell* marked = nullptr;
   IHybridCell* red = nullptr;
-  core.Build("C(%c%C)C(%c%C)C(%C)", 0xFEFEFEu, &marked, 0x0000FFu, &red,
-             &plain);
+  core.Build("C(%c%C)C(%c%C)C(%C)", 0xFEFEFEu, &marked, 0x0000FFu, &red, &plain);
   EXPECT_EQ(marked->GetColor(), 0x00ABCDEFu);
   EXPECT_EQ(red->GetColor(), 0x0000FFu);
   EXPECT_EQ(plain->GetColor(), 0x00ABCDEFu);
@@ -283,9 +279,7 @@ class ExpectingArgs : public TemplateArgs {
   int Int() override { return Next('i').value; }
   unsigned Uint() override { return static_cast<unsigned>(Next('u').value); }
   void* Pointer() override { return Next('p').pointer; }
-  const char* String() override {
-    return static_cast<const char*>(Next('s').pointer);
-  }
+  const char* String() override { return static_cast<const char*>(Next('s').pointer); }
   size_t Consumed() const { return m_next; }
 
  private:
@@ -313,23 +307,38 @@ TEST_F(BuilderTest, EveryCodeReadsItsOwnTypeAndUnknownCodesReadNothing) {
   IHybridHeading* heading = nullptr;
   const char text[] = "x";
   std::vector<ExpectingArgs::Arg> list = {
-      {'f', 'p', nullptr}, {'b', 'i', nullptr, 700}, {'s', 'i', nullptr, 90},
-      {'c', 'u'},          {'B', 'u'},               {'r', 'p', &style},
-      {'w', 'i', nullptr, 5}, {'r', 'p', &heading},
+      {'f', 'p', nullptr},
+      {'b', 'i', nullptr, 700},
+      {'s', 'i', nullptr, 90},
+      {'c', 'u'},
+      {'B', 'u'},
+      {'r', 'p', &style},
+      {'w', 'i', nullptr, 5},
+      {'r', 'p', &heading},
       // The cell element: %z and %q are not codes of it.
-      {'n', 'i', nullptr, 0}, {'b', 'p', &missing}, {'L', 'i', nullptr, 2},
-      {'R', 'i', nullptr, 2}, {'c', 'u', nullptr, 0x00FF00},
-      {'e', 'u'},          {'S', 'u', nullptr, 1}, {'I', 'i', nullptr, 9},
-      {'H', 'p', nullptr}, {'s', 'p', nullptr},
+      {'n', 'i', nullptr, 0},
+      {'b', 'p', &missing},
+      {'L', 'i', nullptr, 2},
+      {'R', 'i', nullptr, 2},
+      {'c', 'u', nullptr, 0x00FF00},
+      {'e', 'u'},
+      {'S', 'u', nullptr, 1},
+      {'I', 'i', nullptr, 9},
+      {'H', 'p', nullptr},
+      {'s', 'p', nullptr},
       {'t', 's', const_cast<char*>(text)},
-      {'B', 'i', nullptr, 300}, {'B', 'u', nullptr, 0xFF00FF},
-      {'C', 'p', &cell},   {'r', 'p', &result},     {'o', 'p', nullptr},
+      {'B', 'i', nullptr, 300},
+      {'B', 'u', nullptr, 0xFF00FF},
+      {'C', 'p', &cell},
+      {'r', 'p', &result},
+      {'o', 'p', nullptr},
       {'i', 'p', nullptr},
   };
   ExpectingArgs args(list);
-  core.BuildWith("S(%f%b%s%c%B%r%w) H(%w%b%r) "
-                 "B(%n%b%z%L%R%c%e%S%I%H%s%t%q%B%C%r%o%i)",
-                 args);
+  core.BuildWith(
+      "S(%f%b%s%c%B%r%w) H(%w%b%r) "
+      "B(%n%b%z%L%R%c%e%S%I%H%s%t%q%B%C%r%o%i)",
+      args);
   EXPECT_EQ(args.Consumed(), list.size());
   ASSERT_NE(cell, nullptr);
   EXPECT_EQ(cell->GetCommandId(), 9);
@@ -345,8 +354,8 @@ TEST_F(BuilderTest, EveryCodeReadsItsOwnTypeAndUnknownCodesReadNothing) {
 TEST_F(BuilderTest, MalformedTemplatesStopAtTheEnd) {
   // Each must build what it still describes and never read past the zero
   // (ASan would report it): the strings are exact-size heap copies.
-  const char* templates[] = {"T(%t", "C{T(%t)", "C{C{C{", "T(%", "S(%r",
-                             "}T", "{{}}", "C(%h)", "%%%%", "T(%)"};
+  const char* templates[] = {"T(%t", "C{T(%t)", "C{C{C{", "T(%",  "S(%r",
+                             "}T",   "{{}}",    "C(%h)",  "%%%%", "T(%)"};
   for (const char* t : templates) {
     SCOPED_TRACE(t);
     const std::string copy(t);

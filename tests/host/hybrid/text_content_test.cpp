@@ -27,9 +27,8 @@ TEST(WrapText, BreaksAfterSpacesSlashesAndBackslashes) {
       {"abc", 0, {"a", "b", "c"}},  // no room at all: a character a line
   };
   for (const Case& c : cases) {
-    const auto lines = WrapText(c.text, c.available, [](std::string_view s) {
-      return static_cast<int>(s.size());
-    });
+    const auto lines = WrapText(c.text, c.available,
+                                [](std::string_view s) { return static_cast<int>(s.size()); });
     EXPECT_EQ(lines, c.lines) << c.text;
   }
 }
@@ -37,8 +36,7 @@ TEST(WrapText, BreaksAfterSpacesSlashesAndBackslashes) {
 class TextContentTest : public CoreFixture {
  protected:
   // A text cell with the given extra style bits, laid out.
-  RefPtr<IHybridText> MakeText(const char* text, unsigned bits,
-                               IHybridCell** cell = nullptr) {
+  RefPtr<IHybridText> MakeText(const char* text, unsigned bits, IHybridCell** cell = nullptr) {
     IHybridText* t = nullptr;
     IHybridCell* c = nullptr;
     core.Build("T(%t%S%r%C)", text, bits, &t, &c);
@@ -92,8 +90,7 @@ TEST_F(TextContentTest, MultiLineWrapsAtTheCellWidthLessMarginAndTen) {
   EXPECT_EQ(RectOf(cell).Height(), 2 * kLine);
   EXPECT_EQ(text->GetNaturalWidth(), 300);
   // Each line is drawn in its own band.
-  const auto texts =
-      Draw(text.get(), RectOf(cell)).OfKind(gfx::Primitive::kDrawTextIn);
+  const auto texts = Draw(text.get(), RectOf(cell)).OfKind(gfx::Primitive::kDrawTextIn);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].rect, (Rect{4, 0, 296, kLine}));
   EXPECT_EQ(texts[1].rect, (Rect{4, kLine, 296, 2 * kLine}));
@@ -106,10 +103,10 @@ TEST_F(TextContentTest, MiddleEllipsisKeepsBothEnds) {
     int width;
     std::string shown;
   } cases[] = {
-      {30, " ... "},      // 10 * 30 / 60 - 5 = 0
-      {48, "a ... j"},    // 10 * 48 / 60 - 5 = 3, one each side
-      {54, "ab ... ij"},  // 10 * 54 / 60 - 5 = 4
-      {60, "abcdefghij"}, // fits
+      {30, " ... "},       // 10 * 30 / 60 - 5 = 0
+      {48, "a ... j"},     // 10 * 48 / 60 - 5 = 3, one each side
+      {54, "ab ... ij"},   // 10 * 54 / 60 - 5 = 4
+      {60, "abcdefghij"},  // fits
   };
   auto text = MakeText("abcdefghij", kStyleContent6);
   ITextStyle* style = nullptr;
@@ -118,8 +115,7 @@ TEST_F(TextContentTest, MiddleEllipsisKeepsBothEnds) {
   style->SetRightMargin(0);
   text->SetTextStyle(style);
   for (const Case& c : cases) {
-    const auto texts =
-        Draw(text.get(), {0, 0, c.width, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
+    const auto texts = Draw(text.get(), {0, 0, c.width, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, c.shown) << c.width;
     EXPECT_FALSE(texts[0].format & gfx::kTextEndEllipsis);
@@ -129,15 +125,13 @@ TEST_F(TextContentTest, MiddleEllipsisKeepsBothEnds) {
 
 TEST_F(TextContentTest, TooWideTextWithoutMiddleEllipsisEndsWithOne) {
   auto text = MakeText("abcdefghij", 0);
-  const auto narrow =
-      Draw(text.get(), {0, 0, 40, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
+  const auto narrow = Draw(text.get(), {0, 0, 40, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
   ASSERT_EQ(narrow.size(), 1u);
   EXPECT_EQ(narrow[0].text, "abcdefghij");
   EXPECT_TRUE(narrow[0].format & gfx::kTextEndEllipsis);
   EXPECT_TRUE(narrow[0].format & gfx::kTextNoPrefix);
   EXPECT_TRUE(narrow[0].format & gfx::kTextVCenter);
-  const auto wide =
-      Draw(text.get(), {0, 0, 300, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
+  const auto wide = Draw(text.get(), {0, 0, 300, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
   EXPECT_FALSE(wide[0].format & gfx::kTextEndEllipsis);
 }
 
@@ -153,8 +147,7 @@ TEST_F(TextContentTest, AlignmentBitsChooseThePlacement) {
   };
   for (const Case& c : cases) {
     auto text = MakeText("x", c.bits);
-    const auto texts =
-        Draw(text.get(), {0, 0, 300, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
+    const auto texts = Draw(text.get(), {0, 0, 300, kLine}).OfKind(gfx::Primitive::kDrawTextIn);
     EXPECT_EQ(texts[0].format, c.format | gfx::kTextSingleLine) << c.bits;
   }
 }
@@ -211,15 +204,13 @@ TEST_F(TextContentTest, HyperlinkColoursAndUnderline) {
     EXPECT_EQ(lines[0].from, (Point{4, lineY}));
     EXPECT_EQ(lines[0].to, (Point{4 + 4 * kChar, lineY}));
     const Color text_color =
-        !c.enabled ? FakePlatform::ColorOf(kColorGrayText)
-                   : (c.focused ? kLinkVisited : kLinkBlue);
+        !c.enabled ? FakePlatform::ColorOf(kColorGrayText) : (c.focused ? kLinkVisited : kLinkBlue);
     EXPECT_EQ(texts[0].textColor, text_color);
   }
   // Without underline (0x2000000) there is no line.
   text->SetTextFlags(kStyleContent1);
   cell->SetStyle(cell->GetStyle() | kStyleContent2);
-  EXPECT_TRUE(
-      Draw(text.get(), r).OfKind(gfx::Primitive::kLine).empty());
+  EXPECT_TRUE(Draw(text.get(), r).OfKind(gfx::Primitive::kLine).empty());
   cell->Release();
 }
 

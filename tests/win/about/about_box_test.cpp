@@ -139,8 +139,8 @@ TEST(AboutBoxTest, ALongerNoticeWrapsAndMakesTheBoxTaller) {
   CShownAbout wrapped(longer);
   ASSERT_NE(plain.Hwnd(), nullptr);
   ASSERT_NE(wrapped.Hwnd(), nullptr);
-  const int grown = wrapped.Box().TextBlock().GetContentHeight() -
-                    plain.Box().TextBlock().GetContentHeight();
+  const int grown =
+      wrapped.Box().TextBlock().GetContentHeight() - plain.Box().TextBlock().GetContentHeight();
   // Several more lines of text, not a few pixels.
   EXPECT_GT(grown, 30);
   EXPECT_EQ(ClientRect(wrapped.Hwnd()).right, 400);

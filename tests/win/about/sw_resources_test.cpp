@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
-#include "hybrid/win/hybrid_resource_ids.h"
 #include "framework/gdi/gdi.h"
+#include "hybrid/win/hybrid_resource_ids.h"
 
 namespace scalewright::app {
 namespace {
@@ -57,8 +57,8 @@ class SwResourcesTest : public ::testing::Test {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
     HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, bitmap.get(), 0, info.bmHeight, pixels.data(), &format,
-                                 DIB_RGB_COLORS);
+    const int rows =
+        ::GetDIBits(screen, bitmap.get(), 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
     if (rows != info.bmHeight) return result;
     for (auto& p : pixels) p &= 0xFFFFFF;

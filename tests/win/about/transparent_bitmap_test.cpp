@@ -107,10 +107,10 @@ TEST(TransparentBitmapTest, CentresInTheTargetRectangle) {
     RECT rect;
     POINT at;
   } cases[] = {
-      {{3, 5, 12, 10}, {5, 6}},     // 3 + (9 - 4) / 2, 5 + (5 - 3) / 2
-      {{0, 0, 4, 3}, {0, 0}},       // exactly the picture's size
-      {{10, 10, 12, 11}, {9, 9}},   // smaller than the picture: it overhangs
-      {{6, 2, 13, 9}, {7, 4}},      // 6 + 3 / 2, 2 + 4 / 2
+      {{3, 5, 12, 10}, {5, 6}},    // 3 + (9 - 4) / 2, 5 + (5 - 3) / 2
+      {{0, 0, 4, 3}, {0, 0}},      // exactly the picture's size
+      {{10, 10, 12, 11}, {9, 9}},  // smaller than the picture: it overhangs
+      {{6, 2, 13, 9}, {7, 4}},     // 6 + 3 / 2, 2 + 4 / 2
   };
   CDibSurface picture = MakePicture();
   for (const auto& c : cases) {
@@ -179,8 +179,8 @@ TEST(TransparentBitmapTest, APictureSelectedElsewhereDrawsNothing) {
 // Banner 133's pixels, 0x00RRGGBB, top row first.
 std::vector<std::uint32_t> BannerPixels() {
   HINSTANCE module = ::GetModuleHandleA(nullptr);
-  ui::CBitmap banner(static_cast<HBITMAP>(::LoadImageA(
-      module, MAKEINTRESOURCEA(IDB_ABOUT_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  ui::CBitmap banner(static_cast<HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(IDB_ABOUT_BANNER),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
   format.bmiHeader.biWidth = 400;
@@ -190,9 +190,8 @@ std::vector<std::uint32_t> BannerPixels() {
   format.bmiHeader.biCompression = BI_RGB;
   std::vector<std::uint32_t> pixels(400 * 50);
   HDC screen = ::GetDC(nullptr);
-  const int rows = banner ? ::GetDIBits(screen, banner.get(), 0, 50, pixels.data(), &format,
-                                        DIB_RGB_COLORS)
-                          : 0;
+  const int rows =
+      banner ? ::GetDIBits(screen, banner.get(), 0, 50, pixels.data(), &format, DIB_RGB_COLORS) : 0;
   ::ReleaseDC(nullptr, screen);
   if (rows != 50) return {};
   for (auto& p : pixels) p &= 0xFFFFFF;

@@ -52,8 +52,7 @@ TEST(VersionInfoTest, OtherKeysOfSwExeReadUnchanged) {
   // The maker is named, and the notice names the same maker.
   const std::string company = info.GetCompanyName();
   EXPECT_FALSE(company.empty());
-  EXPECT_NE(info.GetLegalCopyright().find(company), std::string::npos)
-      << info.GetLegalCopyright();
+  EXPECT_NE(info.GetLegalCopyright().find(company), std::string::npos) << info.GetLegalCopyright();
   EXPECT_EQ(info.Value("NoSuchKey"), "");
   EXPECT_EQ(info.Value(nullptr), "");
 }
@@ -84,9 +83,14 @@ TEST(VersionInfoTest, DottedVersionDropsSpacesAndTurnsCommasIntoPeriods) {
     const char* text;
     const char* dotted;
   } cases[] = {
-      {"1, 0, 1, 0", "1.0.1.0"}, {"", ""},           {"1,2", "1.2"},
-      {" 3 . 4 ", "3.4"},        {"7", "7"},         {", ,", ".."},
-      {"1, 0 beta", "1.0beta"},  {"1.2.3.4", "1.2.3.4"},
+      {"1, 0, 1, 0", "1.0.1.0"},
+      {"", ""},
+      {"1,2", "1.2"},
+      {" 3 . 4 ", "3.4"},
+      {"7", "7"},
+      {", ,", ".."},
+      {"1, 0 beta", "1.0beta"},
+      {"1.2.3.4", "1.2.3.4"},
   };
   for (const auto& c : cases) EXPECT_EQ(DottedVersion(c.text), c.dotted) << c.text;
 }
