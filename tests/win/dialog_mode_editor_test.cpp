@@ -40,14 +40,30 @@ class ModeEditorTest : public test::ModesFileTest {
     SOutcome outcome;
     outcome.result = Run([&](DWORD ui) {
       HWND editor = test::WaitForThreadDialog(ui, kTitle);
-      if (!editor) return CDialogDriver::CloseAll(ui);
+      if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
       ::SetDlgItemTextA(editor, IDC_MODES_TEXT, text.c_str());
-      test::Click(editor, IDOK);
-      const auto wait = std::chrono::milliseconds(600);
-      if (HWND box = test::WaitForThreadDialog(ui, test::ProgramTitle(), wait)) {
-        outcome.message = test::MessageBoxText(box);
-        test::Click(box, IDOK);
-        test::WaitUntilGone(box);
+      // OK is sent, not posted, with a callback that comes once the editor
+      // has handled it: a box is answered on the way, and no box means the
+      // handling ended without one, however long it took.
+      bool handled = false;
+      ::SendMessageCallbackA(
+          ::GetDlgItem(editor, IDOK), BM_CLICK, 0, 0,
+          [](HWND, UINT, ULONG_PTR done, LRESULT) { *reinterpret_cast<bool*>(done) = true; },
+          reinterpret_cast<ULONG_PTR>(&handled));
+      const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      HWND box = nullptr;
+      while (!handled && std::chrono::steady_clock::now() < end) {
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // runs the callback
+        if (!box && (box = test::FindThreadDialog(ui, test::ProgramTitle()))) {
+          outcome.message = test::MessageBoxText(box);
+          test::Click(box, IDOK);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      if (!handled) {
+        return CDialogDriver::GiveUp(
+            ui, "OK was not handled within 10 s; box: \"" + outcome.message + "\"");
       }
       if (::IsWindow(editor) && ::IsWindowVisible(editor)) {
         outcome.stayedOpen = true;
@@ -64,7 +80,7 @@ TEST_F(ModeEditorTest, OpensWithTheListAsTextAndCancelTouchesNothing) {
   std::string caption;
   const INT_PTR result = Run([&](DWORD ui) {
     HWND editor = test::WaitForThreadDialog(ui, kTitle);
-    if (!editor) return CDialogDriver::CloseAll(ui);
+    if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     shown = test::ItemText(editor, IDC_MODES_TEXT);
     caption = test::ItemText(editor, IDC_DEFAULT_MODES);
     ::SetDlgItemTextA(editor, IDC_MODES_TEXT, "Changed-2212221");
@@ -125,7 +141,7 @@ TEST_F(ModeEditorTest, DefaultFillsTheBuiltInListAndCancelKeepsTheFile) {
   std::string shown;
   const INT_PTR result = Run([&](DWORD ui) {
     HWND editor = test::WaitForThreadDialog(ui, kTitle);
-    if (!editor) return CDialogDriver::CloseAll(ui);
+    if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     test::Click(editor, IDC_DEFAULT_MODES);
     for (int i = 0; i < 250 && test::ItemText(editor, IDC_MODES_TEXT) == "Blues-32232"; ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -142,7 +158,7 @@ TEST_F(ModeEditorTest, EnterInTheTextPressesOk) {
   WriteModes(kSeven);
   const INT_PTR result = Run([&](DWORD ui) {
     HWND editor = test::WaitForThreadDialog(ui, kTitle);
-    if (!editor) return CDialogDriver::CloseAll(ui);
+    if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     HWND text = ::GetDlgItem(editor, IDC_MODES_TEXT);
     ::SetWindowTextA(text, "Only-2212221");
     ::PostMessageA(text, WM_KEYDOWN, VK_RETURN, 0);

@@ -68,7 +68,7 @@ TEST(TuningsDialog, ShowsThePresetsInTwoHalfWidthColumnsWithNothingSelected) {
   std::string headers[2];
   const SRun run = RunTunings([&](DWORD ui) {
     HWND dialog = test::WaitForThreadDialog(ui, kTitle);
-    if (!dialog) return CDialogDriver::CloseAll(ui);
+    if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     HWND list = ::GetDlgItem(dialog, IDC_TUNING_LIST);
     rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row) {
@@ -107,7 +107,7 @@ TEST(TuningsDialog, ShowsThePresetsInTwoHalfWidthColumnsWithNothingSelected) {
 TEST(TuningsDialog, DoubleClickOnARowChoosesIt) {
   const SRun run = RunTunings([](DWORD ui) {
     HWND dialog = test::WaitForThreadDialog(ui, kTitle);
-    if (!dialog) return CDialogDriver::CloseAll(ui);
+    if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     SelectRow(::GetDlgItem(dialog, IDC_TUNING_LIST), 3);
     DoubleClick(dialog);
   });
@@ -120,10 +120,10 @@ TEST(TuningsDialog, OkWithoutARowWarnsAndStaysOpen) {
   bool openAfterBox = false, openAfterDoubleClick = false;
   const SRun run = RunTunings([&](DWORD ui) {
     HWND dialog = test::WaitForThreadDialog(ui, kTitle);
-    if (!dialog) return CDialogDriver::CloseAll(ui);
+    if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     test::Click(dialog, IDOK);
     HWND box = test::WaitForThreadDialog(ui, test::ProgramTitle());
-    if (!box) return CDialogDriver::CloseAll(ui);
+    if (!box) return CDialogDriver::GiveUp(ui, "no message box appeared");
     message = test::MessageBoxText(box);
     caption = test::WindowText(box);
     test::Click(box, IDOK);
@@ -146,7 +146,7 @@ TEST(TuningsDialog, OkWithoutARowWarnsAndStaysOpen) {
 TEST(TuningsDialog, CancelAfterSelectingLeavesNoTuning) {
   const SRun run = RunTunings([](DWORD ui) {
     HWND dialog = test::WaitForThreadDialog(ui, kTitle);
-    if (!dialog) return CDialogDriver::CloseAll(ui);
+    if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     SelectRow(::GetDlgItem(dialog, IDC_TUNING_LIST), 2);
     test::Click(dialog, IDCANCEL);
   });

@@ -128,12 +128,12 @@ TEST_F(FakeFrameTest, OkWritesTheChangedSettingsIntoEveryControl) {
   const HRESULT hr = OpenFrame({m_a.Unknown(), m_b.Unknown()}, [&](DWORD ui) {
     HWND frame = test::WaitForThreadDialog(ui, kFrameTitle);
     HWND page = frame ? FindPage(frame) : nullptr;
-    if (!page) return CDialogDriver::CloseAll(ui);
+    if (!page) return CDialogDriver::GiveUp(ui, "no property frame with the page appeared");
     tuningShown = test::ItemText(page, IDC_TUNING);
     ::SetDlgItemTextA(page, IDC_TUNING, "D A D G B E");
     Choose(page, IDC_TONALITY, 10);
     test::Click(frame, IDOK);
-    if (!test::WaitUntilGone(frame)) CDialogDriver::CloseAll(ui);
+    if (!test::WaitUntilGone(frame)) CDialogDriver::GiveUp(ui, "the frame did not close");
   });
   EXPECT_EQ(S_OK, hr);
   EXPECT_EQ("E B G D A E", tuningShown);
@@ -150,11 +150,11 @@ TEST_F(FakeFrameTest, CancelWritesNothing) {
   const HRESULT hr = OpenFrame({m_a.Unknown()}, [&](DWORD ui) {
     HWND frame = test::WaitForThreadDialog(ui, kFrameTitle);
     HWND page = frame ? FindPage(frame) : nullptr;
-    if (!page) return CDialogDriver::CloseAll(ui);
+    if (!page) return CDialogDriver::GiveUp(ui, "no property frame with the page appeared");
     ::SetDlgItemTextA(page, IDC_TUNING, "D A D G B E");
     Choose(page, IDC_TONALITY, 10);
     test::Click(frame, IDCANCEL);
-    if (!test::WaitUntilGone(frame)) CDialogDriver::CloseAll(ui);
+    if (!test::WaitUntilGone(frame)) CDialogDriver::GiveUp(ui, "the frame did not close");
   });
   EXPECT_EQ(S_OK, hr);
   EXPECT_TRUE(m_a.writes.empty());
@@ -167,7 +167,7 @@ TEST_F(FakeFrameTest, ApplyWritesOnceAndLaterChangesGoWithCancel) {
   const HRESULT hr = OpenFrame({m_a.Unknown()}, [&](DWORD ui) {
     HWND frame = test::WaitForThreadDialog(ui, kFrameTitle);
     HWND page = frame ? FindPage(frame) : nullptr;
-    if (!page) return CDialogDriver::CloseAll(ui);
+    if (!page) return CDialogDriver::GiveUp(ui, "no property frame with the page appeared");
     // Dirty from the start: the Strings box was filled.
     HWND apply = ::GetDlgItem(frame, kApplyButton);
     for (int i = 0; i < 100 && !::IsWindowEnabled(apply); ++i) ::Sleep(20);
@@ -178,7 +178,7 @@ TEST_F(FakeFrameTest, ApplyWritesOnceAndLaterChangesGoWithCancel) {
     applied = !::IsWindowEnabled(apply);
     ::SendMessageA(::GetDlgItem(page, IDC_SIDE_DOTS), BM_CLICK, 0, 0);
     test::Click(frame, IDCANCEL);
-    if (!test::WaitUntilGone(frame)) CDialogDriver::CloseAll(ui);
+    if (!test::WaitUntilGone(frame)) CDialogDriver::GiveUp(ui, "the frame did not close");
   });
   EXPECT_EQ(S_OK, hr);
   EXPECT_TRUE(applyEnabledAtOpen);
@@ -193,7 +193,7 @@ TEST_F(FakeFrameTest, TabWalksThroughThePagesControlsInsideTheFrame) {
   const HRESULT hr = OpenFrame({m_a.Unknown()}, [&](DWORD ui) {
     HWND frame = test::WaitForThreadDialog(ui, kFrameTitle);
     HWND page = frame ? FindPage(frame) : nullptr;
-    if (!page) return CDialogDriver::CloseAll(ui);
+    if (!page) return CDialogDriver::GiveUp(ui, "no property frame with the page appeared");
     // Tab as the user presses it, wherever the focus is; the frame's own
     // loop decides where it goes.
     for (int press = 0; press < 40; ++press) {
@@ -216,7 +216,7 @@ TEST_F(FakeFrameTest, TabWalksThroughThePagesControlsInsideTheFrame) {
       }
     }
     test::Click(frame, IDCANCEL);
-    if (!test::WaitUntilGone(frame)) CDialogDriver::CloseAll(ui);
+    if (!test::WaitUntilGone(frame)) CDialogDriver::GiveUp(ui, "the frame did not close");
   });
   EXPECT_EQ(S_OK, hr);
   // Template order, from the first list to the last button.
@@ -271,7 +271,7 @@ TEST_F(NeckviewFrameTest, OkChangesTheRealControl) {
   const HRESULT hr = OpenFrame({control.get()}, [&](DWORD ui) {
     HWND frame = test::WaitForThreadDialog(ui, kFrameTitle);
     HWND page = frame ? FindPage(frame) : nullptr;
-    if (!page) return CDialogDriver::CloseAll(ui);
+    if (!page) return CDialogDriver::GiveUp(ui, "no property frame with the page appeared");
     mode = test::ItemText(page, IDC_MODE);
     highlight = test::ItemText(page, IDC_HIGHLIGHT);
     Choose(page, IDC_TONALITY, 10);
@@ -280,7 +280,7 @@ TEST_F(NeckviewFrameTest, OkChangesTheRealControl) {
     ::SetDlgItemTextA(page, IDC_SHOW_STEPS, "1,3,5");
     ::Sleep(200);
     test::Click(frame, IDOK);
-    if (!test::WaitUntilGone(frame)) CDialogDriver::CloseAll(ui);
+    if (!test::WaitUntilGone(frame)) CDialogDriver::GiveUp(ui, "the frame did not close");
   });
   EXPECT_EQ(S_OK, hr);
   EXPECT_EQ("Ionian", mode);

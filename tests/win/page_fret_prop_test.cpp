@@ -329,7 +329,7 @@ TEST_F(PageTest, TheTuningsDialogFillsStringsAndKeepsOtherEdits) {
   {
     CDialogDriver driver([](DWORD ui) {
       HWND tunings = test::WaitForThreadDialog(ui, "Tunings");
-      if (!tunings) return CDialogDriver::CloseAll(ui);
+      if (!tunings) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
       HWND list = ::GetDlgItem(tunings, IDC_TUNING_LIST);
       LVITEMA item{};
       item.stateMask = item.state = LVIS_SELECTED;
@@ -343,7 +343,7 @@ TEST_F(PageTest, TheTuningsDialogFillsStringsAndKeepsOtherEdits) {
   {
     CDialogDriver driver([](DWORD ui) {
       HWND tunings = test::WaitForThreadDialog(ui, "Tunings");
-      if (!tunings) return CDialogDriver::CloseAll(ui);
+      if (!tunings) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
       HWND list = ::GetDlgItem(tunings, IDC_TUNING_LIST);
       LVITEMA item{};
       item.stateMask = item.state = LVIS_SELECTED;
@@ -362,7 +362,7 @@ TEST_F(PageTest, TheModeEditorRefillsTheModeListKeepingTheSelection) {
   {
     CDialogDriver driver([](DWORD ui) {
       HWND editor = test::WaitForThreadDialog(ui, "Mode Editor");
-      if (!editor) return CDialogDriver::CloseAll(ui);
+      if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
       ::SetDlgItemTextA(editor, IDC_MODES_TEXT, "Blues-32232\r\nIONIAN-2212221");
       test::Click(editor, IDOK);
     });

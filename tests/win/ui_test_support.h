@@ -4,6 +4,7 @@
 // texts of message boxes.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
@@ -85,18 +86,40 @@ inline std::string ProgramTitle() {
 }
 
 // Runs |script| on its own thread against the dialogs of the calling
-// thread; joined when the object goes. If the script gives up, it closes
-// every dialog of that thread so that the test fails instead of hanging.
+// thread; joined when the object goes. If the script gives up (a dialog
+// that never appeared, or never closed), it says why and closes every
+// dialog of that thread: the test then fails with that reason, on the
+// test's own thread, instead of hanging or reading a Cancel as success.
 class CDialogDriver {
  public:
   using Script = std::function<void(DWORD uiThread)>;
   explicit CDialogDriver(Script script)
-      : m_ui(::GetCurrentThreadId()), m_thread([this, script] { script(m_ui); }) {}
+      : m_ui(::GetCurrentThreadId()), m_thread([this, script] {
+          Current() = this;
+          script(m_ui);
+          Current() = nullptr;
+        }) {}
   ~CDialogDriver() {
     if (m_thread.joinable()) m_thread.join();
+    if (!m_failure.empty()) ADD_FAILURE() << "the dialog script gave up: " << m_failure;
   }
   CDialogDriver(const CDialogDriver&) = delete;
   CDialogDriver& operator=(const CDialogDriver&) = delete;
+
+  // Called by a script on its own thread.
+  static void GiveUp(DWORD uiThread, const std::string& why) {
+    if (CDialogDriver* driver = Current()) {
+      if (!driver->m_failure.empty()) driver->m_failure += "; ";
+      driver->m_failure += why;
+    }
+    CloseAll(uiThread);
+  }
+
+ private:
+  static CDialogDriver*& Current() {
+    thread_local CDialogDriver* current = nullptr;
+    return current;
+  }
 
   static void CloseAll(DWORD uiThread) {
     ::EnumThreadWindows(
@@ -110,8 +133,8 @@ class CDialogDriver {
         0);
   }
 
- private:
   DWORD m_ui;
+  std::string m_failure;  // written by the script's thread, read after the join
   std::thread m_thread;
 };
 
