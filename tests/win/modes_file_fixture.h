@@ -1,5 +1,7 @@
-// Works on "DerazeModes.txt" beside the test program and puts back whatever
-// was there before.
+// Works on "DerazeModes.txt" beside the test program (the same folder as
+// Neckview.dll): starts without one and leaves none behind, whatever an
+// earlier run, even one killed midway, left there. Whoever loads the module
+// next seeds the default list afresh.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,13 +21,10 @@ class ModesFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_path = BuildModesFilePath(ReadModulePath(::GetModuleHandleA(nullptr)));
-    m_saved = ReadModes();
     ::DeleteFileA(m_path.c_str());
+    ASSERT_FALSE(ReadModes().has_value()) << m_path << " cannot be removed";
   }
-  void TearDown() override {
-    ::DeleteFileA(m_path.c_str());
-    if (m_saved) WriteModes(*m_saved);
-  }
+  void TearDown() override { ::DeleteFileA(m_path.c_str()); }
 
   std::optional<std::string> ReadModes() const {
     std::ifstream in(m_path, std::ios::binary);
@@ -43,7 +42,6 @@ class ModesFileTest : public ::testing::Test {
       "Mixolydian-2212212\r\nAeolian-2122122\r\nLocrian-1221222\r\n";
 
   std::string m_path;
-  std::optional<std::string> m_saved;
 };
 
 }  // namespace scalewright::test
