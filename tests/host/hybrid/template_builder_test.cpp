@@ -351,14 +351,36 @@ TEST_F(BuilderTest, EveryCodeReadsItsOwnTypeAndUnknownCodesReadNothing) {
   heading->Release();
 }
 
+// The cells under |cell| as their content kinds ('C' for a plain cell,
+// which has none), a cell's own children in braces after it: "C{TT}T".
+std::string ShapeOf(IHybridCell* cell) {
+  std::string shape;
+  std::vector<RefPtr<IHybridCell>> kids;
+  RefPtr<IHybridSubContent> layout;
+  if (cell->GetSubContent(layout.put())) layout->GetChildren(&kids);
+  for (const RefPtr<IHybridCell>& kid : kids) {
+    shape += kid->GetContentKind() ? kid->GetContentKind() : 'C';
+    const std::string inner = ShapeOf(kid.get());
+    if (!inner.empty()) shape += "{" + inner + "}";
+  }
+  return shape;
+}
+
 TEST_F(BuilderTest, MalformedTemplatesStopAtTheEnd) {
   // Each must build what it still describes and never read past the zero
   // (ASan would report it): the strings are exact-size heap copies.
-  const char* templates[] = {"T(%t", "C{T(%t)", "C{C{C{", "T(%",  "S(%r",
-                             "}T",   "{{}}",    "C(%h)",  "%%%%", "T(%)"};
-  for (const char* t : templates) {
-    SCOPED_TRACE(t);
-    const std::string copy(t);
+  struct SCase {
+    const char* text;
+    const char* shape;  // what the root holds afterwards
+  } cases[] = {
+      // A closing brace ends the level it is met on, the top one included.
+      {"T(%t", "T"}, {"C{T(%t)", "C{T}"}, {"C{C{C{", "C{C{C}}"}, {"T(%", "T"}, {"S(%r", ""},
+      {"}T", ""},    {"{{}}", ""},        {"C(%h)", "C"},        {"%%%%", ""}, {"T(%)", "T"},
+  };
+  for (const SCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    core.Clear(true);
+    const std::string copy(c.text);
     std::vector<char> exact(copy.begin(), copy.end());
     exact.push_back('\0');
     struct LenientArgs : TemplateArgs {
@@ -368,9 +390,14 @@ TEST_F(BuilderTest, MalformedTemplatesStopAtTheEnd) {
       const char* String() override { return ""; }
     } lenient;
     core.BuildWith(exact.data(), lenient);
+    ASSERT_NE(core.Root(), nullptr);
+    EXPECT_EQ(ShapeOf(core.Root()), c.shape);
   }
+  // No template builds nothing and keeps what is there.
+  core.Clear(true);
+  core.Build("T");
   core.Build(nullptr);
-  SUCCEED();
+  EXPECT_EQ(ShapeOf(core.Root()), "T");
 }
 
 TEST_F(BuilderTest, MissingParenthesisStillBuildsTheCell) {
