@@ -1,5 +1,6 @@
 // The property frame that each new window opens edits that window's
 // fretboard only: OK with another tonic changes its picture and no other.
+#include "control/ui/dialog_ids.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/win/window_rects.h"
 
@@ -26,12 +27,31 @@ HWND FindCombo(HWND frame, const std::string& text) {
   return search.found;
 }
 
-// Chooses list item |index| as a user's click would: the selection, then
-// the notification to the page.
+// Chooses list item |index| as a user's click in the dropped list would:
+// the selection, then what the combo tells its page about it (the end of
+// the choice, then the change), with the combo's own id and handle.
 void ChooseItem(HWND combo, int index) {
-  ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_NORMAL, 5000, &result);
+  const int id = ::GetDlgCtrlID(combo);
+  for (WORD code : {WORD{CBN_SELENDOK}, WORD{CBN_SELCHANGE}})
+    ::SendMessageTimeoutA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, code),
+                          reinterpret_cast<LPARAM>(combo), SMTO_NORMAL, 5000, &result);
+}
+
+// The page's twelve note boxes from C up, '1' where checked.
+std::string NoteBoxes(HWND combo) {
+  static constexpr int kNoteBoxes[] = {IDC_NOTE_C,  IDC_NOTE_CS, IDC_NOTE_D,  IDC_NOTE_DS,
+                                       IDC_NOTE_E,  IDC_NOTE_F,  IDC_NOTE_FS, IDC_NOTE_G,
+                                       IDC_NOTE_GS, IDC_NOTE_A,  IDC_NOTE_AS, IDC_NOTE_B};
+  std::string boxes;
+  for (int id : kNoteBoxes) {
+    DWORD_PTR checked = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(::GetParent(combo), id), BM_GETCHECK, 0, 0, SMTO_NORMAL,
+                          5000, &checked);
+    boxes += checked == BST_CHECKED ? '1' : '0';
+  }
+  return boxes;
 }
 
 TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
@@ -53,15 +73,24 @@ TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
   ASSERT_TRUE(SaveScreenshot("two_boards_before"));
   const SPicture before = ReadScreenshot("two_boards_before");
   ASSERT_GT(before.width, 0);
-  EXPECT_GT(InkPixels(before, activeBoard), 500);
+  EXPECT_GT(InkPixels(before, activeBoard), 500) << "a blank board: see two_boards_before.png";
 
   sw.Command(kProperties);
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
   HWND frame = sw.PropertyFrames()[0];
   HWND tonality = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (tonality = FindCombo(frame, "C")) != nullptr; }));
+  // The page shows the scale's notes; another tonic moves them all up.
+  const std::string notesOfC = NoteBoxes(tonality);
+  ASSERT_NE(notesOfC.find('1'), std::string::npos) << "no note box checked for C";
   ChooseItem(tonality, 2);
   EXPECT_NE(Text(tonality), "C");
+  const std::string expected = notesOfC.back() + notesOfC.substr(0, 11);
+  std::string shown;
+  EXPECT_TRUE(WaitUntil([&] { return (shown = NoteBoxes(tonality)) == expected; }, 10s))
+      << "note boxes for C " << notesOfC << ", one tonic up " << shown << ", expected " << expected
+      << "\n"
+      << sw.Seen("tonic_changed");
   PressButton(frame, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
   ASSERT_TRUE(SaveScreenshot("two_boards_after"));

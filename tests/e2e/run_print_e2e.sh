@@ -34,8 +34,24 @@ mkdir -p "$pdfs"
 marker=$(mktemp)
 sleep 1
 
-"$wine_run" "$prefix" "$bin/SW.exe" /p "$(WINEPREFIX=$prefix winepath -w "$document" 2>/dev/null)"
-echo "SW.exe /p exited with $?"
+# SW prints and ends by itself; a SW still running after two minutes hangs:
+# its stacks are printed and it fails the test, as does any exit code but 0
+# (a crash ends with the exception's code).
+"$wine_run" "$prefix" "$bin/SW.exe" /p "$(WINEPREFIX=$prefix winepath -w "$document" 2>/dev/null)" &
+sw=$!
+for _ in $(seq 600); do kill -0 "$sw" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$sw" 2>/dev/null; then
+  echo "FAIL: SW.exe /p still running after 120 s; its stacks:"
+  winpid=$(WINEPREFIX=$prefix wine winedbg --command "info process" 2>/dev/null \
+    | awk "/'SW.exe'/ {print \$1; exit}")
+  [[ -n $winpid ]] && WINEPREFIX=$prefix wine winedbg --command "bt all" "0x$winpid" 2>&1
+  kill "$sw" 2>/dev/null
+  exit 1
+fi
+wait "$sw"
+rc=$?
+echo "SW.exe /p exited with $rc"
+[[ $rc -eq 0 ]] || { echo "FAIL: SW.exe /p exited with $rc"; exit 1; }
 
 pdf=""
 for _ in $(seq 120); do

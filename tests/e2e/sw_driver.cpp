@@ -1,11 +1,59 @@
 #include "tests/e2e/sw_driver.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "framework/com/reg_key.h"
 
 namespace scalewright::e2e {
+
+namespace {
+
+// A kernel handle owned alone (process, thread, file, snapshot).
+class CKernelHandle {
+ public:
+  CKernelHandle() = default;
+  explicit CKernelHandle(HANDLE handle)
+      : m_handle(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+  ~CKernelHandle() { reset(); }
+  CKernelHandle(const CKernelHandle&) = delete;
+  CKernelHandle& operator=(const CKernelHandle&) = delete;
+  HANDLE get() const { return m_handle; }
+  void reset() {
+    if (m_handle) ::CloseHandle(m_handle);
+    m_handle = nullptr;
+  }
+
+ private:
+  HANDLE m_handle = nullptr;
+};
+
+// Ids of the running processes whose image is |image| (case-insensitive).
+std::vector<DWORD> ProcessesNamed(const char* image) {
+  std::vector<DWORD> found;
+  CKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.get()) return found;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
+       more = ::Process32Next(snapshot.get(), &entry))
+    if (::lstrcmpiA(entry.szExeFile, image) == 0) found.push_back(entry.th32ProcessID);
+  return found;
+}
+
+std::string Hex(DWORD value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(value));
+  return text;
+}
+
+}  // namespace
 
 std::string Text(HWND window) {
   // Asked of the window itself: GetWindowText reads only the stored caption
@@ -251,13 +299,130 @@ CSwProcess::CSwProcess(const std::string& arguments) {
 
 CSwProcess::~CSwProcess() {
   if (!m_process) return;
-  if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+  EndAndCheck();
+  ::CloseHandle(m_process);
+}
+
+void CSwProcess::EndAndCheck() {
+  const DWORD pid = ::GetProcessId(m_process);
+  std::string crash = CrashReport();
+  if (crash.empty() && ::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
     CancelPropertyFrames();
     for (HWND box : TopLevelWindows(m_threadId, "#32770", "")) ::PostMessageA(box, WM_CLOSE, 0, 0);
-    if (m_main && ::IsWindow(m_main)) ::PostMessageA(m_main, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(m_process, 15000) == WAIT_TIMEOUT) ::TerminateProcess(m_process, 99);
+    if (!m_main || !::IsWindow(m_main)) Main(0ms);
+    if (m_main) ::PostMessageA(m_main, WM_CLOSE, 0, 0);
+    WaitUntil(
+        [&] {
+          crash = CrashReport();
+          return !crash.empty() || ::WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0;
+        },
+        15s);
   }
-  ::CloseHandle(m_process);
+  if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+    const std::string seen = Seen("sw_did_not_end");
+    const std::string stacks = StacksOf(pid);
+    ADD_FAILURE() << "SW (pid " << pid << ") did not end within 15 s of being closed"
+                  << (crash.empty() ? "" : "; " + crash) << "\n"
+                  << seen << "\nits stacks:\n"
+                  << stacks;
+    ::TerminateProcess(m_process, 99);
+    ::WaitForSingleObject(m_process, 10000);
+  } else {
+    if (crash.empty()) crash = CrashReport();
+    EXPECT_EQ(ExitCode(), 0u) << "SW (pid " << pid << ") ended with exit code " << Hex(ExitCode());
+  }
+  EXPECT_EQ(crash, "") << "a crash report appeared while SW ran";
+  // A crash dialog left up would hold the next test's SW as well.
+  for (DWORD debugger : ProcessesNamed("winedbg.exe")) {
+    CKernelHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, debugger));
+    if (process.get()) ::TerminateProcess(process.get(), 1);
+  }
+}
+
+std::string CrashReport() {
+  std::string report;
+  ::EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        if (!::IsWindowVisible(window)) return TRUE;
+        char title[256] = {};
+        ::GetWindowTextA(window, title, sizeof title);
+        if (std::string(title).find("Program Error") == std::string::npos) return TRUE;
+        auto* text = reinterpret_cast<std::string*>(data);
+        *text += "a \"" + std::string(title) + "\" window: " + MessageBoxText(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&report));
+  for (DWORD debugger : ProcessesNamed("winedbg.exe"))
+    report += (report.empty() ? "" : "; ") + std::string("winedbg running (pid ") +
+              std::to_string(debugger) + ")";
+  return report;
+}
+
+std::string StacksOf(DWORD pid) {
+  // winedbg attaches, prints every thread's stack and detaches; its output
+  // goes to a file of the scratch folder.
+  const std::string path = ScratchDir() + "stacks-" + std::to_string(pid) + ".txt";
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  CKernelHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out.get()) return "(no file for the stacks)";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = out.get();
+  startup.hStdError = out.get();
+  startup.hStdInput = nullptr;
+  char id[16];
+  std::snprintf(id, sizeof id, "0x%lx", static_cast<unsigned long>(pid));
+  std::string commandLine = std::string("winedbg.exe --command \"bt all\" ") + id;
+  PROCESS_INFORMATION started = {};
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &started))
+    return "(winedbg did not start: error " + std::to_string(::GetLastError()) + ")";
+  CKernelHandle debugger(started.hProcess);
+  CKernelHandle thread(started.hThread);
+  out.reset();
+  if (::WaitForSingleObject(debugger.get(), 30000) == WAIT_TIMEOUT) {
+    ::TerminateProcess(debugger.get(), 1);
+    ::WaitForSingleObject(debugger.get(), 5000);
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str().empty() ? "(winedbg printed nothing; see " + path + ")" : text.str();
+}
+
+std::string CSwProcess::Seen(const std::string& shot) {
+  std::string seen = "SW shows:";
+  ::EnumThreadWindows(
+      m_threadId,
+      [](HWND window, LPARAM data) -> BOOL {
+        if (!::IsWindowVisible(window)) return TRUE;
+        auto* text = reinterpret_cast<std::string*>(data);
+        *text += "\n  " + ClassName(window) + " \"" + Text(window) + "\"";
+        const std::string inside = MessageBoxText(window);
+        if (ClassName(window) == "#32770" && !inside.empty()) *text += ": " + inside;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&seen));
+  if (seen == "SW shows:") seen += " no window";
+  const std::string crash = CrashReport();
+  if (!crash.empty()) seen += "\ncrash report: " + crash;
+  if (SaveScreenshot(shot))
+    seen += "\nscreenshot: " + BinDir() + "..\\tests\\e2e\\screenshots\\" + shot + ".png";
+  return seen;
+}
+
+std::string CSwProcess::UnexpectedDialog(const std::string& expected) {
+  std::string found;
+  for (HWND window : TopLevelWindows(m_threadId, "#32770", "")) {
+    const std::string title = Text(window);
+    if (title.rfind("Properties for Fretboard", 0) == 0) continue;
+    if (!expected.empty() && title == expected) continue;
+    found = "\"" + title + "\": " + MessageBoxText(window);
+  }
+  if (found.empty()) found = CrashReport();
+  return found;
 }
 
 HWND CSwProcess::Main(std::chrono::milliseconds timeout) {

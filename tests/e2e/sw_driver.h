@@ -61,7 +61,17 @@ std::string ProfileString(const char* section, const char* entry);
 long ProfileInt(const char* section, const char* entry);
 bool ProfileExists();
 
-// One running SW.exe. The destructor closes it, and kills it if it hangs.
+// A crash report on the desktop: Wine's "Program Error" box or a running
+// winedbg, described; empty when there is none.
+std::string CrashReport();
+// The stacks of every thread of process |pid|, as winedbg prints them.
+std::string StacksOf(DWORD pid);
+
+// One running SW.exe. The destructor closes it like a user (Cancel on the
+// property frames, the message boxes closed, WM_CLOSE to the main frame)
+// and fails the running test unless SW then ends within 15 s with exit code
+// 0 and no crash report on the desktop; a SW that hangs has its stacks
+// printed and is killed.
 class CSwProcess {
  public:
   explicit CSwProcess(const std::string& arguments = {});
@@ -87,8 +97,16 @@ class CSwProcess {
   void SendCommand(UINT id);  // sent: returns when handled
   bool WaitExit(std::chrono::milliseconds timeout = 20s);
   DWORD ExitCode() const;
+  // What SW shows right now: its visible top-level windows with their
+  // titles (and a message box's text), and a screenshot named |shot|.
+  std::string Seen(const std::string& shot = "seen");
+  // A visible dialog of SW that is neither a property frame nor |expected|:
+  // a message box the test did not ask for. Its title and text, or empty.
+  std::string UnexpectedDialog(const std::string& expected = {});
 
  private:
+  void EndAndCheck();
+
   HANDLE m_process = nullptr;
   DWORD m_threadId = 0;
   HWND m_main = nullptr;

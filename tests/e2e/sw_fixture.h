@@ -1,11 +1,14 @@
 // What every end-to-end test starts from: Neckview.dll registered, no
-// profile left by an earlier run, and helpers for SW's usual windows.
+// profile and no modes file left by an earlier run (even one killed
+// midway: Neckview.dll seeds the default modes afresh), and helpers for
+// SW's usual windows. Each SW a test starts must end cleanly (CSwProcess).
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -27,18 +30,32 @@ class SwTest : public ::testing::Test {
  protected:
   void SetUp() override {
     DeleteProfile();
+    const std::string modes = BinDir() + "DerazeModes.txt";
+    ::DeleteFileA(modes.c_str());
+    ASSERT_EQ(::GetFileAttributesA(modes.c_str()), INVALID_FILE_ATTRIBUTES)
+        << modes << " cannot be removed";
     ASSERT_TRUE(CallNeckviewEntry("DllRegisterServer"));
+  }
+
+  // Polls |condition| until it holds, SW shows a dialog nobody asked for,
+  // or |timeout| passes; true when the condition held.
+  static bool WaitFor(CSwProcess& sw, const std::function<bool()>& condition,
+                      std::chrono::milliseconds timeout = 20s) {
+    bool held = false;
+    WaitUntil([&] { return (held = condition()) || !sw.UnexpectedDialog().empty(); }, timeout);
+    return held;
   }
 
   // Waits until SW shows |documents| windows with their property frames,
   // then closes the frames.
   static void WaitForDocuments(CSwProcess& sw, std::size_t documents) {
-    ASSERT_NE(sw.Main(), nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == documents; }))
-        << sw.DocumentWindows().size() << " document windows";
-    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() >= 1; }));
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.Main(0ms) != nullptr; })) << sw.Seen();
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().size() == documents; }))
+        << sw.DocumentWindows().size() << " document windows\n"
+        << sw.Seen();
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() >= 1; })) << sw.Seen();
     sw.CancelPropertyFrames();
-    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().empty(); })) << sw.Seen();
   }
 
   // File > New, waiting for the new window and its property frame, which
@@ -46,10 +63,11 @@ class SwTest : public ::testing::Test {
   static void NewDocument(CSwProcess& sw) {
     const std::size_t before = sw.DocumentWindows().size();
     sw.Command(kFileNew);
-    ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }));
-    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().size() == before + 1; }))
+        << sw.Seen();
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
     sw.CancelPropertyFrames();
-    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().empty(); })) << sw.Seen();
   }
 
   static HWND StatusBar(CSwProcess& sw) {
