@@ -1,10 +1,13 @@
 #include "app/fret_view.h"
 
+#include <optional>
 #include <string>
 
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "app/board_io.h"
+#include "app/fret_doc.h"
 #include "app/fretboard_settings_print.h"
 #include "app/resource.h"
 #include "framework/docview/app.h"
@@ -33,11 +36,31 @@ void CFretView::OnInitialUpdate() {
   // Bind the wrapper to the control's place, and size it now: a window
   // that opens already maximised gets no further size change.
   m_wndFretboard.Attach(Item(IDC_FRETBOARD));
+  // The board its file held; a new document's board stays as created.
+  if (auto* document = dynamic_cast<CFretDoc*>(Document())) {
+    WriteBoard(ControlUnknown().get(), document->Board());
+    ::PostMessageA(Hwnd(), kShowOpenNotice, 0, 0);
+  }
   RECT client = {};
   ::GetClientRect(Hwnd(), &client);
   OnSize(client.right, client.bottom);
-  if (docview::CWinApp* app = docview::CWinApp::Current())
+  // A new window opens its property frame by itself, but not while the
+  // command line prints: nothing may wait for the user then.
+  docview::CWinApp* app = docview::CWinApp::Current();
+  if (app && !app->PrintingFromCommandLine())
     ::PostMessageA(app->MainHwnd(), WM_COMMAND, ID_PROPERTIES, 0);
+}
+
+bool CFretView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == kShowOpenNotice) {
+    auto* document = dynamic_cast<CFretDoc*>(Document());
+    const std::string notice = document ? document->TakeOpenNotice() : std::string();
+    docview::CWinApp* app = docview::CWinApp::Current();
+    if (!notice.empty()) docview::ShowFrameworkMessage(app ? app->MainHwnd() : nullptr, notice);
+    result = 0;
+    return true;
+  }
+  return CFormView::OnMessage(message, wParam, lParam, result);
 }
 
 void CFretView::OnSize(int width, int height) {
@@ -49,9 +72,16 @@ void CFretView::OnSize(int width, int height) {
 bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
   if (id == ID_PROPERTIES) {
     if (!ui) {
-      // Only locals after the call: the window may close while the frame is up.
+      // Only locals after the call: the window may close while the frame is
+      // up, and the document with it.
       com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+      const std::optional<SBoardSettings> before = ReadBoard(control.get());
+      const HWND self = Hwnd();
       ShowFretboardProperties(control.get());
+      // OK or Apply changed the board: the document has unsaved changes.
+      if (::IsWindow(self) && before && ReadBoard(control.get()) != before) {
+        if (docview::CDocument* document = Document()) document->SetModifiedFlag(true);
+      }
     }
     return true;
   }

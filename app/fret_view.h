@@ -16,9 +16,12 @@ class CFretView final : public docview::CFormView {
   bool CanPrint() const override { return true; }
   void OnPrint(HDC dc, const RECT& page) override;
   bool OnCmdMsg(UINT id, docview::CCmdUI* ui) override;
+  // The hosted control; null before it is bound or after it is gone.
+  com::ComPtr<IUnknown> ControlUnknown() const { return m_wndFretboard.ControlUnknown(); }
 
  protected:
   void OnSize(int width, int height) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   CFretboard m_wndFretboard;
@@ -26,5 +29,9 @@ class CFretView final : public docview::CFormView {
 
 // Opens the modal property frame on |control|; nothing without pages.
 void ShowFretboardProperties(IUnknown* control);
+
+// Posted to a view to tell what its document's file held that could not be
+// read, once the window is up.
+inline constexpr UINT kShowOpenNotice = WM_APP + 21;
 
 }  // namespace scalewright::app

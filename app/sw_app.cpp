@@ -8,6 +8,7 @@
 #include "app/fret_view.h"
 #include "app/fretboard.h"
 #include "app/main_frame.h"
+#include "app/model/board_file.h"
 #include "app/resource.h"
 #include "framework/docview/doc_template.h"
 #include "framework/ole_site/control_site_window.h"
@@ -27,7 +28,12 @@ bool CSWApp::InitInstance() {
   classes.document = [] { return std::make_unique<CFretDoc>(); };
   classes.frame = []() -> docview::CMDIChildWnd* { return new CFretFrame(); };
   classes.view = [module] { return std::make_unique<CFretView>(module); };
-  AddDocTemplate(std::make_unique<docview::CDocTemplate>(module, IDR_SWTYPE, std::move(classes)));
+  auto boards = std::make_unique<docview::CDocTemplate>(module, IDR_SWTYPE, std::move(classes));
+  // The filter holds NULs of its own, so its length is given.
+  static constexpr char kBoardFilter[] =
+      "Scalewright boards (*.swb)\0*.swb\0All files (*.*)\0*.*\0";
+  boards->SetFileTypes({std::string(kBoardFilter, sizeof kBoardFilter - 1), kBoardFileExtension});
+  AddDocTemplate(std::move(boards));
 
   auto frame = std::make_unique<CMainFrame>();
   if (!frame->LoadFrame(module, IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | 0x00008000 /* add to title */))

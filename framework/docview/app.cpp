@@ -60,7 +60,7 @@ int CWinApp::Run(HINSTANCE module, int showCommand) {
     // A frame left from a failed start goes without its documents first.
     if (MainHwnd()) ::SendMessageA(MainHwnd(), WM_CLOSE, 0, 0);
     SaveStdProfileSettings();
-    return 0;
+    return m_exitCode;
   }
 
   MSG message = {};
@@ -125,6 +125,14 @@ void CWinApp::CloseAllDocuments() {
   if (m_template) m_template->CloseAllDocuments();
 }
 
+bool CWinApp::SaveAllModified() {
+  if (!m_template) return true;
+  for (const auto& document : m_template->Documents()) {
+    if (!document->SaveModified()) return false;
+  }
+  return true;
+}
+
 CDocument* CWinApp::OpenDocumentFile(const char* path) {
   if (!m_template || !m_mainFrame) return nullptr;
   return m_template->OpenDocumentFile(path, *m_mainFrame);
@@ -138,8 +146,9 @@ bool CWinApp::ProcessShellCommand(const SCommandLineInfo& info) {
       return OpenDocumentFile(info.fileName.c_str()) != nullptr;
     case SCommandLineInfo::Shell::FilePrint:
     case SCommandLineInfo::Shell::FilePrintTo:
-      PrintFromCommandLine(info);
-      return false;  // printed: the program ends
+      // Printed or not, the program ends; its exit code tells which.
+      m_exitCode = PrintFromCommandLine(info) ? 0 : 1;
+      return false;
     case SCommandLineInfo::Shell::AppUnregister:
       m_profile.DeleteAll();
       m_profileLoaded = false;  // nothing goes back in at exit
@@ -152,6 +161,7 @@ bool CWinApp::ProcessShellCommand(const SCommandLineInfo& info) {
 }
 
 bool CWinApp::PrintFromCommandLine(const SCommandLineInfo& info) {
+  m_printingFromCommandLine = true;
   CDocument* document = OpenDocumentFile(info.fileName.c_str());
   if (!document || document->Views().empty()) return false;
   CView& view = *document->Views().front();
@@ -180,7 +190,8 @@ bool CWinApp::OnCmdMsg(UINT id, CCmdUI* ui) {
       return true;
     case ID_FILE_OPEN:
       if (!ui) {
-        if (auto path = AskOpenFileName(MainHwnd())) OpenDocumentFile(path->c_str());
+        const SFileTypes types = m_template ? m_template->FileTypes() : SFileTypes{};
+        if (auto path = AskOpenFileName(MainHwnd(), types)) OpenDocumentFile(path->c_str());
       }
       return true;
     case ID_FILE_PRINT_SETUP:

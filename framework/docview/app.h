@@ -49,8 +49,13 @@ class CWinApp : public CCmdTarget {
   void UpdateRecentFileMenu(HMENU menu);
   void UpdateFrameTitle();
   void CloseAllDocuments();
+  // Asks each changed document whether to save it; false once the user
+  // cancels or a save fails.
+  bool SaveAllModified();
   // Opens |path| as a document (null: a new one); null on failure.
   CDocument* OpenDocumentFile(const char* path);
+  // While the command line prints: nothing may open on its own then.
+  bool PrintingFromCommandLine() const { return m_printingFromCommandLine; }
   int PreviewPages() const { return m_previewPages; }
   void SetPreviewPages(int pages) { m_previewPages = pages; }
 
@@ -78,6 +83,10 @@ class CWinApp : public CCmdTarget {
   bool m_profileLoaded = false;
   std::unique_ptr<CRecentFileList> m_recentFiles;
   int m_previewPages = 0;
+  bool m_printingFromCommandLine = false;
+  // What the program ends with when start-up stops it (a command-line
+  // print: 0 when the page was printed).
+  int m_exitCode = 0;
   CPrinterSettings m_printer;
   std::unique_ptr<CDocTemplate> m_template;
   std::unique_ptr<CMDIFrameWnd> m_mainFrame;

@@ -55,33 +55,35 @@ HMENU CDocTemplate::WindowMenu() const {
 
 CDocument* CDocTemplate::OpenDocumentFile(const char* path, CMDIFrameWnd& mainFrame) {
   HWND owner = mainFrame.Hwnd();
-  if (path) {
-    // Check the file before any window appears.
-    auto probe = m_classes.document();
-    if (!probe->OnOpenDocument(path)) {
-      ShowFrameworkMessage(owner, kFailedToOpenDoc);
-      return nullptr;
-    }
-  }
   m_documents.push_back(m_classes.document());
   CDocument* document = m_documents.back().get();
   document->SetTemplate(this);
-  if (!path) {
+  auto forget = [this, document] {
+    auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                           [&](const auto& d) { return d.get() == document; });
+    if (it != m_documents.end()) m_documents.erase(it);
+  };
+  if (path) {
+    // The file is read before any window appears; a refused file opens none.
+    std::string error;
+    if (!document->OnOpenDocument(path, error)) {
+      forget();
+      ShowFrameworkMessage(owner, error.empty() ? std::string(kFailedToOpenDoc) : error);
+      return nullptr;
+    }
+    document->SetTitle(path);
+  } else {
     document->SetTitle(DocString(1) + std::to_string(m_untitledCount + 1));
     if (!document->OnNewDocument()) {
-      RemoveDocument(document);
+      forget();
       ShowFrameworkMessage(owner, kFailedToCreateDoc);
       return nullptr;
     }
-  } else {
-    document->SetTitle(path);
   }
   CMDIChildWnd* frame = CreateNewFrame(*document, mainFrame);
   if (!frame) {
     // The frame's failure may have left the document without views.
-    auto it = std::find_if(m_documents.begin(), m_documents.end(),
-                           [&](const auto& d) { return d.get() == document; });
-    if (it != m_documents.end()) m_documents.erase(it);
+    forget();
     std::string message = path ? kFailedToOpenDoc : kFailedToCreateDoc;
     const std::string reason = TakeViewCreationFailure();
     if (!reason.empty()) message += "\n\n" + reason;
@@ -98,6 +100,8 @@ CDocument* CDocTemplate::OpenDocumentFile(const char* path, CMDIFrameWnd& mainFr
 }
 
 CMDIChildWnd* CDocTemplate::CreateNewFrame(CDocument& document, CMDIFrameWnd& mainFrame) {
+  // A reason left by an earlier failure belongs to that one, not this.
+  TakeViewCreationFailure();
   CMDIChildWnd* frame = m_classes.frame();
   if (!frame->Create(mainFrame, document, m_classes.view, m_module)) return nullptr;
   return frame;

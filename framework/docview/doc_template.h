@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/docview/document.h"
+#include "framework/docview/file_dialog.h"
 
 namespace scalewright::docview {
 
@@ -48,6 +49,9 @@ class CDocTemplate {
   // Field of the document string: 0 window title, 1 document name, 2 New
   // dialog name, 3 filter name, 4 filter extension, 5 file type id, 6 type name.
   std::string DocString(int field) const;
+  // The file types the Open and Save As dialogs offer.
+  void SetFileTypes(SFileTypes types) { m_fileTypes = std::move(types); }
+  const SFileTypes& FileTypes() const { return m_fileTypes; }
 
  private:
   HINSTANCE m_module;
@@ -56,6 +60,7 @@ class CDocTemplate {
   HMENU m_menu = nullptr;
   std::string m_docStrings;
   int m_untitledCount = 0;
+  SFileTypes m_fileTypes;
   std::vector<std::unique_ptr<CDocument>> m_documents;
 };
 

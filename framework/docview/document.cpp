@@ -5,6 +5,7 @@
 #include "framework/docview/app.h"
 #include "framework/docview/doc_template.h"
 #include "framework/docview/file_dialog.h"
+#include "framework/docview/file_write.h"
 #include "framework/docview/std_messages.h"
 #include "framework/docview/view.h"
 
@@ -43,20 +44,19 @@ void CDocument::SetPathName(const std::string& path) {
   if (CWinApp* app = CWinApp::Current()) app->AddToRecentFileList(m_pathName);
 }
 
-bool CDocument::OnOpenDocument(const std::string& path) {
+bool CDocument::OnOpenDocument(const std::string& path, std::string& error) {
   HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) {
+    error.clear();
+    return false;
+  }
   ::CloseHandle(file);
   return true;
 }
 
-bool CDocument::OnSaveDocument(const std::string& path) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  ::CloseHandle(file);
-  return true;
+bool CDocument::OnSaveDocument(const std::string& path, std::string& error) {
+  return WriteFileReplacing(path, {}, error);
 }
 
 void CDocument::OnCloseDocument() {
@@ -100,7 +100,7 @@ void CDocument::UpdateFrameTitles() {
 bool CDocument::OnCmdMsg(UINT id, CCmdUI* ui) {
   switch (id) {
     case ID_FILE_CLOSE:
-      if (!ui) OnCloseDocument();
+      if (!ui && SaveModified()) OnCloseDocument();
       return true;
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
@@ -111,19 +111,40 @@ bool CDocument::OnCmdMsg(UINT id, CCmdUI* ui) {
   }
 }
 
+bool CDocument::SaveModified() {
+  if (!m_modified) return true;
+  HWND owner = CWinApp::Current() ? CWinApp::Current()->MainHwnd() : nullptr;
+  const std::string question = "Save changes to " + m_title + "?";
+  switch (ShowFrameworkMessage(owner, question, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+      return DoSave(m_pathName.empty());
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool CDocument::DoSave(bool askForName) {
   std::string path = m_pathName;
   HWND owner = CWinApp::Current() ? CWinApp::Current()->MainHwnd() : nullptr;
   if (askForName) {
-    auto chosen = AskSaveFileName(owner, m_title);
+    const std::string suggested = m_pathName.empty() ? SuggestedFileName() : m_pathName;
+    auto chosen =
+        AskSaveFileName(owner, suggested, m_template ? m_template->FileTypes() : SFileTypes{});
     if (!chosen) return false;
     path = *chosen;
   }
-  if (!OnSaveDocument(path)) {
-    ShowFrameworkMessage(owner, kFailedToSaveDoc);
+  std::string error;
+  if (!OnSaveDocument(path, error)) {
+    // The old file, the title and the recent list stay as they were.
+    std::string message = kFailedToSaveDoc;
+    if (!error.empty()) message += "\n\n" + error;
+    ShowFrameworkMessage(owner, message);
     return false;
   }
   SetPathName(path);
+  m_modified = false;
   return true;
 }
 

@@ -1,8 +1,9 @@
 // CDocument: the data side of document/view. It knows its title, its path,
-// its views; it opens, saves and closes. A document that holds no data of
-// its own still goes through the framework's file handling, so that Open
-// and Save behave as users expect (an opened file is checked for reading,
-// a saved file exists afterwards).
+// its views and whether it changed since it was last saved; it opens, saves
+// (asking first where Windows programs ask) and closes. A document that holds
+// no data of its own still goes through the framework's file handling, so
+// that Open and Save behave as users expect (an opened file is checked for
+// reading, a saved file exists afterwards).
 #pragma once
 
 #include <string>
@@ -29,11 +30,25 @@ class CDocument : public CCmdTarget {
 
   virtual bool OnNewDocument() { return true; }
   // Reads the file (nothing by default: the file must open for reading).
-  virtual bool OnOpenDocument(const std::string& path);
-  // Writes the file (an empty one by default).
-  virtual bool OnSaveDocument(const std::string& path);
+  // On failure |error| holds what the user is told; empty, the framework's
+  // standard words.
+  virtual bool OnOpenDocument(const std::string& path, std::string& error);
+  // Writes the file (an empty one by default). On failure |error| says why,
+  // below the framework's standard words.
+  virtual bool OnSaveDocument(const std::string& path, std::string& error);
   // Closes every window of the document; the document goes with the last.
   void OnCloseDocument();
+
+  bool IsModified() const { return m_modified; }
+  void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+  // A changed document asks "Save changes to <title>?": Yes saves, No
+  // leaves it. False when the user cancels or the save failed: whatever
+  // was about to close stays open.
+  virtual bool SaveModified();
+  // The name Save As offers for a document that has no file yet.
+  virtual std::string SuggestedFileName() const { return m_title; }
+  // Saves under the document's path, or asks for one; reports failures.
+  bool DoSave(bool askForName);
 
   void AddView(CView* view);
   void RemoveView(CView* view);
@@ -46,12 +61,11 @@ class CDocument : public CCmdTarget {
   bool OnCmdMsg(UINT id, CCmdUI* ui) override;
 
  private:
-  bool DoSave(bool askForName);
-
   std::string m_title;
   std::string m_pathName;
   std::vector<CView*> m_views;
   CDocTemplate* m_template = nullptr;
+  bool m_modified = false;
 };
 
 }  // namespace scalewright::docview

@@ -13,13 +13,19 @@ constexpr char kAllFilesFilter[] = "All Files (*.*)\0*.*\0";
 // Long paths are legal; the buffer takes the longest the system allows.
 constexpr DWORD kPathBuffer = 32768;
 
-std::optional<std::string> Ask(HWND owner, const std::string& initial, bool save) {
+std::optional<std::string> Ask(HWND owner, const std::string& initial, bool save,
+                               const SFileTypes& types) {
   std::vector<char> path(kPathBuffer, '\0');
   initial.copy(path.data(), std::min<std::size_t>(initial.size(), kPathBuffer - 1));
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kAllFilesFilter;
+  // The filter holds its own NULs: its data, not c_str(), ends it.
+  const std::string filter = types.filter.empty()
+                                 ? std::string(kAllFilesFilter, sizeof kAllFilesFilter)
+                                 : types.filter + '\0';
+  dialog.lpstrFilter = filter.data();
+  dialog.lpstrDefExt = types.defaultExtension.empty() ? nullptr : types.defaultExtension.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = kPathBuffer;
@@ -32,10 +38,13 @@ std::optional<std::string> Ask(HWND owner, const std::string& initial, bool save
 
 }  // namespace
 
-std::optional<std::string> AskOpenFileName(HWND owner) { return Ask(owner, {}, false); }
+std::optional<std::string> AskOpenFileName(HWND owner, const SFileTypes& types) {
+  return Ask(owner, {}, false, types);
+}
 
-std::optional<std::string> AskSaveFileName(HWND owner, const std::string& suggested) {
-  return Ask(owner, suggested, true);
+std::optional<std::string> AskSaveFileName(HWND owner, const std::string& suggested,
+                                           const SFileTypes& types) {
+  return Ask(owner, suggested, true, types);
 }
 
 }  // namespace scalewright::docview

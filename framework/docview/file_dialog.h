@@ -1,5 +1,6 @@
-// The framework's Open and Save As dialogs: the filter is "All Files (*.*)"
-// (the template names no file type of its own) and no extension is added.
+// The framework's Open and Save As dialogs. Without file types of the
+// application's own the filter is "All Files (*.*)" and no extension is
+// added.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,16 @@
 
 namespace scalewright::docview {
 
-std::optional<std::string> AskOpenFileName(HWND owner);
-std::optional<std::string> AskSaveFileName(HWND owner, const std::string& suggested);
+struct SFileTypes {
+  // Pairs of display name and pattern, each ended by '\0', the list ended by
+  // one more: "Boards (*.swb)\0*.swb\0All files (*.*)\0*.*\0".
+  std::string filter;
+  // Added by Save As to a name typed without one ("swb"); empty: none.
+  std::string defaultExtension;
+};
+
+std::optional<std::string> AskOpenFileName(HWND owner, const SFileTypes& types = {});
+std::optional<std::string> AskSaveFileName(HWND owner, const std::string& suggested,
+                                           const SFileTypes& types = {});
 
 }  // namespace scalewright::docview

@@ -87,6 +87,8 @@ LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnMdiActivate(reinterpret_cast<HWND>(lParam));
       break;
     case WM_CLOSE:
+      // The document's last window asks before a changed document goes.
+      if (m_document && m_document->Views().size() <= 1 && !m_document->SaveModified()) return 0;
       ::SendMessageA(::GetParent(Hwnd()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Hwnd()), 0);
       return 0;
     default:

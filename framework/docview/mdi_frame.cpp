@@ -1,6 +1,10 @@
 #include "framework/docview/mdi_frame.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "framework/docview/app.h"
 #include "framework/docview/control_bars.h"
@@ -35,9 +39,11 @@ bool CMDIFrameWnd::LoadFrame(HINSTANCE module, UINT id, DWORD style) {
   m_title = title;
   m_frameMenu = ::LoadMenuA(module, MAKEINTRESOURCEA(id));
   m_accelerators = ::LoadAcceleratorsA(module, MAKEINTRESOURCEA(id));
-  HWND window = ::CreateWindowExA(0, kFrameClass, title, style | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_frameMenu,
-                                  module, static_cast<CWnd*>(this));
+  // WS_EX_ACCEPTFILES is what DragAcceptFiles sets, without loading the shell
+  // at start-up.
+  HWND window = ::CreateWindowExA(WS_EX_ACCEPTFILES, kFrameClass, title, style | WS_CLIPCHILDREN,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  nullptr, m_frameMenu, module, static_cast<CWnd*>(this));
   return window != nullptr;
 }
 
@@ -184,8 +190,14 @@ bool CMDIFrameWnd::OnCmdMsg(UINT id, CCmdUI* ui) {
       if (id == ID_WINDOW_NEW) {
         CDocument* document = view->Document();
         if (document && document->Template()) {
-          if (CMDIChildWnd* frame = document->Template()->CreateNewFrame(*document, *this))
+          if (CMDIChildWnd* frame = document->Template()->CreateNewFrame(*document, *this)) {
             frame->InitialUpdateFrame();
+          } else {
+            std::string message = "Could not open another window for " + document->Title() + ".";
+            const std::string reason = TakeViewCreationFailure();
+            if (!reason.empty()) message += "\n\n" + reason;
+            ShowFrameworkMessage(Hwnd(), message);
+          }
         }
       } else {
         const UINT message = id == ID_WINDOW_ARRANGE   ? WM_MDIICONARRANGE
@@ -222,8 +234,12 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND: {
       const UINT id = LOWORD(wParam);
-      // Window-list entries and the maximised child's system commands are the MDI client's.
-      if (lParam == 0 && id < AFX_IDM_FIRST_MDICHILD) {
+      // Menus and accelerators send no window, a toolbar button its
+      // toolbar: both are commands. Window-list entries and the maximised
+      // child's system commands are the MDI client's.
+      const bool fromToolBar =
+          m_toolBar && lParam != 0 && reinterpret_cast<HWND>(lParam) == m_toolBar->Hwnd();
+      if ((lParam == 0 || fromToolBar) && id < AFX_IDM_FIRST_MDICHILD) {
         CCmdUI ui(id);
         if (OnCmdMsg(id, &ui) && ui.Enabled()) {
           OnCmdMsg(id, nullptr);
@@ -258,6 +274,13 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case WM_QUERYENDSESSION: {
+      CWinApp* app = CWinApp::Current();
+      return !app || app->SaveAllModified();
+    }
     case WM_DESTROY:
       // The frame's own menu is released by its owner, not by the window.
       ::SetMenu(Hwnd(), nullptr);
@@ -310,10 +333,31 @@ void CMDIFrameWnd::OnInitMenuPopup(HMENU menu) {
   }
 }
 
+void CMDIFrameWnd::OnDropFiles(HDROP drop) {
+  // Files dropped from the shell open as documents, as with Open.
+  std::vector<std::string> paths;
+  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
+    std::string path(length + 1, '\0');
+    if (::DragQueryFileA(drop, i, path.data(), length + 1) != length) continue;
+    path.resize(length);
+    paths.push_back(std::move(path));
+  }
+  ::DragFinish(drop);
+  ::SetForegroundWindow(Hwnd());
+  if (CWinApp* app = CWinApp::Current()) {
+    for (const std::string& path : paths) app->OpenDocumentFile(path.c_str());
+  }
+}
+
 void CMDIFrameWnd::OnClose() {
+  CWinApp* app = CWinApp::Current();
+  // Every changed document asks first; Cancel keeps everything open.
+  if (app && !app->SaveAllModified()) return;
   // Document windows go first: Wine's MDI code faults when the frame goes
   // with children still open.
-  if (CWinApp* app = CWinApp::Current()) app->CloseAllDocuments();
+  if (app) app->CloseAllDocuments();
   if (m_client) {
     while (HWND child = ::GetWindow(m_client, GW_CHILD)) {
       ::SendMessageA(m_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);

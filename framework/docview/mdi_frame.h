@@ -7,6 +7,10 @@
 // document windows before itself.
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <string>
 
 #include "framework/docview/cmd_target.h"
@@ -53,6 +57,7 @@ class CMDIFrameWnd : public CWnd, public CCmdTarget {
  private:
   void OnInitMenuPopup(HMENU menu);
   void OnClose();
+  void OnDropFiles(HDROP drop);
   bool OnNotify(const NMHDR& header);
 
   HINSTANCE m_module = nullptr;

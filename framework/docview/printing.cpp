@@ -45,8 +45,18 @@ bool PrintViewOn(CView& view, HDC printer) {
   const int saved = ::SaveDC(printer);
   view.OnPrint(printer, page);
   ::RestoreDC(printer, saved);
-  ::EndPage(printer);
-  return ::EndDoc(printer) > 0;
+  // The spooler may refuse the page or the job only now (a full disk, a
+  // printer taken away): the user hears of it, and the job goes.
+  if (::EndPage(printer) <= 0) {
+    ::AbortDoc(printer);
+    ShowFrameworkMessage(owner, kFailedToPrintPage);
+    return false;
+  }
+  if (::EndDoc(printer) <= 0) {
+    ShowFrameworkMessage(owner, kFailedToFinishPrint);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace scalewright::docview

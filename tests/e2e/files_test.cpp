@@ -1,5 +1,5 @@
-// Open and Save: any file opens as a default fretboard titled after it, a
-// saved document is an empty file, and both enter the recent-file list
+// Open and Save: a saved document holds its board, a file that is not a
+// board is refused, and opened and saved files enter the recent-file list
 // that the framework keeps in the registry.
 #include "tests/e2e/sw_fixture.h"
 
@@ -8,7 +8,7 @@ namespace {
 
 using FilesTest = SwTest;
 
-TEST_F(FilesTest, SaveWritesAnEmptyFileAndRemembersIt) {
+TEST_F(FilesTest, SaveWritesTheBoardAndRemembersIt) {
   const std::string path = ScratchDir() + "board.swd";
   ::DeleteFileA(path.c_str());
   {
@@ -19,13 +19,15 @@ TEST_F(FilesTest, SaveWritesAnEmptyFileAndRemembersIt) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(SaveScreenshot("save_as_dialog"));
     ASSERT_TRUE(ChooseFile(dialog, path));
-    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }));
+    const std::uintmax_t boardSize = FileSize(path);
+    EXPECT_GT(boardSize, 20u);
     EXPECT_TRUE(WaitUntil([&] { return Text(sw.DocumentWindows()[0]) == "board.swd"; }, 5s))
         << Text(sw.DocumentWindows()[0]);
     // Saving again asks nothing: the document has its name now.
     ASSERT_TRUE(WriteFile(path, "left over"));
     sw.SendCommand(kFileSave);
-    EXPECT_EQ(FileSize(path), 0u);
+    EXPECT_EQ(FileSize(path), boardSize);
     EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "Save As").empty());
     sw.Command(kExit);
     ASSERT_TRUE(sw.WaitExit());
@@ -35,19 +37,20 @@ TEST_F(FilesTest, SaveWritesAnEmptyFileAndRemembersIt) {
   EXPECT_EQ(ProfileString("Recent File List", "File2"), "");
 }
 
-TEST_F(FilesTest, AnyFileOpensAsADefaultBoardTitledAfterIt) {
+TEST_F(FilesTest, AFileThatIsNotABoardIsRefusedAndLeftAsItWas) {
   const std::string path = ScratchDir() + "notes.txt";
   ASSERT_TRUE(WriteFile(path, std::string(5000, 'x') + "\r\nnot a fretboard\r\n"));
-  // A roundabout spelling of the path is remembered in its full form.
+  // A roundabout spelling of the path still names the file.
   CSwProcess sw("\"" + ScratchDir() + "..\\scratch\\notes.txt\"");
-  WaitForDocuments(sw, 1);
-  EXPECT_EQ(Text(sw.DocumentWindows()[0]), "notes.txt");
-  EXPECT_NE(ControlOf(sw.DocumentWindows()[0]), nullptr);
-  // Opening reads nothing and writes nothing.
-  EXPECT_EQ(FileSize(path), 5000u + 19u);
-  sw.Command(kExit);
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("not_a_board");
+  EXPECT_NE(MessageBoxText(box).find("notes.txt"), std::string::npos) << MessageBoxText(box);
+  EXPECT_TRUE(sw.DocumentWindows().empty());
+  PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
-  EXPECT_EQ(ProfileString("Recent File List", "File1"), path);
+  // Opening reads it and writes nothing; a refused file is not remembered.
+  EXPECT_EQ(FileSize(path), 5000u + 19u);
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), "");
 }
 
 TEST_F(FilesTest, RecentFileListKeepsTheFourNewestAndReopensThem) {

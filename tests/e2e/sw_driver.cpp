@@ -314,6 +314,11 @@ void CSwProcess::EndAndCheck() {
     WaitUntil(
         [&] {
           crash = CrashReport();
+          // A board the test changed asks whether to save it: the user
+          // closing up declines.
+          for (HWND box : TopLevelWindows(m_threadId, "#32770", "")) {
+            if (MessageBoxText(box).rfind("Save changes to ", 0) == 0) PressButton(box, IDNO);
+          }
           return !crash.empty() || ::WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0;
         },
         15s);

@@ -68,7 +68,8 @@ std::string CrashReport();
 std::string StacksOf(DWORD pid);
 
 // One running SW.exe. The destructor closes it like a user (Cancel on the
-// property frames, the message boxes closed, WM_CLOSE to the main frame)
+// property frames, the message boxes closed, WM_CLOSE to the main frame,
+// No when SW asks whether to save a changed board)
 // and fails the running test unless SW then ends within 15 s with exit code
 // 0 and no crash report on the desktop; a SW that hangs has its stacks
 // printed and is killed.

@@ -29,6 +29,9 @@ inline constexpr UINT kViewToolbar = 59392, kViewStatusBar = 59393;
 class SwTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The mouse starts away from where SW's windows open, so that no
+    // prompt or hot button of an earlier test's clicks shows.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     DeleteProfile();
     const std::string modes = BinDir() + "DerazeModes.txt";
     ::DeleteFileA(modes.c_str());

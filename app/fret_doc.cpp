@@ -1,0 +1,92 @@
+#include "app/fret_doc.h"
+
+#include <utility>
+#include <vector>
+
+#include "app/board_io.h"
+#include "app/fret_view.h"
+#include "framework/docview/app.h"
+#include "framework/docview/file_write.h"
+#include "framework/docview/mdi_frame.h"
+
+namespace scalewright::app {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string SkippedLinesNotice(const std::string& path, const std::vector<int>& lines) {
+  std::string numbers;
+  for (std::size_t i = 0; i < lines.size() && i < 20; ++i) {
+    if (!numbers.empty()) numbers += ", ";
+    numbers += std::to_string(lines[i]);
+  }
+  if (lines.size() > 20) numbers += ", ...";
+  return "Some lines of " + FileNameOf(path) + " could not be read and were skipped (line" +
+         (lines.size() > 1 ? "s " : " ") + numbers +
+         "). The settings they held keep their defaults.";
+}
+
+}  // namespace
+
+bool CFretDoc::OnOpenDocument(const std::string& path, std::string& error) {
+  std::string bytes;
+  // A file that cannot be read gets the framework's standard words.
+  std::string reason;
+  if (!docview::ReadFileCapped(path, kMaxBoardFileBytes, bytes, reason)) return false;
+  SBoardFileRead read = ReadBoardFile(bytes);
+  switch (read.kind) {
+    case BoardFileKind::kNotBoard:
+      error = path + "\n\nThis file is not a Scalewright board, so it was not opened.";
+      return false;
+    case BoardFileKind::kEmpty:
+      m_board = {};
+      return true;
+    case BoardFileKind::kBoard:
+      m_board = std::move(read.settings);
+      if (!read.skippedLines.empty()) m_openNotice = SkippedLinesNotice(path, read.skippedLines);
+      return true;
+  }
+  return false;
+}
+
+bool CFretDoc::OnSaveDocument(const std::string& path, std::string& error) {
+  CFretView* view = BoardView();
+  std::optional<SBoardSettings> board =
+      view ? ReadBoard(view->ControlUnknown().get()) : std::nullopt;
+  if (!board) {
+    error = path + "\n\nThe board's settings could not be read from its window.";
+    return false;
+  }
+  if (!docview::WriteFileReplacing(path, WriteBoardFile(*board), error)) return false;
+  m_board = std::move(*board);
+  return true;
+}
+
+std::string CFretDoc::SuggestedFileName() const {
+  CFretView* view = BoardView();
+  std::optional<SBoardSettings> board =
+      view ? ReadBoard(view->ControlUnknown().get()) : std::nullopt;
+  if (!board) return DefaultBoardFileName(-1, "");
+  // The file name is in the ANSI code page, as the dialog takes it.
+  return Utf8ToAnsi(DefaultBoardFileName(board->tonality.value_or(-1), board->mode.value_or("")));
+}
+
+CFretView* CFretDoc::BoardView() const {
+  // The window the user works in when it shows this document; else the first.
+  docview::CWinApp* app = docview::CWinApp::Current();
+  if (app && app->MainFrame()) {
+    if (auto* active = dynamic_cast<CFretView*>(app->MainFrame()->ActiveView())) {
+      if (active->Document() == this) return active;
+    }
+  }
+  for (docview::CView* view : Views()) {
+    if (auto* board = dynamic_cast<CFretView*>(view)) return board;
+  }
+  return nullptr;
+}
+
+}  // namespace scalewright::app

@@ -1,0 +1,108 @@
+#include "framework/docview/file_write.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace scalewright::docview {
+
+namespace {
+
+class CFile {
+ public:
+  explicit CFile(HANDLE handle) : m_handle(handle) {}
+  ~CFile() { Close(); }
+  CFile(const CFile&) = delete;
+  CFile& operator=(const CFile&) = delete;
+
+  HANDLE get() const { return m_handle; }
+  bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+  // Reports whether closing worked: a delayed write error shows up here.
+  bool Close() {
+    if (!Valid()) return true;
+    return ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)) != FALSE;
+  }
+
+ private:
+  HANDLE m_handle;
+};
+
+std::string Failure(const std::string& path, DWORD code) {
+  return path + "\n\n" + SystemErrorText(code);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  constexpr DWORD kChunk = 1 << 20;
+  while (!bytes.empty()) {
+    const DWORD part = bytes.size() < kChunk ? static_cast<DWORD>(bytes.size()) : kChunk;
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), part, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string SystemErrorText(unsigned long code) {
+  char* text = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string result = length && text ? std::string(text, length) : std::string();
+  if (text) ::LocalFree(text);
+  while (!result.empty() &&
+         (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
+    result.pop_back();
+  if (result.empty()) result = "Error " + std::to_string(code) + ".";
+  return result;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
+  const std::string temp = path + ".sw-new";
+  CFile file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    error = Failure(path, ::GetLastError());
+    return false;
+  }
+  DWORD code = ERROR_SUCCESS;
+  if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get())) code = ::GetLastError();
+  if (!file.Close() && code == ERROR_SUCCESS) code = ::GetLastError();
+  if (code == ERROR_SUCCESS && !::MoveFileExA(temp.c_str(), path.c_str(),
+                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    code = ::GetLastError();
+  }
+  if (code != ERROR_SUCCESS) {
+    ::DeleteFileA(temp.c_str());
+    error = Failure(path, code);
+    return false;
+  }
+  return true;
+}
+
+bool ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                    std::string& error) {
+  bytes.clear();
+  CFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    error = Failure(path, ::GetLastError());
+    return false;
+  }
+  std::string chunk(64 * 1024, '\0');
+  while (bytes.size() <= maxBytes) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) {
+      error = Failure(path, ::GetLastError());
+      bytes.clear();
+      return false;
+    }
+    if (got == 0) return true;
+    bytes.append(chunk.data(), got);
+  }
+  bytes.resize(maxBytes + 1);
+  return true;
+}
+
+}  // namespace scalewright::docview

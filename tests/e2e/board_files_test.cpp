@@ -1,0 +1,249 @@
+// Boards kept in files: a board changed in its property frame and saved
+// through Save As reopens with the same settings and the same picture; a
+// changed board asks before it goes; a file that is not a board is refused
+// and left as it was; a failed save keeps the old file. (A read-only
+// folder cannot be had here: the tests run as root, whom Wine lets write
+// anywhere; a file another program holds open fails the same way.)
+#include <fstream>
+#include <iterator>
+
+#include "control/ui/dialog_ids.h"
+#include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_input.h"
+#include "tests/win/window_rects.h"
+
+namespace scalewright::e2e {
+namespace {
+
+class BoardFilesTest : public SwTest {
+ protected:
+  static HWND ActiveBoard(CSwProcess& sw) {
+    return ControlOf(reinterpret_cast<HWND>(::SendMessageA(sw.MdiClient(), WM_MDIGETACTIVE, 0, 0)));
+  }
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+HWND FindDescendant(HWND parent, int id) {
+  struct SSearch {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<SSearch*>(data);
+        if (::GetDlgCtrlID(child) != s->id || ClassName(child) != "ComboBox") return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// In the open property frame, picks the list entry starting with |letter|
+// in combo |id| as a user does (click, then type), then clicks OK.
+void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, char>> choices) {
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
+  HWND frame = sw.PropertyFrames()[0];
+  BringToFront(frame);
+  for (const auto& [id, letter] : choices) {
+    HWND combo = FindDescendant(frame, id);
+    ASSERT_NE(combo, nullptr) << "combo " << id;
+    // A click drops the list and takes the focus; F4 folds the list up
+    // again, and the letter then chooses the first entry it starts. A busy
+    // machine may lose the race with the list, so the user looks and tries
+    // again.
+    for (int attempt = 0; attempt < 3 && Text(combo).rfind(letter, 0) != 0; ++attempt) {
+      ClickCenterOf(combo);
+      PressKeys({VK_F4});
+      TypeText(std::string(1, letter));
+      WaitUntil([&] { return Text(combo).rfind(letter, 0) == 0; }, 2s);
+    }
+    ASSERT_EQ(Text(combo).substr(0, 1), std::string(1, letter)) << sw.Seen("combo_choice");
+  }
+  ClickCenterOf(::GetDlgItem(frame, IDOK));
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
+}
+
+// Pixels of |area| of one picture that differ from the same-sized area at
+// another place of another picture.
+int DifferingAt(const SPicture& a, const RECT& areaA, const SPicture& b, const RECT& areaB) {
+  int differing = 0;
+  for (int y = 0; y < areaA.bottom - areaA.top; ++y) {
+    for (int x = 0; x < areaA.right - areaA.left; ++x) {
+      differing += a.At(areaA.left + x, areaA.top + y) != b.At(areaB.left + x, areaB.top + y);
+    }
+  }
+  return differing;
+}
+
+TEST_F(BoardFilesTest, SavedBoardReopensWithItsSettingsAndPicture) {
+  const std::string path = ScratchDir() + "a-aeolian.swb";
+  ::DeleteFileA(path.c_str());
+  RECT boardBefore = {};
+  {
+    CSwProcess sw;
+    ASSERT_NE(sw.Main(), nullptr);
+    // The frame the new window opens by itself: A, Aeolian, OK.
+    ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'A'}, {IDC_MODE, 'A'}});
+    BringToFront(sw.Main());
+    PressKeys({VK_CONTROL, 'S'});
+    HWND dialog = sw.WaitDialog("Save As");
+    ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
+    // The name offered is the board's.
+    std::string offered;
+    ::EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM data) -> BOOL {
+          if (ClassName(child) == "Edit" && ::IsWindowVisible(child)) {
+            *reinterpret_cast<std::string*>(data) = Text(child);
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&offered));
+    EXPECT_EQ(offered, "A Aeolian.swb");
+    ASSERT_TRUE(ChooseFile(dialog, path));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
+        << sw.Seen();
+    EXPECT_TRUE(WaitUntil([&] { return Text(sw.DocumentWindows()[0]) == "a-aeolian.swb"; }, 5s));
+    const std::string saved = ReadAll(path);
+    EXPECT_EQ(saved.rfind("Scalewright board 1\r\n", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\r\ntonality=9\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nmode=Aeolian\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nnotes=101011010101\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(FileSize(path + ".sw-new"), static_cast<std::uintmax_t>(-1));
+    boardBefore = ScreenRect(ActiveBoard(sw));
+    ASSERT_TRUE(SaveScreenshot("board_saved"));
+    // Saved: Exit asks nothing.
+    ChooseMenuItem(sw.Main(), 'F', 'X');
+    ASSERT_TRUE(sw.WaitExit()) << sw.Seen("exit_after_save");
+  }
+  CSwProcess sw("\"" + path + "\"");
+  WaitForDocuments(sw, 1);
+  EXPECT_EQ(Text(sw.DocumentWindows()[0]), "a-aeolian.swb");
+  const RECT boardAfter = ScreenRect(ActiveBoard(sw));
+  ASSERT_EQ(boardAfter.right - boardAfter.left, boardBefore.right - boardBefore.left);
+  ASSERT_EQ(boardAfter.bottom - boardAfter.top, boardBefore.bottom - boardBefore.top);
+  ASSERT_TRUE(SaveScreenshot("board_reopened"));
+  const SPicture before = ReadScreenshot("board_saved");
+  const SPicture after = ReadScreenshot("board_reopened");
+  ASSERT_GT(after.width, 0);
+  EXPECT_GT(InkPixels(after, boardAfter), 500);
+  EXPECT_EQ(DifferingAt(before, boardBefore, after, boardAfter), 0)
+      << "see board_saved.png and board_reopened.png";
+}
+
+TEST_F(BoardFilesTest, ClosingAChangedBoardAsksAndCancelKeepsIt) {
+  const std::string path = ScratchDir() + "prompted.swb";
+  ::DeleteFileA(path.c_str());
+  CSwProcess sw;
+  ASSERT_NE(sw.Main(), nullptr);
+  ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'D'}});
+  // Close: Cancel keeps the window.
+  BringToFront(sw.Main());
+  ChooseMenuItem(sw.Main(), 'F', 'C');
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("no_prompt");
+  EXPECT_EQ(MessageBoxText(box), "Save changes to SW1?");
+  PressButton(box, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  EXPECT_EQ(sw.DocumentWindows().size(), 1u);
+  // Exit: Yes asks for a name and saves, then SW ends.
+  ChooseMenuItem(sw.Main(), 'F', 'X');
+  box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("no_prompt_on_exit");
+  PressButton(box, IDYES);
+  HWND dialog = sw.WaitDialog("Save As");
+  ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as_on_exit");
+  ASSERT_TRUE(ChooseFile(dialog, path));
+  ASSERT_TRUE(sw.WaitExit()) << sw.Seen("exit_after_yes");
+  EXPECT_NE(ReadAll(path).find("\r\ntonality=2\r\n"), std::string::npos) << ReadAll(path);
+}
+
+TEST_F(BoardFilesTest, NoDiscardsTheChangesAndClosesTheWindow) {
+  CSwProcess sw;
+  ASSERT_NE(sw.Main(), nullptr);
+  ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'E'}});
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, VK_F4});
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("no_prompt_ctrl_f4");
+  PressButton(box, IDNO);
+  EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().empty(); })) << sw.Seen();
+}
+
+TEST_F(BoardFilesTest, TheModesFileIsRefusedAndLeftAsItWas) {
+  const std::string modes = BinDir() + "DerazeModes.txt";
+  {
+    // Neckview.dll writes the user's modes on its first load.
+    CSwProcess sw;
+    WaitForDocuments(sw, 1);
+  }
+  const std::string before = ReadAll(modes);
+  ASSERT_FALSE(before.empty());
+  CSwProcess sw("\"" + modes + "\"");
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("modes_not_refused");
+  const std::string text = MessageBoxText(box);
+  EXPECT_NE(text.find(modes), std::string::npos) << text;
+  EXPECT_NE(text.find("not a Scalewright board"), std::string::npos) << text;
+  EXPECT_TRUE(sw.DocumentWindows().empty());
+  PressButton(box, IDOK);
+  ASSERT_TRUE(sw.WaitExit());
+  EXPECT_EQ(ReadAll(modes), before);
+}
+
+TEST_F(BoardFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+  const std::string path = ScratchDir() + "locked.swb";
+  ASSERT_TRUE(WriteFile(path, "Scalewright board 1\r\ntonality=4\r\n"));
+  CSwProcess sw("\"" + path + "\"");
+  WaitForDocuments(sw, 1);
+  // Another program holds the file open without sharing it.
+  HANDLE holder = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, 'S'});
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("locked_save");
+  const std::string text = MessageBoxText(box);
+  EXPECT_EQ(text.rfind("Failed to save document.", 0), 0u) << text;
+  EXPECT_NE(text.find(path), std::string::npos) << text;
+  PressButton(box, IDOK);
+  ::CloseHandle(holder);
+  EXPECT_EQ(ReadAll(path), "Scalewright board 1\r\ntonality=4\r\n");
+  EXPECT_EQ(FileSize(path + ".sw-new"), static_cast<std::uintmax_t>(-1));
+
+  // The window keeps its title, and the board its unsaved state.
+  EXPECT_EQ(Text(sw.DocumentWindows()[0]), "locked.swb");
+}
+
+TEST_F(BoardFilesTest, AnEmptyFileOpensAsTheDefaultBoard) {
+  const std::string path = ScratchDir() + "old.swd";
+  ASSERT_TRUE(WriteFile(path, ""));
+  CSwProcess sw("\"" + path + "\"");
+  WaitForDocuments(sw, 1);
+  EXPECT_EQ(Text(sw.DocumentWindows()[0]), "old.swd");
+  EXPECT_EQ(FileSize(path), 0u);
+}
+
+TEST_F(BoardFilesTest, SkippedLinesAreToldOnce) {
+  const std::string path = ScratchDir() + "later.swb";
+  ASSERT_TRUE(WriteFile(path, "Scalewright board 3\r\ntonality=x\r\nfuture=1\r\nmode=Dorian\r\n"));
+  CSwProcess sw("\"" + path + "\"");
+  HWND box = sw.WaitMessageBox("SW", 20s);
+  ASSERT_NE(box, nullptr) << sw.Seen("no_skip_notice");
+  const std::string text = MessageBoxText(box);
+  EXPECT_NE(text.find("later.swb"), std::string::npos) << text;
+  EXPECT_NE(text.find("line 2"), std::string::npos) << text;
+  PressButton(box, IDOK);
+  WaitForDocuments(sw, 1);
+  EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "SW").empty());
+}
+
+}  // namespace
+}  // namespace scalewright::e2e

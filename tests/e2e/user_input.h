@@ -1,0 +1,31 @@
+// Input as a user gives it: the mouse moved to a point of the screen and
+// clicked, keys pressed, through SendInput, so that the system routes it
+// to whatever window is there, exactly as for a person.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace scalewright::e2e {
+
+// Moves the mouse to |screen| and clicks the left button there.
+void ClickAt(POINT screen);
+// Clicks the middle of |window|'s client area.
+void ClickCenterOf(HWND window);
+// Clicks the toolbar button of |command| in |toolBar|; false when the
+// toolbar has no such button.
+bool ClickToolBarButton(HWND toolBar, UINT command);
+// Presses |keys| together (modifiers first) and lets go in reverse order.
+void PressKeys(std::initializer_list<WORD> keys);
+// Types |text| as key presses (letters, digits and punctuation of a US
+// keyboard).
+void TypeText(const std::string& text);
+// Brings |window| to the front so that keys go to it.
+void BringToFront(HWND window);
+// Chooses an item of |frame|'s menu bar with the keyboard: Alt, the
+// popup's access key, then the item's access key.
+void ChooseMenuItem(HWND frame, char popupKey, char itemKey);
+
+}  // namespace scalewright::e2e

@@ -1,0 +1,155 @@
+#include "app/model/board_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace scalewright {
+namespace {
+
+SBoardSettings EveryField() {
+  SBoardSettings s;
+  s.tonality = 9;
+  s.mode = "Aeolian";
+  s.notes = std::array<bool, 12>{true,  false, true, true,  false, true,
+                                 false, true,  true, false, true,  false};
+  s.showSteps = "1,3,5,7";
+  s.highlight = "1,5";
+  s.labelKind = 1;
+  s.firstFret = 3;
+  s.lastFret = 24;
+  s.sideDots = false;
+  s.rectangles = true;
+  s.tuning = "E A D G";
+  s.extent = SBoardExtent{6959, 3016};
+  return s;
+}
+
+TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
+  EXPECT_EQ(
+      "Scalewright board 1\r\n"
+      "tonality=9\r\n"
+      "mode=Aeolian\r\n"
+      "notes=101101011010\r\n"
+      "show_steps=1,3,5,7\r\n"
+      "highlight=1,5\r\n"
+      "label_kind=1\r\n"
+      "first_fret=3\r\n"
+      "last_fret=24\r\n"
+      "side_dots=0\r\n"
+      "rectangles=1\r\n"
+      "tuning=E A D G\r\n"
+      "extent=6959,3016\r\n",
+      WriteBoardFile(EveryField()));
+}
+
+TEST(BoardFile, EverySettingRoundTrips) {
+  const SBoardFileRead read = ReadBoardFile(WriteBoardFile(EveryField()));
+  EXPECT_EQ(BoardFileKind::kBoard, read.kind);
+  EXPECT_TRUE(read.skippedLines.empty());
+  EXPECT_EQ(EveryField(), read.settings);
+}
+
+TEST(BoardFile, TextsRoundTripAsWritten) {
+  SBoardSettings s;
+  s.mode = " Odd = name ";   // spaces and an equals sign kept
+  s.showSteps = "";          // empty is a value, not a missing key
+  s.tuning = "\xC3\xA9 Eb";  // UTF-8 bytes pass through
+  const SBoardFileRead read = ReadBoardFile(WriteBoardFile(s));
+  EXPECT_EQ(s, read.settings);
+}
+
+TEST(BoardFile, EmptyFileIsTheDefaultBoard) {
+  const SBoardFileRead read = ReadBoardFile("");
+  EXPECT_EQ(BoardFileKind::kEmpty, read.kind);
+  EXPECT_EQ(SBoardSettings{}, read.settings);
+}
+
+TEST(BoardFile, RefusesWhatIsNotABoard) {
+  for (const std::string& bytes :
+       {std::string("Ionian-2212221\r\nDorian-2122212\r\n"), std::string("Scalewright board\r\n"),
+        std::string("Scalewright board 0\r\n"), std::string("scalewright board 1\r\n"),
+        std::string("Scalewright board x\r\n"), std::string("\0\0\0\0", 4),
+        std::string("\r\nScalewright board 1\r\n"), std::string(kMaxBoardFileBytes + 1, 'a')}) {
+    EXPECT_EQ(BoardFileKind::kNotBoard, ReadBoardFile(bytes).kind) << bytes.substr(0, 40);
+  }
+}
+
+TEST(BoardFile, ALaterVersionIsReadAndItsUnknownKeysIgnored) {
+  const SBoardFileRead read =
+      ReadBoardFile("Scalewright board 7\nleft_handed=1\ntonality=5\nspelling=flats\n");
+  EXPECT_EQ(BoardFileKind::kBoard, read.kind);
+  EXPECT_TRUE(read.skippedLines.empty());
+  EXPECT_EQ(5, read.settings.tonality);
+  EXPECT_FALSE(read.settings.mode.has_value());
+}
+
+TEST(BoardFile, LinesThatCannotBeReadAreSkippedAndNamed) {
+  const SBoardFileRead read = ReadBoardFile(
+      "Scalewright board 1\r\n"
+      "tonality=nine\r\n"          // 2: not a number
+      "last_fret=99999999999\r\n"  // 3: beyond 32 bits
+      "side_dots=yes\r\n"          // 4: not 0 or 1
+      "notes=10110101101\r\n"      // 5: eleven flags
+      "no equals sign\r\n"         // 6
+      "extent=100\r\n"             // 7: one number
+      "extent=-5,10\r\n"           // 8: not a size
+      "\r\n"                       // blank lines are fine
+      "first_fret= 12 \r\n"        // 10: read, spaces forgiven
+      "highlight=2\r\n");
+  EXPECT_EQ(BoardFileKind::kBoard, read.kind);
+  EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8}), read.skippedLines);
+  EXPECT_FALSE(read.settings.tonality.has_value());
+  EXPECT_FALSE(read.settings.lastFret.has_value());
+  EXPECT_FALSE(read.settings.sideDots.has_value());
+  EXPECT_FALSE(read.settings.notes.has_value());
+  EXPECT_FALSE(read.settings.extent.has_value());
+  EXPECT_EQ(12, read.settings.firstFret);
+  EXPECT_EQ("2", read.settings.highlight);
+}
+
+TEST(BoardFile, ANulInsideAValueSkipsThatLine) {
+  const std::string bytes = std::string("Scalewright board 1\nmode=A") + '\0' + "B\ntonality=3\n";
+  const SBoardFileRead read = ReadBoardFile(bytes);
+  EXPECT_EQ((std::vector<int>{2}), read.skippedLines);
+  EXPECT_FALSE(read.settings.mode.has_value());
+  EXPECT_EQ(3, read.settings.tonality);
+}
+
+TEST(BoardFile, ValuesOutOfRangeAreLeftToTheControl) {
+  const SBoardFileRead read =
+      ReadBoardFile("Scalewright board 1\ntonality=12\nlabel_kind=-4\nfirst_fret=40\n");
+  EXPECT_TRUE(read.skippedLines.empty());
+  EXPECT_EQ(12, read.settings.tonality);
+  EXPECT_EQ(-4, read.settings.labelKind);
+  EXPECT_EQ(40, read.settings.firstFret);
+}
+
+TEST(BoardFile, LineEndsOfEveryKindAndAByteOrderMark) {
+  for (const char* bytes : {"Scalewright board 1\rtonality=2\rmode=Dorian",
+                            "Scalewright board 1\ntonality=2\r\nmode=Dorian\n",
+                            "\xEF\xBB\xBFScalewright board 1\r\ntonality=2\r\nmode=Dorian\r\n"}) {
+    const SBoardFileRead read = ReadBoardFile(bytes);
+    EXPECT_EQ(BoardFileKind::kBoard, read.kind) << bytes;
+    EXPECT_EQ(2, read.settings.tonality) << bytes;
+    EXPECT_EQ("Dorian", read.settings.mode) << bytes;
+  }
+}
+
+TEST(BoardFile, LaterLinesWin) {
+  const SBoardFileRead read = ReadBoardFile("Scalewright board 1\ntonality=2\ntonality=4\n");
+  EXPECT_EQ(4, read.settings.tonality);
+}
+
+TEST(BoardFile, DefaultNamesComeFromTheScale) {
+  EXPECT_EQ("A Aeolian.swb", DefaultBoardFileName(9, "Aeolian"));
+  EXPECT_EQ("C# Ionian.swb", DefaultBoardFileName(1, "Ionian"));
+  EXPECT_EQ("D a_b_c_d_.swb", DefaultBoardFileName(2, "a/b:c*d?"));
+  EXPECT_EQ("E.swb", DefaultBoardFileName(4, ""));
+  EXPECT_EQ("Dorian.swb", DefaultBoardFileName(-1, "Dorian"));
+  EXPECT_EQ("Board.swb", DefaultBoardFileName(-1, ""));
+  EXPECT_EQ("G Mode.swb", DefaultBoardFileName(7, "Mode. "));
+}
+
+}  // namespace
+}  // namespace scalewright
