@@ -7,11 +7,14 @@
 // fault or E_FAIL and leave the extent as it was. A good load saves back the
 // same 12 bytes, with the control's own version, and is not dirty.
 //
-//   persist_load_replay [-runs=N] [-seed=N] [file or folder]...
+//   persist_replay_tests [GoogleTest flags] [-runs=N] [-seed=N] [file or folder]...
 //
 // The files are replayed first, then N generated inputs: half random bytes,
-// half the files with a few bytes changed.
+// half the files with a few bytes changed. It is a GoogleTest program so
+// that the Wine runner can tell a run that passed from one that never ran.
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <objbase.h>
 #include <ocidl.h>
@@ -37,16 +40,25 @@ using Input = std::vector<std::uint8_t>;
 
 constexpr DWORD kStoredVersion = 0x300;
 
+// From the command line.
+long g_runs = 3000;
+unsigned g_seed = 12345;
+std::vector<std::string> g_paths;
+
 int g_failures = 0;
 long g_loaded = 0, g_refused = 0;
 
 void Fail(const char* what, const Input& input, HRESULT hr) {
-  ++g_failures;
-  std::fprintf(stderr, "persist_load_replay: %s (hr 0x%08lx) for %zu bytes:", what,
-               static_cast<unsigned long>(hr), input.size());
-  for (std::uint8_t b : input) std::fprintf(stderr, " %02x", b);
-  std::fprintf(stderr, "\n");
-  if (g_failures > 20) std::exit(1);
+  // The first few are enough to see what goes wrong.
+  if (++g_failures > 20) return;
+  std::string bytes;
+  char hex[4];
+  for (std::uint8_t b : input) {
+    std::snprintf(hex, sizeof hex, " %02x", b);
+    bytes += hex;
+  }
+  ADD_FAILURE() << what << " (hr 0x" << std::hex << static_cast<unsigned long>(hr) << std::dec
+                << ") for " << input.size() << " bytes:" << bytes;
 }
 
 DWORD WordAt(const Input& input, std::size_t at) {
@@ -170,8 +182,8 @@ class CReplay {
 void Collect(const std::string& path, std::vector<Input>& inputs) {
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
-    std::fprintf(stderr, "persist_load_replay: no file or folder %s\n", path.c_str());
-    std::exit(2);
+    ADD_FAILURE() << "no file or folder " << path;
+    return;
   }
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
     WIN32_FIND_DATAA found = {};
@@ -215,62 +227,60 @@ std::wstring ProgramFolder() {
   return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
+TEST(PersistReplay, StoredBytesLoadOrFailCleanly) {
+  std::vector<Input> corpus;
+  for (const std::string& path : g_paths) Collect(path, corpus);
+  ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+  {
+    const HMODULE dll = ::LoadLibraryW((ProgramFolder() + L"Neckview.dll").c_str());
+    ASSERT_NE(nullptr, dll) << "Neckview.dll did not load";
+    using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    const auto getClassObject = reinterpret_cast<GetClassObjectFn>(
+        reinterpret_cast<void*>(::GetProcAddress(dll, "DllGetClassObject")));
+    ASSERT_NE(nullptr, getClassObject);
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(S_OK, getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()));
+    {
+      CReplay replay(factory.get());
+      ASSERT_TRUE(replay.Ready()) << "no control";
+      for (const Input& input : corpus) replay.Run(input, true);
+      std::mt19937 random(g_seed);
+      for (long run = 0; run < g_runs; ++run) {
+        Input input;
+        if (!corpus.empty() && run % 2 == 0) {
+          input = Mutate(corpus[random() % corpus.size()], random);
+        } else {
+          input.resize(random() % 20);
+          for (std::uint8_t& b : input) b = static_cast<std::uint8_t>(random());
+          // The version word is mostly small, so that most loads get past it.
+          if (input.size() >= 4 && random() % 2) input[1] = input[2] = input[3] = 0;
+        }
+        replay.Run(input, run % 8 == 0);
+      }
+    }
+    std::printf(
+        "persist_replay: %zu files and %ld generated inputs, %ld loads taken, "
+        "%ld refused, %d failures\n",
+        corpus.size(), g_runs, g_loaded, g_refused, g_failures);
+    EXPECT_EQ(0, g_failures);
+    // Both outcomes were met, or the inputs missed what they are for.
+    EXPECT_GT(g_loaded, 0);
+    EXPECT_GT(g_refused, 0);
+  }
+  ::OleUninitialize();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  long runs = 3000;
-  unsigned seed = 12345;
-  std::vector<Input> corpus;
+  ::testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "-runs=", 6) == 0)
-      runs = std::strtol(argv[i] + 6, nullptr, 10);
+      g_runs = std::strtol(argv[i] + 6, nullptr, 10);
     else if (std::strncmp(argv[i], "-seed=", 6) == 0)
-      seed = static_cast<unsigned>(std::strtoul(argv[i] + 6, nullptr, 10));
+      g_seed = static_cast<unsigned>(std::strtoul(argv[i] + 6, nullptr, 10));
     else
-      Collect(argv[i], corpus);
+      g_paths.emplace_back(argv[i]);
   }
-  if (FAILED(::OleInitialize(nullptr))) return 3;
-  int result = 0;
-  {
-    const HMODULE dll = ::LoadLibraryW((ProgramFolder() + L"Neckview.dll").c_str());
-    using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    const auto getClassObject = dll ? reinterpret_cast<GetClassObjectFn>(reinterpret_cast<void*>(
-                                          ::GetProcAddress(dll, "DllGetClassObject")))
-                                    : nullptr;
-    ComPtr<IClassFactory> factory;
-    if (!getClassObject ||
-        FAILED(getClassObject(CLSID_Fretboard, IID_IClassFactory, factory.put_void()))) {
-      std::fprintf(stderr, "persist_load_replay: no Fretboard class in Neckview.dll\n");
-      result = 3;
-    } else {
-      CReplay replay(factory.get());
-      if (!replay.Ready()) {
-        std::fprintf(stderr, "persist_load_replay: no control\n");
-        result = 3;
-      } else {
-        for (const Input& input : corpus) replay.Run(input, true);
-        std::mt19937 random(seed);
-        for (long run = 0; run < runs; ++run) {
-          Input input;
-          if (!corpus.empty() && run % 2 == 0) {
-            input = Mutate(corpus[random() % corpus.size()], random);
-          } else {
-            input.resize(random() % 20);
-            for (std::uint8_t& b : input) b = static_cast<std::uint8_t>(random());
-            // The version word is mostly small, so that most loads get past it.
-            if (input.size() >= 4 && random() % 2) input[1] = input[2] = input[3] = 0;
-          }
-          replay.Run(input, run % 8 == 0);
-        }
-        std::printf(
-            "persist_load_replay: %zu files and %ld generated inputs, %ld loads taken, "
-            "%ld refused, %d failures\n",
-            corpus.size(), runs, g_loaded, g_refused, g_failures);
-        if (g_failures) result = 1;
-      }
-    }
-    factory.reset();
-  }
-  ::OleUninitialize();
-  return result;
+  return RUN_ALL_TESTS();
 }
