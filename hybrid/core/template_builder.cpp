@@ -19,6 +19,30 @@ namespace {
 
 constexpr const char* kCellLetters = "CUTBxEcdhLPpst";
 
+// Whether |layout| still hangs below |root|, the layout the template is
+// built into. A cell leaves the tree when it is detached (a %p cell's new
+// children can replace an ancestor of the layout being filled, and Clear
+// detaches every cell a caller may still hold); cells made below it would
+// hold their layout and it them, with nothing left to detach them.
+bool IsBelow(IHybridSubContent* layout, IHybridSubContent* root) {
+  RefPtr<IHybridSubContent> at(layout);
+  while (at && at.get() != root) {
+    RefPtr<IHybridCell> owner;
+    RefPtr<IHybridSubContent> up;
+    if (!at->GetOwner(owner.put()) || !owner->GetParentLayout(up.put())) return false;
+    at = up;
+  }
+  return at.get() == root;
+}
+
+// The same for a cell named by %p: its own layout is the root's, or its
+// parent layout hangs below the root.
+bool IsCellBelow(IHybridCell* cell, IHybridSubContent* root) {
+  RefPtr<IHybridSubContent> own, parent;
+  if (cell->GetSubContent(own.put()) && own.get() == root) return true;
+  return cell->GetParentLayout(parent.put()) && IsBelow(parent.get(), root);
+}
+
 struct StyleCodes {
   std::vector<void*> results;
   const gfx::Font* font = nullptr;
@@ -95,7 +119,8 @@ const char* SkipGroup(const char* p) {
 
 class Builder {
  public:
-  Builder(IHybridCtrl& ctrl, TemplateArgs& args) : m_ctrl(ctrl), m_args(args) {}
+  Builder(IHybridCtrl& ctrl, IHybridSubContent* root, TemplateArgs& args)
+      : m_ctrl(ctrl), m_root(root), m_args(args) {}
 
   const char* BuildLevel(IHybridSubContent* layout, const char* p, int depth);
 
@@ -109,6 +134,7 @@ class Builder {
   ITextStyle* ResolveStyle(StyleSelector s);
 
   IHybridCtrl& m_ctrl;
+  IHybridSubContent* m_root;
   TemplateArgs& m_args;
 };
 
@@ -276,8 +302,8 @@ const char* Builder::BuildCell(IHybridSubContent* layout, char letter, const cha
 
   RefPtr<IHybridCell> cell;
   if (c.hasReuse && c.reuse && *c.reuse) {
-    cell = *c.reuse;
-  } else if (layout) {
+    if (IsCellBelow(*c.reuse, m_root)) cell = *c.reuse;
+  } else if (layout && IsBelow(layout, m_root)) {
     layout->CreateCell(c.hasKey ? c.key : counter, cell.put(), c.before ? *c.before : nullptr);
     if (cell) {
       if (c.hasColor) cell->SetColor(c.color, false);
@@ -482,7 +508,7 @@ const char* CodeArgumentTypes(char letter, char code) {
 void BuildTemplate(IHybridCtrl& ctrl, IHybridSubContent* root, const char* tmpl,
                    TemplateArgs& args) {
   if (!tmpl || !root) return;
-  Builder builder(ctrl, args);
+  Builder builder(ctrl, root, args);
   builder.BuildLevel(root, tmpl, 0);
 }
 

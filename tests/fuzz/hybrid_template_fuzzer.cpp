@@ -7,10 +7,8 @@
 // template's terminating zero. Mouse, keyboard, focus and timer events in
 // random order go through the control's input entry points in between.
 //
-// Built with clang's -fsanitize=fuzzer it is a libFuzzer target. Built with
-// HYBRID_FUZZ_STANDALONE it is a driver that replays the files (or
-// directories of files) named on its command line, or without arguments a
-// fixed set of seeds and a reproducible pseudo-random run.
+// Built with clang's -fsanitize=fuzzer it is a libFuzzer target; otherwise
+// standalone_driver.cpp replays its corpus and a pseudo-random run.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -318,48 +316,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   scalewright::RunOne(data, size);
   return 0;
 }
-
-#ifdef HYBRID_FUZZ_STANDALONE
-#include <dirent.h>
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <random>
-
-namespace {
-
-void ReplayFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
-  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
-void Replay(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return;
-  if (!S_ISDIR(info.st_mode)) return ReplayFile(path);
-  if (DIR* dir = opendir(path.c_str())) {
-    while (dirent* entry = readdir(dir))
-      if (entry->d_name[0] != '.') Replay(path + "/" + entry->d_name);
-    closedir(dir);
-  }
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) Replay(argv[i]);
-  if (argc > 1) return 0;
-  std::mt19937 random(12345);
-  for (int run = 0; run < 3000; ++run) {
-    std::vector<std::uint8_t> data(1 + random() % 600);
-    for (std::uint8_t& b : data) b = static_cast<std::uint8_t>(random());
-    LLVMFuzzerTestOneInput(data.data(), data.size());
-  }
-  std::puts("hybrid_template_fuzzer: 3000 generated inputs passed");
-  return 0;
-}
-#endif
