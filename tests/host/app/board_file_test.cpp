@@ -108,6 +108,23 @@ TEST(BoardFile, LinesThatCannotBeReadAreSkippedAndNamed) {
   EXPECT_EQ("2", read.settings.highlight);
 }
 
+// An extent is the control's size: one without width or height is no size,
+// so its line is skipped, while the smallest real size is kept.
+TEST(BoardFile, AnExtentWithoutAreaIsSkipped) {
+  const SBoardFileRead empty = ReadBoardFile(
+      "Scalewright board 1\r\n"
+      "extent=100,0\r\n"  // 2
+      "extent=0,100\r\n"  // 3
+      "extent=0,0\r\n"    // 4
+      "extent=100,-1\r\n");
+  EXPECT_EQ((std::vector<int>{2, 3, 4, 5}), empty.skippedLines);
+  EXPECT_FALSE(empty.settings.extent.has_value());
+
+  const SBoardFileRead smallest = ReadBoardFile("Scalewright board 1\r\nextent=1,1\r\n");
+  EXPECT_TRUE(smallest.skippedLines.empty());
+  EXPECT_EQ(smallest.settings.extent, (SBoardExtent{1, 1}));
+}
+
 TEST(BoardFile, ANulInsideAValueSkipsThatLine) {
   const std::string bytes = std::string("Scalewright board 1\nmode=A") + '\0' + "B\ntonality=3\n";
   const SBoardFileRead read = ReadBoardFile(bytes);
