@@ -51,7 +51,8 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
   HWND frame = sw.PropertyFrames()[0];
   BringToFront(frame);
   for (const auto& [id, letter] : choices) {
-    HWND combo = FindDescendant(frame, id);
+    HWND combo = nullptr;
+    WaitUntil([&] { return (combo = FindDescendant(frame, id)) != nullptr; }, 10s);
     ASSERT_NE(combo, nullptr) << "combo " << id;
     // A click drops the list and takes the focus; F4 folds the list up
     // again, and the letter then chooses the first entry it starts. A busy
@@ -64,6 +65,9 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
       WaitUntil([&] { return Text(combo).rfind(letter, 0) == 0; }, 2s);
     }
     ASSERT_EQ(Text(combo).substr(0, 1), std::string(1, letter)) << sw.Seen("combo_choice");
+    // A list still dropped would take the next click for itself.
+    if (::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) PressKeys({VK_F4});
+    ASSERT_TRUE(WaitUntil([&] { return !::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
   }
   ClickCenterOf(::GetDlgItem(frame, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
