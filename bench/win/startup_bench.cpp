@@ -50,22 +50,6 @@ double NowMs() {
   return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// A window DC released with its scope.
-class CWindowDc {
- public:
-  explicit CWindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
-  ~CWindowDc() {
-    if (m_dc) ::ReleaseDC(m_window, m_dc);
-  }
-  CWindowDc(const CWindowDc&) = delete;
-  CWindowDc& operator=(const CWindowDc&) = delete;
-  HDC get() const { return m_dc; }
-
- private:
-  HWND m_window;
-  HDC m_dc;
-};
-
 // Side of the square probed in a picture window. Both sides are probed
 // alike, so that reading the screen costs each the same.
 constexpr int kProbeSide = 160;
@@ -89,7 +73,7 @@ SPixelCounts CountPixels(HWND window, double across) {
                   (client.bottom - height) / 2};
   origin.x = std::clamp<LONG>(origin.x, 0, client.right - width);
   ::ClientToScreen(window, &origin);
-  CWindowDc source(nullptr);
+  scalewright::ui::CWindowDc source(nullptr);
   if (!source.get()) return counts;
   CMemoryDc memory(source.get());
   BITMAPINFO info = {};
