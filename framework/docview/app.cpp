@@ -153,6 +153,7 @@ bool CWinApp::ProcessShellCommand(const SCommandLineInfo& info) {
       m_profile.DeleteAll();
       m_profileLoaded = false;  // nothing goes back in at exit
       ShowFrameworkMessage(nullptr, kUnregisterDone);
+      m_exitCode = 0;
       return false;
     case SCommandLineInfo::Shell::Nothing:
       return true;

@@ -84,9 +84,10 @@ class CWinApp : public CCmdTarget {
   std::unique_ptr<CRecentFileList> m_recentFiles;
   int m_previewPages = 0;
   bool m_printingFromCommandLine = false;
-  // What the program ends with when start-up stops it (a command-line
-  // print: 0 when the page was printed).
-  int m_exitCode = 0;
+  // What the program ends with when start-up stops it: a failure unless
+  // the command line asked for a stop (0 after /unregister, or after a
+  // command-line print that printed).
+  int m_exitCode = 1;
   CPrinterSettings m_printer;
   std::unique_ptr<CDocTemplate> m_template;
   std::unique_ptr<CMDIFrameWnd> m_mainFrame;

@@ -39,6 +39,9 @@ bool CMDIFrameWnd::LoadFrame(HINSTANCE module, UINT id, DWORD style) {
   m_title = title;
   m_frameMenu = ::LoadMenuA(module, MAKEINTRESOURCEA(id));
   m_accelerators = ::LoadAcceleratorsA(module, MAKEINTRESOURCEA(id));
+  // A frame without its menu or keys would start with commands the user
+  // cannot reach: a build missing them fails to start instead.
+  if (!m_frameMenu || !m_accelerators) return false;
   // WS_EX_ACCEPTFILES is what DragAcceptFiles sets, without loading the shell
   // at start-up.
   HWND window = ::CreateWindowExA(WS_EX_ACCEPTFILES, kFrameClass, title, style | WS_CLIPCHILDREN,

@@ -23,7 +23,9 @@ TEST_F(FaultsTest, UnregisteredControlGivesAClearMessageAndNoWindow) {
   EXPECT_TRUE(SaveScreenshot("unregistered_control"));
   PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
-  EXPECT_EQ(sw.ExitCode(), 0u);
+  // A start that failed says so to whoever started SW.
+  sw.ExpectExitCode(1);
+  EXPECT_EQ(sw.ExitCode(), 1u);
 }
 
 TEST_F(FaultsTest, UnregisteredControlOnNewKeepsTheOtherWindows) {

@@ -294,6 +294,8 @@ CSwProcess::CSwProcess(const std::string& arguments) {
     m_threadId = process.dwThreadId;
     ::CloseHandle(process.hThread);
     ::WaitForInputIdle(m_process, 20000);
+  } else {
+    m_startError = ::GetLastError();
   }
 }
 
@@ -334,7 +336,8 @@ void CSwProcess::EndAndCheck() {
     ::WaitForSingleObject(m_process, 10000);
   } else {
     if (crash.empty()) crash = CrashReport();
-    EXPECT_EQ(ExitCode(), 0u) << "SW (pid " << pid << ") ended with exit code " << Hex(ExitCode());
+    EXPECT_EQ(ExitCode(), m_expectedExitCode)
+        << "SW (pid " << pid << ") ended with exit code " << Hex(ExitCode());
   }
   EXPECT_EQ(crash, "") << "a crash report appeared while SW ran";
   // A crash dialog left up would hold the next test's SW as well.
@@ -428,6 +431,14 @@ std::string CSwProcess::UnexpectedDialog(const std::string& expected) {
   }
   if (found.empty()) found = CrashReport();
   return found;
+}
+
+std::string CSwProcess::ProcessState() {
+  if (!m_process) return "SW did not start: " + std::to_string(m_startError);
+  const DWORD pid = ::GetProcessId(m_process);
+  if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT)
+    return "SW (pid " + std::to_string(pid) + ") is running; its stacks:\n" + StacksOf(pid);
+  return "SW (pid " + std::to_string(pid) + ") ended with exit code " + Hex(ExitCode());
 }
 
 HWND CSwProcess::Main(std::chrono::milliseconds timeout) {

@@ -98,12 +98,17 @@ class CSwProcess {
   void SendCommand(UINT id);  // sent: returns when handled
   bool WaitExit(std::chrono::milliseconds timeout = 20s);
   DWORD ExitCode() const;
+  // The exit code the end-of-test check expects (0 unless a test says).
+  void ExpectExitCode(DWORD code) { m_expectedExitCode = code; }
   // What SW shows right now: its visible top-level windows with their
   // titles (and a message box's text), and a screenshot named |shot|.
   std::string Seen(const std::string& shot = "seen");
   // A visible dialog of SW that is neither a property frame nor |expected|:
   // a message box the test did not ask for. Its title and text, or empty.
   std::string UnexpectedDialog(const std::string& expected = {});
+  // Whether SW is still running (with every thread's stack, so that a
+  // start-up that never shows a window says where it waits) or how it ended.
+  std::string ProcessState();
 
  private:
   void EndAndCheck();
@@ -111,6 +116,8 @@ class CSwProcess {
   HANDLE m_process = nullptr;
   DWORD m_threadId = 0;
   HWND m_main = nullptr;
+  DWORD m_startError = 0;
+  DWORD m_expectedExitCode = 0;
 };
 
 // Fills the file name of an Open or Save As dialog and presses its OK.
