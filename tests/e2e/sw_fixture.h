@@ -52,9 +52,8 @@ class SwTest : public ::testing::Test {
   // Waits until SW shows |documents| windows with their property frames,
   // then closes the frames.
   static void WaitForDocuments(CSwProcess& sw, std::size_t documents) {
-    ASSERT_TRUE(WaitFor(sw, [&] { return sw.Main(0ms) != nullptr; }))
-        << sw.Seen() << "\n"
-        << sw.ProcessState();
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.Main(0ms) != nullptr; })) << sw.Seen() << "\n"
+                                                                      << sw.ProcessState();
     ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().size() == documents; }))
         << sw.DocumentWindows().size() << " document windows\n"
         << sw.Seen();
