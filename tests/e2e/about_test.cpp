@@ -10,6 +10,7 @@
 
 #include "tests/e2e/browser_stand_in.h"
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 #include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
@@ -104,7 +105,7 @@ class AboutTest : public SwTest {
   // SW with one document window and the About box up.
   HWND OpenAbout(CSwProcess& sw) {
     WaitForDocuments(sw, 1);
-    sw.Command(kAbout);
+    Choose(sw, kAbout);
     return sw.WaitDialog("About");
   }
 };

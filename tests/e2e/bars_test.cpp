@@ -1,6 +1,8 @@
 // The toolbar and the status bar: tool tips and prompts from the command
 // strings, the View toggles, and a toolbar that docks on any side.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 #include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
@@ -13,14 +15,12 @@ TEST_F(BarsTest, HoveringAButtonShowsItsTipAndPrompt) {
   WaitForDocuments(sw, 1);
   HWND toolbar = ToolBar(sw);
   ASSERT_NE(toolbar, nullptr);
-  ::SetForegroundWindow(sw.Main());
+  BringToFront(sw.Main());
   // The first button (Print) sits right after the gripper.
   POINT print = {8 + 13, 13};
   ::ClientToScreen(toolbar, &print);
-  ::SetCursorPos(print.x - 3, print.y);
-  ::SetCursorPos(print.x, print.y);
-  POINT inBar = {8 + 13, 13};
-  ::PostMessageA(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(inBar.x, inBar.y));
+  MoveMouseTo({print.x - 3, print.y});
+  MoveMouseTo(print);
   EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Print the active document"; }, 10s))
       << Text(StatusBar(sw));
   std::vector<HWND> tips;
@@ -32,8 +32,7 @@ TEST_F(BarsTest, HoveringAButtonShowsItsTipAndPrompt) {
       10s));
   EXPECT_TRUE(SaveScreenshot("toolbar_tip"));
   // Away from the bar, the status bar is idle again.
-  ::SetCursorPos(print.x + 300, print.y + 300);
-  ::PostMessageA(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(500, 500));
+  MoveMouseTo({print.x + 300, print.y + 300});
   EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Ready"; }, 10s))
       << Text(StatusBar(sw));
 }
@@ -43,17 +42,17 @@ TEST_F(BarsTest, ViewCommandsHideAndShowTheBars) {
   WaitForDocuments(sw, 1);
   HWND client = sw.MdiClient();
   const RECT before = ScreenRect(client);
-  sw.SendCommand(kViewToolbar);
-  EXPECT_FALSE(::IsWindowVisible(ToolBar(sw)));
+  Choose(sw, kViewToolbar);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ToolBar(sw)); }, 5s));
   EXPECT_LT(ScreenRect(client).top, before.top);
-  sw.SendCommand(kViewStatusBar);
-  EXPECT_FALSE(::IsWindowVisible(StatusBar(sw)));
+  Choose(sw, kViewStatusBar);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(StatusBar(sw)); }, 5s));
   EXPECT_GT(ScreenRect(client).bottom, before.bottom);
   EXPECT_TRUE(SaveScreenshot("bars_hidden"));
-  sw.SendCommand(kViewToolbar);
-  sw.SendCommand(kViewStatusBar);
+  Choose(sw, kViewToolbar);
+  Choose(sw, kViewStatusBar);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(StatusBar(sw)) != FALSE; }, 5s));
   EXPECT_TRUE(::IsWindowVisible(ToolBar(sw)));
-  EXPECT_TRUE(::IsWindowVisible(StatusBar(sw)));
   const RECT after = ScreenRect(client);
   EXPECT_TRUE(::EqualRect(&before, &after));
 }
@@ -64,26 +63,36 @@ TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {
   HWND toolbar = ToolBar(sw);
   HWND client = sw.MdiClient();
   // Grab the gripper and drop the bar near the frame's left edge.
-  ::SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 10));
+  BringToFront(sw.Main());
+  POINT gripper = {3, 10};
+  ::ClientToScreen(toolbar, &gripper);
   const RECT frame = ScreenRect(client);
-  POINT drop = {frame.left + 5, (frame.top + frame.bottom) / 2};
-  ::ScreenToClient(toolbar, &drop);
-  ::SendMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
-  RECT bar = ScreenRect(toolbar);
-  EXPECT_GT(bar.bottom - bar.top, bar.right - bar.left);
+  DragFromTo(gripper, {frame.left + 5, (frame.top + frame.bottom) / 2});
+  RECT bar = {};
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        bar = ScreenRect(toolbar);
+        return bar.bottom - bar.top > bar.right - bar.left;
+      },
+      5s))
+      << sw.Seen("toolbar_not_left");
   EXPECT_GE(ScreenRect(client).left, bar.right);
   EXPECT_TRUE(SaveScreenshot("toolbar_left"));
 
   // And from its free end to the bottom, above the status bar.
   RECT barClient = {};
   ::GetClientRect(toolbar, &barClient);
-  ::SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, barClient.bottom - 5));
+  POINT end = {10, barClient.bottom - 5};
+  ::ClientToScreen(toolbar, &end);
   const RECT area = ScreenRect(client);
-  drop = {(area.left + area.right) / 2, area.bottom - 3};
-  ::ScreenToClient(toolbar, &drop);
-  ::SendMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
-  bar = ScreenRect(toolbar);
-  EXPECT_GT(bar.right - bar.left, bar.bottom - bar.top);
+  DragFromTo(end, {(area.left + area.right) / 2, area.bottom - 3});
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        bar = ScreenRect(toolbar);
+        return bar.right - bar.left > bar.bottom - bar.top;
+      },
+      5s))
+      << sw.Seen("toolbar_not_bottom");
   EXPECT_LE(ScreenRect(client).bottom, bar.top);
   EXPECT_LE(bar.bottom, ScreenRect(StatusBar(sw)).top);
   // The buttons still work where the bar is now.

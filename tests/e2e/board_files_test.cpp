@@ -203,6 +203,7 @@ TEST_F(BoardFilesTest, TheModesFileIsRefusedAndLeftAsItWas) {
   EXPECT_TRUE(sw.DocumentWindows().empty());
   PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
+  sw.ExpectExitCode(1);  // the start failed
   EXPECT_EQ(ReadAll(modes), before);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -19,9 +21,9 @@ std::vector<std::string> Titles(const std::vector<HWND>& windows) {
 TEST_F(DocumentsTest, NewNumbersDocumentsWithoutReuse) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.Command(kFileNew);
+  Choose(sw, kFileNew);
   // Each new window opens its own property frame.
-  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("new_doc");
   ASSERT_EQ(sw.DocumentWindows().size(), 2u);
   EXPECT_EQ(Titles(sw.DocumentWindows()), (std::vector<std::string>{"SW1", "SW2"}));
   sw.CancelPropertyFrames();
@@ -29,7 +31,8 @@ TEST_F(DocumentsTest, NewNumbersDocumentsWithoutReuse) {
   EXPECT_TRUE(SaveScreenshot("two_documents"));
 
   // Closing SW2 and making a new one gives SW3, not SW2 again.
-  sw.SendCommand(kFileClose);
+  Choose(sw, kFileClose);
+  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 1; })) << sw.Seen("close");
   ASSERT_EQ(Titles(sw.DocumentWindows()), (std::vector<std::string>{"SW1"}));
   NewDocument(sw);
   EXPECT_EQ(Titles(sw.DocumentWindows()), (std::vector<std::string>{"SW1", "SW3"}));
@@ -39,9 +42,10 @@ TEST_F(DocumentsTest, WindowCommandsArrangeTheDocuments) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
   NewDocument(sw);
-  sw.SendCommand(kWindowTile);
   auto documents = sw.DocumentWindows();
   ASSERT_EQ(documents.size(), 2u);
+  Choose(sw, kWindowTile);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsZoomed(documents[1]); }, 5s)) << sw.Seen("tile");
   RECT a = {}, b = {}, overlap = {};
   ::GetWindowRect(documents[0], &a);
   ::GetWindowRect(documents[1], &b);
@@ -49,10 +53,15 @@ TEST_F(DocumentsTest, WindowCommandsArrangeTheDocuments) {
   EXPECT_FALSE(::IntersectRect(&overlap, &a, &b));
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW - SW2"; }, 5s)) << Text(sw.Main());
   EXPECT_TRUE(SaveScreenshot("tiled"));
-  sw.SendCommand(kWindowCascade);
-  ::GetWindowRect(documents[0], &a);
-  ::GetWindowRect(documents[1], &b);
-  EXPECT_TRUE(::IntersectRect(&overlap, &a, &b));
+  Choose(sw, kWindowCascade);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        ::GetWindowRect(documents[0], &a);
+        ::GetWindowRect(documents[1], &b);
+        return ::IntersectRect(&overlap, &a, &b) != FALSE;
+      },
+      5s))
+      << sw.Seen("cascade");
   EXPECT_NE(a.left, b.left);
   // The control still fills each view after the rearrangement.
   for (HWND document : documents) {
@@ -72,26 +81,26 @@ TEST_F(DocumentsTest, WindowListEntriesActivateTheirWindows) {
     return Text(reinterpret_cast<HWND>(::SendMessageA(sw.MdiClient(), WM_MDIGETACTIVE, 0, 0)));
   };
   EXPECT_EQ(active(), "SW2");
-  // The Window menu's entries, in creation order, from the first child id on.
-  ::PostMessageA(sw.Main(), WM_COMMAND, 0xFF00, 0);
+  // The Window menu's entries, in creation order.
+  ChooseWindowListEntry(sw, 1);
   EXPECT_TRUE(WaitUntil([&] { return active() == "SW1"; }, 5s)) << active();
-  ::PostMessageA(sw.Main(), WM_COMMAND, 0xFF01, 0);
+  ChooseWindowListEntry(sw, 2);
   EXPECT_TRUE(WaitUntil([&] { return active() == "SW2"; }, 5s)) << active();
 }
 
 TEST_F(DocumentsTest, NewWindowShowsTheSameDocumentWithItsOwnControl) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.Command(kWindowNew);
-  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; }));
+  Choose(sw, kWindowNew);
+  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; })) << sw.Seen("new_win");
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
   sw.CancelPropertyFrames();
   EXPECT_EQ(Titles(sw.DocumentWindows()), (std::vector<std::string>{"SW1:1", "SW1:2"}));
   auto documents = sw.DocumentWindows();
   EXPECT_NE(ControlOf(documents[0]), ControlOf(documents[1]));
   // Closing the document closes both of its windows.
-  sw.SendCommand(kFileClose);
-  EXPECT_TRUE(sw.DocumentWindows().empty());
+  Choose(sw, kFileClose);
+  EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().empty(); }, 5s)) << sw.Seen("close2");
 }
 
 TEST_F(DocumentsTest, CloseLastDocumentDisablesWhatOnlyADocumentHandles) {
@@ -101,15 +110,17 @@ TEST_F(DocumentsTest, CloseLastDocumentDisablesWhatOnlyADocumentHandles) {
   EXPECT_TRUE(ButtonEnabled(sw, kProperties));
   EXPECT_TRUE(ButtonEnabled(sw, kAbout));
 
-  sw.SendCommand(kFileClose);
-  EXPECT_TRUE(sw.DocumentWindows().empty());
+  Choose(sw, kFileClose);
+  EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().empty(); }, 5s)) << sw.Seen("close3");
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW"; }, 5s)) << Text(sw.Main());
   EXPECT_TRUE(WaitUntil([&] { return !ButtonEnabled(sw, kPrint); }, 5s));
   EXPECT_FALSE(ButtonEnabled(sw, kProperties));
   EXPECT_TRUE(ButtonEnabled(sw, kAbout));
-  // A command without a handler does nothing.
-  sw.SendCommand(kProperties);
-  sw.SendCommand(kPrintPreview);
+  // Without a document these commands are on no menu and their buttons are
+  // disabled: no user can give them, but a command that arrives anyway
+  // (from another program, say) finds no handler and does nothing.
+  sw.SendCommandMessage(kProperties);
+  sw.SendCommandMessage(kPrintPreview);
   EXPECT_TRUE(sw.PropertyFrames().empty());
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), nullptr, "SW - ").empty());
   EXPECT_TRUE(SaveScreenshot("no_documents"));
@@ -118,7 +129,22 @@ TEST_F(DocumentsTest, CloseLastDocumentDisablesWhatOnlyADocumentHandles) {
 TEST_F(DocumentsTest, ClipboardUndoAndPaneKeysDoNothing) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  for (UINT id : {57643u, 57635u, 57634u, 57637u, 57680u, 57681u}) sw.SendCommand(id);
+  // Undo, Cut, Copy, Paste and the pane keys, each by every key that gives
+  // it.
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, 'Z'});
+  PressKeys({VK_MENU, VK_BACK});
+  PressKeys({VK_CONTROL, 'X'});
+  PressKeys({VK_SHIFT, VK_DELETE});
+  PressKeys({VK_CONTROL, 'C'});
+  PressKeys({VK_CONTROL, VK_INSERT});
+  PressKeys({VK_CONTROL, 'V'});
+  PressKeys({VK_SHIFT, VK_INSERT});
+  PressKeys({VK_F6});
+  PressKeys({VK_SHIFT, VK_F6});
+  // Keys are taken in order: once the menu opened after them shows, SW has
+  // handled the keys before it.
+  EXPECT_TRUE(OpenAndCloseAMenu(sw)) << sw.Seen("menu_after_keys");
   EXPECT_EQ(sw.DocumentWindows().size(), 1u);
   EXPECT_TRUE(sw.PropertyFrames().empty());
   EXPECT_EQ(sw.ExitCode(), STILL_ACTIVE);

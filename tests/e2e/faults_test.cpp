@@ -1,6 +1,7 @@
 // Faults a user can meet: the control module not registered, and the
 // framework's own switches that end the program.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -32,7 +33,7 @@ TEST_F(FaultsTest, UnregisteredControlOnNewKeepsTheOtherWindows) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
   ASSERT_TRUE(CallNeckviewEntry("DllUnregisterServer"));
-  sw.Command(kFileNew);
+  Choose(sw, kFileNew);
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
   PressButton(box, IDOK);
@@ -50,10 +51,15 @@ TEST_F(FaultsTest, UnregisterSwitchRemovesTheProfileAndSaysSo) {
     CSwProcess sw;
     WaitForDocuments(sw, 1);
     // A preview leaves the page count in the profile.
-    sw.SendCommand(kPrintPreview);
-    for (HWND preview : TopLevelWindows(sw.Thread(), nullptr, "SW - SW1 - Print Preview"))
-      PressButton(preview, IDCANCEL);
-    sw.Command(kExit);
+    Choose(sw, kPrintPreview);
+    std::vector<HWND> previews;
+    ASSERT_TRUE(WaitUntil([&] {
+      previews = TopLevelWindows(sw.Thread(), nullptr, "SW - SW1 - Print Preview");
+      return !previews.empty();
+    })) << sw.Seen("preview");
+    PressButton(previews[0], IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); }));
+    Choose(sw, kExit);
     ASSERT_TRUE(sw.WaitExit());
   }
   ASSERT_TRUE(ProfileExists());

@@ -2,6 +2,7 @@
 // board is refused, and opened and saved files enter the recent-file list
 // that the framework keeps in the registry.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -14,7 +15,7 @@ TEST_F(FilesTest, SaveWritesTheBoardAndRemembersIt) {
   {
     CSwProcess sw;
     WaitForDocuments(sw, 1);
-    sw.Command(kFileSave);
+    Choose(sw, kFileSave);
     HWND dialog = sw.WaitDialog("Save As");
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(SaveScreenshot("save_as_dialog"));
@@ -26,10 +27,10 @@ TEST_F(FilesTest, SaveWritesTheBoardAndRemembersIt) {
         << Text(sw.DocumentWindows()[0]);
     // Saving again asks nothing: the document has its name now.
     ASSERT_TRUE(WriteFile(path, "left over"));
-    sw.SendCommand(kFileSave);
-    EXPECT_EQ(FileSize(path), boardSize);
+    Choose(sw, kFileSave);
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(path) == boardSize; }, 5s)) << FileSize(path);
     EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "Save As").empty());
-    sw.Command(kExit);
+    Choose(sw, kExit);
     ASSERT_TRUE(sw.WaitExit());
   }
   // The framework writes the list when the program ends.
@@ -48,6 +49,7 @@ TEST_F(FilesTest, AFileThatIsNotABoardIsRefusedAndLeftAsItWas) {
   EXPECT_TRUE(sw.DocumentWindows().empty());
   PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
+  sw.ExpectExitCode(1);  // the start failed
   // Opening reads it and writes nothing; a refused file is not remembered.
   EXPECT_EQ(FileSize(path), 5000u + 19u);
   EXPECT_EQ(ProfileString("Recent File List", "File1"), "");
@@ -64,20 +66,24 @@ TEST_F(FilesTest, RecentFileListKeepsTheFourNewestAndReopensThem) {
     WaitForDocuments(sw, 1);
     for (const std::string& path : paths) {
       const std::size_t before = sw.DocumentWindows().size();
-      sw.Command(kFileOpen);
+      Choose(sw, kFileOpen);
       HWND dialog = sw.WaitDialog("Open");
       ASSERT_NE(dialog, nullptr);
       ASSERT_TRUE(ChooseFile(dialog, path));
       ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }));
       ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
       sw.CancelPropertyFrames();
+      ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
     }
     // The first recent entry is the newest file: it opens once more.
     const std::size_t before = sw.DocumentWindows().size();
-    sw.Command(57616);
-    ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }));
+    ChooseRecentFile(sw, 1);
+    ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == before + 1; }))
+        << sw.Seen("recent");
+    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
     sw.CancelPropertyFrames();
-    sw.Command(kExit);
+    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
+    Choose(sw, kExit);
     ASSERT_TRUE(sw.WaitExit());
   }
   EXPECT_EQ(ProfileString("Recent File List", "File1"), paths[4]);
@@ -97,6 +103,7 @@ TEST_F(FilesTest, MissingFileOnTheCommandLineIsReportedAndOpensNothing) {
   EXPECT_TRUE(SaveScreenshot("missing_file"));
   PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
+  sw.ExpectExitCode(1);  // the start failed
 }
 
 TEST_F(FilesTest, PathOfAThousandCharactersIsReportedWithoutHarm) {
@@ -111,6 +118,7 @@ TEST_F(FilesTest, PathOfAThousandCharactersIsReportedWithoutHarm) {
   EXPECT_EQ(MessageBoxText(box), "Failed to open document.");
   PressButton(box, IDOK);
   ASSERT_TRUE(sw.WaitExit());
+  sw.ExpectExitCode(1);  // the start failed
   EXPECT_EQ(ProfileString("Recent File List", "File1"), "");
 }
 

@@ -1,6 +1,7 @@
 // Print Preview shows the page in a window of its own; printing without a
 // printer says so and prints nothing.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -10,7 +11,7 @@ using PrintTest = SwTest;
 TEST_F(PrintTest, PreviewShowsThePageUntilClosed) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.Command(kPrintPreview);
+  Choose(sw, kPrintPreview);
   std::vector<HWND> previews;
   ASSERT_TRUE(WaitUntil([&] {
     previews = TopLevelWindows(sw.Thread(), nullptr, "SW - SW1 - Print Preview");
@@ -24,7 +25,7 @@ TEST_F(PrintTest, PreviewShowsThePageUntilClosed) {
   PressButton(previews[0], IDCANCEL);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); }));
   EXPECT_TRUE(::IsWindowEnabled(sw.Main()));
-  sw.Command(kExit);
+  Choose(sw, kExit);
   ASSERT_TRUE(sw.WaitExit());
   EXPECT_EQ(ProfileInt("Settings", "PreviewPages"), 1);
 }
@@ -32,7 +33,9 @@ TEST_F(PrintTest, PreviewShowsThePageUntilClosed) {
 TEST_F(PrintTest, PrintWithoutAPrinterSaysSo) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.Command(kPrintDirect);
+  // Print without its dialog has no menu item or button: the shell's print
+  // verb and other programs give it.
+  sw.SendCommandMessage(kPrintDirect);
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find("printer"), std::string::npos) << MessageBoxText(box);
@@ -44,10 +47,12 @@ TEST_F(PrintTest, PrintWithoutAPrinterSaysSo) {
 TEST_F(PrintTest, PropertiesCommandOpensAFrameForTheActiveWindow) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.Command(kProperties);
-  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
-  // Closing the document window under an open frame leaves no dangling control.
-  sw.SendCommand(kFileClose);
+  Choose(sw, kProperties);
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("props");
+  // Closing the document window under an open frame leaves no dangling
+  // control. The frame holds the keyboard, as it does a user's: the window
+  // goes the way another program would close it.
+  sw.SendCommandMessage(kFileClose);
   EXPECT_TRUE(sw.DocumentWindows().empty());
   EXPECT_TRUE(SaveScreenshot("frame_after_close"));
   sw.CancelPropertyFrames();

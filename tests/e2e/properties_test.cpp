@@ -2,6 +2,7 @@
 // fretboard only: OK with another tonic changes its picture and no other.
 #include "control/ui/dialog_ids.h"
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 #include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
@@ -58,13 +59,14 @@ TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
   // Two windows on one document, side by side.
-  sw.Command(kWindowNew);
-  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; }));
+  Choose(sw, kWindowNew);
+  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; })) << sw.Seen("new_win");
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
   sw.CancelPropertyFrames();
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
-  sw.SendCommand(kWindowTile);
   HWND active = reinterpret_cast<HWND>(::SendMessageA(sw.MdiClient(), WM_MDIGETACTIVE, 0, 0));
+  Choose(sw, kWindowTile);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsZoomed(active); }, 5s)) << sw.Seen("tile");
   auto documents = sw.DocumentWindows();
   ASSERT_EQ(documents.size(), 2u);
   HWND other = documents[0] == active ? documents[1] : documents[0];
@@ -75,8 +77,8 @@ TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
   ASSERT_GT(before.width, 0);
   EXPECT_GT(InkPixels(before, activeBoard), 500) << "a blank board: see two_boards_before.png";
 
-  sw.Command(kProperties);
-  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
+  Choose(sw, kProperties);
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("props");
   HWND frame = sw.PropertyFrames()[0];
   HWND tonality = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (tonality = FindCombo(frame, "C")) != nullptr; }));

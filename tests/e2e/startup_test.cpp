@@ -1,6 +1,7 @@
 // Starting SW without arguments: one maximised fretboard window, SW1, whose
 // control fills the view and whose property frame opens by itself.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -76,7 +77,7 @@ TEST_F(StartupTest, ExitWithDocumentsOpenEndsCleanly) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
   NewDocument(sw);
-  sw.Command(kExit);
+  Choose(sw, kExit);
   ASSERT_TRUE(sw.WaitExit());
   EXPECT_EQ(sw.ExitCode(), 0u);
 }

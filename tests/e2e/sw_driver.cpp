@@ -506,9 +506,7 @@ void PressButton(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-void CSwProcess::Command(UINT id) { ::PostMessageA(Main(), WM_COMMAND, id, 0); }
-
-void CSwProcess::SendCommand(UINT id) {
+void CSwProcess::SendCommandMessage(UINT id) {
   DWORD_PTR result = 0;
   ::SendMessageTimeoutA(Main(), WM_COMMAND, id, 0, SMTO_NORMAL, 20000, &result);
 }

@@ -94,8 +94,10 @@ class CSwProcess {
   HWND WaitDialog(const std::string& title, std::chrono::milliseconds timeout = 20s);
   // A visible message box of SW ("#32770" titled |title|), waited for.
   HWND WaitMessageBox(const std::string& title = "SW", std::chrono::milliseconds timeout = 20s);
-  void Command(UINT id);      // posted WM_COMMAND to the main frame
-  void SendCommand(UINT id);  // sent: returns when handled
+  // WM_COMMAND sent straight to the main frame, returning when handled:
+  // only for commands that no user action gives (tests choose the others
+  // from the menus, user_commands.h).
+  void SendCommandMessage(UINT id);
   bool WaitExit(std::chrono::milliseconds timeout = 20s);
   DWORD ExitCode() const;
   // The exit code the end-of-test check expects (0 unless a test says).

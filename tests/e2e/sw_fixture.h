@@ -14,12 +14,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/sw_driver.h"
+#include "tests/e2e/user_commands.h"
 
 namespace scalewright::e2e {
 
 inline constexpr int kFretboardItem = 1028;
 inline constexpr UINT kProperties = 32779;
-inline constexpr UINT kFileNew = 57600, kFileOpen = 57601, kFileClose = 57602, kFileSave = 57603;
+inline constexpr UINT kFileNew = 57600, kFileOpen = 57601, kFileClose = 57602, kFileSave = 57603,
+                      kFileSaveAs = 57604;
 inline constexpr UINT kPrintSetup = 57606, kPrint = 57607, kPrintDirect = 57608,
                       kPrintPreview = 57609;
 inline constexpr UINT kWindowNew = 57648, kWindowCascade = 57650, kWindowTile = 57651;
@@ -66,7 +68,7 @@ class SwTest : public ::testing::Test {
   // it then closes.
   static void NewDocument(CSwProcess& sw) {
     const std::size_t before = sw.DocumentWindows().size();
-    sw.Command(kFileNew);
+    Choose(sw, kFileNew);
     ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().size() == before + 1; }))
         << sw.Seen();
     ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();

@@ -1,6 +1,7 @@
 // Each toolbar button clicked with the mouse, as a user clicks it, does
 // what its menu command does.
 #include "tests/e2e/sw_fixture.h"
+#include "tests/e2e/user_commands.h"
 #include "tests/e2e/user_input.h"
 
 namespace scalewright::e2e {
@@ -63,7 +64,7 @@ TEST_F(ToolBarClicksTest, PrintButtonStartsPrinting) {
 TEST_F(ToolBarClicksTest, ButtonsWithoutADocumentDoNothingButAbout) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
-  sw.SendCommand(kFileClose);
+  Choose(sw, kFileClose);
   ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().empty(); })) << sw.Seen();
   BringToFront(sw.Main());
   ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kProperties));

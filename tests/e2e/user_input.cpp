@@ -46,6 +46,22 @@ void ClickAt(POINT screen) {
   Send({MouseAt(screen, MOUSEEVENTF_LEFTUP)});
 }
 
+void MoveMouseTo(POINT screen) {
+  ::SetCursorPos(screen.x, screen.y);
+  Send({MouseAt(screen, MOUSEEVENTF_MOVE)});
+}
+
+void DragFromTo(POINT from, POINT to) {
+  MoveMouseTo(from);
+  Send({MouseAt(from, MOUSEEVENTF_LEFTDOWN)});
+  constexpr int kSteps = 8;
+  for (int step = 1; step <= kSteps; ++step) {
+    MoveMouseTo(
+        {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+  }
+  Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
+}
+
 void ClickCenterOf(HWND window) {
   RECT client = {};
   ::GetClientRect(window, &client);

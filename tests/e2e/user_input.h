@@ -12,6 +12,10 @@ namespace scalewright::e2e {
 
 // Moves the mouse to |screen| and clicks the left button there.
 void ClickAt(POINT screen);
+// Moves the mouse to |screen| without pressing a button.
+void MoveMouseTo(POINT screen);
+// Presses the left button at |from|, moves to |to| in steps, lets go there.
+void DragFromTo(POINT from, POINT to);
 // Clicks the middle of |window|'s client area.
 void ClickCenterOf(HWND window);
 // Clicks the toolbar button of |command| in |toolBar|; false when the
