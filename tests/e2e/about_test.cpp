@@ -11,6 +11,7 @@
 #include "tests/e2e/browser_stand_in.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 #include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
@@ -169,7 +170,7 @@ TEST_F(AboutTest, AboutCommandShowsTheBoxLaidOutAroundTheBanner) {
   const RECT ink = BoundsOf(shot, textOnScreen, {0x000000});
   EXPECT_LT(ink.top, link.top) << "no dark text above the link";
 
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 10s));
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(sw.Main()) != FALSE; }, 10s));
 }
@@ -212,7 +213,7 @@ TEST_F(AboutTest, TheLinkOpensTheWebSiteByClickOrSpaceAndOtherLinesDoNot) {
 
   // The box is still up; OK closes it.
   EXPECT_TRUE(::IsWindowVisible(box));
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 10s));
 }
 

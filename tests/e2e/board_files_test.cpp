@@ -158,14 +158,14 @@ TEST_F(BoardFilesTest, ClosingAChangedBoardAsksAndCancelKeepsIt) {
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr) << sw.Seen("no_prompt");
   EXPECT_EQ(MessageBoxText(box), "Save changes to SW1?");
-  PressButton(box, IDCANCEL);
+  ASSERT_TRUE(ClickToClose(box, IDCANCEL));
   ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   EXPECT_EQ(sw.DocumentWindows().size(), 1u);
   // Exit: Yes asks for a name and saves, then SW ends.
   ChooseMenuItem(sw.Main(), 'F', 'X');
   box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr) << sw.Seen("no_prompt_on_exit");
-  PressButton(box, IDYES);
+  ASSERT_TRUE(ClickToClose(box, IDYES));
   HWND dialog = sw.WaitDialog("Save As");
   ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as_on_exit");
   ASSERT_TRUE(ChooseFile(dialog, path));
@@ -181,7 +181,7 @@ TEST_F(BoardFilesTest, NoDiscardsTheChangesAndClosesTheWindow) {
   PressKeys({VK_CONTROL, VK_F4});
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr) << sw.Seen("no_prompt_ctrl_f4");
-  PressButton(box, IDNO);
+  ASSERT_TRUE(ClickToClose(box, IDNO));
   EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().empty(); })) << sw.Seen();
 }
 
@@ -201,7 +201,7 @@ TEST_F(BoardFilesTest, TheModesFileIsRefusedAndLeftAsItWas) {
   EXPECT_NE(text.find(modes), std::string::npos) << text;
   EXPECT_NE(text.find("not a Scalewright board"), std::string::npos) << text;
   EXPECT_TRUE(sw.DocumentWindows().empty());
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   sw.ExpectExitCode(1);  // the start failed
   EXPECT_EQ(ReadAll(modes), before);
@@ -222,7 +222,7 @@ TEST_F(BoardFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   const std::string text = MessageBoxText(box);
   EXPECT_EQ(text.rfind("Failed to save document.", 0), 0u) << text;
   EXPECT_NE(text.find(path), std::string::npos) << text;
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ::CloseHandle(holder);
   EXPECT_EQ(ReadAll(path), "Scalewright board 1\r\ntonality=4\r\n");
   EXPECT_EQ(FileSize(path + ".sw-new"), static_cast<std::uintmax_t>(-1));
@@ -249,7 +249,7 @@ TEST_F(BoardFilesTest, SkippedLinesAreToldOnce) {
   const std::string text = MessageBoxText(box);
   EXPECT_NE(text.find("later.swb"), std::string::npos) << text;
   EXPECT_NE(text.find("line 2"), std::string::npos) << text;
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   WaitForDocuments(sw, 1);
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "SW").empty());
 }

@@ -2,6 +2,7 @@
 // framework's own switches that end the program.
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -22,7 +23,7 @@ TEST_F(FaultsTest, UnregisteredControlGivesAClearMessageAndNoWindow) {
   // No main window, no empty document frame.
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), "Scalewright.MDIFrame", "").empty());
   EXPECT_TRUE(SaveScreenshot("unregistered_control"));
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   // A start that failed says so to whoever started SW.
   sw.ExpectExitCode(1);
@@ -36,7 +37,7 @@ TEST_F(FaultsTest, UnregisteredControlOnNewKeepsTheOtherWindows) {
   Choose(sw, kFileNew);
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   EXPECT_EQ(sw.DocumentWindows().size(), 1u);
   EXPECT_EQ(Text(sw.DocumentWindows()[0]), "SW1");
@@ -57,7 +58,7 @@ TEST_F(FaultsTest, UnregisterSwitchRemovesTheProfileAndSaysSo) {
       previews = TopLevelWindows(sw.Thread(), nullptr, "SW - SW1 - Print Preview");
       return !previews.empty();
     })) << sw.Seen("preview");
-    PressButton(previews[0], IDCANCEL);
+    ASSERT_TRUE(ClickToClose(previews[0], IDCANCEL));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); }));
     Choose(sw, kExit);
     ASSERT_TRUE(sw.WaitExit());
@@ -68,7 +69,7 @@ TEST_F(FaultsTest, UnregisterSwitchRemovesTheProfileAndSaysSo) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box),
             "System registry entries have been removed and the INI file (if any) was deleted.");
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   EXPECT_FALSE(ProfileExists());
 }

@@ -3,6 +3,7 @@
 // that the framework keeps in the registry.
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -47,7 +48,7 @@ TEST_F(FilesTest, AFileThatIsNotABoardIsRefusedAndLeftAsItWas) {
   ASSERT_NE(box, nullptr) << sw.Seen("not_a_board");
   EXPECT_NE(MessageBoxText(box).find("notes.txt"), std::string::npos) << MessageBoxText(box);
   EXPECT_TRUE(sw.DocumentWindows().empty());
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   sw.ExpectExitCode(1);  // the start failed
   // Opening reads it and writes nothing; a refused file is not remembered.
@@ -101,7 +102,7 @@ TEST_F(FilesTest, MissingFileOnTheCommandLineIsReportedAndOpensNothing) {
   EXPECT_EQ(MessageBoxText(box), "Failed to open document.");
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), "Scalewright.MDIFrame", "").empty());
   EXPECT_TRUE(SaveScreenshot("missing_file"));
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   sw.ExpectExitCode(1);  // the start failed
 }
@@ -116,7 +117,7 @@ TEST_F(FilesTest, PathOfAThousandCharactersIsReportedWithoutHarm) {
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), "Failed to open document.");
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   ASSERT_TRUE(sw.WaitExit());
   sw.ExpectExitCode(1);  // the start failed
   EXPECT_EQ(ProfileString("Recent File List", "File1"), "");

@@ -27,7 +27,7 @@ class MenuItemsTest : public SwTest {
       BringToFront(dialog);
       PressKeys({VK_ESCAPE});
       WaitUntil([&] { return !::IsWindow(dialog); }, 5s);
-      if (::IsWindow(dialog)) PressButton(dialog, IDCANCEL);
+      if (::IsWindow(dialog)) PostButtonClick(dialog, IDCANCEL);
     }
     return shown;
   }

@@ -2,6 +2,7 @@
 // printer says so and prints nothing.
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 
 namespace scalewright::e2e {
 namespace {
@@ -22,7 +23,7 @@ TEST_F(PrintTest, PreviewShowsThePageUntilClosed) {
   EXPECT_EQ(Text(::GetDlgItem(previews[0], kPrint)), "&Print...");
   EXPECT_EQ(Text(::GetDlgItem(previews[0], IDCANCEL)), "&Close");
   EXPECT_TRUE(SaveScreenshot("print_preview"));
-  PressButton(previews[0], IDCANCEL);
+  ASSERT_TRUE(ClickToClose(previews[0], IDCANCEL));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); }));
   EXPECT_TRUE(::IsWindowEnabled(sw.Main()));
   Choose(sw, kExit);
@@ -39,7 +40,7 @@ TEST_F(PrintTest, PrintWithoutAPrinterSaysSo) {
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find("printer"), std::string::npos) << MessageBoxText(box);
-  PressButton(box, IDOK);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   EXPECT_EQ(sw.DocumentWindows().size(), 1u);
 }

@@ -3,6 +3,7 @@
 #include "control/ui/dialog_ids.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/e2e/user_input.h"
 #include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
@@ -93,7 +94,7 @@ TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
       << "note boxes for C " << notesOfC << ", one tonic up " << shown << ", expected " << expected
       << "\n"
       << sw.Seen("tonic_changed");
-  PressButton(frame, IDOK);
+  ASSERT_TRUE(ClickToClose(frame, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
   ASSERT_TRUE(SaveScreenshot("two_boards_after"));
   const SPicture after = ReadScreenshot("two_boards_after");

@@ -1,4 +1,5 @@
 #include "tests/e2e/sw_driver.h"
+#include "tests/e2e/user_input.h"
 
 #include <tlhelp32.h>
 
@@ -116,9 +117,13 @@ bool SaveScreenshot(const std::string& name) {
   ::CreateDirectoryA(dir.c_str(), nullptr);
   // Painting follows the driver's commands at its own pace.
   std::this_thread::sleep_for(700ms);
+  // A picture of the same name from before (a repeated test, a second
+  // look) must not pass for the new one.
+  const std::string picture = dir + name + ".png";
+  ::DeleteFileA(picture.c_str());
+  ::DeleteFileA((dir + name + ".bmp").c_str());
   const std::string request = dir + name + ".request";
   if (FILE* out = std::fopen(request.c_str(), "wb")) std::fclose(out);
-  const std::string picture = dir + name + ".png";
   const bool taken = WaitUntil(
       [&] { return ::GetFileAttributesA(picture.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15s);
   if (!taken) {
@@ -258,9 +263,10 @@ bool ChooseFile(HWND dialog, const std::string& path) {
       },
       reinterpret_cast<LPARAM>(&edit));
   if (!edit) return false;
+  // The name is put in whole, as a paste would; typing it key by key takes
+  // seconds a path.
   ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PressButton(dialog, IDOK);
-  return true;
+  return ClickToClose(dialog, IDOK);
 }
 
 std::uintmax_t FileSize(const std::string& path) {
@@ -309,7 +315,7 @@ void CSwProcess::EndAndCheck() {
   const DWORD pid = ::GetProcessId(m_process);
   std::string crash = CrashReport();
   if (crash.empty() && ::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
-    CancelPropertyFrames();
+    for (HWND frame : PropertyFrames()) PostButtonClick(frame, IDCANCEL);
     for (HWND box : TopLevelWindows(m_threadId, "#32770", "")) ::PostMessageA(box, WM_CLOSE, 0, 0);
     if (!m_main || !::IsWindow(m_main)) Main(0ms);
     if (m_main) ::PostMessageA(m_main, WM_CLOSE, 0, 0);
@@ -319,7 +325,7 @@ void CSwProcess::EndAndCheck() {
           // A board the test changed asks whether to save it: the user
           // closing up declines.
           for (HWND box : TopLevelWindows(m_threadId, "#32770", "")) {
-            if (MessageBoxText(box).rfind("Save changes to ", 0) == 0) PressButton(box, IDNO);
+            if (MessageBoxText(box).rfind("Save changes to ", 0) == 0) PostButtonClick(box, IDNO);
           }
           return !crash.empty() || ::WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0;
         },
@@ -468,10 +474,8 @@ void CSwProcess::CancelPropertyFrames() {
   for (int i = 0; i < 10; ++i) {
     auto frames = PropertyFrames();
     if (frames.empty()) return;
-    // What a click on Cancel tells the frame.
     HWND closing = frames.back();
-    ::PostMessageA(closing, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(closing, IDCANCEL)));
+    ClickToClose(closing, IDCANCEL);
     WaitUntil([&] { return !::IsWindow(closing) || !::IsWindowVisible(closing); }, 10s);
   }
 }
@@ -501,7 +505,7 @@ HWND CSwProcess::WaitMessageBox(const std::string& title, std::chrono::milliseco
   return box;
 }
 
-void PressButton(HWND dialog, int id) {
+void PostButtonClick(HWND dialog, int id) {
   ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }

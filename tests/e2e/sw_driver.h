@@ -41,9 +41,10 @@ int DifferingPixels(const SPicture& a, const SPicture& b, const RECT& area);
 // Pixels of |area| that are not white.
 int InkPixels(const SPicture& picture, const RECT& area);
 
-// What a click on button |id| of |dialog| tells the dialog (posted, so that
-// a modal loop never waits on the driver).
-void PressButton(HWND dialog, int id);
+// What a click on button |id| of |dialog| tells the dialog, posted: for the
+// driver's own clean-up after a test, where what the user does no longer
+// matters (tests click, user_input.h).
+void PostButtonClick(HWND dialog, int id);
 
 // Visible top-level windows of |thread| whose class (if given) and title
 // prefix match.

@@ -33,7 +33,7 @@ TEST_F(ToolBarClicksTest, AboutButtonShowsTheAboutBox) {
   ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kAbout));
   HWND about = sw.WaitDialog("About", 10s);
   ASSERT_NE(about, nullptr) << sw.Seen("tb_about");
-  PressButton(about, IDOK);
+  ASSERT_TRUE(ClickToClose(about, IDOK));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
 }
 
@@ -56,8 +56,7 @@ TEST_F(ToolBarClicksTest, PrintButtonStartsPrinting) {
   if (shown) {
     const std::string text = Text(shown) + "\n" + MessageBoxText(shown);
     EXPECT_NE(text.find("rint"), std::string::npos) << text;
-    PressButton(shown, IDCANCEL);
-    PressButton(shown, IDOK);
+    EXPECT_TRUE(ClickToClose(shown, IDCANCEL) || ClickToClose(shown, IDOK));
   }
 }
 
@@ -73,7 +72,7 @@ TEST_F(ToolBarClicksTest, ButtonsWithoutADocumentDoNothingButAbout) {
   ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kAbout));
   HWND about = sw.WaitDialog("About", 10s);
   ASSERT_NE(about, nullptr) << sw.Seen("tb_about_nodoc");
-  PressButton(about, IDOK);
+  ASSERT_TRUE(ClickToClose(about, IDOK));
 }
 
 }  // namespace

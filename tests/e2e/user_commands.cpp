@@ -58,8 +58,8 @@ bool OpenAndCloseAMenu(CSwProcess& sw) {
   BringToFront(sw.Main());
   PressKeys({VK_MENU});
   PressKeys({'V'});
-  const bool shown = WaitUntil(
-      [&] { return !TopLevelWindows(sw.Thread(), "#32768", "").empty(); }, std::chrono::seconds(5));
+  const bool shown = WaitUntil([&] { return !TopLevelWindows(sw.Thread(), "#32768", "").empty(); },
+                               std::chrono::seconds(5));
   PressKeys({VK_ESCAPE});
   PressKeys({VK_ESCAPE});
   WaitUntil([&] { return TopLevelWindows(sw.Thread(), "#32768", "").empty(); },

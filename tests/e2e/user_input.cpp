@@ -40,10 +40,11 @@ INPUT MouseAt(POINT screen, DWORD flags) {
 }  // namespace
 
 void ClickAt(POINT screen) {
-  ::SetCursorPos(screen.x, screen.y);
-  Send({MouseAt(screen, MOUSEEVENTF_MOVE)});
-  Send({MouseAt(screen, MOUSEEVENTF_LEFTDOWN)});
-  Send({MouseAt(screen, MOUSEEVENTF_LEFTUP)});
+  MoveMouseTo(screen);
+  // Each button event carries its position: a press that travelled alone
+  // could be taken where the pointer was before the move arrived.
+  Send({MouseAt(screen, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)});
+  Send({MouseAt(screen, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
 }
 
 void MoveMouseTo(POINT screen) {
@@ -53,13 +54,26 @@ void MoveMouseTo(POINT screen) {
 
 void DragFromTo(POINT from, POINT to) {
   MoveMouseTo(from);
-  Send({MouseAt(from, MOUSEEVENTF_LEFTDOWN)});
+  Send({MouseAt(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)});
   constexpr int kSteps = 8;
   for (int step = 1; step <= kSteps; ++step) {
     MoveMouseTo(
         {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
   }
-  Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
+  Send({MouseAt(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
+}
+
+bool ClickToClose(HWND dialog, int id) {
+  auto closed = [dialog] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); };
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    HWND button = ::GetDlgItem(dialog, id);
+    if (!button || !::IsWindowVisible(button)) return false;
+    BringToFront(dialog);
+    ClickCenterOf(button);
+    for (int waited = 0; waited < 50 && !closed(); ++waited) ::Sleep(100);
+    if (closed()) return true;
+  }
+  return false;
 }
 
 void ClickCenterOf(HWND window) {

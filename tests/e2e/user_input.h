@@ -16,6 +16,10 @@ void ClickAt(POINT screen);
 void MoveMouseTo(POINT screen);
 // Presses the left button at |from|, moves to |to| in steps, lets go there.
 void DragFromTo(POINT from, POINT to);
+// Brings |dialog| to the front and clicks its button |id|, which closes it;
+// a click that a busy machine lost is clicked again, as a user would.
+// False when the dialog has no such button showing or stays open.
+bool ClickToClose(HWND dialog, int id);
 // Clicks the middle of |window|'s client area.
 void ClickCenterOf(HWND window);
 // Clicks the toolbar button of |command| in |toolBar|; false when the
