@@ -29,6 +29,13 @@ constexpr DWORD kChunkBytes = 64 * 1024;
 
 bool IsAnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
 
+// A single-byte character of the system code page in lower case.
+unsigned char LowerCase(unsigned char c) {
+  char text[1] = {static_cast<char>(c)};
+  ::CharLowerBuffA(text, 1);
+  return static_cast<unsigned char>(text[0]);
+}
+
 std::string FitBoxText(const std::string& text) {
   if (text.size() <= kMaxWarningBytes) return text;
   std::size_t end = 0;
@@ -80,12 +87,22 @@ std::string CWinModePlatform::ModesFilePath() const {
 }
 
 bool CWinModePlatform::EqualNoCase(std::string_view a, std::string_view b) const {
-  // CompareStringA refuses null pointers, which empty views may carry.
-  if (a.empty() || b.empty()) return a.empty() && b.empty();
-  if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
-  return ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.data(),
-                          static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_EQUAL;
+  // Byte by byte as the code page spells the names: a double-byte character
+  // matches only itself, a single byte also its other case. Unlike a
+  // linguistic comparison nothing is ignored and nothing expands: a soft
+  // hyphen counts, and "ß" is not "ss".
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (IsAnsiLeadByte(x) && i + 1 < a.size()) {
+      if (x != y || a[i + 1] != b[i + 1]) return false;
+      ++i;
+      continue;
+    }
+    if (x != y && LowerCase(x) != LowerCase(y)) return false;
+  }
+  return true;
 }
 
 std::string CWinModePlatform::LoadText(int id) const {

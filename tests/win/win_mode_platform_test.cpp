@@ -117,6 +117,21 @@ TEST_F(WinModePlatformTest, PathTextsBoxAndNames) {
   EXPECT_FALSE(platform.EqualNoCase("a", ""));
 }
 
+// Names match without regard to case and nothing else: a linguistic
+// comparison would call different names the same.
+TEST_F(WinModePlatformTest, NamesDifferingInMoreThanCaseDoNotMatch) {
+  ASSERT_EQ(::GetACP(), 1252u) << "these names are spelled in the Western code page";
+  const CWinModePlatform platform = Platform();
+  EXPECT_TRUE(platform.EqualNoCase("\xC9olien", "\xE9OLIEN"));  // accented letters fold too
+  EXPECT_FALSE(
+      platform.EqualNoCase("Blu\xAD"
+                           "es",
+                           "Blues"));                        // a soft hyphen counts
+  EXPECT_FALSE(platform.EqualNoCase("Stra\xDF", "STRASS"));  // sharp s is not "ss"
+  EXPECT_FALSE(platform.EqualNoCase("Stra\xDF", "Strass"));
+  EXPECT_FALSE(platform.EqualNoCase("Dorian", "Dori\xE1n"));
+}
+
 TEST_F(WinModePlatformTest, ListRewritesFileWithWarnings) {
   const CWinModePlatform platform = Platform();
   Write(m_file, "A-93\r\r\n\r\nB-39\nC-9");
