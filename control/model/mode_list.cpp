@@ -16,14 +16,6 @@ const std::string& EmptyString() {
   return empty;
 }
 
-// Message 112 with the mode's name in place of its "%s". The name goes in as
-// plain text, so a '%' in it is shown as typed.
-std::string BadSumMessage(std::string message, std::string_view name) {
-  const std::size_t at = message.find("%s");
-  if (at != std::string::npos) message.replace(at, 2, name);
-  return message;
-}
-
 }  // namespace
 
 CModeList::CModeList(const IModePlatform& platform) : m_platform(platform) { Load(); }
@@ -84,7 +76,7 @@ bool CModeList::Add(std::string_view line, bool showDigitMessage) {
   }
   if (name.empty() || intervals.empty()) return false;
   if (sum != 12) {
-    m_platform.ShowWarning(BadSumMessage(m_platform.LoadText(IDS_MODE_BAD_SUM), name));
+    m_platform.ShowWarning(FormatWithName(m_platform.LoadText(IDS_MODE_BAD_SUM), name));
     return false;
   }
   // GetCount() reports an int; the list stops growing where it would wrap.
@@ -191,10 +183,18 @@ void CModeList::Load() {
 //   rewriting the same bytes would only churn the disk;
 // - the platform's replace is atomic, so a failed write keeps the old file.
 void CModeList::Save() {
-  if (m_path.empty() || m_readStatus == FileReadStatus::kFailed) return;
-  const std::string text = ToFileText();
-  if (m_readStatus == FileReadStatus::kOk && text == m_readBytes) return;
-  m_platform.ReplaceWholeFile(m_path, text);
+  if (!m_stored) Store();
+}
+
+bool CModeList::Store() {
+  m_stored = true;
+  if (m_path.empty() || m_readStatus == FileReadStatus::kFailed) return false;
+  std::string text = ToFileText();
+  if (m_readStatus == FileReadStatus::kOk && text == m_readBytes) return true;
+  if (!m_platform.ReplaceWholeFile(m_path, text)) return false;
+  m_readStatus = FileReadStatus::kOk;
+  m_readBytes = std::move(text);
+  return true;
 }
 
 }  // namespace scalewright

@@ -14,7 +14,7 @@ class CModeList {
  public:
   // Loads the modes file through |platform|, which must outlive the list.
   explicit CModeList(const IModePlatform& platform);
-  // Writes the list back, except when its read failed (see Save).
+  // Writes the list back, except when its read failed or Store was called.
   ~CModeList();
 
   CModeList(const CModeList&) = delete;
@@ -45,6 +45,11 @@ class CModeList {
   // written back, whatever is added to it.
   bool ReadFailed() const;
 
+  // Writes the list back now. False when nothing could be stored: the file's
+  // read failed, there is no file path, or the write failed (the file then
+  // keeps its old contents). Either way the destructor writes nothing more.
+  bool Store();
+
   // The modes in file form: each as name, '-', intervals, CR LF.
   std::string ToFileText() const;
   // The modes joined by CR LF with no break after the last (the editor's text).
@@ -60,6 +65,7 @@ class CModeList {
   std::vector<std::string> m_intervals;
   FileReadStatus m_readStatus = FileReadStatus::kMissing;
   std::string m_readBytes;  // the file as read, to skip writing it unchanged
+  bool m_stored = false;    // Store was called: the destructor leaves the file alone
 };
 
 }  // namespace scalewright

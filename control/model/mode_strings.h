@@ -8,6 +8,7 @@
 #define IDS_MODE_NO_DASH 108
 #define IDS_DEFAULT_MODES 111
 #define IDS_MODE_BAD_SUM 112
+#define IDS_MODES_NOT_SAVED 113
 
 #define IDS_MODE_WRONG_DIGIT_TEXT \
   "There's a wrong character in the intervals. Only digits are accepted. See the sample below."
@@ -22,9 +23,24 @@
 #define IDS_MODE_BAD_SUM_TEXT                                                                    \
   "There is an incorrect interval structure specified for the mode %s. A sum of intervals must " \
   "be 12."
+/* "%s" is replaced by the modes file's path. */
+#define IDS_MODES_NOT_SAVED_TEXT                                                               \
+  "The modes could not be saved to %s. The file may be open in another program or read-only, " \
+  "or its folder may not be writable. Your changes are still in the editor."
 
 #ifndef RC_INVOKED
+#include <string>
+#include <string_view>
+
 namespace scalewright {
+
+// |message| with |name| in place of its "%s". The name goes in as plain
+// text, so a '%' in it is shown as typed.
+inline std::string FormatWithName(std::string message, std::string_view name) {
+  const std::size_t at = message.find("%s");
+  if (at != std::string::npos) message.replace(at, 2, name);
+  return message;
+}
 
 // The built-in text of string |id|; nullptr for an id this file does not hold.
 inline const char* BuiltInModeText(int id) {
@@ -37,6 +53,8 @@ inline const char* BuiltInModeText(int id) {
       return IDS_DEFAULT_MODES_TEXT;
     case IDS_MODE_BAD_SUM:
       return IDS_MODE_BAD_SUM_TEXT;
+    case IDS_MODES_NOT_SAVED:
+      return IDS_MODES_NOT_SAVED_TEXT;
     default:
       return nullptr;
   }

@@ -72,9 +72,13 @@ void CModeEditorDlg::OnOk() {
     CModeList check(scratch);
     if (!check.ParseText(text, true)) return;
   }
-  {
-    CModeList modes(m_platform);
-    modes.ParseText(text, false);
+  CModeList modes(m_platform);
+  modes.ParseText(text, false);
+  if (!modes.Store()) {
+    // Closing now would lose the user's text for a file that never got it.
+    m_platform.ShowWarning(
+        FormatWithName(m_platform.LoadText(IDS_MODES_NOT_SAVED), m_platform.ModesFilePath()));
+    return;
   }
   EndDialog(IDOK);
 }

@@ -1,5 +1,6 @@
 #include "control/win/win_mode_platform.h"
 
+#include <atomic>
 #include <climits>
 #include <new>
 #include <utility>
@@ -157,10 +158,25 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path, std::str
 }
 
 bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_view bytes) const {
-  const std::string temp = TempPathFor(path);
-  CFileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-  // Not ours to delete: another process may be writing it.
+  // A name of this process and call: a temporary file left by a crash, or
+  // being written by another process, is never in the way.
+  // A read-only file is the user's "do not change": not every file system
+  // refuses a move over one, so it is refused here.
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
+  static std::atomic<unsigned> s_calls{0};
+  std::string temp;
+  HANDLE created = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 16 && created == INVALID_HANDLE_VALUE; ++attempt) {
+    temp = TempPathFor(path + "." + std::to_string(::GetCurrentProcessId()) + "-" +
+                       std::to_string(s_calls++));
+    created = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  CFileHandle file(created);
   if (!file.Valid()) return false;
   CTempFileGuard guard(temp, &RemoveFile);
   if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) || !file.Close()) {
@@ -171,6 +187,12 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_vie
     return false;
   }
   guard.Release();
+  // The new contents keep the old file's attributes (hidden, say).
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0) {
+    ::SetFileAttributesA(path.c_str(), attributes & kKept);
+  }
   return true;
 }
 

@@ -34,8 +34,9 @@ class CWinModePlatform final : public IModePlatform {
   std::string LoadText(int id) const override;
   void ShowWarning(const std::string& text) const override;
   FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override;
-  // Writes "<path>.tmp", flushes it and moves it over |path|; the temporary
-  // file is deleted when any step fails.
+  // Writes "<path>.<process>-<n>.tmp", flushes it and moves it over |path|,
+  // keeping |path|'s attributes; the temporary file is deleted when any
+  // step fails.
   bool ReplaceWholeFile(const std::string& path, std::string_view bytes) const override;
   // Size and last write time from the directory entry, without opening the
   // file; settled once the last write is two seconds old.

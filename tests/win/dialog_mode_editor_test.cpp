@@ -35,6 +35,7 @@ class ModeEditorTest : public test::ModesFileTest {
     INT_PTR result = 0;
     std::string message;  // empty: no box
     bool stayedOpen = false;
+    std::string textLeft;  // the editor's text when it stayed open
   };
   SOutcome TypeAndPressOk(const std::string& text) {
     SOutcome outcome;
@@ -67,6 +68,7 @@ class ModeEditorTest : public test::ModesFileTest {
       }
       if (::IsWindow(editor) && ::IsWindowVisible(editor)) {
         outcome.stayedOpen = true;
+        outcome.textLeft = test::ItemText(editor, IDC_MODES_TEXT);
         test::Click(editor, IDCANCEL);
       }
     });
@@ -126,6 +128,35 @@ TEST_F(ModeEditorTest, EachKindOfBadLineHasItsMessageAndKeepsTheFile) {
     EXPECT_EQ(c.message, outcome.message) << c.line;
     EXPECT_TRUE(outcome.stayedOpen) << c.line;
     EXPECT_EQ(kSeven, ReadModes()) << c.line;
+  }
+}
+
+// OK that cannot store the list says so and keeps the editor open with the
+// user's text, and the file as it was.
+TEST_F(ModeEditorTest, ASaveThatFailsSaysSoAndKeepsTheText) {
+  const std::string expected = FormatWithName(IDS_MODES_NOT_SAVED_TEXT, m_path);
+  const std::string typed = "Mine-2212221";
+  {  // open in another program that shares nothing
+    WriteModes(kSeven);
+    HANDLE held = ::CreateFileA(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const SOutcome outcome = TypeAndPressOk(typed);
+    ::CloseHandle(held);
+    EXPECT_EQ(expected, outcome.message);
+    EXPECT_TRUE(outcome.stayedOpen);
+    EXPECT_EQ(typed, outcome.textLeft);
+    EXPECT_EQ(kSeven, ReadModes());
+  }
+  {  // read-only
+    WriteModes(kSeven);
+    ASSERT_TRUE(::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const SOutcome outcome = TypeAndPressOk(typed);
+    ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(expected, outcome.message);
+    EXPECT_TRUE(outcome.stayedOpen);
+    EXPECT_EQ(typed, outcome.textLeft);
+    EXPECT_EQ(kSeven, ReadModes());
   }
 }
 

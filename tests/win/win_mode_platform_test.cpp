@@ -62,6 +62,14 @@ class WinModePlatformTest : public ::testing::Test {
   static bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   }
+  // Temporary files a replace of |path| left beside it.
+  static bool TempFilesLeft(const std::string& path) {
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = ::FindFirstFileA((path + "*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    ::FindClose(search);
+    return true;
+  }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -74,7 +82,9 @@ class WinModePlatformTest : public ::testing::Test {
   void Remove() {
     ::DeleteFileA(m_file.c_str());
     ::RemoveDirectoryA(m_file.c_str());
-    ::DeleteFileA((m_file + ".tmp").c_str());
+    const std::string stale = m_file + ".tmp";
+    ::SetFileAttributesA(stale.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(stale.c_str());
   }
   CWinModePlatform Platform() {
     return CWinModePlatform(::GetModuleHandleA(nullptr),
@@ -143,7 +153,7 @@ TEST_F(WinModePlatformTest, ListRewritesFileWithWarnings) {
                                  "There is an incorrect interval structure specified "
                                  "for the mode C. A sum of intervals must be 12."}));
   EXPECT_EQ(Read(m_file), "A-93\r\nB-39\r\n");
-  EXPECT_FALSE(Exists(m_file + ".tmp"));
+  EXPECT_FALSE(TempFilesLeft(m_file));
 }
 
 TEST_F(WinModePlatformTest, MissingFileGetsDefaults) {
@@ -191,9 +201,38 @@ TEST_F(WinModePlatformTest, LockedFileIsNeitherReadNorReplaced) {
       EXPECT_TRUE(list.ParseText(platform.LoadText(111), false));
     }
     EXPECT_FALSE(platform.ReplaceWholeFile(m_file, "x"));
-    EXPECT_FALSE(Exists(m_file + ".tmp"));
+    EXPECT_FALSE(TempFilesLeft(m_file));
   }
   EXPECT_EQ(Read(m_file), "Mine-93\r\n");
+}
+
+// A crash can leave a temporary file, even one marked read-only and hidden;
+// the next save goes around it, and the user's file keeps its attributes.
+TEST_F(WinModePlatformTest, AStaleTemporaryFileDoesNotBlockASaveAndAttributesStay) {
+  const CWinModePlatform platform = Platform();
+  const std::string stale = m_file + ".tmp";
+  Write(stale, "half a list");
+  ASSERT_TRUE(::SetFileAttributesA(stale.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  Write(m_file, "A-93\r\n");
+  ASSERT_TRUE(::SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  if (!(::GetFileAttributesA(m_file.c_str()) & FILE_ATTRIBUTE_HIDDEN))
+    GTEST_SKIP() << "the file system under the prefix keeps no DOS attributes";
+
+  EXPECT_TRUE(platform.ReplaceWholeFile(m_file, "B-39\r\n"));
+  EXPECT_EQ(Read(m_file), "B-39\r\n");
+  EXPECT_NE(::GetFileAttributesA(m_file.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(Read(stale), "half a list");  // not ours: left alone
+  ::SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WinModePlatformTest, AReadOnlyFileIsNotReplaced) {
+  const CWinModePlatform platform = Platform();
+  Write(m_file, "Mine-93\r\n");
+  ASSERT_TRUE(::SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(platform.ReplaceWholeFile(m_file, "x"));
+  ::SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Read(m_file), "Mine-93\r\n");
+  EXPECT_FALSE(TempFilesLeft(m_file));
 }
 
 TEST_F(WinModePlatformTest, OddFilesFailTheRead) {

@@ -236,6 +236,45 @@ TEST(ModeListFile, SavePolicy) {
   }
 }
 
+// Store tells whether the list reached the file; what it could not store,
+// the destructor does not try again behind the caller's back.
+TEST(ModeListFile, StoreSaysWhetherTheListWasStored) {
+  {
+    CFakeModePlatform platform;
+    platform.files[platform.path] = "A-93\r\n";
+    {
+      CModeList list(platform);
+      EXPECT_TRUE(list.Store());  // unchanged: nothing to write, nothing lost
+      EXPECT_EQ(platform.writes, 0);
+      list.Add("B-39", false);
+      EXPECT_TRUE(list.Store());
+      EXPECT_EQ(platform.File(), "A-93\r\nB-39\r\n");
+    }
+    EXPECT_EQ(platform.writes, 1);
+  }
+  {
+    CFakeModePlatform platform;
+    platform.files[platform.path] = "A-93\r\n";
+    platform.failWrites = true;
+    {
+      CModeList list(platform);
+      list.Add("B-39", false);
+      EXPECT_FALSE(list.Store());
+    }
+    EXPECT_EQ(platform.writes, 1);
+    EXPECT_EQ(platform.File(), "A-93\r\n");
+  }
+  {
+    CFakeModePlatform platform;
+    platform.files[platform.path] = "Mine-93\r\n";
+    platform.readStatus = FileReadStatus::kFailed;
+    CModeList list(platform);
+    list.Add("B-39", false);
+    EXPECT_FALSE(list.Store());
+    EXPECT_EQ(platform.writes, 0);
+  }
+}
+
 TEST(ModeListFile, UnknownModulePathTouchesNoFile) {
   CFakeModePlatform platform;
   platform.path.clear();
