@@ -4,13 +4,16 @@ namespace scalewright {
 
 class CPaintedModes::CReadOnlyPlatform final : public IModePlatform {
  public:
-  explicit CReadOnlyPlatform(const IModePlatform& platform) : m_platform(platform) {}
+  CReadOnlyPlatform(const IModePlatform& platform, bool showWarnings)
+      : m_platform(platform), m_showWarnings(showWarnings) {}
   std::string ModesFilePath() const override { return m_platform.ModesFilePath(); }
   bool EqualNoCase(std::string_view a, std::string_view b) const override {
     return m_platform.EqualNoCase(a, b);
   }
   std::string LoadText(int id) const override { return m_platform.LoadText(id); }
-  void ShowWarning(const std::string& text) const override { m_platform.ShowWarning(text); }
+  void ShowWarning(const std::string& text) const override {
+    if (m_showWarnings) m_platform.ShowWarning(text);
+  }
   FileReadStatus ReadWholeFile(const std::string& path, std::string& bytes) const override {
     return m_platform.ReadWholeFile(path, bytes);
   }
@@ -21,19 +24,30 @@ class CPaintedModes::CReadOnlyPlatform final : public IModePlatform {
 
  private:
   const IModePlatform& m_platform;
+  const bool m_showWarnings;
 };
 
-CPaintedModes::CPaintedModes(const IModePlatform& platform)
-    : m_platform(platform), m_readOnly(std::make_unique<CReadOnlyPlatform>(platform)) {}
+CPaintedModes::CPaintedModes(const IModePlatform& platform, const IModePlatform& otherThreads)
+    : m_platform(platform),
+      m_otherThreads(std::make_unique<CReadOnlyPlatform>(otherThreads, false)),
+      m_readOnly(std::make_unique<CReadOnlyPlatform>(platform, true)) {}
 
 // The kept list goes before the platform it reads through.
 CPaintedModes::~CPaintedModes() { m_kept.reset(); }
 
 void CPaintedModes::ForPass(const std::function<void(const CModeList&)>& use) {
+  std::unique_lock<std::recursive_mutex> lock(m_passLock, std::try_to_lock);
+  if (!lock.owns_lock()) {
+    // Its warnings and the write-back are the other pass's business.
+    const CModeList own(*m_otherThreads);
+    use(own);
+    return;
+  }
   const std::string path = m_platform.ModesFilePath();
   const std::optional<SFileStamp> before = m_platform.StampOf(path);
   if (m_kept && before && before->settled && before == m_keptStamp) {
     const std::shared_ptr<const CModeList> kept = m_kept;
+    lock.unlock();  // the list is immutable: others may have it meanwhile
     use(*kept);
     return;
   }

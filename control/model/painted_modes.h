@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #include "control/model/mode_list.h"
@@ -16,21 +17,34 @@ namespace scalewright {
 
 class CPaintedModes {
  public:
-  // |platform| must outlive this object.
-  explicit CPaintedModes(const IModePlatform& platform);
+  // |platform| must outlive this object. A pass on another thread while one
+  // is under way reads through |otherThreads| instead, which must be safe to
+  // use from any thread (the plain file platform is; the painting one, with
+  // its warning bookkeeping, is not).
+  CPaintedModes(const IModePlatform& platform, const IModePlatform& otherThreads);
+  explicit CPaintedModes(const IModePlatform& platform) : CPaintedModes(platform, platform) {}
 
   ~CPaintedModes();
   CPaintedModes(const CPaintedModes&) = delete;
   CPaintedModes& operator=(const CPaintedModes&) = delete;
 
   // Calls |use| with the modes for one pass. Re-entrant: a warning box shown
-  // while the file is read may repaint and so come back here.
+  // while the file is read may repaint and so come back here. Controls of
+  // several apartments paint on several threads: a pass that finds another
+  // thread's pass under way (perhaps behind its warning box) does not wait
+  // for it but reads the file on its own, without warnings or writing back,
+  // and leaves the kept list alone.
   void ForPass(const std::function<void(const CModeList&)>& use);
 
  private:
   class CReadOnlyPlatform;
 
   const IModePlatform& m_platform;
+  // Reads for passes of other threads: silent, never writing.
+  std::unique_ptr<CReadOnlyPlatform> m_otherThreads;
+  // Held by the thread whose pass uses the kept list and the platform's
+  // bookkeeping; recursive for the nested pass of a warning box.
+  std::recursive_mutex m_passLock;
   // The kept list reads through this, and can never write: whatever happens
   // to the file later, a list kept from an earlier read must not replace it.
   std::unique_ptr<CReadOnlyPlatform> m_readOnly;

@@ -35,7 +35,7 @@ constexpr SIZEL kInitialExtent = {16000, 8000};
 CPaintedModes& PaintingModes() {
   static const CWinModePlatform platform(ui::ThisModule());
   static const CPaintModePlatform painting(platform);
-  static CPaintedModes modes(painting);
+  static CPaintedModes modes(painting, platform);
   return modes;
 }
 

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/host/control/fake_mode_platform.h"
@@ -105,6 +108,48 @@ TEST_F(PaintedModesTest, MissingFileIsKeptAsEmptyUntilItAppears) {
   platform.files[platform.path] = kDefaults;
   platform.stamp = Settled(1, 400);
   EXPECT_EQ(7u, Pass().size());
+}
+
+// Controls of two apartments paint on two threads. A pass that finds
+// another thread's pass under way (here held inside its drawing, as a
+// warning box would hold it) neither waits for it nor touches what it uses:
+// it reads the file on its own, shows nothing and writes nothing.
+TEST(PaintedModesThreads, APassOfAnotherThreadNeitherWaitsNorTouchesTheFirst) {
+  CFakeModePlatform painting;
+  painting.files[painting.path] = "A-93\r\n";
+  painting.stamp = Settled(1, 100);
+  CFakeModePlatform otherThreads;
+  otherThreads.files[otherThreads.path] = "Mine-93\r\nno dash here\r\n";
+  CPaintedModes modes(painting, otherThreads);
+
+  std::promise<void> entered;
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  std::thread first([&] {
+    modes.ForPass([&](const CModeList&) {
+      entered.set_value();
+      released.wait();
+    });
+  });
+  entered.get_future().wait();
+  const int readsOfTheFirst = painting.reads;
+
+  auto second = std::async(std::launch::async, [&] {
+    std::vector<std::string> names;
+    modes.ForPass([&](const CModeList& list) {
+      for (int i = 0; i < list.GetCount(); ++i) names.push_back(list.GetName(i));
+    });
+    return names;
+  });
+  const bool finished = second.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  const int readsMeanwhile = painting.reads - readsOfTheFirst;
+  release.set_value();
+  first.join();
+  ASSERT_TRUE(finished) << "the second thread's pass waited for the first";
+  EXPECT_EQ(second.get(), (std::vector<std::string>{"Mine"}));
+  EXPECT_TRUE(otherThreads.warnings.empty());
+  EXPECT_EQ(otherThreads.writes, 0);
+  EXPECT_EQ(readsMeanwhile, 0);
 }
 
 }  // namespace
