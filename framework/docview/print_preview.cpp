@@ -1,3 +1,4 @@
+#include <memory>
 #include <string>
 
 #include "framework/docview/app.h"
@@ -37,6 +38,21 @@ class CPrintPreview final : public CWnd {
   CPrintPreview(HWND viewFrame, HENHMETAFILE page, SIZE pageSize)
       : m_viewFrame(viewFrame), m_page(page), m_pageSize(pageSize) {}
 
+  // Opens |preview| over |mainFrame|. From its window's creation on the
+  // preview deletes itself when the window goes, also when creation fails
+  // midway; before that it is deleted here.
+  static void Open(std::unique_ptr<CPrintPreview> preview, HWND mainFrame,
+                   const std::string& title) {
+    bool destroyed = false;
+    preview->m_destroyed = &destroyed;
+    CPrintPreview* opening = preview.release();
+    const bool created = opening->Create(mainFrame, title);
+    if (destroyed) return;
+    opening->m_destroyed = nullptr;
+    if (!created) delete opening;
+  }
+
+ private:
   bool Create(HWND mainFrame, const std::string& title) {
     HINSTANCE module = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(mainFrame, GWLP_HINSTANCE));
     if (!RegisterClass(module, kPreviewClass, CS_HREDRAW | CS_VREDRAW, nullptr,
@@ -87,7 +103,10 @@ class CPrintPreview final : public CWnd {
     }
     return CWnd::WindowProc(message, wParam, lParam);
   }
-  void OnFinalDestroy() override { delete this; }
+  void OnFinalDestroy() override {
+    if (m_destroyed) *m_destroyed = true;
+    delete this;
+  }
 
  private:
   void AddButton(const char* text, int id, int x) {
@@ -129,6 +148,7 @@ class CPrintPreview final : public CWnd {
   }
 
   HWND m_mainFrame = nullptr;
+  bool* m_destroyed = nullptr;  // told when the window deletes this
   HWND m_viewFrame;
   CEnhMetaFile m_page;
   SIZE m_pageSize;
@@ -169,8 +189,8 @@ void ShowPrintPreview(CView& view) {
   const std::string title = app->AppName() + " - " +
                             (view.Document() ? view.Document()->Title() : std::string()) +
                             " - Print Preview";
-  auto* preview = new CPrintPreview(::GetParent(view.ViewHwnd()), recorded, page);
-  if (!preview->Create(app->MainHwnd(), title)) delete preview;
+  CPrintPreview::Open(std::make_unique<CPrintPreview>(::GetParent(view.ViewHwnd()), recorded, page),
+                      app->MainHwnd(), title);
 }
 
 }  // namespace scalewright::docview

@@ -16,9 +16,15 @@ CPrinterDc CPrinterSettings::GetPrinterDc(HWND owner, bool withDialog, DWORD& er
                  PD_USEDEVMODECOPIESANDCOLLATE;
   dialog.nCopies = 1;
   if (!withDialog) {
-    if (dialog.hDevNames) {
+    auto* names =
+        dialog.hDevNames ? static_cast<DEVNAMES*>(::GlobalLock(dialog.hDevNames)) : nullptr;
+    if (dialog.hDevNames && !names) {
+      // A block that cannot be read names no printer: the default serves.
+      ::GlobalFree(dialog.hDevNames);
+      dialog.hDevNames = nullptr;
+    }
+    if (names) {
       // A printer chosen earlier: a DC on it, without asking.
-      auto* names = static_cast<DEVNAMES*>(::GlobalLock(dialog.hDevNames));
       auto* mode =
           dialog.hDevMode ? static_cast<DEVMODEA*>(::GlobalLock(dialog.hDevMode)) : nullptr;
       const char* base = reinterpret_cast<const char*>(names);
