@@ -31,8 +31,10 @@ CMDIFrameWnd::~CMDIFrameWnd() {
 bool CMDIFrameWnd::LoadFrame(HINSTANCE module, UINT id, DWORD style) {
   m_module = module;
   HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(id));
+  // What the frame shows of itself is the bars' band, in the button face
+  // colour as every toolbar band; the client area paints the workspace.
   if (!CWnd::RegisterClass(module, kFrameClass, CS_DBLCLKS, icon,
-                           reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
     return false;
   char title[256] = {};
   ::LoadStringA(module, id, title, sizeof title);

@@ -57,6 +57,29 @@ TEST_F(BarsTest, ViewCommandsHideAndShowTheBars) {
   EXPECT_TRUE(::EqualRect(&before, &after));
 }
 
+// The band behind the buttons has the button face colour, as every
+// Windows toolbar has; the empty workspace keeps its own colour.
+TEST_F(BarsTest, TheToolbarBandIsButtonFaceAndTheWorkspaceIsNot) {
+  CSwProcess sw;
+  WaitForDocuments(sw, 1);
+  Choose(sw, kFileClose);
+  ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().empty(); })) << sw.Seen();
+  const RECT bar = ScreenRect(ToolBar(sw));
+  const RECT workspace = ScreenRect(sw.MdiClient());
+  ASSERT_TRUE(SaveScreenshot("toolbar_band"));
+  const SPicture picture = ReadScreenshot("toolbar_band");
+  ASSERT_GT(picture.width, 0);
+  const auto rgb = [](COLORREF color) -> std::uint32_t {
+    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+  };
+  // Right of the last button, and the middle of the empty workspace.
+  EXPECT_EQ(picture.At(bar.right - 20, (bar.top + bar.bottom) / 2),
+            rgb(::GetSysColor(COLOR_BTNFACE)))
+      << "see toolbar_band.png";
+  EXPECT_EQ(picture.At((workspace.left + workspace.right) / 2, (workspace.top + workspace.bottom) / 2),
+            rgb(::GetSysColor(COLOR_APPWORKSPACE)));
+}
+
 TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
