@@ -76,8 +76,9 @@ TEST_F(BarsTest, TheToolbarBandIsButtonFaceAndTheWorkspaceIsNot) {
   EXPECT_EQ(picture.At(bar.right - 20, (bar.top + bar.bottom) / 2),
             rgb(::GetSysColor(COLOR_BTNFACE)))
       << "see toolbar_band.png";
-  EXPECT_EQ(picture.At((workspace.left + workspace.right) / 2, (workspace.top + workspace.bottom) / 2),
-            rgb(::GetSysColor(COLOR_APPWORKSPACE)));
+  EXPECT_EQ(
+      picture.At((workspace.left + workspace.right) / 2, (workspace.top + workspace.bottom) / 2),
+      rgb(::GetSysColor(COLOR_APPWORKSPACE)));
 }
 
 TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {

@@ -455,6 +455,39 @@ TEST_F(PageTest, ThePageStretchesItsDialogAndMovesAndShows) {
   EXPECT_TRUE(::IsWindowVisible(pageWindow));
 }
 
+// Every label shows its whole text in the page's font as this system
+// renders it: what DT_WORDBREAK needs for the label's width fits its height.
+TEST_F(PageTest, EveryLabelShowsItsWholeText) {
+  Open({m_a.Unknown()});
+  std::vector<HWND> labels;
+  ::EnumChildWindows(
+      m_dialog,
+      [](HWND child, LPARAM list) -> BOOL {
+        char name[32] = {};
+        ::GetClassNameA(child, name, sizeof name);
+        if (_stricmp(name, "Static") == 0 && ::GetWindowTextLengthA(child) > 0)
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&labels));
+  ASSERT_GT(labels.size(), 5u);
+  HDC dc = ::GetDC(m_dialog);
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_dialog, WM_GETFONT, 0, 0)));
+  for (HWND label : labels) {
+    char text[256] = {};
+    ::GetWindowTextA(label, text, sizeof text);
+    RECT client{}, needed{};
+    ::GetClientRect(label, &client);
+    needed.right = client.right;
+    ::DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    EXPECT_LE(needed.right, client.right) << "\"" << text << "\" is cut off on the right";
+    EXPECT_LE(needed.bottom, client.bottom) << "\"" << text << "\" wraps below its label";
+  }
+  ::SelectObject(dc, old);
+  ::ReleaseDC(m_dialog, dc);
+}
+
 TEST_F(PageTest, TenThousandModesFillTheModeListQuickly) {
   std::string modes;
   for (int i = 0; i < 10000; ++i) modes += "Mode \xE9" + std::to_string(i) + "-2212221\r\n";
