@@ -1,5 +1,7 @@
 #include "control/render/fretboard_renderer.h"
 
+#include <algorithm>
+
 #include <vector>
 
 #include "control/model/marker_plan.h"
@@ -68,8 +70,14 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
 
 }  // namespace
 
-void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& bounds,
+void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& given,
                    CFretboardState& state, const CModeList& modes) {
+  // A container may pass any bounds; past the 27 bits a device draws, no
+  // picture differs, and clamped there no width or offset overflows.
+  static constexpr int kReach = 1 << 27;
+  const auto clamp = [](int v) { return std::clamp(v, -kReach, kReach); };
+  const gfx::Rect bounds{clamp(given.left), clamp(given.top), clamp(given.right),
+                         clamp(given.bottom)};
   const SFretRange frets = VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
   const int strings = static_cast<int>(state.GetStringNotes().size());
   const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots());

@@ -279,6 +279,20 @@ TEST(FretboardRenderer, LabelsAreCentredByTheMeasuringContext) {
   EXPECT_EQ(1, wide.fontsCreated);
 }
 
+// A container passing absurd bounds gets a board centred in them, cells
+// as the height allows, every marker drawn, and no overflow on the way
+// (the sanitized build checks the arithmetic).
+TEST(FretboardRenderer, AbsurdBoundsGiveASaneBoard) {
+  const SPass pass = Draw(nullptr, {-2000000000, 0, 2000000000, 300});
+  EXPECT_EQ(33, pass.state.GetCell());
+  const Rect board = pass.state.GetBoard();
+  EXPECT_EQ(0, board.left + board.right);
+  EXPECT_EQ(Draw(nullptr).Count("ellipse "), pass.Count("ellipse "));
+  const SPass tall = Draw(nullptr, {0, -2000000000, 600, 2000000000});
+  EXPECT_EQ(33, tall.state.GetCell());
+  EXPECT_EQ(0, tall.state.GetBoard().top + tall.state.GetBoard().bottom);
+}
+
 TEST(VisibleFretRange, KeepsValidRangesAndTamesTheRest) {
   const int cases[][4] = {{0, 17, 0, 17},
                           {5, 12, 5, 12},
