@@ -36,7 +36,7 @@ TEST_F(PrintTest, PrintWithoutAPrinterSaysSo) {
   WaitForDocuments(sw, 1);
   // Print without its dialog has no menu item or button: the shell's print
   // verb and other programs give it.
-  sw.SendCommandMessage(kPrintDirect);
+  sw.PostCommandMessage(kPrintDirect);
   HWND box = sw.WaitMessageBox();
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find("printer"), std::string::npos) << MessageBoxText(box);

@@ -459,7 +459,8 @@ HWND CSwProcess::Main(std::chrono::milliseconds timeout) {
   return m_main;
 }
 
-HWND CSwProcess::MdiClient() { return ::FindWindowExA(Main(), nullptr, "MDIClient", nullptr); }
+// What SW shows now: a start that failed has no main window to wait for.
+HWND CSwProcess::MdiClient() { return ::FindWindowExA(Main(0ms), nullptr, "MDIClient", nullptr); }
 
 std::vector<HWND> CSwProcess::DocumentWindows() {
   return ChildrenOfClass(MdiClient(), "Scalewright.MDIChild");
@@ -509,6 +510,8 @@ void PostButtonClick(HWND dialog, int id) {
   ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
+
+void CSwProcess::PostCommandMessage(UINT id) { ::PostMessageA(Main(), WM_COMMAND, id, 0); }
 
 void CSwProcess::SendCommandMessage(UINT id) {
   DWORD_PTR result = 0;

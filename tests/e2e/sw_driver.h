@@ -85,6 +85,7 @@ class CSwProcess {
   DWORD Thread() const { return m_threadId; }
   // The visible main frame; null if it did not appear in time.
   HWND Main(std::chrono::milliseconds timeout = 20s);
+  // The workspace and the document windows as they are now, not waited for.
   HWND MdiClient();
   std::vector<HWND> DocumentWindows();
   // Visible property frames ("Properties for Fretboard").
@@ -99,6 +100,8 @@ class CSwProcess {
   // only for commands that no user action gives (tests choose the others
   // from the menus, user_commands.h).
   void SendCommandMessage(UINT id);
+  // The same, posted: for a command that opens a modal box of its own.
+  void PostCommandMessage(UINT id);
   bool WaitExit(std::chrono::milliseconds timeout = 20s);
   DWORD ExitCode() const;
   // The exit code the end-of-test check expects (0 unless a test says).
