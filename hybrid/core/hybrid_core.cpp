@@ -344,7 +344,7 @@ void CHybridCore::CaptureMouse(IHybridCell* cell) {
 void CHybridCore::ReleaseMouse(IHybridCell* cell) {
   if (!cell || m_captured.get() != cell) return;
   m_captured.reset();
-  m_host.ReleaseMouse();
+  ReleaseHostMouse();
 }
 
 void CHybridCore::RegisterCell(IHybridCell*) { RequestLayout(false); }
@@ -356,7 +356,7 @@ void CHybridCore::UnregisterCell(IHybridCell* cell) {
   if (m_hot.get() == cell) m_hot.reset();
   if (m_captured.get() == cell) {
     m_captured.reset();
-    m_host.ReleaseMouse();
+    ReleaseHostMouse();
   }
   std::lock_guard<std::mutex> lock(m_repaintLock);
   std::erase_if(m_repaints, [cell](const RepaintEntry& e) { return e.cell.get() == cell; });

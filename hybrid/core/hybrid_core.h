@@ -99,6 +99,10 @@ class CHybridCore final : public IHybridCtrl {
   void OnButtonDblClk(Point point);
   void OnMouseMove(Point point);
   void OnButtonUp(Point point, bool primary);
+  // The system took the mouse away mid-press (Alt+Tab, a dialog opened from
+  // a notification): a band is erased, a running drag ends, a captured
+  // content lets go without a click, and the timers of the press stop.
+  void OnCaptureLost();
   // True when the key was consumed (the message is not dispatched).
   bool OnKeyDown(int virtualKey, std::uint32_t keyData);
   void OnKeyUp(int virtualKey, std::uint32_t keyData);
@@ -164,6 +168,7 @@ class CHybridCore final : public IHybridCtrl {
   void SelectByHover(Point point);
   void UpdateCursorAndToolTip(Point point);
   void OnHoverTimer();
+  void ReleaseHostMouse();
   void OnAutoScrollTimer();
   bool MoveFocusByTab(bool backward);
   bool OfferKey(int virtualKey, std::uint32_t keyData);
@@ -207,6 +212,7 @@ class CHybridCore final : public IHybridCtrl {
   // a press that may become a drag; a cell may hold it besides (m_captured).
   Point m_downPoint;
   bool m_mouseCaptured = false;
+  bool m_releasingMouse = false;  // our own release: not a capture lost
   bool m_dragStarted = false;
   NotifyResult m_dragFeedback = kDragAnswerNoDrop;
   bool m_bandActive = false;

@@ -116,9 +116,39 @@ void CHybridCore::OnButtonUp(Point point, bool primary) {
   }
   if (m_mouseCaptured) {
     m_mouseCaptured = false;
-    m_host.ReleaseMouse();
+    ReleaseHostMouse();
   }
   UpdateCursorAndToolTip(point);
+}
+
+void CHybridCore::ReleaseHostMouse() {
+  m_releasingMouse = true;
+  m_host.ReleaseMouse();
+  m_releasingMouse = false;
+}
+
+void CHybridCore::OnCaptureLost() {
+  if (m_releasingMouse) return;
+  m_mouseCaptured = false;  // the system has it: nothing left to release
+  if (m_bandActive) {
+    if (m_bandVisible) ToggleBand();
+    m_bandActive = false;
+  }
+  if (m_autoScrollRunning) {
+    m_autoScrollRunning = false;
+    m_host.StopTimer(kAutoScrollTimerId);
+  }
+  if (RefPtr<IHybridCell> captured = std::move(m_captured)) {
+    // A release far from every cell: a pressed button lets go unclicked.
+    constexpr Point kNowhere{-0x4000000, -0x4000000};
+    if (RefPtr<IHybridContent> content = EnabledContent(captured.get()))
+      content->OnLButtonUp(kNowhere);
+  }
+  if (m_dragStarted) {
+    m_dragStarted = false;
+    NotifyFrom(m_anchor.get(), kNotifyDragEnd);
+  }
+  m_cursor = HybridCursor::kNone;
 }
 
 void CHybridCore::StartBand(Point point, bool extend) {
@@ -161,7 +191,7 @@ void CHybridCore::EndBand() {
   m_bandActive = false;
   if (m_mouseCaptured) {
     m_mouseCaptured = false;
-    m_host.ReleaseMouse();
+    ReleaseHostMouse();
   }
   if (m_autoScrollRunning) {
     m_autoScrollRunning = false;

@@ -162,6 +162,9 @@ LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       RelayToToolTip(message, wParam, lParam);
       m_core.OnButtonUp(PointOf(lParam), message == WM_LBUTTONUP);
       return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != m_hwnd) m_core.OnCaptureLost();
+      break;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
       break;

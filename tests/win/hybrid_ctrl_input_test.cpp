@@ -75,6 +75,31 @@ TEST_F(HybridCtrlTest, HyperlinkTextNotifiesTheParentAndShowsTheHand) {
     EXPECT_NE(n.code, static_cast<WPARAM>(kNotifyLinkActivated));
 }
 
+// Another window taking the mouse in the middle of a rubber band (as a
+// dialog opened from a notification does) ends the band: moving over the
+// rows afterwards selects none of them.
+TEST_F(HybridCtrlTest, ABandEndsWhenAnotherWindowTakesTheMouse) {
+  RefPtr<IHybridCell> first, second;
+  ctrl.Build("T(%t%S%C)T(%t%S%C)", "First", kDefaultCellStyle | kStyleClickable, first.put(),
+             "Second", kDefaultCellStyle | kStyleClickable, second.put());
+  Settle();
+  Rect r;
+  second->GetRect(&r);
+  ::SendMessageA(ctrl.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 190));  // below the rows
+  ASSERT_EQ(::GetCapture(), ctrl.Hwnd());
+  HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, parent.get(),
+                                 nullptr, nullptr, nullptr);
+  ::SetCapture(other);
+  ::SendMessageA(ctrl.Hwnd(), WM_MOUSEMOVE, 0, At(r.left + 5, r.top + 2));
+  ::SendMessageA(ctrl.Hwnd(), WM_MOUSEMOVE, 0, At(40, 2));
+  Pump();
+  EXPECT_FALSE(first->IsSelected());
+  EXPECT_FALSE(second->IsSelected());
+  EXPECT_EQ(::GetCapture(), other);  // the control took nothing back
+  ::ReleaseCapture();
+  ::DestroyWindow(other);
+}
+
 // The control between two buttons of a window that runs the dialog
 // manager's key handling.
 class HybridTabTest : public HybridCtrlTest {

@@ -228,6 +228,50 @@ TEST_F(MouseTest, DragStartsPastThreePixelsAndTheAnswerPicksTheCursor) {
   EXPECT_EQ(core.CurrentCursor(), HybridCursor::kNone);
 }
 
+// Alt+Tab or a dialog opened from a notification takes the mouse away in
+// the middle of a band: the band goes, its scrolling stops, and hovering
+// afterwards selects nothing.
+TEST_F(MouseTest, ALostCaptureEndsTheBandAndItsScrolling) {
+  core.Build("T(%t)", "heading");
+  AddRows(30);
+  core.OnButtonDown({5, 5}, true, false, false);
+  core.OnMouseMove({50, 230});  // below the view: the auto-scroll starts
+  ASSERT_EQ(host.timers.count(kAutoScrollTimerId), 1u);
+  const std::vector<int> selected = SelectedRows();
+  const Rect shown = host.bands.back();
+
+  core.OnCaptureLost();
+  EXPECT_FALSE(core.BandActive());
+  EXPECT_EQ(host.timers.count(kAutoScrollTimerId), 0u);
+  EXPECT_EQ(host.bands.back(), shown);  // drawn once more: erased
+  EXPECT_EQ(host.bands.size() % 2, 0u);
+  EXPECT_EQ(host.releases, 0);  // the system has the mouse already
+
+  core.OnMouseMove({50, 100});
+  core.OnMouseMove({60, 20});
+  EXPECT_EQ(SelectedRows(), selected);
+  EXPECT_EQ(host.bands.back(), shown);  // no band again
+  const int scroll = core.GetScrollPosition();
+  host.cursor = {50, 230};
+  core.OnTimer(kAutoScrollTimerId);  // a tick already queued
+  EXPECT_EQ(core.GetScrollPosition(), scroll);
+}
+
+TEST_F(MouseTest, ALostCaptureEndsADragOnce) {
+  AddRows(3);
+  core.SetDragEnabled(true);
+  core.OnButtonDown({10, 17}, true, false, false);
+  core.OnMouseMove({10, 40});
+  ASSERT_TRUE(core.DragStarted());
+  core.OnCaptureLost();
+  EXPECT_FALSE(core.DragStarted());
+  EXPECT_EQ(CodesAmong({kNotifyDragEnd}), (std::vector<int>{kNotifyDragEnd}));
+  core.OnMouseMove({10, 60});
+  core.OnButtonUp({10, 60}, true);
+  EXPECT_EQ(CodesAmong({kNotifyDragEnd, kNotifyDragMove}).size(), 2u);  // one move, one end
+  EXPECT_EQ(host.releases, 0);
+}
+
 TEST_F(MouseTest, NoDragFromADeselectedCellOrWithoutDragging) {
   AddRows(2);
   core.SetDragEnabled(true);
