@@ -3,7 +3,9 @@
 // the selection may become a drag, movement tracks the hot cell (or selects
 // by hovering) and the cursor and tooltip follow the cell under the mouse.
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "hybrid/core/hybrid_core.h"
 #include "hybrid/interfaces/ihybrid_content.h"
@@ -24,6 +26,11 @@ RefPtr<IHybridCell> ClickableOf(IHybridCell* hit) {
   if (hit) hit->FindFocusable(clickable.put());
   return clickable;
 }
+
+// Answers to the tooltip query below this are flags, not texts; a text
+// is cut at this many characters.
+constexpr std::uintptr_t kLowestTextAddress = 0x10000;
+constexpr std::size_t kMaxToolTipChars = 1023;
 
 HybridCursor DragCursor(NotifyResult feedback) {
   if (feedback == kDragAnswerNoDrop) return HybridCursor::kNo;
@@ -253,10 +260,14 @@ void CHybridCore::UpdateCursorAndToolTip(Point point) {
   HybridCursor cursor = HybridCursor::kNone;
   std::string text;
   if (RefPtr<IHybridCell> hot = m_hot) {
-    NotifyFrom(hot.get(), kNotifyToolTip);
+    const NotifyResult answer = NotifyFrom(hot.get(), kNotifyToolTip);
     if (RefPtr<IHybridContent> content = EnabledContent(hot.get())) {
       cursor = content->GetCursor(point);
       text = content->GetToolTipText();
+    }
+    if (static_cast<std::uintptr_t>(answer) >= kLowestTextAddress) {
+      const char* given = reinterpret_cast<const char*>(answer);
+      text.assign(given, ::strnlen(given, kMaxToolTipChars));
     }
   }
   m_cursor = cursor;

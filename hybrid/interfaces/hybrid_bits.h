@@ -76,6 +76,9 @@ enum NotifyCode : int {
   kNotifyMouseEnter = 7,
   kNotifyMouseLeave = 8,
   kNotifyHoverSelected = 10,
+  // The receiver may answer with the address of a NUL-terminated text (it
+  // is copied at once), which then is the tooltip; 0, or any value below
+  // 0x10000 (a plain TRUE, say), leaves the content's own text.
   kNotifyToolTip = 11,
   kNotifyLinkActivated = 12,
   kNotifyLinkRButtonUp = 13,

@@ -288,6 +288,20 @@ TEST_F(MouseTest, NoDragFromADeselectedCellOrWithoutDragging) {
   EXPECT_TRUE(CodesAmong({kNotifyDragBegin, kNotifyDragMove}).empty());
 }
 
+// The parent answers the tooltip query with its own text, which wins over
+// the content's; a plain TRUE is no text.
+TEST_F(MouseTest, TheParentsAnswerToTheTooltipQueryIsTheTooltip) {
+  AddRows(2);
+  contents[0]->toolTip = "content's own";
+  static const char kParents[] = "the parent's text";
+  host.notifyAnswer = reinterpret_cast<NotifyResult>(kParents);
+  core.OnMouseMove({10, 5});
+  EXPECT_EQ(host.toolTips, (std::vector<std::string>{"the parent's text"}));
+  host.notifyAnswer = 1;
+  core.OnMouseMove({11, 6});
+  EXPECT_EQ(host.toolTips, (std::vector<std::string>{"the parent's text", "content's own"}));
+}
+
 TEST_F(MouseTest, HotCellChangesTellTheContentsAndTheParent) {
   AddRows(2);
   contents[1]->toolTip = "Second row";
