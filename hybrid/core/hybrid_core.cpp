@@ -155,32 +155,38 @@ void CHybridCore::OnPaint(gfx::Canvas& canvas) {
 
 void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   if (!cell) return;
-  RefPtr<IHybridCell> target(cell);
-  std::optional<Rect> area;
-  if (rect) area = rect->Offset(0, m_scroll);
-  // A transparent cell shows its ancestor's background: the nearest opaque
-  // ancestor repaints the transparent cell's area.
-  while (target->GetStyle() & kStyleTransparent) {
-    RefPtr<IHybridCell> parent;
-    if (!target->GetParentCell(parent.put())) break;
-    if (!area) {
-      Rect own;
-      target->GetRect(&own);
-      area = own.Offset(0, m_scroll);
-    }
-    target = std::move(parent);
-  }
-  // A cell never laid out is nowhere on screen: nothing to repaint.
-  Rect own;
-  target->GetRect(&own);
-  if (!area && own.IsEmpty()) return;
+  // Any thread may ask: the request is queued as given, and the tree is
+  // walked on the window's thread when the repaint message comes.
+  RepaintEntry entry{RefPtr<IHybridCell>(cell), std::nullopt};
+  if (rect) entry.rect = rect->Offset(0, m_scroll.load());
   bool wasEmpty;
   {
     std::lock_guard<std::mutex> lock(m_repaintLock);
     wasEmpty = m_repaints.empty();
-    m_repaints.push_back({std::move(target), area});
+    m_repaints.push_back(std::move(entry));
   }
   if (wasEmpty) m_host.PostRepaint();
+}
+
+// Where a queued request paints: a transparent cell shows its ancestor's
+// background, so the nearest opaque ancestor repaints the transparent
+// cell's area. False for a cell never laid out (nowhere on screen).
+bool CHybridCore::ResolveRepaint(RepaintEntry& entry) const {
+  RefPtr<IHybridCell> target = entry.cell;
+  while (target->GetStyle() & kStyleTransparent) {
+    RefPtr<IHybridCell> parent;
+    if (!target->GetParentCell(parent.put())) break;
+    if (!entry.rect) {
+      Rect own;
+      target->GetRect(&own);
+      entry.rect = own.Offset(0, m_scroll);
+    }
+    target = std::move(parent);
+  }
+  Rect own;
+  target->GetRect(&own);
+  entry.cell = std::move(target);
+  return entry.rect || !own.IsEmpty();
 }
 
 size_t CHybridCore::RepaintQueueSize() {
@@ -189,13 +195,21 @@ size_t CHybridCore::RepaintQueueSize() {
 }
 
 void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
+  // The band is inverted onto the window: it goes off before a cell paints
+  // under it, and comes back over the new pixels at the end.
+  bool bandOff = false;
   for (;;) {
     RepaintEntry entry;
     {
       std::lock_guard<std::mutex> lock(m_repaintLock);
-      if (m_repaints.empty()) return;
+      if (m_repaints.empty()) break;
       entry = std::move(m_repaints.front());
       m_repaints.pop_front();
+    }
+    if (!InTree(entry.cell.get()) || !ResolveRepaint(entry)) continue;
+    if (m_bandVisible && !bandOff) {
+      ToggleBand();
+      bandOff = true;
     }
     Rect clip;
     if (entry.rect)
@@ -205,6 +219,7 @@ void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
     gfx::ScopedClip scoped(canvas, clip);
     entry.cell->Paint(canvas);
   }
+  if (bandOff) ToggleBand();
 }
 
 void CHybridCore::SetScrollPosition(int position) {

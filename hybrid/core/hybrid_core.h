@@ -7,6 +7,7 @@
 // directly.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -126,7 +127,7 @@ class CHybridCore final : public IHybridCtrl {
   bool GetHotCell(IHybridCell** out) const { return m_hot.CopyTo(out); }
   void SetFocusCell(IHybridCell* cell, bool byUser) override;
   void EnsureVisible(IHybridCell* cell) override;
-  int GetScrollPosition() override { return m_layingOut ? 0 : m_scroll; }
+  int GetScrollPosition() override { return m_layingOut ? 0 : m_scroll.load(); }
   ITextStyle* GetBuiltInStyle(int number) override;
   void CaptureMouse(IHybridCell* cell) override;
   void ReleaseMouse(IHybridCell* cell) override;
@@ -188,7 +189,9 @@ class CHybridCore final : public IHybridCtrl {
   bool m_repaintPending = false;
   bool m_barShown = false;
   int m_contentHeight = 0;
-  int m_scroll = 0;
+  // Written by the window's thread only; atomic because a repaint request
+  // from another thread reads it to place the rectangle it was given.
+  std::atomic<int> m_scroll{0};
   bool m_layingOut = false;  // the scroll position reads 0 meanwhile
   std::vector<ITimerCallback*> m_timers;
   std::uint64_t m_windowStart = 0;
@@ -197,6 +200,7 @@ class CHybridCore final : public IHybridCtrl {
     RefPtr<IHybridCell> cell;
     std::optional<Rect> rect;  // content coordinates
   };
+  bool ResolveRepaint(RepaintEntry& entry) const;
   std::mutex m_repaintLock;
   std::deque<RepaintEntry> m_repaints;
   std::recursive_mutex m_layoutLock;

@@ -129,6 +129,30 @@ TEST_F(MouseTest, PressBesideTheCellsDrawsACapturedBandThatSelects) {
   EXPECT_EQ(SelectedRows(), (std::vector<int>{2}));
 }
 
+// A cell repainting itself under a visible band (a selection redrawing
+// the rows) would paint over the inverted band and leave dotted debris when
+// it is inverted back: the band goes off first and comes back after.
+TEST_F(MouseTest, ACellRepaintUnderTheBandTakesTheBandOffAndPutsItBack) {
+  AddRows(3);
+  core.OnButtonDown({5, 100}, true, false, false);
+  core.OnMouseMove({20, 14});
+  gfx::RecordingCanvas drained;
+  core.OnRepaintMessage(drained);  // the selection's own redraws
+  const std::size_t before = host.bands.size();
+  const Rect band = host.bands.back();
+  ASSERT_EQ(before % 2, 1u) << "the band shows";
+
+  core.RequestCellRepaint(rows[0].get(), nullptr);
+  core.RequestCellRepaint(rows[1].get(), nullptr);
+  gfx::RecordingCanvas canvas;
+  core.OnRepaintMessage(canvas);
+  ASSERT_EQ(host.bands.size(), before + 2);  // off once, on once
+  EXPECT_EQ(host.bands[before], band);
+  EXPECT_EQ(host.bands[before + 1], band);
+  EXPECT_FALSE(canvas.items.empty());
+  core.OnButtonUp({20, 14}, true);
+}
+
 TEST_F(MouseTest, BandWithCtrlKeepsTheCellsOutsideIt) {
   AddRows(3);
   ClickRow(0);
