@@ -10,6 +10,7 @@
 #include "control/model/paint_mode_platform.h"
 #include "control/model/painted_modes.h"
 #include "control/render/fretboard_renderer.h"
+#include "control/win/ansi_text.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
@@ -39,21 +40,6 @@ CPaintedModes& PaintingModes() {
   return modes;
 }
 
-// |text| in the ANSI code page as a new wide string; null when empty or
-// when it cannot be converted.
-com::CBstr WidenAnsi(const std::string& text) {
-  com::CBstr result;
-  if (text.empty() || text.size() > 0x7fffffff) return result;
-  const int source = static_cast<int>(text.size());
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), source, nullptr, 0);
-  if (length <= 0) return result;
-  BSTR wide = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
-  if (!wide) return result;
-  result = com::CBstr::Adopt(wide);
-  ::MultiByteToWideChar(CP_ACP, 0, text.data(), source, wide, length);
-  return result;
-}
-
 }  // namespace
 
 CFretboardCtl::CFretboardCtl() { SetExtentValue(kInitialExtent); }
@@ -71,7 +57,7 @@ std::span<const CLSID> CFretboardCtl::PropertyPages() const { return kPropertyPa
 
 HRESULT CFretboardCtl::EnsureTypeInfo() {
   if (m_typeInfo) return S_OK;
-  return ole::LoadModuleTypeInfo(IID_IFretboard, m_typeInfo.put());
+  return ole::LoadModuleTypeInfo(IID_IFretboard2, m_typeInfo.put());
 }
 
 HRESULT CFretboardCtl::GetTypeInfoCount(UINT* count) {
@@ -106,7 +92,7 @@ HRESULT CFretboardCtl::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISP
   if (!params) return E_POINTER;
   const HRESULT hr = EnsureTypeInfo();
   if (FAILED(hr)) return hr;
-  return m_typeInfo->Invoke(static_cast<IFretboard*>(this), dispid, flags, params, result,
+  return m_typeInfo->Invoke(static_cast<IFretboard2*>(this), dispid, flags, params, result,
                             exception, argError);
 }
 

@@ -1,7 +1,7 @@
 // CFretboardCtl: the Fretboard control. The OLE control base supplies the
-// standard control interfaces; this class adds the dispatch interface with
-// the stock BackColor, BorderColor and Caption, the private settings
-// interface, and the drawing.
+// standard control interfaces; this class adds the dispatch interfaces (the
+// stock BackColor, BorderColor and Caption, and for scripts the board's
+// settings), the private settings interface, and the drawing.
 #pragma once
 
 #include <windows.h>
@@ -19,13 +19,14 @@
 namespace scalewright {
 
 class CFretboardCtl final
-    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard, IFretboardSettings> {
+    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard2, IFretboardSettings> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
   static constexpr com::InterfaceEntry<CFretboardCtl> kInterfaces[] = {
-      com::Entry<CFretboardCtl, IFretboard>(IID_IFretboard),
-      com::Entry<CFretboardCtl, IDispatch, IFretboard>(IID_IDispatch),
+      com::Entry<CFretboardCtl, IFretboard2>(IID_IFretboard2),
+      com::Entry<CFretboardCtl, IFretboard, IFretboard2>(IID_IFretboard),
+      com::Entry<CFretboardCtl, IDispatch, IFretboard2>(IID_IDispatch),
       com::Entry<CFretboardCtl, IViewObjectEx>(IID_IViewObjectEx),
       com::Entry<CFretboardCtl, IViewObject2, IViewObjectEx>(IID_IViewObject2),
       com::Entry<CFretboardCtl, IViewObject, IViewObjectEx>(IID_IViewObject),
@@ -51,7 +52,7 @@ class CFretboardCtl final
 
   CFretboardCtl();
 
-  // IDispatch, through the type library's description of IFretboard.
+  // IDispatch, through the type library's description of IFretboard2.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
@@ -67,6 +68,32 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE get_BorderColor(OLE_COLOR* color) override;
   HRESULT STDMETHODCALLTYPE put_Caption(BSTR caption) override;
   HRESULT STDMETHODCALLTYPE get_Caption(BSTR* caption) override;
+
+  // IFretboard2: the settings for scripts, checked against what the
+  // property page offers.
+  HRESULT STDMETHODCALLTYPE get_Tonality(LONG* pitch) override;
+  HRESULT STDMETHODCALLTYPE put_Tonality(LONG pitch) override;
+  HRESULT STDMETHODCALLTYPE get_Mode(BSTR* mode) override;
+  HRESULT STDMETHODCALLTYPE put_Mode(BSTR mode) override;
+  HRESULT STDMETHODCALLTYPE get_ShowSteps(BSTR* steps) override;
+  HRESULT STDMETHODCALLTYPE put_ShowSteps(BSTR steps) override;
+  HRESULT STDMETHODCALLTYPE get_Highlight(BSTR* degrees) override;
+  HRESULT STDMETHODCALLTYPE put_Highlight(BSTR degrees) override;
+  HRESULT STDMETHODCALLTYPE get_LabelKind(LONG* kind) override;
+  HRESULT STDMETHODCALLTYPE put_LabelKind(LONG kind) override;
+  HRESULT STDMETHODCALLTYPE get_FirstFret(LONG* fret) override;
+  HRESULT STDMETHODCALLTYPE put_FirstFret(LONG fret) override;
+  HRESULT STDMETHODCALLTYPE get_LastFret(LONG* fret) override;
+  HRESULT STDMETHODCALLTYPE put_LastFret(LONG fret) override;
+  HRESULT STDMETHODCALLTYPE get_SideDots(VARIANT_BOOL* shown) override;
+  HRESULT STDMETHODCALLTYPE put_SideDots(VARIANT_BOOL shown) override;
+  HRESULT STDMETHODCALLTYPE get_Rectangles(VARIANT_BOOL* rectangles) override;
+  HRESULT STDMETHODCALLTYPE put_Rectangles(VARIANT_BOOL rectangles) override;
+  HRESULT STDMETHODCALLTYPE get_Tuning(BSTR* tuning) override;
+  HRESULT STDMETHODCALLTYPE put_Tuning(BSTR tuning) override;
+  HRESULT STDMETHODCALLTYPE get_NoteShown(LONG index, VARIANT_BOOL* shown) override;
+  HRESULT STDMETHODCALLTYPE put_NoteShown(LONG index, VARIANT_BOOL shown) override;
+  HRESULT STDMETHODCALLTYPE ShowProperties() override;
 
   // IFretboardSettings.
   std::int32_t GetTonality() override;
@@ -100,7 +127,9 @@ class CFretboardCtl final
   DWORD ControlMiscStatus() const override;
   const IID& EventsInterface() const override { return DIID__IFretboardEvents; }
   std::span<const CLSID> PropertyPages() const override;
-  bool SupportsErrorInfo(REFIID iid) const override { return iid == IID_IFretboard; }
+  bool SupportsErrorInfo(REFIID iid) const override {
+    return iid == IID_IFretboard || iid == IID_IFretboard2;
+  }
 
  private:
   ~CFretboardCtl() override;

@@ -83,12 +83,25 @@ HRESULT UnregisterModuleTypeLib(HMODULE module) {
     // Unregistering twice, or what was never registered, leaves the same
     // registry: nothing to report (UnRegisterTypeLib would fail).
     CBstr registered;
-    if (FAILED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
-                                       (*attr).lcid, registered.put()))) {
-      return S_OK;
-    }
-    return ::UnRegisterTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
+    if (SUCCEEDED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
+                                          (*attr).lcid, registered.put()))) {
+      hr = ::UnRegisterTypeLib((*attr).guid, (*attr).wMajorVerNum, (*attr).wMinorVerNum,
                                (*attr).lcid, (*attr).syskind);
+      if (FAILED(hr)) return hr;
+    }
+    // Earlier minor versions registered from this very file (by the build
+    // it replaced) would keep clients finding it: they go too.
+    const std::wstring path = ModulePath(module);
+    for (WORD minor = (*attr).wMinorVerNum; minor-- > 0;) {
+      CBstr older;
+      if (SUCCEEDED(::QueryPathOfRegTypeLib((*attr).guid, (*attr).wMajorVerNum, minor, (*attr).lcid,
+                                            older.put())) &&
+          _wcsicmp(older.get(), path.c_str()) == 0) {
+        ::UnRegisterTypeLib((*attr).guid, (*attr).wMajorVerNum, minor, (*attr).lcid,
+                            (*attr).syskind);
+      }
+    }
+    return S_OK;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   }

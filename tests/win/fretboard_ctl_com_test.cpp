@@ -24,6 +24,7 @@ using FretboardClassInfo = FretboardTest;
 using FretboardConnectionPoints = FretboardTest;
 
 const IID kInterfaceList[] = {
+    IID_IFretboard2,
     IID_IFretboard,
     IID_IDispatch,
     IID_IViewObjectEx,
@@ -143,7 +144,7 @@ TEST_F(FretboardDispatch, RegisteredLibraryDescribesTheStockProperties) {
   ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, own.put()));
   TYPEATTR* attr = nullptr;
   ASSERT_EQ(S_OK, own->GetTypeAttr(&attr));
-  EXPECT_EQ(IID_IFretboard, attr->guid);
+  EXPECT_EQ(IID_IFretboard2, attr->guid);
   own->ReleaseTypeAttr(attr);
   ITypeInfo* none = static_cast<ITypeInfo*>(kPoisonPointer);
   EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, 0, &none));
@@ -161,7 +162,7 @@ TEST_F(FretboardDispatch, RegisteredLibraryDescribesTheStockProperties) {
     ASSERT_EQ(S_OK, dispatch->GetIDsOfNames(IID_NULL, &text, 1, 0, &id));
     EXPECT_EQ(name.id, id);
   }
-  LPOLESTR unknown = const_cast<LPOLESTR>(L"Tonality");
+  LPOLESTR unknown = const_cast<LPOLESTR>(L"Capo");
   DISPID id = 0;
   EXPECT_EQ(DISP_E_UNKNOWNNAME, dispatch->GetIDsOfNames(IID_NULL, &unknown, 1, 0, &id));
 }
@@ -210,7 +211,7 @@ TEST_F(FretboardDispatch, InvokePutsAndGetsBackColorAndCaption) {
   EXPECT_EQ(DISP_E_UNKNOWNINTERFACE,
             dispatch->Invoke(DISPID_CAPTION, IID_IFretboard, 0, DISPATCH_PROPERTYGET, nullptr,
                              &result, nullptr, nullptr));
-  EXPECT_EQ(DISP_E_MEMBERNOTFOUND, GetProperty(dispatch.get(), 1, &result));
+  EXPECT_EQ(DISP_E_MEMBERNOTFOUND, GetProperty(dispatch.get(), 99, &result));
 }
 
 TEST_F(FretboardDispatch, CaptionIsEmptyBeforeTheFirstDrawAndCopiesEmbeddedNulls) {
@@ -250,10 +251,11 @@ TEST_F(FretboardClassInfo, ClassFromTheLibraryAndTheDefaultSource) {
   EXPECT_EQ(E_POINTER, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr));
 }
 
-TEST_F(FretboardClassInfo, ErrorInfoForTheDispatchInterfaceOnly) {
+TEST_F(FretboardClassInfo, ErrorInfoForTheDispatchInterfacesOnly) {
   ComPtr<ISupportErrorInfo> errors;
   ASSERT_EQ(S_OK, Create(IID_ISupportErrorInfo, errors));
   EXPECT_EQ(S_OK, errors->InterfaceSupportsErrorInfo(IID_IFretboard));
+  EXPECT_EQ(S_OK, errors->InterfaceSupportsErrorInfo(IID_IFretboard2));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IDispatch));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IOleObject));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IFretboardSettings));

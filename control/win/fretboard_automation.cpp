@@ -1,0 +1,166 @@
+// IFretboard2: the board's settings for scripts and automation clients.
+// Each put goes through the settings interface's setter, so that it
+// repaints and notifies exactly as the property page's writes do. Unlike
+// that interface, a value the property page would never offer is refused
+// with E_INVALIDARG and a description through IErrorInfo, which a script
+// host shows as the error's text.
+#include <windows.h>
+
+#include <oleauto.h>
+#include <olectl.h>
+
+#include <optional>
+#include <string>
+
+#include "control/win/ansi_text.h"
+#include "control/win/fretboard_ctl.h"
+#include "framework/com/com_ptr.h"
+
+namespace scalewright {
+namespace {
+
+constexpr LONG kLastPitch = 11;
+constexpr LONG kFirstLabelKind = 1, kLastLabelKind = 6;
+constexpr LONG kLastFretOffered = 36;
+
+// Sets the error object that the caller's GetErrorInfo finds, and returns
+// E_INVALIDARG.
+HRESULT Refuse(const wchar_t* description) {
+  com::ComPtr<ICreateErrorInfo> create;
+  if (SUCCEEDED(::CreateErrorInfo(create.put()))) {
+    create->SetGUID(IID_IFretboard2);
+    create->SetSource(const_cast<LPOLESTR>(L"Neckview.Fretboard"));
+    create->SetDescription(const_cast<LPOLESTR>(description));
+    com::ComPtr<IErrorInfo> info;
+    if (SUCCEEDED(create.As(IID_IErrorInfo, info))) ::SetErrorInfo(0, info.get());
+  }
+  return E_INVALIDARG;
+}
+
+bool InRange(LONG value, LONG low, LONG high) { return value >= low && value <= high; }
+
+HRESULT CopyOut(const char* text, BSTR* out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  com::CBstr wide = WidenAnsi(text ? text : "");
+  // An empty text goes out as an empty string, never as null.
+  if (!wide.get()) return com::CBstr::Copy(L"", wide) == S_OK ? wide.CopyTo(out) : E_OUTOFMEMORY;
+  return wide.CopyTo(out);
+}
+
+VARIANT_BOOL AsVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+}  // namespace
+
+#define SCALEWRIGHT_TEXT_PROPERTY(Name, Getter, Setter, Refusal)      \
+  HRESULT CFretboardCtl::get_##Name(BSTR* out) { return CopyOut(Getter(), out); } \
+  HRESULT CFretboardCtl::put_##Name(BSTR value) {                      \
+    const std::optional<std::string> text = NarrowToAnsi(value);       \
+    if (!text) return Refuse(Refusal);                                 \
+    Setter(text->c_str());                                             \
+    return S_OK;                                                       \
+  }
+
+SCALEWRIGHT_TEXT_PROPERTY(Mode, GetMode, SetMode, L"Mode must be a text without NUL characters")
+SCALEWRIGHT_TEXT_PROPERTY(ShowSteps, GetShowSteps, SetShowSteps,
+                          L"ShowSteps must be a text without NUL characters")
+SCALEWRIGHT_TEXT_PROPERTY(Highlight, GetHighlight, SetHighlight,
+                          L"Highlight must be a text without NUL characters")
+SCALEWRIGHT_TEXT_PROPERTY(Tuning, GetTuning, SetTuning,
+                          L"Tuning must be a text without NUL characters")
+#undef SCALEWRIGHT_TEXT_PROPERTY
+
+HRESULT CFretboardCtl::get_Tonality(LONG* pitch) {
+  if (!pitch) return E_POINTER;
+  *pitch = GetTonality();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Tonality(LONG pitch) {
+  if (!InRange(pitch, 0, kLastPitch)) return Refuse(L"Tonality must be 0 to 11");
+  SetTonality(pitch);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_LabelKind(LONG* kind) {
+  if (!kind) return E_POINTER;
+  *kind = GetLabelKind();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_LabelKind(LONG kind) {
+  if (!InRange(kind, kFirstLabelKind, kLastLabelKind)) return Refuse(L"LabelKind must be 1 to 6");
+  SetLabelKind(kind);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_FirstFret(LONG* fret) {
+  if (!fret) return E_POINTER;
+  *fret = GetFirstFret();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_FirstFret(LONG fret) {
+  if (!InRange(fret, 0, kLastFretOffered)) return Refuse(L"FirstFret must be 0 to 36");
+  SetFirstFret(fret);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_LastFret(LONG* fret) {
+  if (!fret) return E_POINTER;
+  *fret = GetLastFret();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_LastFret(LONG fret) {
+  if (!InRange(fret, 0, kLastFretOffered)) return Refuse(L"LastFret must be 0 to 36");
+  SetLastFret(fret);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_SideDots(VARIANT_BOOL* shown) {
+  if (!shown) return E_POINTER;
+  *shown = AsVariantBool(GetSideDots());
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_SideDots(VARIANT_BOOL shown) {
+  SetSideDots(shown != VARIANT_FALSE);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_Rectangles(VARIANT_BOOL* rectangles) {
+  if (!rectangles) return E_POINTER;
+  *rectangles = AsVariantBool(GetRectangles());
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Rectangles(VARIANT_BOOL rectangles) {
+  SetRectangles(rectangles != VARIANT_FALSE);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_NoteShown(LONG index, VARIANT_BOOL* shown) {
+  if (!shown) return E_POINTER;
+  *shown = VARIANT_FALSE;
+  if (!InRange(index, 0, kLastPitch)) return Refuse(L"NoteShown's index must be 0 to 11");
+  *shown = AsVariantBool(GetNoteShown(index));
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_NoteShown(LONG index, VARIANT_BOOL shown) {
+  if (!InRange(index, 0, kLastPitch)) return Refuse(L"NoteShown's index must be 0 to 11");
+  SetNoteShown(index, shown != VARIANT_FALSE);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::ShowProperties() {
+  com::ComPtr<IOleObject> object;
+  HRESULT hr = ControllingUnknown()->QueryInterface(IID_IOleObject, object.put_void());
+  if (FAILED(hr)) return hr;
+  // Owned by the window that has the user's attention (the script host's,
+  // or the container's).
+  return object->DoVerb(OLEIVERB_PROPERTIES, nullptr, nullptr, 0, ::GetActiveWindow(), nullptr);
+}
+
+}  // namespace scalewright
