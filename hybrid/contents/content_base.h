@@ -37,7 +37,7 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
     if (cell == m_cell.get()) return;
     // Timers belong to the cell's control; a content leaving it stops them.
     StopAllTimers();
-    m_cell = cell;
+    m_cell = RefPtr<IHybridCell>(cell);
     if (cell) m_ctrl = cell->GetCtrl();
   }
   bool GetCell(IHybridCell** out) override { return m_cell.CopyTo(out); }
@@ -68,7 +68,7 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
   void SetEnabled(bool enabled) override {
     if (m_cell) m_cell->SetEnabled(enabled);
   }
-  void SetTextStyle(ITextStyle* style) override { m_style = style; }
+  void SetTextStyle(ITextStyle* style) override { m_style = RefPtr<ITextStyle>(style); }
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
 
   void OnTimer(int) override {}

@@ -17,7 +17,7 @@ CHybridCore::~CHybridCore() {
 }
 
 void CHybridCore::CreateRoot() {
-  m_root = new CHybridCell(this, nullptr);
+  m_root = RefPtr<IHybridCell>(new CHybridCell(this, nullptr));
   m_root->EnsureLayout(kLayoutVertical);
   m_root->GetSubContent(m_rootLayout.put());
 }
@@ -308,7 +308,7 @@ NotifyResult CHybridCore::Notify(int code, IHybridCell* cell) {
 void CHybridCore::SetHandler(IHybridHandler* handler) {
   if (handler == m_handler.get()) return;
   if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
-  m_handler = handler;
+  m_handler = RefPtr<IHybridHandler>(handler);
   if (m_handler) m_handler->Attach(this, nullptr);
 }
 
@@ -329,7 +329,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
     if (old->GetContent(oldContent.put())) oldContent->OnFocus(false);
     old->Redraw();
   }
-  m_focus = cell;
+  m_focus = keep;
   if (!cell) return;
   content->OnFocus(true);
   cell->Redraw();
@@ -337,7 +337,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
 }
 
 void CHybridCore::CaptureMouse(IHybridCell* cell) {
-  m_captured = cell;
+  m_captured = RefPtr<IHybridCell>(cell);
   m_host.CaptureMouse();
 }
 

@@ -145,7 +145,7 @@ bool CHybridCore::MoveByArrow(int virtualKey, bool shift, bool alt) {
 void CHybridCore::MoveAnchorTo(IHybridCell* cell, bool extend) {
   if (!(cell->GetStyle() & kStyleClickable)) return;
   RefPtr<IHybridCell> keep(cell);
-  m_anchor = cell;
+  m_anchor = keep;
   SetFocusCell(cell, false);
   if (!extend) ClearSelection();
   cell->SetSelected(true);

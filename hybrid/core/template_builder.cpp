@@ -302,7 +302,7 @@ const char* Builder::BuildCell(IHybridSubContent* layout, char letter, const cha
 
   RefPtr<IHybridCell> cell;
   if (c.hasReuse && c.reuse && *c.reuse) {
-    if (IsCellBelow(*c.reuse, m_root)) cell = *c.reuse;
+    if (IsCellBelow(*c.reuse, m_root)) cell = RefPtr<IHybridCell>(*c.reuse);
   } else if (layout && IsBelow(layout, m_root)) {
     layout->CreateCell(c.hasKey ? c.key : counter, cell.put(), c.before ? *c.before : nullptr);
     if (cell) {

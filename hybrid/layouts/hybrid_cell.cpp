@@ -34,7 +34,7 @@ HRESULT CHybridCell::QueryInterface(REFIID riid, void** ppv) {
 void CHybridCell::SetContent(IHybridContent* content) {
   if (content == m_content.get()) return;
   RefPtr<IHybridContent> old = std::move(m_content);
-  m_content = content;
+  m_content = RefPtr<IHybridContent>(content);
   if (old) old->SetCell(nullptr);
   if (m_content) {
     RefPtr<IHybridCell> current;
@@ -65,14 +65,14 @@ void CHybridCell::SetLayout(LayoutSelector selector) {
   DropLayout();
   const std::intptr_t value = SelectorValue(selector);
   if (value == -3) {
-    m_children = new CFreeSubContent(m_ctrl, this);
+    m_children = RefPtr<IHybridSubContent>(new CFreeSubContent(m_ctrl, this));
   } else if (value == -1 || value == -2) {
-    m_children = new CMLSubContent(m_ctrl, this, value == -2);
+    m_children = RefPtr<IHybridSubContent>(new CMLSubContent(m_ctrl, this, value == -2));
   } else if (selector) {
-    m_children = new CHeadSubContent(m_ctrl, this, *selector);
+    m_children = RefPtr<IHybridSubContent>(new CHeadSubContent(m_ctrl, this, *selector));
   } else {
     // No heading to follow: a plain list rather than a row of nothing.
-    m_children = new CVerSubContent(m_ctrl, this);
+    m_children = RefPtr<IHybridSubContent>(new CVerSubContent(m_ctrl, this));
   }
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
@@ -80,7 +80,8 @@ void CHybridCell::SetLayout(LayoutSelector selector) {
 void CHybridCell::EnsureLayout(int kind) {
   if (m_children && m_children->GetKind() == kind) return;
   DropLayout();
-  if (kind == kLayoutVertical) m_children = new CVerSubContent(m_ctrl, this);
+  if (kind == kLayoutVertical)
+    m_children = RefPtr<IHybridSubContent>(new CVerSubContent(m_ctrl, this));
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
@@ -346,7 +347,7 @@ NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {
 void CHybridCell::SetHandler(IHybridHandler* handler) {
   if (handler == m_handler.get()) return;
   if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
-  m_handler = handler;
+  m_handler = RefPtr<IHybridHandler>(handler);
   if (m_handler) m_handler->Attach(m_ctrl, this);
 }
 

@@ -160,7 +160,7 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip, std::vector<RefPtr<IHybrid
     Rect r;
     (*it)->GetRect(&r);
     if (r.top >= clip.bottom) break;
-    kids->push_back(*it);
+    kids->emplace_back(*it);
   }
 }
 
