@@ -62,6 +62,11 @@ int CHeadSubContent::LayoutChildren() {
   }
   for (size_t i = 0; i < n; ++i) {
     if (!m_cells[i]) continue;
+    if (!m_cells[i]->IsShown()) {
+      // Its column stays on the heading's grid, empty.
+      m_cells[i]->SetRect({columns[i].x, rowTop, columns[i].x, rowTop});
+      continue;
+    }
     int height = 0;
     const int y = AlignInRow(m_cells[i]->GetStyle(), rowTop, rowBottom, heights[i], &height);
     m_cells[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width, y + height});

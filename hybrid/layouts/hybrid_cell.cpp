@@ -89,15 +89,23 @@ bool CHybridCell::GetSubContent(IHybridSubContent** out) { return m_children.Cop
 
 int CHybridCell::Layout(bool commit) {
   const int top = m_rect.top;
+  if (!IsShown()) {
+    // A hidden cell takes no room, borders included: an empty rectangle
+    // where it would start.
+    if (commit) {
+      m_rect.right = m_rect.left;
+      m_rect.bottom = top;
+      ReportSize();
+    }
+    return top;
+  }
   int contentBottom = top;
   int childrenBottom = top;
-  if (IsShown()) {
-    if (m_content) {
-      contentBottom = top + GetHeight(m_rect.Width(), true);
-      m_content->OnLayout();
-    }
-    if (m_children) childrenBottom = m_children->LayoutChildren();
+  if (m_content) {
+    contentBottom = top + GetHeight(m_rect.Width(), true);
+    m_content->OnLayout();
   }
+  if (m_children) childrenBottom = m_children->LayoutChildren();
   const int bottom = std::max(contentBottom, childrenBottom) + PackedByte(m_borders, 3);
   if (commit) {
     m_rect.bottom = bottom;
@@ -107,6 +115,7 @@ int CHybridCell::Layout(bool commit) {
 }
 
 int CHybridCell::GetHeight(int width, bool ignoreChildren) {
+  if (!IsShown()) return 0;
   int height = m_content ? m_content->GetHeightForWidth(width) : 0;
   if (!ignoreChildren && m_children) {
     const std::uint32_t insets = GetInsets();
@@ -117,6 +126,7 @@ int CHybridCell::GetHeight(int width, bool ignoreChildren) {
 }
 
 int CHybridCell::GetWidth() {
+  if (!IsShown()) return 0;
   int width = m_content ? m_content->GetNaturalWidth() : 0;
   if (m_children) width = std::max(width, m_children->GetWidth());
   const std::uint32_t insets = GetInsets();

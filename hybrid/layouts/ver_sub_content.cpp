@@ -43,6 +43,10 @@ int CVerSubContent::LayoutChildren() {
   m_stacked.reserve(static_cast<size_t>(m_count));
   for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get())) {
     m_stacked.push_back(cell.get());
+    if (!cell->IsShown()) {
+      cell->SetRect({area.left, y, area.left, y});  // no room at all
+      continue;
+    }
     // Keep the old height until the cell lays itself out, so that a
     // handler hears only real size changes.
     Rect old;

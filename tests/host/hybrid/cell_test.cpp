@@ -17,7 +17,7 @@ class CellTest : public CoreFixture {
   std::vector<RefPtr<IHybridCell>> m_cells;
 };
 
-TEST_F(CellTest, CollapsedCellWithABottomBorderIsTheBorderHigh) {
+TEST_F(CellTest, CollapsedCellWithABottomBorderTakesNoRoom) {
   auto content = RecordingContent::Make(40, 30);
   IHybridCell* cell = AddCell("U(%o%C)", content);
   cell->SetBorders(PackBytes(2, 3, 4, 5));
@@ -25,8 +25,8 @@ TEST_F(CellTest, CollapsedCellWithABottomBorderIsTheBorderHigh) {
   EXPECT_EQ(RectOf(cell).Height(), 30 + 5);
   cell->SetExpanded(false, true);
   Pump();
-  EXPECT_EQ(RectOf(cell).Height(), 5);
-  EXPECT_EQ(core.GetContentHeight(), 5);
+  EXPECT_EQ(RectOf(cell).Height(), 0);
+  EXPECT_EQ(core.GetContentHeight(), 0);
   cell->SetExpanded(true, true);
   Pump();
   EXPECT_EQ(RectOf(cell).Height(), 35);
