@@ -311,10 +311,12 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
 }
 
 std::uint32_t CHybridCell::GetInsets() {
-  // The focus frame takes one pixel inside every border.
+  // The focus frame takes one pixel inside every border. An inset is a
+  // byte too: beside the widest border the frame's pixel is left out rather
+  // than wrapping the inset to nothing.
   const int frame = HasFocusFrame() ? 1 : 0;
-  return PackBytes(PackedByte(m_borders, 0) + frame, PackedByte(m_borders, 1) + frame,
-                   PackedByte(m_borders, 2) + frame, PackedByte(m_borders, 3) + frame);
+  auto inset = [&](int side) { return std::min(PackedByte(m_borders, side) + frame, 0xFF); };
+  return PackBytes(inset(0), inset(1), inset(2), inset(3));
 }
 
 void CHybridCell::Detach() {

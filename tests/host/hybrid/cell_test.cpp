@@ -52,6 +52,24 @@ TEST_F(CellTest, InsetsComeFromBordersAndTheFocusFrame) {
   }
 }
 
+TEST_F(CellTest, TheWidestBorderWithTheFocusFrameKeepsItsInset) {
+  // 255 (the widest border a byte holds) and the frame's pixel: the inset
+  // stays at the widest a byte holds instead of wrapping to nothing.
+  IHybridCell* cell = AddCell("U(%o%C)", RecordingContent::Make(40, 10));
+  cell->SetStyle(kStyleClickable);
+  cell->SetBorders(PackBytes(255, 255, 255, 255));
+  EXPECT_EQ(cell->GetInsets(), PackBytes(255, 255, 255, 255));
+  EXPECT_EQ(cell->GetWidth(), 40 + 2 * 255);
+  cell->SetRect({0, 0, 600, 600});
+  Rect client;
+  cell->GetClientRect(&client);
+  EXPECT_EQ(client, (Rect{255, 255, 345, 345}));
+  // Below the byte's limit the frame still adds its pixel.
+  cell->SetBorders(PackBytes(254, 0, 0, 0));
+  EXPECT_EQ(PackedByte(cell->GetInsets(), 0), 255);
+  EXPECT_EQ(PackedByte(cell->GetInsets(), 1), 1);
+}
+
 TEST_F(CellTest, HeightAndWidthAddTheFocusFrame) {
   IHybridCell* plain = AddCell("U(%o%C)", RecordingContent::Make(40, 10));
   IHybridCell* framed = AddCell("U(%o%C)", RecordingContent::Make(40, 10));
