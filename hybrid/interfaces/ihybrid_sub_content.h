@@ -14,6 +14,12 @@ namespace scalewright {
 // Operation applied to every child (ForEachChild).
 using ChildOperation = void (*)(IHybridCell* child, void* context);
 
+// The deepest a cell may lie below its tree's root (the root's children
+// are at level 1). Layout, painting, hit testing and detaching recurse once
+// per level; below this CreateCell refuses, so that no chain of template
+// calls can make the recursion run out of stack.
+constexpr int kMaxCellDepth = 256;
+
 struct IHybridSubContent : public IUnknown {
   virtual int GetKind() = 0;
   // Places the children in the owner's children area; returns the bottom.

@@ -23,8 +23,11 @@ int CFreeSubContent::LayoutChildren() {
 }
 
 bool CFreeSubContent::CreateCell(int, IHybridCell** out, IHybridCell*) {
-  m_cells.push_back({Rect{}, NewCell()});
-  return m_cells.back().cell.CopyTo(out);
+  if (out) *out = nullptr;
+  RefPtr<IHybridCell> cell = NewCell();
+  if (!cell) return false;
+  m_cells.push_back({Rect{}, cell});
+  return cell.CopyTo(out);
 }
 
 bool CFreeSubContent::RemoveCell(IHybridCell* cell) {

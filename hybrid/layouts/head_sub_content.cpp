@@ -99,6 +99,8 @@ int CHeadSubContent::LayoutChildren() {
 bool CHeadSubContent::CreateCell(int key, IHybridCell** out, IHybridCell*) {
   if (out) *out = nullptr;
   if (key < 0 || key >= kMaxHeadingColumns) return false;
+  // Refused before anything changes: the cell in the column stays.
+  if (!HasRoomForChild()) return false;
   if (static_cast<size_t>(key) >= m_cells.size()) m_cells.resize(key + 1);
   if (m_cells[key]) {
     RefPtr<IHybridCell> old = std::move(m_cells[key]);

@@ -44,7 +44,10 @@ class CSubContent : public IHybridSubContent {
   // (content coordinates while the control lays out).
   Rect ChildrenArea();
   Color OwnerBackground();
-  // The new cell, bound to the control and this layout and registered.
+  // Whether a child would lie no deeper than kMaxCellDepth below the root.
+  bool HasRoomForChild();
+  // The new cell, bound to the control and this layout and registered;
+  // null when it would lie too deep.
   RefPtr<IHybridCell> NewCell();
   // The children that may reach into |clip|, and in |lowest| (which comes
   // in as the area's top) the lowest bottom of all children. The base

@@ -64,8 +64,9 @@ bool CVerSubContent::IsChild(IHybridCell* cell) {
 }
 
 RefPtr<IHybridCell> CVerSubContent::InsertNew(IHybridCell* before) {
-  m_stacked.clear();  // the order changes before the next layout
   RefPtr<IHybridCell> cell = NewCell();
+  if (!cell) return cell;
+  m_stacked.clear();  // the order changes before the next layout
   if (before && IsChild(before)) {
     RefPtr<IHybridCell> prev = PrevOf(before);
     cell->SetNext(before);
