@@ -7,6 +7,14 @@
 
 namespace scalewright {
 
+CHeading::CHeading(IHybridCtrl* ctrl) : m_ctrl(ctrl) {
+  if (m_ctrl) m_ctrl->Bind(this);
+}
+
+CHeading::~CHeading() {
+  if (m_ctrl) m_ctrl->Unbind(this);
+}
+
 HRESULT CHeading::QueryInterface(REFIID riid, void** ppv) {
   return QueryInterfaceTable<IHybridHeading>(this, riid, ppv);
 }

@@ -14,6 +14,7 @@ CHybridCore::CHybridCore(IHybridHost& host, IHybridPlatform& platform)
 
 CHybridCore::~CHybridCore() {
   if (m_created) OnDestroy();
+  ReleaseBound();
 }
 
 void CHybridCore::CreateRoot() {
@@ -48,8 +49,31 @@ void CHybridCore::OnDestroy() {
     m_handler->Detach();
     m_handler.reset();
   }
-  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
-  m_layoutPending = false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+    m_layoutPending = false;
+  }
+  // Headings and styles a caller still holds belong to the tree that went.
+  ReleaseBound();
+}
+
+void CHybridCore::Bind(IHybridCtrlBound* object) {
+  if (!object) return;
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  m_bound.insert(object);
+}
+
+void CHybridCore::Unbind(IHybridCtrlBound* object) {
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  m_bound.erase(object);
+}
+
+void CHybridCore::ReleaseBound() {
+  // Under the lock: an object going on another thread waits in Unbind
+  // until it has been told, so it is never told after it went.
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  for (IHybridCtrlBound* object : m_bound) object->ForgetCtrl();
+  m_bound.clear();
 }
 
 void CHybridCore::BuildWith(const char* tmpl, TemplateArgs& args) {

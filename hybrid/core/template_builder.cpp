@@ -182,8 +182,8 @@ const char* Builder::BuildStyle(const char* p) {
     }
   });
   IHybridPlatform& platform = m_ctrl.Platform();
-  RefPtr<ITextStyle> style = RefPtr<ITextStyle>::Adopt(
-      new CTextStyle(platform.Metrics(), platform.SysColor(kColorWindow)));
+  RefPtr<ITextStyle> style =
+      RefPtr<ITextStyle>::Adopt(new CTextStyle(m_ctrl, platform.SysColor(kColorWindow)));
   gfx::FontDesc desc = s.font ? s.font->Desc() : platform.Metrics().DefaultGuiFont();
   if (s.weight != -1) desc.weight = s.weight;
   if (s.scale != -1)

@@ -49,8 +49,8 @@ struct IHybridSubContent : public IUnknown {
   virtual void GetChildren(std::vector<RefPtr<IHybridCell>>* out) = 0;
   // Neighbour of `from` for an arrow key; only the flow layout answers.
   virtual bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) = 0;
-  // Forgets the owner when it leaves the control: owner and layout count
-  // each other, and this breaks the cycle.
+  // Forgets the owner (and the control) when it leaves the control: owner
+  // and layout count each other, and this breaks the cycle.
   virtual void ReleaseOwner() = 0;
 };
 

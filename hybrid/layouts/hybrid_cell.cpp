@@ -328,6 +328,9 @@ void CHybridCell::Detach() {
   m_prev.reset();
   m_parent.reset();
   if (m_ctrl) m_ctrl->UnregisterCell(this);
+  // Out of the tree the cell asks its control for nothing more: a caller
+  // may hold it after the control has gone.
+  m_ctrl = nullptr;
 }
 
 NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {

@@ -83,7 +83,7 @@ class CHybridCell final : public IHybridCell {
   // Tells the handler the cell's size when it changed since last told.
   void ReportSize();
 
-  IHybridCtrl* m_ctrl;  // not counted: the control outlives its cells
+  IHybridCtrl* m_ctrl;  // not counted; null once the cell left the tree
   RefPtr<IHybridSubContent> m_parent;
   RefPtr<IHybridCell> m_next;
   RefPtr<IHybridCell> m_prev;

@@ -34,7 +34,10 @@ class CSubContent : public IHybridSubContent {
   int GetRightIndent() override { return m_rightIndent; }
   void SetRightIndent(int pixels) override { m_rightIndent = pixels; }
   bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) override;
-  void ReleaseOwner() override { m_owner.reset(); }
+  void ReleaseOwner() override {
+    m_owner.reset();
+    m_ctrl = nullptr;  // gone with the owner: the control may go first
+  }
 
  protected:
   CSubContent(IHybridCtrl* ctrl, IHybridCell* owner) : m_ctrl(ctrl), m_owner(owner) {}
@@ -60,7 +63,7 @@ class CSubContent : public IHybridSubContent {
   virtual void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
                                   const std::vector<RefPtr<IHybridCell>>& kids, Color background);
 
-  IHybridCtrl* m_ctrl;  // not counted
+  IHybridCtrl* m_ctrl;  // not counted; null once the owner left
   RefPtr<IHybridCell> m_owner;
   int m_leftIndent = 0;
   int m_rightIndent = 0;
