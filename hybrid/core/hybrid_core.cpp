@@ -286,7 +286,8 @@ void CHybridCore::EnsureVisible(IHybridCell* cell) {
 
 void CHybridCore::OnEnsureVisibleMessage(IHybridCell* cellWithReference) {
   RefPtr<IHybridCell> cell = RefPtr<IHybridCell>::Adopt(cellWithReference);
-  if (!cell) return;
+  // A cell that left the tree since the request has no place to scroll to.
+  if (!cell || !InTree(cell.get())) return;
   Rect r;
   cell->GetRect(&r);  // window coordinates
   const int client = LayoutClientSize().cy;

@@ -57,6 +57,8 @@ void CHybridCore::SelectByClick(IHybridCell* cell, bool ctrl, bool shift) {
   const bool range = shift && from && from.get() != cell && InTree(from.get());
   if (!range) m_anchor = keep;
   cell->SetSelected(ctrl ? !cell->IsSelected() : true);
+  // The selection's receivers may have taken the cell out of the tree.
+  if (!InTree(cell)) return;
   SetFocusCell(cell, false);
   if (range) SelectRange(from.get(), cell);
 }

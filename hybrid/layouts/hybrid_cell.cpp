@@ -217,10 +217,15 @@ void CHybridCell::SetSelected(bool selected) {
   // A cell that may not be selected can still be deselected.
   if (selected && (m_state & kStateNoSelect)) return;
   if (selected == IsSelected()) return;
+  RefPtr<IHybridCell> self(this);  // the receivers may drop the tree's reference
   m_state ^= kStateSelected;
   Notify(kNotifyCellSelected, this);
+  // A receiver may have taken the cell out of the tree (or cleared the
+  // control), which forgets the control: nothing of it is on screen to
+  // repaint, and the tree's selection did not change by it.
+  if (!m_ctrl) return;
   Redraw();
-  if (m_ctrl) m_ctrl->PostSelectionChange();
+  m_ctrl->PostSelectionChange();
 }
 
 bool CHybridCell::FindFocusable(IHybridCell** out) {

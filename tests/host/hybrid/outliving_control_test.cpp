@@ -28,9 +28,9 @@ TEST(OutlivingTheControl, HandedOutObjectsAnswerWithoutTheControl) {
   IHybridCombo* combo = nullptr;
   IHybridTreeItem* item = nullptr;
   IHybridButton* button = nullptr;
-  control->core.Build("S(%b%r)H(%w%w%r)C(%h){T(%n%s%t%r)E(%n%r%C)}c(%r)t(%t%r)B(%t%r)", 700,
-                      &style, 40, 60, &heading, &heading, 0, &style, "text", &text, 1, &edit,
-                      &editCell, &combo, "item", &item, "OK", &button);
+  control->core.Build("S(%b%r)H(%w%w%r)C(%h){T(%n%s%t%r)E(%n%r%C)}c(%r)t(%t%r)B(%t%r)", 700, &style,
+                      40, 60, &heading, &heading, 0, &style, "text", &text, 1, &edit, &editCell,
+                      &combo, "item", &item, "OK", &button);
   ASSERT_TRUE(style && heading && text && edit && editCell && combo && item && button);
   control->core.OnLayoutMessage();
   control->core.SetFocusCell(editCell, false);  // the caret's timer runs
