@@ -10,8 +10,10 @@ CComboContentEx::~CComboContentEx() {
 
 void CComboContentEx::SetCell(IHybridCell* cell) {
   if (!cell) {
-    // A list left open would outlive the cell it belongs to.
+    // A list left open would outlive the cell it belongs to; the list is
+    // the control's platform's, which may go before this content does.
     if (m_dropDown) m_dropDown->Close();
+    m_dropDown.reset();
     m_dropped = false;
     // The parts are children of the old cell; they leave with it.
     m_edit.reset();

@@ -1,9 +1,11 @@
 // CContentBase: the shared half of every content. It keeps the owner cell
 // and the text style, gives the default behaviour of IHybridContent, owns
 // control timers, and offers the helpers contents use (capture, the control,
-// colours, notifications through the owner cell). Instantiated with the
-// content's own interface; the two empty stub classes keep the family's
-// shape.
+// colours, notifications through the owner cell). A content that left its
+// cell forgets the cell's control: a caller may hold it after the control
+// has gone, and then it measures nothing, draws in plain colours and asks
+// for nothing. Instantiated with the content's own interface; the two empty
+// stub classes keep the family's shape.
 #pragma once
 
 #include <algorithm>
@@ -37,8 +39,10 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
     if (cell == m_cell.get()) return;
     // Timers belong to the cell's control; a content leaving it stops them.
     StopAllTimers();
-    m_cell = cell;
-    if (cell) m_ctrl = cell->GetCtrl();
+    m_cell = RefPtr<IHybridCell>(cell);
+    // Leaving its cell, it forgets the control too: the control may go
+    // while a caller still holds the content.
+    m_ctrl = cell ? cell->GetCtrl() : nullptr;
   }
   bool GetCell(IHybridCell** out) override { return m_cell.CopyTo(out); }
   void Draw(gfx::Canvas&, int, int, int, int) override {}
@@ -68,7 +72,7 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
   void SetEnabled(bool enabled) override {
     if (m_cell) m_cell->SetEnabled(enabled);
   }
-  void SetTextStyle(ITextStyle* style) override { m_style = style; }
+  void SetTextStyle(ITextStyle* style) override { m_style = RefPtr<ITextStyle>(style); }
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
 
   void OnTimer(int) override {}
@@ -136,7 +140,8 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
     while (!m_timers.empty()) StopTimer(m_timers.back());
   }
 
-  IHybridCtrl* m_ctrl;  // not counted
+  // Not counted; null once the content left its cell, and every use looks.
+  IHybridCtrl* m_ctrl;
   RefPtr<IHybridCell> m_cell;
   RefPtr<ITextStyle> m_style;
   std::vector<int> m_timers;

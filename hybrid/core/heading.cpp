@@ -1,10 +1,19 @@
 #include "hybrid/core/heading.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "hybrid/interfaces/ihybrid_ctrl.h"
 
 namespace scalewright {
+
+CHeading::CHeading(IHybridCtrl* ctrl) : m_ctrl(ctrl) {
+  if (m_ctrl) m_ctrl->Bind(this);
+}
+
+CHeading::~CHeading() {
+  if (m_ctrl) m_ctrl->Unbind(this);
+}
 
 HRESULT CHeading::QueryInterface(REFIID riid, void** ppv) {
   return QueryInterfaceTable<IHybridHeading>(this, riid, ppv);
@@ -25,9 +34,10 @@ void CHeading::SetColumnWidth(int index, int width) {
 int CHeading::GetColumnWidth(int index) { return Valid(index) ? m_items[index].width : 0; }
 
 int CHeading::GetTotalWidth() {
-  int total = 0;
+  long long total = 0;
   for (const SItem& item : m_items) total += item.width;
-  return total;
+  return static_cast<int>(std::clamp<long long>(total, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
 }
 
 void CHeading::SetColumnPercent(int index, int percent) {

@@ -14,10 +14,11 @@ CHybridCore::CHybridCore(IHybridHost& host, IHybridPlatform& platform)
 
 CHybridCore::~CHybridCore() {
   if (m_created) OnDestroy();
+  ReleaseBound();
 }
 
 void CHybridCore::CreateRoot() {
-  m_root = new CHybridCell(this, nullptr);
+  m_root = RefPtr<IHybridCell>(new CHybridCell(this, nullptr));
   m_root->EnsureLayout(kLayoutVertical);
   m_root->GetSubContent(m_rootLayout.put());
 }
@@ -48,8 +49,31 @@ void CHybridCore::OnDestroy() {
     m_handler->Detach();
     m_handler.reset();
   }
-  std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
-  m_layoutPending = false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
+    m_layoutPending = false;
+  }
+  // Headings and styles a caller still holds belong to the tree that went.
+  ReleaseBound();
+}
+
+void CHybridCore::Bind(IHybridCtrlBound* object) {
+  if (!object) return;
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  m_bound.insert(object);
+}
+
+void CHybridCore::Unbind(IHybridCtrlBound* object) {
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  m_bound.erase(object);
+}
+
+void CHybridCore::ReleaseBound() {
+  // Under the lock: an object going on another thread waits in Unbind
+  // until it has been told, so it is never told after it went.
+  std::lock_guard<std::mutex> lock(m_boundLock);
+  for (IHybridCtrlBound* object : m_bound) object->ForgetCtrl();
+  m_bound.clear();
 }
 
 void CHybridCore::BuildWith(const char* tmpl, TemplateArgs& args) {
@@ -277,7 +301,8 @@ void CHybridCore::EnsureVisible(IHybridCell* cell) {
 
 void CHybridCore::OnEnsureVisibleMessage(IHybridCell* cellWithReference) {
   RefPtr<IHybridCell> cell = RefPtr<IHybridCell>::Adopt(cellWithReference);
-  if (!cell) return;
+  // A cell that left the tree since the request has no place to scroll to.
+  if (!cell || !InTree(cell.get())) return;
   Rect r;
   cell->GetRect(&r);  // window coordinates
   const int client = LayoutClientSize().cy;
@@ -323,7 +348,7 @@ NotifyResult CHybridCore::Notify(int code, IHybridCell* cell) {
 void CHybridCore::SetHandler(IHybridHandler* handler) {
   if (handler == m_handler.get()) return;
   if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
-  m_handler = handler;
+  m_handler = RefPtr<IHybridHandler>(handler);
   if (m_handler) m_handler->Attach(this, nullptr);
 }
 
@@ -344,7 +369,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
     if (old->GetContent(oldContent.put())) oldContent->OnFocus(false);
     old->Redraw();
   }
-  m_focus = cell;
+  m_focus = keep;
   if (!cell) return;
   content->OnFocus(true);
   cell->Redraw();
@@ -352,7 +377,7 @@ void CHybridCore::SetFocusCell(IHybridCell* cell, bool byUser) {
 }
 
 void CHybridCore::CaptureMouse(IHybridCell* cell) {
-  m_captured = cell;
+  m_captured = RefPtr<IHybridCell>(cell);
   m_host.CaptureMouse();
 }
 

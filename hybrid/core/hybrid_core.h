@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "hybrid/interfaces/hybrid_host.h"
@@ -141,6 +142,8 @@ class CHybridCore final : public IHybridCtrl {
   IHybridPlatform& Platform() override { return m_platform; }
   void AnimateExpand(IHybridCell* cell, bool expand, bool immediate) override;
   void BuildWith(const char* tmpl, TemplateArgs& args) override;
+  void Bind(IHybridCtrlBound* object) override;
+  void Unbind(IHybridCtrlBound* object) override;
 
   // State the input handling (and tests) read.
   bool LayoutPending();
@@ -153,6 +156,9 @@ class CHybridCore final : public IHybridCtrl {
  private:
   void CreateRoot();
   void UpdateScrollBar();
+  // Tells every bound object still signed on that the control goes;
+  // ForgetCtrl must not call back.
+  void ReleaseBound();
 
   // Input helpers (hybrid_input*.cpp).
   bool InTree(IHybridCell* cell) const;
@@ -229,6 +235,9 @@ class CHybridCore final : public IHybridCtrl {
   std::string m_toolTip;  // the text the tooltip shows now
   bool m_created = false;
   RefPtr<ITextStyle> m_styles[3];
+  // Signed on and off from any thread that drops the last reference.
+  std::mutex m_boundLock;
+  std::unordered_set<IHybridCtrlBound*> m_bound;
 };
 
 }  // namespace scalewright

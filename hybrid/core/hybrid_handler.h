@@ -21,7 +21,7 @@ class CHybridHandler : public IHybridHandler {
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
   void Attach(IHybridCtrl* ctrl, IHybridCell* cell) override {
     m_ctrl = ctrl;
-    m_cell = cell;
+    m_cell = RefPtr<IHybridCell>(cell);
   }
   void Detach() override {
     m_cell.reset();

@@ -55,8 +55,10 @@ void CHybridCore::SelectByClick(IHybridCell* cell, bool ctrl, bool shift) {
   // Shift extends from the anchor, which stays where it is.
   RefPtr<IHybridCell> from = m_anchor;
   const bool range = shift && from && from.get() != cell && InTree(from.get());
-  if (!range) m_anchor = cell;
+  if (!range) m_anchor = keep;
   cell->SetSelected(ctrl ? !cell->IsSelected() : true);
+  // The selection's receivers may have taken the cell out of the tree.
+  if (!InTree(cell)) return;
   SetFocusCell(cell, false);
   if (range) SelectRange(from.get(), cell);
 }

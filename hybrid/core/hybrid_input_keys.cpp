@@ -143,13 +143,16 @@ bool CHybridCore::MoveByArrow(int virtualKey, bool shift, bool alt) {
 }
 
 void CHybridCore::MoveAnchorTo(IHybridCell* cell, bool extend) {
-  if (!(cell->GetStyle() & kStyleClickable)) return;
+  // The notifications of a range selected on the way may have taken the
+  // cell out of the tree.
+  if (!(cell->GetStyle() & kStyleClickable) || !InTree(cell)) return;
   RefPtr<IHybridCell> keep(cell);
-  m_anchor = cell;
+  m_anchor = keep;
   SetFocusCell(cell, false);
   if (!extend) ClearSelection();
   cell->SetSelected(true);
-  EnsureVisible(cell);
+  // And so may its own selection's: then there is nothing to scroll to.
+  if (InTree(cell)) EnsureVisible(cell);
 }
 
 }  // namespace scalewright

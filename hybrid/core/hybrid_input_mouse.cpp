@@ -249,7 +249,7 @@ void CHybridCore::SelectByHover(Point point) {
   ClearSelection();
   m_anchor = clickable;
   clickable->SetSelected(true);
-  NotifyFrom(clickable.get(), kNotifyHoverSelected);
+  if (InTree(clickable.get())) NotifyFrom(clickable.get(), kNotifyHoverSelected);
 }
 
 void CHybridCore::UpdateCursorAndToolTip(Point point) {

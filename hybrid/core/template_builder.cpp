@@ -182,8 +182,8 @@ const char* Builder::BuildStyle(const char* p) {
     }
   });
   IHybridPlatform& platform = m_ctrl.Platform();
-  RefPtr<ITextStyle> style = RefPtr<ITextStyle>::Adopt(
-      new CTextStyle(platform.Metrics(), platform.SysColor(kColorWindow)));
+  RefPtr<ITextStyle> style =
+      RefPtr<ITextStyle>::Adopt(new CTextStyle(m_ctrl, platform.SysColor(kColorWindow)));
   gfx::FontDesc desc = s.font ? s.font->Desc() : platform.Metrics().DefaultGuiFont();
   if (s.weight != -1) desc.weight = s.weight;
   if (s.scale != -1)
@@ -302,7 +302,7 @@ const char* Builder::BuildCell(IHybridSubContent* layout, char letter, const cha
 
   RefPtr<IHybridCell> cell;
   if (c.hasReuse && c.reuse && *c.reuse) {
-    if (IsCellBelow(*c.reuse, m_root)) cell = *c.reuse;
+    if (IsCellBelow(*c.reuse, m_root)) cell = RefPtr<IHybridCell>(*c.reuse);
   } else if (layout && IsBelow(layout, m_root)) {
     layout->CreateCell(c.hasKey ? c.key : counter, cell.put(), c.before ? *c.before : nullptr);
     if (cell) {

@@ -10,6 +10,10 @@ namespace scalewright {
 
 // Child groups nested deeper than this are skipped without building: a
 // template is a fixed string of the program, and no real one comes near.
+// The tree as a whole, whatever the calls that built it (a %p cell carries
+// on below an earlier call's cells), stops at kMaxCellDepth levels below
+// the root: a cell that would lie deeper is not built, its %C and %r
+// out-arguments are null and its children are skipped.
 constexpr int kMaxTemplateDepth = 64;
 
 // Builds `tmpl` into `root` (the control's root layout). Nothing happens

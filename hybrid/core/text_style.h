@@ -4,14 +4,20 @@
 
 #include "framework/gfx/text_metrics.h"
 #include "hybrid/interfaces/com_object.h"
+#include "hybrid/interfaces/ihybrid_ctrl.h"
 #include "hybrid/interfaces/itext_style.h"
 
 namespace scalewright {
 
-class CTextStyle final : public ITextStyle {
+class CTextStyle final : public ITextStyle, private IHybridCtrlBound {
  public:
-  // The metrics make the font and measure the line height; `window` is the
-  // system window colour, the initial background.
+  // A style of the control: its platform's metrics make the font and
+  // measure the line height for as long as the control is there. Once it
+  // has gone the style keeps its font, colours and margins, and a new font
+  // can no longer be made (SetFont does nothing). `window` is the system
+  // window colour, the initial background.
+  CTextStyle(IHybridCtrl& ctrl, Color window);
+  // A style of no control, over metrics that outlive it.
   CTextStyle(gfx::TextMetrics& metrics, Color window);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
@@ -30,9 +36,11 @@ class CTextStyle final : public ITextStyle {
   int GetLineHeight() override;
 
  private:
-  ~CTextStyle() override = default;
+  ~CTextStyle() override;
+  void ForgetCtrl() override;
 
-  gfx::TextMetrics& m_metrics;
+  IHybridCtrl* m_ctrl = nullptr;  // not counted; null once it has gone
+  gfx::TextMetrics* m_metrics;    // the control's; null once it has gone
   gfx::FontPtr m_font;
   Color m_background;
   Color m_text = kBlack;

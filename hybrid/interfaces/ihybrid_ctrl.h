@@ -1,8 +1,11 @@
 // The services of the hybrid control that framework objects call: layout and
 // repaint requests, timers, focus, capture, the end of the notification
 // chain. Objects keep a plain, uncounted pointer to it (the one raw pointer
-// the framework keeps); the portable core implements it and the window wraps
-// the core.
+// the framework keeps) and let go of it when they leave the control: cells
+// when they leave the tree, layouts when their owner does, contents when
+// they leave their cell, headings and styles (IHybridCtrlBound) when the
+// control goes. The portable core implements it and the window wraps the
+// core.
 #pragma once
 
 #include <cstdarg>
@@ -12,6 +15,18 @@
 #include "hybrid/interfaces/template_args.h"
 
 namespace scalewright {
+
+// An object that keeps a plain pointer to its control (or to what the
+// control owns, such as its text metrics) and that a caller may hold after
+// the control has gone: a heading, a text style. The control tells it when
+// it goes, and from then on the object does without.
+class IHybridCtrlBound {
+ public:
+  virtual void ForgetCtrl() = 0;
+
+ protected:
+  ~IHybridCtrlBound() = default;
+};
 
 // An owner of control timers (contents blink carets, repeat buttons...).
 class ITimerCallback {
@@ -57,6 +72,10 @@ class IHybridCtrl {
   virtual void AnimateExpand(IHybridCell* cell, bool expand, bool immediate) = 0;
   // Runs a template (the builder) against the control's root.
   virtual void BuildWith(const char* tmpl, TemplateArgs& args) = 0;
+  // A bound object signs on when it is made and off when it goes first;
+  // the control tells every one still signed on when it goes.
+  virtual void Bind(IHybridCtrlBound* object) = 0;
+  virtual void Unbind(IHybridCtrlBound* object) = 0;
 
   // Build(template, arguments...), like a formatted print.
   void Build(const char* tmpl, ...) {

@@ -14,6 +14,12 @@ namespace scalewright {
 // Operation applied to every child (ForEachChild).
 using ChildOperation = void (*)(IHybridCell* child, void* context);
 
+// The deepest a cell may lie below its tree's root (the root's children
+// are at level 1). Layout, painting, hit testing and detaching recurse once
+// per level; below this CreateCell refuses, so that no chain of template
+// calls can make the recursion run out of stack.
+constexpr int kMaxCellDepth = 256;
+
 struct IHybridSubContent : public IUnknown {
   virtual int GetKind() = 0;
   // Places the children in the owner's children area; returns the bottom.
@@ -43,8 +49,8 @@ struct IHybridSubContent : public IUnknown {
   virtual void GetChildren(std::vector<RefPtr<IHybridCell>>* out) = 0;
   // Neighbour of `from` for an arrow key; only the flow layout answers.
   virtual bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) = 0;
-  // Forgets the owner when it leaves the control: owner and layout count
-  // each other, and this breaks the cycle.
+  // Forgets the owner (and the control) when it leaves the control: owner
+  // and layout count each other, and this breaks the cycle.
   virtual void ReleaseOwner() = 0;
 };
 

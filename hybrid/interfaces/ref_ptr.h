@@ -1,5 +1,12 @@
 // Counted pointer to a reference-counted framework object: every member that
 // keeps an object holds one of these, so that ownership is in the type.
+//
+// A raw pointer never turns into one by itself: objects start at different
+// counts (cells, layouts, contents and headings at 0, styles and handlers at
+// 1), so the caller says which it means. RefPtr<T>(p) shares an object that
+// someone else owns (it adds a reference); RefPtr<T>::Adopt(p) takes over
+// the reference the caller holds (a fresh object that starts at 1, or an
+// out-parameter).
 #pragma once
 
 #include <cstddef>
@@ -14,8 +21,8 @@ class RefPtr {
  public:
   RefPtr() = default;
   RefPtr(std::nullptr_t) {}
-  // Takes a reference of its own.
-  RefPtr(T* p) : m_p(p) {
+  // Shares: takes a reference of its own.
+  explicit RefPtr(T* p) : m_p(p) {
     if (m_p) m_p->AddRef();
   }
   RefPtr(const RefPtr& other) : RefPtr(other.m_p) {}
@@ -30,10 +37,6 @@ class RefPtr {
   }
   RefPtr& operator=(RefPtr&& other) noexcept {
     RefPtr(std::move(other)).swap(*this);
-    return *this;
-  }
-  RefPtr& operator=(T* p) {
-    RefPtr(p).swap(*this);
     return *this;
   }
 

@@ -11,6 +11,10 @@ int CFreeSubContent::LayoutChildren() {
   int bottom = area.top;
   for (SCellInfo& info : m_cells) {
     const Rect placed = info.rect.Offset(area.left, area.top);
+    if (!info.cell->IsShown()) {
+      info.cell->SetRect({placed.left, placed.top, placed.left, placed.top});
+      continue;
+    }
     info.cell->SetRect(placed);
     info.cell->Layout(false);  // the stored rectangle is the cell's size
     bottom = std::max(bottom, placed.bottom);
@@ -19,8 +23,11 @@ int CFreeSubContent::LayoutChildren() {
 }
 
 bool CFreeSubContent::CreateCell(int, IHybridCell** out, IHybridCell*) {
-  m_cells.push_back({Rect{}, NewCell()});
-  return m_cells.back().cell.CopyTo(out);
+  if (out) *out = nullptr;
+  RefPtr<IHybridCell> cell = NewCell();
+  if (!cell) return false;
+  m_cells.push_back({Rect{}, cell});
+  return cell.CopyTo(out);
 }
 
 bool CFreeSubContent::RemoveCell(IHybridCell* cell) {
@@ -36,13 +43,15 @@ bool CFreeSubContent::RemoveCell(IHybridCell* cell) {
 
 int CFreeSubContent::GetHeight(int) {
   int height = 0;
-  for (const SCellInfo& info : m_cells) height = std::max(height, info.rect.bottom);
+  for (const SCellInfo& info : m_cells)
+    if (info.cell->IsShown()) height = std::max(height, info.rect.bottom);
   return height;
 }
 
 int CFreeSubContent::GetWidth() {
   int width = 0;
-  for (const SCellInfo& info : m_cells) width = std::max(width, info.rect.right);
+  for (const SCellInfo& info : m_cells)
+    if (info.cell->IsShown()) width = std::max(width, info.rect.right);
   return width + m_leftIndent + m_rightIndent;
 }
 

@@ -1,10 +1,26 @@
 #include "hybrid/layouts/head_sub_content.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "hybrid/interfaces/ihybrid_ctrl.h"
 
 namespace scalewright {
+
+namespace {
+
+constexpr long long kIntMin = std::numeric_limits<int>::min();
+constexpr long long kIntMax = std::numeric_limits<int>::max();
+
+// |percent| of |rest| pixels. The product needs 64 bits; a share below
+// nothing is no width, and one beyond an int stops there.
+int PercentWidth(int percent, long long rest) {
+  const long long share =
+      static_cast<long long>(percent) * std::clamp(rest, kIntMin, kIntMax) / 100;
+  return static_cast<int>(std::clamp(share, 0LL, kIntMax));
+}
+
+}  // namespace
 
 std::vector<int> CHeadSubContent::ColumnWidths(int available) {
   const int n = m_heading ? m_heading->GetColumnCount() : 0;
@@ -21,11 +37,11 @@ std::vector<int> CHeadSubContent::ColumnWidths(int available) {
   if ((style & kStyleFixedFirst2) && n > 2) fixed[0] = fixed[1] = true;
   if (style & kStyleFixedFirstLast) fixed[0] = fixed[n - 1] = true;
 
-  int rest = available;
+  long long rest = available;
   for (int i = 0; i < n; ++i)
     if (fixed[i]) rest -= widths[i];
   for (int i = 0; i < n; ++i)
-    if (!fixed[i]) widths[i] = m_heading->GetColumnPercent(i) * rest / 100;
+    if (!fixed[i]) widths[i] = PercentWidth(m_heading->GetColumnPercent(i), rest);
   return widths;
 }
 
@@ -36,13 +52,15 @@ std::vector<CHeadSubContent::Column> CHeadSubContent::Columns(const Rect& area) 
   const int leftInset = PackedByte(insets, 0);
   const std::vector<int> widths = ColumnWidths(area.Width());
   std::vector<Column> columns;
-  int x = area.left - leftInset;
+  // Summed in 64 bits: columns as wide as an int follow one another. A
+  // column starting beyond the right edge is empty at the edge.
+  const long long origin = area.left - leftInset;
+  long long x = origin;
   for (size_t i = 0; i < widths.size(); ++i) {
-    int left = x;
-    int right = x + widths[i];
-    if (i == 0) left = area.left;
-    if (right > area.right) right = area.right;
-    columns.push_back({left, std::max(0, right - left)});
+    const long long start = i == 0 ? area.left : x;
+    const int left = static_cast<int>(std::max(origin, std::min<long long>(start, area.right)));
+    const long long right = std::min<long long>(x + widths[i], area.right);
+    columns.push_back({left, static_cast<int>(std::max<long long>(0, right - left))});
     x += widths[i];
   }
   return columns;
@@ -62,6 +80,11 @@ int CHeadSubContent::LayoutChildren() {
   }
   for (size_t i = 0; i < n; ++i) {
     if (!m_cells[i]) continue;
+    if (!m_cells[i]->IsShown()) {
+      // Its column stays on the heading's grid, empty.
+      m_cells[i]->SetRect({columns[i].x, rowTop, columns[i].x, rowTop});
+      continue;
+    }
     int height = 0;
     const int y = AlignInRow(m_cells[i]->GetStyle(), rowTop, rowBottom, heights[i], &height);
     m_cells[i]->SetRect({columns[i].x, y, columns[i].x + columns[i].width, y + height});
@@ -76,6 +99,8 @@ int CHeadSubContent::LayoutChildren() {
 bool CHeadSubContent::CreateCell(int key, IHybridCell** out, IHybridCell*) {
   if (out) *out = nullptr;
   if (key < 0 || key >= kMaxHeadingColumns) return false;
+  // Refused before anything changes: the cell in the column stays.
+  if (!HasRoomForChild()) return false;
   if (static_cast<size_t>(key) >= m_cells.size()) m_cells.resize(key + 1);
   if (m_cells[key]) {
     RefPtr<IHybridCell> old = std::move(m_cells[key]);
@@ -111,7 +136,9 @@ int CHeadSubContent::GetHeight(int width) {
 }
 
 int CHeadSubContent::GetWidth() {
-  return (m_heading ? m_heading->GetTotalWidth() : 0) + m_leftIndent + m_rightIndent;
+  const long long width = (m_heading ? m_heading->GetTotalWidth() : 0) +
+                          static_cast<long long>(m_leftIndent) + m_rightIndent;
+  return static_cast<int>(std::clamp(width, kIntMin, kIntMax));
 }
 
 bool CHeadSubContent::GetChild(int index, IHybridCell** out) {

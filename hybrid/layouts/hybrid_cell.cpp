@@ -34,7 +34,7 @@ HRESULT CHybridCell::QueryInterface(REFIID riid, void** ppv) {
 void CHybridCell::SetContent(IHybridContent* content) {
   if (content == m_content.get()) return;
   RefPtr<IHybridContent> old = std::move(m_content);
-  m_content = content;
+  m_content = RefPtr<IHybridContent>(content);
   if (old) old->SetCell(nullptr);
   if (m_content) {
     RefPtr<IHybridCell> current;
@@ -65,14 +65,14 @@ void CHybridCell::SetLayout(LayoutSelector selector) {
   DropLayout();
   const std::intptr_t value = SelectorValue(selector);
   if (value == -3) {
-    m_children = new CFreeSubContent(m_ctrl, this);
+    m_children = RefPtr<IHybridSubContent>(new CFreeSubContent(m_ctrl, this));
   } else if (value == -1 || value == -2) {
-    m_children = new CMLSubContent(m_ctrl, this, value == -2);
+    m_children = RefPtr<IHybridSubContent>(new CMLSubContent(m_ctrl, this, value == -2));
   } else if (selector) {
-    m_children = new CHeadSubContent(m_ctrl, this, *selector);
+    m_children = RefPtr<IHybridSubContent>(new CHeadSubContent(m_ctrl, this, *selector));
   } else {
     // No heading to follow: a plain list rather than a row of nothing.
-    m_children = new CVerSubContent(m_ctrl, this);
+    m_children = RefPtr<IHybridSubContent>(new CVerSubContent(m_ctrl, this));
   }
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
@@ -80,7 +80,8 @@ void CHybridCell::SetLayout(LayoutSelector selector) {
 void CHybridCell::EnsureLayout(int kind) {
   if (m_children && m_children->GetKind() == kind) return;
   DropLayout();
-  if (kind == kLayoutVertical) m_children = new CVerSubContent(m_ctrl, this);
+  if (kind == kLayoutVertical)
+    m_children = RefPtr<IHybridSubContent>(new CVerSubContent(m_ctrl, this));
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
@@ -88,15 +89,23 @@ bool CHybridCell::GetSubContent(IHybridSubContent** out) { return m_children.Cop
 
 int CHybridCell::Layout(bool commit) {
   const int top = m_rect.top;
+  if (!IsShown()) {
+    // A hidden cell takes no room, borders included: an empty rectangle
+    // where it would start.
+    if (commit) {
+      m_rect.right = m_rect.left;
+      m_rect.bottom = top;
+      ReportSize();
+    }
+    return top;
+  }
   int contentBottom = top;
   int childrenBottom = top;
-  if (IsShown()) {
-    if (m_content) {
-      contentBottom = top + GetHeight(m_rect.Width(), true);
-      m_content->OnLayout();
-    }
-    if (m_children) childrenBottom = m_children->LayoutChildren();
+  if (m_content) {
+    contentBottom = top + GetHeight(m_rect.Width(), true);
+    m_content->OnLayout();
   }
+  if (m_children) childrenBottom = m_children->LayoutChildren();
   const int bottom = std::max(contentBottom, childrenBottom) + PackedByte(m_borders, 3);
   if (commit) {
     m_rect.bottom = bottom;
@@ -106,6 +115,7 @@ int CHybridCell::Layout(bool commit) {
 }
 
 int CHybridCell::GetHeight(int width, bool ignoreChildren) {
+  if (!IsShown()) return 0;
   int height = m_content ? m_content->GetHeightForWidth(width) : 0;
   if (!ignoreChildren && m_children) {
     const std::uint32_t insets = GetInsets();
@@ -116,6 +126,7 @@ int CHybridCell::GetHeight(int width, bool ignoreChildren) {
 }
 
 int CHybridCell::GetWidth() {
+  if (!IsShown()) return 0;
   int width = m_content ? m_content->GetNaturalWidth() : 0;
   if (m_children) width = std::max(width, m_children->GetWidth());
   const std::uint32_t insets = GetInsets();
@@ -206,10 +217,15 @@ void CHybridCell::SetSelected(bool selected) {
   // A cell that may not be selected can still be deselected.
   if (selected && (m_state & kStateNoSelect)) return;
   if (selected == IsSelected()) return;
+  RefPtr<IHybridCell> self(this);  // the receivers may drop the tree's reference
   m_state ^= kStateSelected;
   Notify(kNotifyCellSelected, this);
+  // A receiver may have taken the cell out of the tree (or cleared the
+  // control), which forgets the control: nothing of it is on screen to
+  // repaint, and the tree's selection did not change by it.
+  if (!m_ctrl) return;
   Redraw();
-  if (m_ctrl) m_ctrl->PostSelectionChange();
+  m_ctrl->PostSelectionChange();
 }
 
 bool CHybridCell::FindFocusable(IHybridCell** out) {
@@ -300,10 +316,12 @@ bool CHybridCell::WalkTree(bool forward, IHybridCell** out) {
 }
 
 std::uint32_t CHybridCell::GetInsets() {
-  // The focus frame takes one pixel inside every border.
+  // The focus frame takes one pixel inside every border. An inset is a
+  // byte too: beside the widest border the frame's pixel is left out rather
+  // than wrapping the inset to nothing.
   const int frame = HasFocusFrame() ? 1 : 0;
-  return PackBytes(PackedByte(m_borders, 0) + frame, PackedByte(m_borders, 1) + frame,
-                   PackedByte(m_borders, 2) + frame, PackedByte(m_borders, 3) + frame);
+  auto inset = [&](int side) { return std::min(PackedByte(m_borders, side) + frame, 0xFF); };
+  return PackBytes(inset(0), inset(1), inset(2), inset(3));
 }
 
 void CHybridCell::Detach() {
@@ -315,6 +333,9 @@ void CHybridCell::Detach() {
   m_prev.reset();
   m_parent.reset();
   if (m_ctrl) m_ctrl->UnregisterCell(this);
+  // Out of the tree the cell asks its control for nothing more: a caller
+  // may hold it after the control has gone.
+  m_ctrl = nullptr;
 }
 
 NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {
@@ -346,7 +367,7 @@ NotifyResult CHybridCell::Notify(int code, IHybridCell* source) {
 void CHybridCell::SetHandler(IHybridHandler* handler) {
   if (handler == m_handler.get()) return;
   if (RefPtr<IHybridHandler> old = std::move(m_handler)) old->Detach();
-  m_handler = handler;
+  m_handler = RefPtr<IHybridHandler>(handler);
   if (m_handler) m_handler->Attach(m_ctrl, this);
 }
 

@@ -52,8 +52,8 @@ class CHybridCell final : public IHybridCell {
   bool GetParentCell(IHybridCell** out) override;
   bool WalkTree(bool forward, IHybridCell** out) override;
   IHybridCtrl* GetCtrl() override { return m_ctrl; }
-  void SetNext(IHybridCell* cell) override { m_next = cell; }
-  void SetPrev(IHybridCell* cell) override { m_prev = cell; }
+  void SetNext(IHybridCell* cell) override { m_next = RefPtr<IHybridCell>(cell); }
+  void SetPrev(IHybridCell* cell) override { m_prev = RefPtr<IHybridCell>(cell); }
   bool GetPrev(IHybridCell** out) override { return m_prev.CopyTo(out); }
   bool GetNext(IHybridCell** out) override { return m_next.CopyTo(out); }
   void SetCommandId(int id) override { m_commandId = id; }
@@ -83,7 +83,7 @@ class CHybridCell final : public IHybridCell {
   // Tells the handler the cell's size when it changed since last told.
   void ReportSize();
 
-  IHybridCtrl* m_ctrl;  // not counted: the control outlives its cells
+  IHybridCtrl* m_ctrl;  // not counted; null once the cell left the tree
   RefPtr<IHybridSubContent> m_parent;
   RefPtr<IHybridCell> m_next;
   RefPtr<IHybridCell> m_prev;

@@ -12,6 +12,7 @@ namespace {
 struct Placed {
   RefPtr<IHybridCell> cell;
   int x, width, height;
+  bool shown;
 };
 
 }  // namespace
@@ -27,17 +28,23 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
   int y = area.top;
   int index = 0;
   int rowHeight = 0;
+  int shownInRow = 0;
   std::vector<Placed> row;
 
   auto closeRow = [&]() {
     if (row.empty()) return;
     if (place) {
       const int used = x - area.left;
-      const int extra = m_justify ? (area.Width() - used) / static_cast<int>(row.size()) : 0;
+      // Hidden cells stay in the row's order but take no room and no share.
+      const int extra = m_justify && shownInRow > 0 ? (area.Width() - used) / shownInRow : 0;
       int shift = 0;
       int right = area.left;
       for (Placed& p : row) {
         p.x += shift;
+        if (!p.shown) {
+          p.cell->SetRect({p.x, y, p.x, y});
+          continue;
+        }
         p.width += extra;
         shift += extra;
         int height = 0;
@@ -46,21 +53,29 @@ int CMLSubContent::Flow(const Rect& area, bool place) {
         p.cell->Layout(false);
         right = p.x + p.width;
       }
-      if (right < area.right) m_gaps.push_back({right, y, area.right, y + rowHeight});
+      if (right < area.right && rowHeight > 0)
+        m_gaps.push_back({right, y, area.right, y + rowHeight});
       m_rows.push_back(
           {index - static_cast<int>(row.size()), static_cast<int>(row.size()), y, y + rowHeight});
     }
     y += rowHeight;
     x = area.left;
     rowHeight = 0;
+    shownInRow = 0;
     row.clear();
   };
 
   for (const RefPtr<IHybridCell>& kid : kids) {
+    if (!kid->IsShown()) {
+      row.push_back({kid, x, 0, 0, false});
+      ++index;
+      continue;
+    }
     const int width = kid->GetWidth();
     const int height = kid->GetHeight(width, false);
-    if (x + width > area.right && !row.empty()) closeRow();
-    row.push_back({kid, x, width, height});
+    if (x + width > area.right && shownInRow > 0) closeRow();
+    row.push_back({kid, x, width, height, true});
+    ++shownInRow;
     x += width;
     rowHeight = std::max(rowHeight, height);
     ++index;

@@ -37,7 +37,21 @@ Color CSubContent::OwnerBackground() {
   return m_owner->GetColor();
 }
 
+bool CSubContent::HasRoomForChild() {
+  // The owner's level: the steps up to a cell without a parent.
+  int level = 0;
+  RefPtr<IHybridCell> cell = m_owner;
+  while (cell) {
+    RefPtr<IHybridCell> parent;
+    if (!cell->GetParentCell(parent.put())) break;
+    cell = std::move(parent);
+    if (++level >= kMaxCellDepth) return false;
+  }
+  return level + 1 <= kMaxCellDepth;
+}
+
 RefPtr<IHybridCell> CSubContent::NewCell() {
+  if (!HasRoomForChild()) return {};
   RefPtr<IHybridCell> cell(new CHybridCell(m_ctrl, this));
   if (m_ctrl) m_ctrl->RegisterCell(cell.get());
   return cell;

@@ -34,7 +34,10 @@ class CSubContent : public IHybridSubContent {
   int GetRightIndent() override { return m_rightIndent; }
   void SetRightIndent(int pixels) override { m_rightIndent = pixels; }
   bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) override;
-  void ReleaseOwner() override { m_owner.reset(); }
+  void ReleaseOwner() override {
+    m_owner.reset();
+    m_ctrl = nullptr;  // gone with the owner: the control may go first
+  }
 
  protected:
   CSubContent(IHybridCtrl* ctrl, IHybridCell* owner) : m_ctrl(ctrl), m_owner(owner) {}
@@ -44,7 +47,10 @@ class CSubContent : public IHybridSubContent {
   // (content coordinates while the control lays out).
   Rect ChildrenArea();
   Color OwnerBackground();
-  // The new cell, bound to the control and this layout and registered.
+  // Whether a child would lie no deeper than kMaxCellDepth below the root.
+  bool HasRoomForChild();
+  // The new cell, bound to the control and this layout and registered;
+  // null when it would lie too deep.
   RefPtr<IHybridCell> NewCell();
   // The children that may reach into |clip|, and in |lowest| (which comes
   // in as the area's top) the lowest bottom of all children. The base
@@ -57,7 +63,7 @@ class CSubContent : public IHybridSubContent {
   virtual void FillAroundChildren(gfx::Canvas& canvas, const Rect& area,
                                   const std::vector<RefPtr<IHybridCell>>& kids, Color background);
 
-  IHybridCtrl* m_ctrl;  // not counted
+  IHybridCtrl* m_ctrl;  // not counted; null once the owner left
   RefPtr<IHybridCell> m_owner;
   int m_leftIndent = 0;
   int m_rightIndent = 0;

@@ -43,6 +43,10 @@ int CVerSubContent::LayoutChildren() {
   m_stacked.reserve(static_cast<size_t>(m_count));
   for (RefPtr<IHybridCell> cell = m_first; cell; cell = NextOf(cell.get())) {
     m_stacked.push_back(cell.get());
+    if (!cell->IsShown()) {
+      cell->SetRect({area.left, y, area.left, y});  // no room at all
+      continue;
+    }
     // Keep the old height until the cell lays itself out, so that a
     // handler hears only real size changes.
     Rect old;
@@ -60,8 +64,9 @@ bool CVerSubContent::IsChild(IHybridCell* cell) {
 }
 
 RefPtr<IHybridCell> CVerSubContent::InsertNew(IHybridCell* before) {
-  m_stacked.clear();  // the order changes before the next layout
   RefPtr<IHybridCell> cell = NewCell();
+  if (!cell) return cell;
+  m_stacked.clear();  // the order changes before the next layout
   if (before && IsChild(before)) {
     RefPtr<IHybridCell> prev = PrevOf(before);
     cell->SetNext(before);
@@ -160,7 +165,7 @@ void CVerSubContent::ChildrenToDraw(const Rect& clip, std::vector<RefPtr<IHybrid
     Rect r;
     (*it)->GetRect(&r);
     if (r.top >= clip.bottom) break;
-    kids->push_back(*it);
+    kids->emplace_back(*it);
   }
 }
 

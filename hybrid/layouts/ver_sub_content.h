@@ -30,7 +30,8 @@ class CVerSubContent : public CSubContent {
   // grow in order: the ones in a clip are found by halving.
   void ChildrenToDraw(const Rect& clip, std::vector<RefPtr<IHybridCell>>* kids,
                       int* lowest) override;
-  // Inserts a new cell before `before` (appends when null or not a child).
+  // Inserts a new cell before `before` (appends when null or not a child);
+  // null when the cell would lie too deep.
   RefPtr<IHybridCell> InsertNew(IHybridCell* before);
   bool IsChild(IHybridCell* cell);
 

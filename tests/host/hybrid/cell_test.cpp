@@ -17,7 +17,7 @@ class CellTest : public CoreFixture {
   std::vector<RefPtr<IHybridCell>> m_cells;
 };
 
-TEST_F(CellTest, CollapsedCellWithABottomBorderIsTheBorderHigh) {
+TEST_F(CellTest, CollapsedCellWithABottomBorderTakesNoRoom) {
   auto content = RecordingContent::Make(40, 30);
   IHybridCell* cell = AddCell("U(%o%C)", content);
   cell->SetBorders(PackBytes(2, 3, 4, 5));
@@ -25,8 +25,8 @@ TEST_F(CellTest, CollapsedCellWithABottomBorderIsTheBorderHigh) {
   EXPECT_EQ(RectOf(cell).Height(), 30 + 5);
   cell->SetExpanded(false, true);
   Pump();
-  EXPECT_EQ(RectOf(cell).Height(), 5);
-  EXPECT_EQ(core.GetContentHeight(), 5);
+  EXPECT_EQ(RectOf(cell).Height(), 0);
+  EXPECT_EQ(core.GetContentHeight(), 0);
   cell->SetExpanded(true, true);
   Pump();
   EXPECT_EQ(RectOf(cell).Height(), 35);
@@ -50,6 +50,24 @@ TEST_F(CellTest, InsetsComeFromBordersAndTheFocusFrame) {
     cell->SetBorders(c.borders);
     EXPECT_EQ(cell->GetInsets(), c.insets) << std::hex << c.style;
   }
+}
+
+TEST_F(CellTest, TheWidestBorderWithTheFocusFrameKeepsItsInset) {
+  // 255 (the widest border a byte holds) and the frame's pixel: the inset
+  // stays at the widest a byte holds instead of wrapping to nothing.
+  IHybridCell* cell = AddCell("U(%o%C)", RecordingContent::Make(40, 10));
+  cell->SetStyle(kStyleClickable);
+  cell->SetBorders(PackBytes(255, 255, 255, 255));
+  EXPECT_EQ(cell->GetInsets(), PackBytes(255, 255, 255, 255));
+  EXPECT_EQ(cell->GetWidth(), 40 + 2 * 255);
+  cell->SetRect({0, 0, 600, 600});
+  Rect client;
+  cell->GetClientRect(&client);
+  EXPECT_EQ(client, (Rect{255, 255, 345, 345}));
+  // Below the byte's limit the frame still adds its pixel.
+  cell->SetBorders(PackBytes(254, 0, 0, 0));
+  EXPECT_EQ(PackedByte(cell->GetInsets(), 0), 255);
+  EXPECT_EQ(PackedByte(cell->GetInsets(), 1), 1);
 }
 
 TEST_F(CellTest, HeightAndWidthAddTheFocusFrame) {

@@ -1,7 +1,10 @@
 // Children layouts: heading columns with percentages, alignment in a row,
 // flow with justify and wrapping, free positions, insertion order, and the
 // vertical list with indents.
+#include <limits>
+
 #include "hybrid/contents/color_content.h"
+#include "hybrid/layouts/head_sub_content.h"
 #include "hybrid/layouts/ml_sub_content.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
@@ -78,6 +81,36 @@ TEST_F(LayoutTest, FixedColumnBitsChooseWhichColumnsKeepPixels) {
     heading->Release();
     row->Release();
   }
+}
+
+TEST_F(LayoutTest, PercentColumnsOfAHugeAreaAreWorkedOutWithoutOverflow) {
+  IHybridHeading* heading = nullptr;
+  IHybridCell* row = nullptr;
+  core.Build("H(%w%w%r)C(%h%S%C){TT}", 300, 50, &heading, &heading, 0x80u | 0x100u, &row);
+  RefPtr<IHybridSubContent> layout;
+  ASSERT_TRUE(row->GetSubContent(layout.put()));
+  auto* columns = static_cast<CHeadSubContent*>(layout.get());
+  // 300 % of the 30,000,000 - 50 pixels left of the fixed last column.
+  EXPECT_EQ(columns->ColumnWidths(30000000), (std::vector<int>{89999850, 50}));
+  // Beyond what an int holds the width stops at the largest int; a
+  // negative share is no width.
+  heading->SetColumnPercent(0, 2000000000);
+  EXPECT_EQ(columns->ColumnWidths(2000000000)[0], std::numeric_limits<int>::max());
+  heading->SetColumnPercent(0, -50);
+  EXPECT_EQ(columns->ColumnWidths(1000)[0], 0);
+
+  // Laid out, the huge column is cut at the area's right edge and the
+  // fixed column after it starts there with nothing left.
+  heading->SetColumnPercent(0, 2000000000);
+  Pump();
+  const auto kids = ChildrenOf(row);
+  ASSERT_EQ(kids.size(), 2u);
+  EXPECT_EQ(RectOf(kids[0].get()).left, 0);
+  EXPECT_EQ(RectOf(kids[0].get()).right, 300);
+  EXPECT_EQ(RectOf(kids[1].get()).Width(), 0);
+  EXPECT_LE(RectOf(kids[1].get()).left, 300);
+  heading->Release();
+  row->Release();
 }
 
 TEST_F(LayoutTest, AlignmentPlacesACellInItsRow) {

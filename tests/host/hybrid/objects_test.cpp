@@ -1,11 +1,44 @@
 // Reference counting and QueryInterface of the framework's objects, the
 // counted pointer, text styles and headings.
+#include <type_traits>
+
 #include "hybrid/core/heading.h"
 #include "hybrid/core/text_style.h"
 #include "tests/host/hybrid/hybrid_fakes.h"
 
 namespace scalewright::testing {
 namespace {
+
+// A handler (it starts with its creator's reference) that says when it goes.
+class FarewellHandler : public CHybridHandler {
+ public:
+  explicit FarewellHandler(bool* gone) : m_gone(gone) {}
+
+ private:
+  ~FarewellHandler() override { *m_gone = true; }
+  bool* m_gone;
+};
+
+TEST(RefPtr, ARawPointerBecomesOneOnlyByAdoptingOrSharingOnPurpose) {
+  // Neither a conversion nor an assignment may take a raw pointer: one
+  // that adds a reference leaks every fresh object that starts at 1.
+  EXPECT_FALSE((std::is_convertible_v<IHybridHandler*, RefPtr<IHybridHandler>>));
+  EXPECT_FALSE((std::is_assignable_v<RefPtr<IHybridHandler>&, IHybridHandler*>));
+
+  bool gone = false;
+  IHybridHandler* fresh = new FarewellHandler(&gone);
+  {
+    RefPtr<IHybridHandler> owner;
+    owner = RefPtr<IHybridHandler>::Adopt(fresh);
+    EXPECT_EQ(RefCountOf(fresh), 1u);
+    {
+      RefPtr<IHybridHandler> shared(fresh);
+      EXPECT_EQ(RefCountOf(fresh), 2u);
+    }
+    EXPECT_EQ(RefCountOf(fresh), 1u);
+  }
+  EXPECT_TRUE(gone);  // the last owner released it: nothing leaked
+}
 
 TEST(RefPtr, CountsCopiesMovesAndOutParameters) {
   FakePlatform platform;

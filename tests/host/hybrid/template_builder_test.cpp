@@ -423,7 +423,7 @@ TEST_F(BuilderTest, NestingBeyondTheLimitIsSkipped) {
   deep += "T";
   core.Build(deep.c_str());
   int depth = 0;
-  RefPtr<IHybridCell> cell = core.Root();
+  RefPtr<IHybridCell> cell(core.Root());
   for (;;) {
     const auto kids = ChildrenOf(cell.get());
     if (kids.empty()) break;
