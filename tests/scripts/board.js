@@ -1,0 +1,47 @@
+// A board driven from JScript by late binding: created by its ProgID, set
+// to A Aeolian, every property read back, and refused values caught with
+// their error text. Prints one line a check; exit code 1 when one fails.
+var failures = 0;
+function check(what, actual, expected) {
+  if (actual === expected) {
+    WScript.Echo("ok: " + what);
+  } else {
+    WScript.Echo("FAIL: " + what + ": got [" + actual + "], expected [" + expected + "]");
+    failures++;
+  }
+}
+function refusal(set) {
+  try {
+    set();
+  } catch (e) {
+    return e.description;
+  }
+  return "(accepted)";
+}
+
+var board = new ActiveXObject("Neckview.Fretboard");
+board.Tonality = 9;
+board.Mode = "Aeolian";
+board.LabelKind = 3;
+board.FirstFret = 0;
+board.LastFret = 12;
+board.SideDots = false;
+board.Tuning = "E A D G";
+
+check("Tonality", board.Tonality, 9);
+check("Mode", board.Mode, "Aeolian");
+check("LabelKind", board.LabelKind, 3);
+check("LastFret", board.LastFret, 12);
+check("SideDots", board.SideDots, false);
+check("Tuning", board.Tuning, "E A D G");
+check("Tonality 12 refused", refusal(function () { board.Tonality = 12; }),
+      "Tonality must be 0 to 11");
+check("LabelKind 0 refused", refusal(function () { board.LabelKind = 0; }),
+      "LabelKind must be 1 to 6");
+// JScript has no null string: null is refused before the board sees it.
+check("Mode null refused", refusal(function () { board.Mode = null; }) !== "(accepted)", true);
+check("Mode kept", board.Mode, "Aeolian");
+check("Tonality kept", board.Tonality, 9);
+
+if (failures > 0) WScript.Quit(1);
+WScript.Echo("all checks passed");
