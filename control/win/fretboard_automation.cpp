@@ -52,13 +52,13 @@ VARIANT_BOOL AsVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_F
 
 }  // namespace
 
-#define SCALEWRIGHT_TEXT_PROPERTY(Name, Getter, Setter, Refusal)      \
+#define SCALEWRIGHT_TEXT_PROPERTY(Name, Getter, Setter, Refusal)                  \
   HRESULT CFretboardCtl::get_##Name(BSTR* out) { return CopyOut(Getter(), out); } \
-  HRESULT CFretboardCtl::put_##Name(BSTR value) {                      \
-    const std::optional<std::string> text = NarrowToAnsi(value);       \
-    if (!text) return Refuse(Refusal);                                 \
-    Setter(text->c_str());                                             \
-    return S_OK;                                                       \
+  HRESULT CFretboardCtl::put_##Name(BSTR value) {                                 \
+    const std::optional<std::string> text = NarrowToAnsi(value);                  \
+    if (!text) return Refuse(Refusal);                                            \
+    Setter(text->c_str());                                                        \
+    return S_OK;                                                                  \
   }
 
 SCALEWRIGHT_TEXT_PROPERTY(Mode, GetMode, SetMode, L"Mode must be a text without NUL characters")
