@@ -5,6 +5,9 @@
 
 #include <ole2.h>
 
+#include <functional>
+#include <thread>
+
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
 #include "framework/com/bstr.h"
@@ -63,6 +66,46 @@ TEST_F(FretboardDraw, OleDrawPaintsTheDefaultBoardAndRefreshesTheCaption) {
   ASSERT_EQ(S_OK, ::OleDraw(control.get(), DVASPECT_CONTENT, dib.Dc(), &bounds));
   ExpectDefaultBoard(dib, 0, 0);
   EXPECT_EQ(L"c Ionian", CaptionOf(control.get()));
+}
+
+// Two controls in two single-threaded apartments paint at the same time,
+// as two forms of one host on two threads do: every pass draws the whole
+// default board on each thread, and nothing is lost or torn between them.
+TEST_F(FretboardDraw, TwoApartmentsPaintAtOnce) {
+  constexpr int kPasses = 150;
+  struct SResult {
+    HRESULT created = E_FAIL;
+    int drawn = 0;
+    bool boardEachTime = true;
+  };
+  SResult results[2];
+  auto paint = [&](SResult& result) {
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return;
+    {
+      ComPtr<IUnknown> control;
+      result.created = Create(IID_IUnknown, control);
+      CDibSurface dib(600, 300);
+      RECT bounds = {0, 0, 600, 300};
+      for (int pass = 0; SUCCEEDED(result.created) && dib.Ok() && pass < kPasses; ++pass) {
+        dib.Fill(0x808080);
+        if (::OleDraw(control.get(), DVASPECT_CONTENT, dib.Dc(), &bounds) != S_OK) break;
+        ++result.drawn;
+        // The frame, the nut and the board's white inside.
+        result.boardEachTime = result.boardEachTime && dib.At(0, 0) == kBlackPixel &&
+                               dib.At(36, 100) == kBlackPixel && dib.At(2, 2) == kWhitePixel;
+      }
+    }
+    ::CoUninitialize();
+  };
+  std::thread first(paint, std::ref(results[0]));
+  std::thread second(paint, std::ref(results[1]));
+  first.join();
+  second.join();
+  for (const SResult& result : results) {
+    EXPECT_EQ(S_OK, result.created);
+    EXPECT_EQ(kPasses, result.drawn);
+    EXPECT_TRUE(result.boardEachTime);
+  }
 }
 
 TEST_F(FretboardDraw, TheFirstMarkerIsAHighlightedCircleWithAThreeUnitPen) {
