@@ -70,75 +70,43 @@ SCALEWRIGHT_TEXT_PROPERTY(Tuning, GetTuning, SetTuning,
                           L"Tuning must be a text without NUL characters")
 #undef SCALEWRIGHT_TEXT_PROPERTY
 
-HRESULT CFretboardCtl::get_Tonality(LONG* pitch) {
-  if (!pitch) return E_POINTER;
-  *pitch = GetTonality();
-  return S_OK;
-}
+// A whole number the property page offers from |low| to |high|.
+#define SCALEWRIGHT_NUMBER_PROPERTY(Name, Getter, Setter, low, high, Refusal) \
+  HRESULT CFretboardCtl::get_##Name(LONG* out) {                              \
+    if (!out) return E_POINTER;                                               \
+    *out = Getter();                                                          \
+    return S_OK;                                                              \
+  }                                                                           \
+  HRESULT CFretboardCtl::put_##Name(LONG value) {                             \
+    if (!InRange(value, low, high)) return Refuse(Refusal);                   \
+    Setter(value);                                                            \
+    return S_OK;                                                              \
+  }
 
-HRESULT CFretboardCtl::put_Tonality(LONG pitch) {
-  if (!InRange(pitch, 0, kLastPitch)) return Refuse(L"Tonality must be 0 to 11");
-  SetTonality(pitch);
-  return S_OK;
-}
+SCALEWRIGHT_NUMBER_PROPERTY(Tonality, GetTonality, SetTonality, 0, kLastPitch,
+                            L"Tonality must be 0 to 11")
+SCALEWRIGHT_NUMBER_PROPERTY(LabelKind, GetLabelKind, SetLabelKind, kFirstLabelKind, kLastLabelKind,
+                            L"LabelKind must be 1 to 6")
+SCALEWRIGHT_NUMBER_PROPERTY(FirstFret, GetFirstFret, SetFirstFret, 0, kLastFretOffered,
+                            L"FirstFret must be 0 to 36")
+SCALEWRIGHT_NUMBER_PROPERTY(LastFret, GetLastFret, SetLastFret, 0, kLastFretOffered,
+                            L"LastFret must be 0 to 36")
+#undef SCALEWRIGHT_NUMBER_PROPERTY
 
-HRESULT CFretboardCtl::get_LabelKind(LONG* kind) {
-  if (!kind) return E_POINTER;
-  *kind = GetLabelKind();
-  return S_OK;
-}
+#define SCALEWRIGHT_FLAG_PROPERTY(Name, Getter, Setter)   \
+  HRESULT CFretboardCtl::get_##Name(VARIANT_BOOL* out) {  \
+    if (!out) return E_POINTER;                           \
+    *out = AsVariantBool(Getter());                       \
+    return S_OK;                                          \
+  }                                                       \
+  HRESULT CFretboardCtl::put_##Name(VARIANT_BOOL value) { \
+    Setter(value != VARIANT_FALSE);                       \
+    return S_OK;                                          \
+  }
 
-HRESULT CFretboardCtl::put_LabelKind(LONG kind) {
-  if (!InRange(kind, kFirstLabelKind, kLastLabelKind)) return Refuse(L"LabelKind must be 1 to 6");
-  SetLabelKind(kind);
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::get_FirstFret(LONG* fret) {
-  if (!fret) return E_POINTER;
-  *fret = GetFirstFret();
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::put_FirstFret(LONG fret) {
-  if (!InRange(fret, 0, kLastFretOffered)) return Refuse(L"FirstFret must be 0 to 36");
-  SetFirstFret(fret);
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::get_LastFret(LONG* fret) {
-  if (!fret) return E_POINTER;
-  *fret = GetLastFret();
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::put_LastFret(LONG fret) {
-  if (!InRange(fret, 0, kLastFretOffered)) return Refuse(L"LastFret must be 0 to 36");
-  SetLastFret(fret);
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::get_SideDots(VARIANT_BOOL* shown) {
-  if (!shown) return E_POINTER;
-  *shown = AsVariantBool(GetSideDots());
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::put_SideDots(VARIANT_BOOL shown) {
-  SetSideDots(shown != VARIANT_FALSE);
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::get_Rectangles(VARIANT_BOOL* rectangles) {
-  if (!rectangles) return E_POINTER;
-  *rectangles = AsVariantBool(GetRectangles());
-  return S_OK;
-}
-
-HRESULT CFretboardCtl::put_Rectangles(VARIANT_BOOL rectangles) {
-  SetRectangles(rectangles != VARIANT_FALSE);
-  return S_OK;
-}
+SCALEWRIGHT_FLAG_PROPERTY(SideDots, GetSideDots, SetSideDots)
+SCALEWRIGHT_FLAG_PROPERTY(Rectangles, GetRectangles, SetRectangles)
+#undef SCALEWRIGHT_FLAG_PROPERTY
 
 HRESULT CFretboardCtl::get_NoteShown(LONG index, VARIANT_BOOL* shown) {
   if (!shown) return E_POINTER;
