@@ -6,11 +6,14 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "app/board_clipboard.h"
 #include "app/board_io.h"
 #include "app/fret_doc.h"
 #include "app/fretboard_settings_print.h"
 #include "app/resource.h"
 #include "framework/docview/app.h"
+#include "framework/docview/cmd_target.h"
+#include "framework/docview/file_write.h"
 #include "framework/ole_site/control_site_window.h"
 
 namespace scalewright::app {
@@ -85,7 +88,22 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     }
     return true;
   }
+  if (id == docview::ID_EDIT_COPY) {
+    if (!ui) CopyToClipboard();
+    return true;
+  }
   return CFormView::OnCmdMsg(id, ui);
+}
+
+void CFretView::CopyToClipboard() {
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  RECT client = {};
+  ::GetClientRect(m_wndFretboard.Hwnd() ? m_wndFretboard.Hwnd() : Hwnd(), &client);
+  if (!CopyBoardToClipboard(control.get(), Hwnd(), SIZE{client.right, client.bottom})) {
+    const DWORD error = ::GetLastError();
+    docview::ShowFrameworkMessage(Hwnd(), "The board could not be copied to the Clipboard.\n" +
+                                              docview::SystemErrorText(error));
+  }
 }
 
 void CFretView::OnPrint(HDC dc, const RECT& page) {

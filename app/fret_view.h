@@ -24,6 +24,9 @@ class CFretView final : public docview::CFormView {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  // Edit > Copy: the board at the view's size, as a metafile and a bitmap.
+  void CopyToClipboard();
+
   CFretboard m_wndFretboard;
 };
 

@@ -67,6 +67,15 @@ TEST_F(MenuItemsTest, EveryItemOfTheDocumentMenusDoesSomethingVisible) {
   ClickCenterOf(::GetDlgItem(previews[0], IDCANCEL));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); })) << sw.Seen();
 
+  // Edit > Copy: the board on the clipboard.
+  if (::OpenClipboard(nullptr)) {
+    ::EmptyClipboard();
+    ::CloseClipboard();
+  }
+  ChooseMenuItem(main, 'E', 'C');
+  EXPECT_TRUE(WaitUntil([] { return ::IsClipboardFormatAvailable(CF_ENHMETAFILE) != FALSE; }, 5s))
+      << sw.Seen("m_copy");
+
   // View > Toolbar and Status Bar hide their bars, and show them again.
   for (const auto& [item, bar] : {std::pair{'T', ToolBar(sw)}, std::pair{'S', StatusBar(sw)}}) {
     ChooseMenuItem(main, 'V', item);
