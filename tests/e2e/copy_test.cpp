@@ -105,8 +105,9 @@ TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
   ENHMETAHEADER described = {};
   ASSERT_NE(0u, ::GetEnhMetaFileHeader(metafile, sizeof described, &described));
   // Its frame has the view's proportions, for a word processor to keep.
-  const double frameRatio = static_cast<double>(described.rclFrame.right - described.rclFrame.left) /
-                            (described.rclFrame.bottom - described.rclFrame.top);
+  const double frameRatio =
+      static_cast<double>(described.rclFrame.right - described.rclFrame.left) /
+      (described.rclFrame.bottom - described.rclFrame.top);
   EXPECT_NEAR(frameRatio, static_cast<double>(width) / height, 0.01);
   ::GlobalUnlock(dib);
 }
