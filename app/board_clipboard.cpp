@@ -1,59 +1,13 @@
 #include "app/board_clipboard.h"
 
 #include <cstring>
-#include <utility>
 
 #include "app/fretboard_settings_print.h"
 #include "framework/gdi/gdi.h"
+#include "framework/ui/clipboard.h"
 
 namespace scalewright::app {
 namespace {
-
-// A metafile handle until the clipboard takes it.
-class CEnhMetaFileOwner {
- public:
-  explicit CEnhMetaFileOwner(HENHMETAFILE file) : m_file(file) {}
-  ~CEnhMetaFileOwner() {
-    if (m_file) ::DeleteEnhMetaFile(m_file);
-  }
-  CEnhMetaFileOwner(const CEnhMetaFileOwner&) = delete;
-  CEnhMetaFileOwner& operator=(const CEnhMetaFileOwner&) = delete;
-  HENHMETAFILE get() const { return m_file; }
-  HENHMETAFILE release() { return std::exchange(m_file, nullptr); }
-
- private:
-  HENHMETAFILE m_file;
-};
-
-// A movable global block until the clipboard takes it.
-class CGlobalOwner {
- public:
-  explicit CGlobalOwner(HGLOBAL block) : m_block(block) {}
-  ~CGlobalOwner() {
-    if (m_block) ::GlobalFree(m_block);
-  }
-  CGlobalOwner(const CGlobalOwner&) = delete;
-  CGlobalOwner& operator=(const CGlobalOwner&) = delete;
-  HGLOBAL get() const { return m_block; }
-  HGLOBAL release() { return std::exchange(m_block, nullptr); }
-
- private:
-  HGLOBAL m_block;
-};
-
-class CClipboard {
- public:
-  explicit CClipboard(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
-  ~CClipboard() {
-    if (m_open) ::CloseClipboard();
-  }
-  CClipboard(const CClipboard&) = delete;
-  CClipboard& operator=(const CClipboard&) = delete;
-  bool Open() const { return m_open; }
-
- private:
-  bool m_open;
-};
 
 // The board recorded as an enhanced metafile whose frame is |size| pixels
 // of the screen.
@@ -95,15 +49,17 @@ HGLOBAL PackedDib(IUnknown* control, SIZE size) {
   }
   const std::size_t stride = ((static_cast<std::size_t>(size.cx) * 3 + 3) / 4) * 4;
   const std::size_t imageBytes = stride * static_cast<std::size_t>(size.cy);
-  CGlobalOwner block(::GlobalAlloc(GMEM_MOVEABLE, sizeof info.bmiHeader + imageBytes));
+  ui::CGlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE, sizeof info.bmiHeader + imageBytes));
   if (!block.get()) return nullptr;
-  auto* packed = static_cast<unsigned char*>(::GlobalLock(block.get()));
-  if (!packed) return nullptr;
-  info.bmiHeader.biSizeImage = static_cast<DWORD>(imageBytes);
-  std::memcpy(packed, &info.bmiHeader, sizeof info.bmiHeader);
-  std::memcpy(packed + sizeof info.bmiHeader, bits, imageBytes);
-  ::GlobalUnlock(block.get());
-  return block.release();
+  {
+    const ui::CGlobalLock lock(block.get());
+    auto* packed = static_cast<unsigned char*>(lock.Data());
+    if (!packed) return nullptr;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(imageBytes);
+    std::memcpy(packed, &info.bmiHeader, sizeof info.bmiHeader);
+    std::memcpy(packed + sizeof info.bmiHeader, bits, imageBytes);
+  }
+  return block.detach();
 }
 
 }  // namespace
@@ -114,21 +70,21 @@ bool CopyBoardToClipboard(IUnknown* control, HWND owner, SIZE size) {
     ::SetLastError(ERROR_INVALID_PARAMETER);
     return false;
   }
-  CEnhMetaFileOwner metafile(RecordMetafile(control, size));
-  CGlobalOwner dib(PackedDib(control, size));
+  ui::CEnhMetaFile metafile(RecordMetafile(control, size));
+  ui::CGlobalMemory dib(PackedDib(control, size));
   if (!metafile.get() || !dib.get()) return false;
-  CClipboard clipboard(owner);
-  if (!clipboard.Open() || !::EmptyClipboard()) return false;
+  const ui::CClipboard clipboard(owner);
+  if (!clipboard || !::EmptyClipboard()) return false;
   // The clipboard owns what it took; what it refused is freed here.
   if (!::SetClipboardData(CF_ENHMETAFILE, metafile.get())) return false;
-  metafile.release();
+  metafile.detach();
   if (!::SetClipboardData(CF_DIB, dib.get())) {
     const DWORD error = ::GetLastError();
     ::EmptyClipboard();  // not half a copy
     ::SetLastError(error);
     return false;
   }
-  dib.release();
+  dib.detach();
   return true;
 }
 

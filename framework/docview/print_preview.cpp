@@ -7,6 +7,7 @@
 #include "framework/docview/printing.h"
 #include "framework/docview/view.h"
 #include "framework/docview/window.h"
+#include "framework/gdi/gdi.h"
 
 namespace scalewright::docview {
 
@@ -15,21 +16,6 @@ namespace {
 constexpr char kPreviewClass[] = "Scalewright.PrintPreview";
 constexpr int kPrintButton = 57607;
 constexpr int kBarHeight = 36;
-
-// Owner of a recorded page.
-class CEnhMetaFile {
- public:
-  explicit CEnhMetaFile(HENHMETAFILE file = nullptr) : m_file(file) {}
-  ~CEnhMetaFile() {
-    if (m_file) ::DeleteEnhMetaFile(m_file);
-  }
-  CEnhMetaFile(const CEnhMetaFile&) = delete;
-  CEnhMetaFile& operator=(const CEnhMetaFile&) = delete;
-  HENHMETAFILE get() const { return m_file; }
-
- private:
-  HENHMETAFILE m_file;
-};
 
 // The preview records the page once on the printer's terms (its resolution,
 // its printable area) and plays it back scaled into a white sheet.
@@ -150,7 +136,7 @@ class CPrintPreview final : public CWnd {
   HWND m_mainFrame = nullptr;
   bool* m_destroyed = nullptr;  // told when the window deletes this
   HWND m_viewFrame;
-  CEnhMetaFile m_page;
+  ui::CEnhMetaFile m_page;
   SIZE m_pageSize;
 };
 

@@ -8,30 +8,9 @@
 #include <string>
 #include <utility>
 
+#include "framework/ui/clipboard.h"
+
 namespace scalewright::docview {
-
-// Owner of a movable global memory block.
-class CGlobalMemory {
- public:
-  CGlobalMemory() = default;
-  explicit CGlobalMemory(HGLOBAL memory) : m_memory(memory) {}
-  CGlobalMemory(CGlobalMemory&& other) noexcept
-      : m_memory(std::exchange(other.m_memory, nullptr)) {}
-  CGlobalMemory& operator=(CGlobalMemory&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.m_memory, nullptr));
-    return *this;
-  }
-  ~CGlobalMemory() { Reset(nullptr); }
-  HGLOBAL get() const { return m_memory; }
-  HGLOBAL detach() { return std::exchange(m_memory, nullptr); }
-  void Reset(HGLOBAL memory) {
-    if (m_memory && m_memory != memory) ::GlobalFree(m_memory);
-    m_memory = memory;
-  }
-
- private:
-  HGLOBAL m_memory = nullptr;
-};
 
 // Owner of a printer DC (deleted, not released).
 class CPrinterDc {
@@ -68,8 +47,8 @@ class CPrinterSettings {
   void PrintSetup(HWND owner);
 
  private:
-  CGlobalMemory m_devMode;
-  CGlobalMemory m_devNames;
+  ui::CGlobalMemory m_devMode;
+  ui::CGlobalMemory m_devNames;
 };
 
 }  // namespace scalewright::docview

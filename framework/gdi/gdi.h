@@ -148,4 +148,21 @@ class CWindowDc {
   HDC m_dc;
 };
 
+// Owner of an enhanced metafile (a recorded picture).
+class CEnhMetaFile {
+ public:
+  explicit CEnhMetaFile(HENHMETAFILE file = nullptr) : m_file(file) {}
+  ~CEnhMetaFile() {
+    if (m_file) ::DeleteEnhMetaFile(m_file);
+  }
+  CEnhMetaFile(const CEnhMetaFile&) = delete;
+  CEnhMetaFile& operator=(const CEnhMetaFile&) = delete;
+  HENHMETAFILE get() const { return m_file; }
+  // The picture is someone else's from now on (the clipboard's, say).
+  HENHMETAFILE detach() { return std::exchange(m_file, nullptr); }
+
+ private:
+  HENHMETAFILE m_file;
+};
+
 }  // namespace scalewright::ui

@@ -4,59 +4,12 @@
 #include <cstring>
 
 #include "framework/gdi/gdi.h"
+#include "framework/ui/clipboard.h"
 #include "hybrid/win/combo_list.h"
 
 namespace scalewright {
 
 namespace {
-
-// The clipboard stays open for one scope.
-class CClipboard {
- public:
-  explicit CClipboard(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
-  ~CClipboard() {
-    if (m_open) ::CloseClipboard();
-  }
-  CClipboard(const CClipboard&) = delete;
-  CClipboard& operator=(const CClipboard&) = delete;
-  explicit operator bool() const { return m_open; }
-
- private:
-  bool m_open;
-};
-
-// Global memory locked for one scope.
-class CGlobalLock {
- public:
-  explicit CGlobalLock(HGLOBAL memory)
-      : m_memory(memory), m_data(memory ? ::GlobalLock(memory) : nullptr) {}
-  ~CGlobalLock() {
-    if (m_data) ::GlobalUnlock(m_memory);
-  }
-  CGlobalLock(const CGlobalLock&) = delete;
-  CGlobalLock& operator=(const CGlobalLock&) = delete;
-  void* Data() const { return m_data; }
-
- private:
-  HGLOBAL m_memory;
-  void* m_data;
-};
-
-// Global memory owned until the clipboard takes it.
-class CGlobalMemory {
- public:
-  explicit CGlobalMemory(size_t bytes) : m_memory(::GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
-  ~CGlobalMemory() {
-    if (m_memory) ::GlobalFree(m_memory);
-  }
-  CGlobalMemory(const CGlobalMemory&) = delete;
-  CGlobalMemory& operator=(const CGlobalMemory&) = delete;
-  HGLOBAL get() const { return m_memory; }
-  HGLOBAL Release() { return std::exchange(m_memory, nullptr); }
-
- private:
-  HGLOBAL m_memory;
-};
 
 Size SizeOfBitmap(HBITMAP bitmap) {
   BITMAP info{};
@@ -94,9 +47,9 @@ Size CWinHybridPlatform::IconSize(gfx::IconHandle icon) {
 }
 
 std::string CWinHybridPlatform::GetClipboardText() {
-  const CClipboard clipboard(m_window);
+  const ui::CClipboard clipboard(m_window);
   if (!clipboard) return {};
-  const CGlobalLock lock(::GetClipboardData(CF_TEXT));
+  const ui::CGlobalLock lock(::GetClipboardData(CF_TEXT));
   const char* text = static_cast<const char*>(lock.Data());
   if (!text) return {};
   const size_t bytes = ::GlobalSize(::GetClipboardData(CF_TEXT));
@@ -104,18 +57,18 @@ std::string CWinHybridPlatform::GetClipboardText() {
 }
 
 void CWinHybridPlatform::SetClipboardText(std::string_view text) {
-  CGlobalMemory memory(text.size() + 1);
+  ui::CGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
   if (!memory.get()) return;
   {
-    const CGlobalLock lock(memory.get());
+    const ui::CGlobalLock lock(memory.get());
     if (!lock.Data()) return;
     std::memcpy(lock.Data(), text.data(), text.size());
     static_cast<char*>(lock.Data())[text.size()] = '\0';
   }
-  const CClipboard clipboard(m_window);
+  const ui::CClipboard clipboard(m_window);
   if (!clipboard || !::EmptyClipboard()) return;
   // On success the clipboard owns the memory.
-  if (::SetClipboardData(CF_TEXT, memory.get())) memory.Release();
+  if (::SetClipboardData(CF_TEXT, memory.get())) memory.detach();
 }
 
 int CWinHybridPlatform::KeyToChar(int virtualKey, unsigned keyData) {
