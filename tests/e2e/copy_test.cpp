@@ -4,6 +4,7 @@
 // played at that size, draws the same picture.
 #include <cstdint>
 
+#include "framework/ui/clipboard.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_input.h"
 #include "tests/win/dib_surface.h"
@@ -14,23 +15,9 @@ namespace {
 
 using CopyTest = SwTest;
 
-class CClipboardReader {
- public:
-  CClipboardReader() : m_open(::OpenClipboard(nullptr) != FALSE) {}
-  ~CClipboardReader() {
-    if (m_open) ::CloseClipboard();
-  }
-  CClipboardReader(const CClipboardReader&) = delete;
-  CClipboardReader& operator=(const CClipboardReader&) = delete;
-  bool Open() const { return m_open; }
-
- private:
-  bool m_open;
-};
-
 void EmptyTheClipboard() {
-  CClipboardReader clipboard;
-  if (clipboard.Open()) ::EmptyClipboard();
+  const ui::CClipboard clipboard(nullptr);
+  if (clipboard) ::EmptyClipboard();
 }
 
 bool BoardOnTheClipboard() {
@@ -52,8 +39,8 @@ TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
   const SPicture screen = ReadScreenshot("copied_board");
   ASSERT_GT(screen.width, 0);
 
-  CClipboardReader clipboard;
-  ASSERT_TRUE(clipboard.Open());
+  const ui::CClipboard clipboard(nullptr);
+  ASSERT_TRUE(clipboard);
   // The bitmap: the view's size, bottom-up rows of 24-bit pixels.
   HGLOBAL dib = ::GetClipboardData(CF_DIB);
   ASSERT_NE(dib, nullptr);
