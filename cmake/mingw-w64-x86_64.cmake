@@ -1,5 +1,5 @@
 # Cross-compiling toolchain: Debian's mingw-w64 g++ with the posix thread model,
-# 64-bit Windows targets only (32-bit binaries cannot be tested here).
+# 64-bit Windows targets (cmake/mingw-w64-i686.cmake builds the 32-bit ones).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

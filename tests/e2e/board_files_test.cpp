@@ -34,7 +34,7 @@ HWND FindDescendant(HWND parent, int id) {
   } search{id, nullptr};
   ::EnumChildWindows(
       parent,
-      [](HWND child, LPARAM data) -> BOOL {
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<SSearch*>(data);
         if (::GetDlgCtrlID(child) != s->id || ClassName(child) != "ComboBox") return TRUE;
         s->found = child;
@@ -106,7 +106,7 @@ TEST_F(BoardFilesTest, SavedBoardReopensWithItsSettingsAndPicture) {
     std::string offered;
     ::EnumChildWindows(
         dialog,
-        [](HWND child, LPARAM data) -> BOOL {
+        [](HWND child, LPARAM data) CALLBACK -> BOOL {
           if (ClassName(child) == "Edit" && ::IsWindowVisible(child)) {
             *reinterpret_cast<std::string*>(data) = Text(child);
             return FALSE;

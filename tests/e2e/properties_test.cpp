@@ -19,7 +19,7 @@ HWND FindCombo(HWND frame, const std::string& text) {
   } search{&text, nullptr};
   ::EnumChildWindows(
       frame,
-      [](HWND child, LPARAM data) -> BOOL {
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<SSearch*>(data);
         if (ClassName(child) != "ComboBox" || Text(child) != *s->text) return TRUE;
         s->found = child;

@@ -3,9 +3,9 @@
 # scheduler already runs), lets SW.exe print a document without the dialog
 # (the /p switch), and checks the PDF that lands: one page, the fretboard
 # centred and as large as the page allows.
-#   run_print_e2e.sh WINE_RUN PREFIX BIN_DIR OUT_DIR
+#   run_print_e2e.sh WINE_RUN PREFIX BIN_DIR OUT_DIR [32|64]
 set -uo pipefail
-wine_run=$1 prefix=$2 bin=$3 out=$4
+wine_run=$1 prefix=$2 bin=$3 out=$4 bits=${5:-64}
 skip=77
 
 for tool in cupsd lpadmin lpstat pdfinfo pdftoppm convert winepath; do
@@ -24,6 +24,13 @@ if ! scheduler_up; then
   for _ in $(seq 100); do scheduler_up && break; sleep 0.1; done
 fi
 lpadmin -p PDF -v cups-pdf:/ -E -m "$ppd" && lpadmin -d PDF || { echo "FAIL: no PDF printer"; exit 1; }
+
+# The control is registered as an installer would, by the regsvr32 of the
+# build's bitness, whatever tests ran before.
+regsvr32='C:\windows\system32\regsvr32.exe'
+[[ $bits == 32 ]] && regsvr32='C:\windows\syswow64\regsvr32.exe'
+"$wine_run" "$prefix" "$regsvr32" /s "$(WINEPREFIX=$prefix winepath -w "$bin/Neckview.dll" 2>/dev/null)" \
+  || { echo "FAIL: regsvr32 Neckview.dll"; exit 1; }
 
 mkdir -p "$out"
 rm -f "$out"/printed-page*.png

@@ -197,7 +197,7 @@ std::vector<HWND> TopLevelWindows(DWORD thread, const char* className,
   } search{className, &titlePrefix, {}};
   ::EnumThreadWindows(
       thread,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<SSearch*>(data);
         if (!::IsWindowVisible(window)) return TRUE;
         if (s->className && ClassName(window) != s->className) return TRUE;
@@ -256,7 +256,7 @@ bool ChooseFile(HWND dialog, const std::string& path) {
   HWND edit = nullptr;
   ::EnumChildWindows(
       dialog,
-      [](HWND child, LPARAM found) -> BOOL {
+      [](HWND child, LPARAM found) CALLBACK -> BOOL {
         if (ClassName(child) != "Edit" || !::IsWindowVisible(child)) return TRUE;
         *reinterpret_cast<HWND*>(found) = child;
         return FALSE;
@@ -356,7 +356,7 @@ void CSwProcess::EndAndCheck() {
 std::string CrashReport() {
   std::string report;
   ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         if (!::IsWindowVisible(window)) return TRUE;
         char title[256] = {};
         ::GetWindowTextA(window, title, sizeof title);
@@ -410,7 +410,7 @@ std::string CSwProcess::Seen(const std::string& shot) {
   std::string seen = "SW shows:";
   ::EnumThreadWindows(
       m_threadId,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         if (!::IsWindowVisible(window)) return TRUE;
         auto* text = reinterpret_cast<std::string*>(data);
         *text += "\n  " + ClassName(window) + " \"" + Text(window) + "\"";

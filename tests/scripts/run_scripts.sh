@@ -2,22 +2,25 @@
 # The platform's own script host (cscript) drives the board from VBScript
 # and from JScript, after Neckview.dll is registered as a user registers it
 # (regsvr32). Each script prints its checks and ends with exit code 0 only
-# when all of them passed.
-#   run_scripts.sh PREFIX BIN_DIR SCRIPT_DIR
+# when all of them passed. A 32-bit build is registered and driven by the
+# 32-bit regsvr32 and cscript (SysWOW64), as a 32-bit host would load it.
+#   run_scripts.sh PREFIX BIN_DIR SCRIPT_DIR [32|64]
 set -uo pipefail
-prefix=$1 bin=$2 scripts=$3
+prefix=$1 bin=$2 scripts=$3 bits=${4:-64}
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 "$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || exit 1
 
+tools='C:\windows\system32'
+[[ $bits == 32 ]] && tools='C:\windows\syswow64'
 dll=$(winepath -w "$bin/Neckview.dll" 2>/dev/null)
-wine regsvr32 /s "$dll" || { echo "FAIL: regsvr32 $dll"; exit 1; }
+wine "$tools\\regsvr32.exe" /s "$dll" || { echo "FAIL: regsvr32 $dll"; exit 1; }
 failed=0
 for script in board.vbs board.js; do
   path=$(winepath -w "$scripts/$script" 2>/dev/null)
   # Through a file, not a pipe: Wine's services would hold a pipe open.
   log=$(mktemp)
-  wine cscript //nologo "$path" >"$log" 2>&1
+  wine "$tools\\cscript.exe" //nologo "$path" >"$log" 2>&1
   rc=$?
   out=$(tr -d '\r' <"$log")
   rm -f "$log"

@@ -45,7 +45,7 @@ using NeckviewModesFile = NeckviewDllTest;
 const IMAGE_EXPORT_DIRECTORY* ExportDirectory(HMODULE module) {
   const auto* base = reinterpret_cast<const BYTE*>(module);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   if (dir.VirtualAddress == 0) return nullptr;
   return reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
@@ -170,7 +170,7 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   EXPECT_EQ(1, attr->wMajorVerNum);
   EXPECT_EQ(1, attr->wMinorVerNum);
   EXPECT_EQ(0u, attr->lcid);
-  EXPECT_EQ(SYS_WIN64, attr->syskind);
+  EXPECT_EQ(test::kThisSyskind, attr->syskind);
   m_library->ReleaseTLibAttr(attr);
   CBstr name;
   CBstr doc;
@@ -332,7 +332,8 @@ TEST_F(NeckviewTypeLibrary, RegisterThenUnregister) {
   ASSERT_NE(nullptr, m_dll.unregisterServer);
   m_dll.unregisterServer();
   ASSERT_EQ(S_OK, m_dll.registerServer());
-  EXPECT_EQ(m_dll.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1\\0\\win64"));
+  EXPECT_EQ(m_dll.Path(),
+            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1\\0\\" + test::kThisPlatform));
   ComPtr<ITypeLib> library;
   EXPECT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   library.reset();
@@ -346,7 +347,7 @@ TEST_F(NeckviewTypeLibrary, RegisterThenUnregister) {
 // upgrade: unregistering takes the old entry too, so that no client goes
 // on finding the file; an entry of another file stays.
 TEST_F(NeckviewTypeLibrary, UnregisterTakesAnOlderRegistrationOfTheSameFile) {
-  const std::wstring older = kLibKey + L"\\1.0\\0\\win64";
+  const std::wstring older = kLibKey + L"\\1.0\\0\\" + test::kThisPlatform;
   auto registerOlder = [&](const std::wstring& path) {
     return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, older.c_str(), nullptr, REG_SZ, path.c_str(),
                              static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));

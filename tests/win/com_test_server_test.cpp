@@ -141,8 +141,9 @@ TEST_F(TestServerRegistration, ReplacesTheClassKeyWhole) {
 TEST_F(TestServerRegistration, RegistersTheTypeLibraryForThisPlatform) {
   ASSERT_EQ(S_OK, m_server.registerServer());
   EXPECT_EQ(L"Neckview 1.0 Type Library", ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1"));
-  // A 64-bit module's library is found by 64-bit clients under win64.
-  EXPECT_EQ(m_server.Path(), ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1\\0\\win64"));
+  // A module's library is found by clients of its own bitness.
+  EXPECT_EQ(m_server.Path(),
+            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1\\0\\" + test::kThisPlatform));
   ComPtr<ITypeLib> library;
   ASSERT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   ComPtr<ITypeInfo> info;

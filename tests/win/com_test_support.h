@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <oaidl.h>
+
 #include <optional>
 #include <string>
 
@@ -78,6 +80,11 @@ class CCountingUnknown final : public IUnknown {
   ULONG refs = 1;  // the test's own reference; never deleted
   int queries = 0;
 };
+
+// The type library's registry key for this build's platform: a 64-bit
+// module registers under win64, a 32-bit one under win32.
+inline constexpr const wchar_t* kThisPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
+inline constexpr SYSKIND kThisSyskind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
 // File contents, or nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);

@@ -49,7 +49,8 @@ class ModeEditorTest : public test::ModesFileTest {
       bool handled = false;
       ::SendMessageCallbackA(
           ::GetDlgItem(editor, IDOK), BM_CLICK, 0, 0,
-          [](HWND, UINT, ULONG_PTR done, LRESULT) { *reinterpret_cast<bool*>(done) = true; },
+          [](HWND, UINT, ULONG_PTR done, LRESULT)
+              CALLBACK { *reinterpret_cast<bool*>(done) = true; },
           reinterpret_cast<ULONG_PTR>(&handled));
       const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
       HWND box = nullptr;

@@ -39,7 +39,7 @@ HWND FindPage(HWND frame) {
   } search;
   ::EnumChildWindows(
       frame,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         if (::GetDlgCtrlID(window) != IDC_TUNING) return TRUE;
         char className[32] = {};
         ::GetClassNameA(window, className, sizeof className);

@@ -462,7 +462,7 @@ TEST_F(PageTest, EveryLabelShowsItsWholeText) {
   std::vector<HWND> labels;
   ::EnumChildWindows(
       m_dialog,
-      [](HWND child, LPARAM list) -> BOOL {
+      [](HWND child, LPARAM list) CALLBACK -> BOOL {
         char name[32] = {};
         ::GetClassNameA(child, name, sizeof name);
         if (_stricmp(name, "Static") == 0 && ::GetWindowTextLengthA(child) > 0)

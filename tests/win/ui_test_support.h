@@ -34,7 +34,7 @@ inline HWND FindThreadDialog(DWORD thread, const std::string& title) {
   } search{&title, nullptr};
   ::EnumThreadWindows(
       thread,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<SSearch*>(data);
         char className[64] = {};
         ::GetClassNameA(window, className, sizeof className);
@@ -124,7 +124,7 @@ class CDialogDriver {
   static void CloseAll(DWORD uiThread) {
     ::EnumThreadWindows(
         uiThread,
-        [](HWND window, LPARAM) -> BOOL {
+        [](HWND window, LPARAM) CALLBACK -> BOOL {
           char className[64] = {};
           ::GetClassNameA(window, className, sizeof className);
           if (std::string(className) == "#32770") ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);

@@ -297,7 +297,7 @@ TEST_F(WinModePlatformTest, RealBoxShowsTextAndCaption) {
     if (!returned) {
       ::EnumThreadWindows(
           thread,
-          [](HWND window, LPARAM) -> BOOL {
+          [](HWND window, LPARAM) CALLBACK -> BOOL {
             ::PostMessageA(window, WM_COMMAND, IDOK, 0);
             return TRUE;
           },

@@ -58,10 +58,16 @@ constexpr std::size_t kGdiTableEntries = 0x10000;
 constexpr std::size_t kPebGdiTableOffset = 0xF8;
 
 // GDI objects the process holds now; -1 when neither source answers.
+// The PEB is asked of the system: GCC 12 reports NtCurrentTeb's inlined
+// segment read as out of bounds in optimised builds.
 long GdiObjectsInUse() {
   if (const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
     return static_cast<long>(counted);
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  PROCESS_BASIC_INFORMATION basic = {};
+  if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &basic,
+                                  sizeof basic, nullptr) != 0)
+    return -1;
+  const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
   const auto* table = *reinterpret_cast<const SGdiTableEntry* const*>(peb + kPebGdiTableOffset);
   if (!table) return -1;
   long inUse = 0;
