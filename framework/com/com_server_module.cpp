@@ -3,9 +3,25 @@
 #include <new>
 #include <string>
 
+#include "framework/com/reg_key.h"
 #include "framework/com/typelib_registration.h"
 
 namespace scalewright::com {
+namespace {
+
+// Whether the other platform's view of the registry (the 32-bit one for a
+// 64-bit module, and the other way round) has |clsid| with an in-process
+// server: a build of the other bitness installed beside this one.
+bool RegisteredForOtherPlatform(REFCLSID clsid) {
+  wchar_t guid[40] = {};
+  if (!::StringFromGUID2(clsid, guid, 40)) return false;
+  const std::wstring path = std::wstring(L"CLSID\\") + guid + L"\\InprocServer32";
+  const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+  CRegKey key;
+  return key.Open(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ | otherView) == ERROR_SUCCESS;
+}
+
+}  // namespace
 
 HRESULT CComServerModule::Init(std::span<const ObjectEntry> objects, HMODULE module,
                                HKEY keysRoot) {
@@ -73,7 +89,12 @@ HRESULT CComServerModule::RegisterServer() {
 HRESULT CComServerModule::UnregisterServer() {
   HRESULT first = S_OK;
   for (std::size_t i = m_objects.size(); i > 0; --i) {
-    const HRESULT hr = DeleteRegistryTable(m_keysRoot, m_objects[i - 1].keys);
+    const ObjectEntry& object = m_objects[i - 1];
+    const DeleteScope scope =
+        m_keysRoot == HKEY_CLASSES_ROOT && RegisteredForOtherPlatform(*object.clsid)
+            ? DeleteScope::kClassKeysOnly
+            : DeleteScope::kAll;
+    const HRESULT hr = DeleteRegistryTable(m_keysRoot, object.keys, scope);
     if (FAILED(hr) && SUCCEEDED(first)) first = hr;
   }
   const HRESULT hr = UnregisterModuleTypeLib(m_module);

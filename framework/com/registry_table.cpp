@@ -78,10 +78,12 @@ HRESULT WriteRegistryTable(HKEY root, std::span<const RegistryKey> keys,
   return S_OK;
 }
 
-HRESULT DeleteRegistryTable(HKEY root, std::span<const RegistryKey> keys) {
+HRESULT DeleteRegistryTable(HKEY root, std::span<const RegistryKey> keys, DeleteScope scope) {
   HRESULT first = S_OK;
   for (auto entry = keys.rbegin(); entry != keys.rend(); ++entry) {
     if (entry->rule == KeyRule::kPart || !entry->path) continue;
+    if (scope == DeleteScope::kClassKeysOnly && ::_wcsnicmp(entry->path, L"CLSID\\", 6) != 0)
+      continue;
     const HRESULT hr = DeleteKeyTree(root, entry->path);
     if (FAILED(hr) && SUCCEEDED(first)) first = hr;
   }

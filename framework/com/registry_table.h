@@ -44,10 +44,20 @@ std::wstring ExpandPlaceholders(const wchar_t* text, std::span<const Placeholder
 HRESULT WriteRegistryTable(HKEY root, std::span<const RegistryKey> keys,
                            std::span<const Placeholder> placeholders);
 
+// Which of a table's keys unregistration deletes.
+enum class DeleteScope {
+  kAll,
+  // Only the keys below "CLSID\": the class's own, in this platform's view
+  // of the registry. The others (ProgIDs) are one for 32- and 64-bit
+  // programs alike, and stay while the other platform's build is registered.
+  kClassKeysOnly,
+};
+
 // Deletes the table's kRemove and kReplace keys with everything below them,
 // last first. Keys already gone are no failure; the first other failure is
 // returned after the rest have been tried.
-HRESULT DeleteRegistryTable(HKEY root, std::span<const RegistryKey> keys);
+HRESULT DeleteRegistryTable(HKEY root, std::span<const RegistryKey> keys,
+                            DeleteScope scope = DeleteScope::kAll);
 
 // Deletes |path| and everything below it. Refuses (E_INVALIDARG) an empty
 // path and the shared roots that hold every server's entries ("CLSID",

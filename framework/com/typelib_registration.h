@@ -16,8 +16,9 @@ std::wstring ModulePath(HMODULE module);
 HRESULT RegisterModuleTypeLib(HMODULE module);
 
 // Removes what RegisterModuleTypeLib wrote (the library's version key and
-// the interface keys of its dual interfaces). A library that is not
-// registered is no failure.
+// the interface keys of its dual interfaces); while a build for the other
+// platform stays registered, only this platform's path. A library that is
+// not registered is no failure.
 HRESULT UnregisterModuleTypeLib(HMODULE module);
 
 }  // namespace scalewright::com
