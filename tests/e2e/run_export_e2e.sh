@@ -23,6 +23,8 @@ for tool in xmllint rsvg-convert convert identify; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/bootstrap)"; exit 1; }
 done
 
+# A small file system mounted by an earlier run that was killed goes first.
+umount "$work/full" 2>/dev/null
 rm -rf "$work" && mkdir -p "$work" || exit 1
 wine regsvr32 /s "$(winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
   echo "FAIL: regsvr32"
@@ -128,6 +130,7 @@ refused "a folder's name" "$work/refused/folder.png" "$(win "$board")" \
 full=$work/full
 mkdir -p "$full"
 if mount -t tmpfs -o size=16k tmpfs "$full" 2>/dev/null; then
+  trap 'umount "$full" 2>/dev/null' EXIT
   refused "a full disk (PNG)" "$full/board.png" "$(win "$board")" "$(win "$full/board.png")" 3000
   refused "a full disk (SVG)" "$full/board.svg" "$(win "$board")" "$(win "$full/board.svg")"
   [[ -z $(ls "$full") ]] || fail "the full disk holds $(ls "$full")"
