@@ -2,17 +2,16 @@
 
 #include <ole2.h>
 
-#include <cstring>
 #include <new>
 
 #include "app/fretboard_settings_print.h"
+#include "app/memory_stream.h"
 #include "app/model/picture_request.h"
 #include "app/png_encoder.h"
 #include "control/interface/fretboard_picture.h"
 #include "framework/com/com_ptr.h"
 #include "framework/docview/file_write.h"
 #include "framework/gdi/gdi.h"
-#include "framework/ui/clipboard.h"
 
 namespace scalewright::app {
 
@@ -69,20 +68,11 @@ bool SvgBytes(IUnknown* control, SIZE size, std::string& svg, std::string& reaso
   HRESULT hr = ::CreateStreamOnHGlobal(nullptr, TRUE, memory.put());
   const RECT bounds = {0, 0, size.cx, size.cy};
   if (SUCCEEDED(hr)) hr = picture->WriteSvg(memory.get(), &bounds);
-  STATSTG stat = {};
-  if (SUCCEEDED(hr)) hr = memory->Stat(&stat, STATFLAG_NONAME);
-  HGLOBAL block = nullptr;
-  if (SUCCEEDED(hr)) hr = ::GetHGlobalFromStream(memory.get(), &block);
+  if (SUCCEEDED(hr)) hr = MemoryStreamBytes(memory.get(), svg);
   if (FAILED(hr)) {
     reason = "The SVG picture could not be made. " + docview::SystemErrorText(hr);
     return false;
   }
-  const ui::CGlobalLock lock(block);
-  if (!lock.Data() || stat.cbSize.QuadPart > ::GlobalSize(block)) {
-    reason = "The SVG picture could not be made. " + docview::SystemErrorText(E_UNEXPECTED);
-    return false;
-  }
-  svg.assign(static_cast<const char*>(lock.Data()), static_cast<std::size_t>(stat.cbSize.QuadPart));
   return true;
 }
 

@@ -3,36 +3,10 @@
 #include <ole2.h>
 #include <wincodec.h>
 
-#include <cstring>
-#include <new>
-
+#include "app/memory_stream.h"
 #include "framework/com/com_ptr.h"
-#include "framework/ui/clipboard.h"
 
 namespace scalewright::app {
-
-namespace {
-
-// The bytes a memory stream holds, from its start.
-HRESULT StreamBytes(IStream* stream, std::string& bytes) {
-  STATSTG stat = {};
-  HRESULT hr = stream->Stat(&stat, STATFLAG_NONAME);
-  if (FAILED(hr)) return hr;
-  HGLOBAL memory = nullptr;
-  hr = ::GetHGlobalFromStream(stream, &memory);
-  if (FAILED(hr)) return hr;
-  const ui::CGlobalLock lock(memory);
-  if (!lock.Data() || stat.cbSize.QuadPart > ::GlobalSize(memory)) return E_UNEXPECTED;
-  try {
-    bytes.assign(static_cast<const char*>(lock.Data()),
-                 static_cast<std::size_t>(stat.cbSize.QuadPart));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  return S_OK;
-}
-
-}  // namespace
 
 HRESULT EncodePng(const unsigned char* rows, int width, int height, int stride, std::string& png) {
   if (!rows || width <= 0 || height <= 0 || stride < width * 3) return E_INVALIDARG;
@@ -71,7 +45,7 @@ HRESULT EncodePng(const unsigned char* rows, int width, int height, int stride, 
   if (FAILED(hr)) return hr;
   hr = encoder->Commit();
   if (FAILED(hr)) return hr;
-  return StreamBytes(memory.get(), png);
+  return MemoryStreamBytes(memory.get(), png);
 }
 
 }  // namespace scalewright::app
