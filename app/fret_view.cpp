@@ -8,11 +8,14 @@
 
 #include "app/board_clipboard.h"
 #include "app/board_io.h"
+#include "app/board_picture.h"
 #include "app/fret_doc.h"
 #include "app/fretboard_settings_print.h"
+#include "app/picture_size_dlg.h"
 #include "app/resource.h"
 #include "framework/docview/app.h"
 #include "framework/docview/cmd_target.h"
+#include "framework/docview/file_dialog.h"
 #include "framework/docview/file_write.h"
 #include "framework/ole_site/control_site_window.h"
 
@@ -92,18 +95,49 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     if (!ui) CopyToClipboard();
     return true;
   }
+  if (id == ID_FILE_EXPORT_PICTURE) {
+    if (!ui) ExportPicture();
+    return true;
+  }
   return CFormView::OnCmdMsg(id, ui);
+}
+
+SIZE CFretView::BoardSize() const {
+  RECT client = {};
+  ::GetClientRect(m_wndFretboard.Hwnd() ? m_wndFretboard.Hwnd() : Hwnd(), &client);
+  return {client.right, client.bottom};
 }
 
 void CFretView::CopyToClipboard() {
   com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
-  RECT client = {};
-  ::GetClientRect(m_wndFretboard.Hwnd() ? m_wndFretboard.Hwnd() : Hwnd(), &client);
-  if (!CopyBoardToClipboard(control.get(), Hwnd(), SIZE{client.right, client.bottom})) {
+  if (!CopyBoardToClipboard(control.get(), Hwnd(), BoardSize())) {
     const DWORD error = ::GetLastError();
     docview::ShowFrameworkMessage(Hwnd(), "The board could not be copied to the Clipboard.\n" +
                                               docview::SystemErrorText(error));
   }
+}
+
+void CFretView::ExportPicture() {
+  // The board's name, as a picture: "A Aeolian.png".
+  std::string suggested = Document() ? Document()->SuggestedFileName() : std::string();
+  const auto dot = suggested.find_last_of('.');
+  if (dot != std::string::npos) suggested.erase(dot);
+  static constexpr char kPictureFilter[] =
+      "PNG picture (*.png)\0*.png\0SVG picture (*.svg)\0*.svg\0";
+  const docview::SFileTypes types = {std::string(kPictureFilter, sizeof kPictureFilter - 1), "png"};
+  // Only locals after each modal step: the window may close meanwhile.
+  const HWND self = Hwnd();
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  const SIZE view = BoardSize();
+  const std::optional<std::string> path = docview::AskSaveFileName(self, suggested + ".png", types);
+  if (!path || !::IsWindow(self)) return;
+  CPictureSizeDlg dialog(view);
+  docview::CWinApp* app = docview::CWinApp::Current();
+  const std::optional<SIZE> size = dialog.Ask(app ? app->Module() : nullptr, self);
+  if (!size) return;
+  std::string error;
+  if (!WriteBoardPicture(control.get(), *path, *size, error))
+    docview::ShowFrameworkMessage(self, "The picture could not be saved.\n\n" + error);
 }
 
 void CFretView::OnPrint(HDC dc, const RECT& page) {

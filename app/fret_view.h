@@ -26,6 +26,9 @@ class CFretView final : public docview::CFormView {
  private:
   // Edit > Copy: the board at the view's size, as a metafile and a bitmap.
   void CopyToClipboard();
+  // File > Export Picture: a file name, a width, and the picture.
+  void ExportPicture();
+  SIZE BoardSize() const;
 
   CFretboard m_wndFretboard;
 };

@@ -3,13 +3,19 @@
 
 #include <ole2.h>
 
+#include "app/export_command.h"
 #include "app/sw_app.h"
+#include "framework/docview/command_line.h"
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int showCommand) {
   // Control containment and the property frame need OLE on this thread.
   if (FAILED(::OleInitialize(nullptr))) return 1;
   int result = 0;
-  {
+  // A picture for a script or a batch file: no window at all.
+  const std::vector<std::string> arguments = scalewright::docview::ProcessArguments();
+  if (scalewright::app::IsExportCommand(arguments)) {
+    result = scalewright::app::RunExportCommand(arguments);
+  } else {
     scalewright::app::CSWApp app;
     result = app.Run(module, showCommand);
   }

@@ -6,6 +6,13 @@
 #define IDD_SW_FORM 101
 #define IDC_FRETBOARD 1028
 #define ID_PROPERTIES 32779
+#define ID_FILE_EXPORT_PICTURE 32780
+
+// File > Export Picture's size dialog and its items.
+#define IDD_PICTURE_SIZE 20016
+#define IDC_PICTURE_WIDTH 1040
+#define IDC_PICTURE_HEIGHT 1041
+#define IDC_PICTURE_LIMITS 1042
 
 // The About box: dialog, its items, the banner and the link's text.
 #define IDD_ABOUTBOX 20015

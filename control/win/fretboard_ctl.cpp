@@ -196,14 +196,18 @@ void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
   if (!dc || !bounds) return;
   // The settings interface never fails and nothing may unwind through it.
   try {
-    RefreshCaption();
     gfx::CGdiCanvas canvas(dc);
     gfx::CGdiTextMetrics measure;
-    const gfx::Rect board{bounds->left, bounds->top, bounds->right, bounds->bottom};
-    PaintingModes().ForPass(
-        [&](const CModeList& modes) { DrawFretboard(canvas, measure, board, m_state, modes); });
+    PaintPass(canvas, measure, {bounds->left, bounds->top, bounds->right, bounds->bottom}, m_state);
   } catch (...) {
   }
+}
+
+void CFretboardCtl::PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure,
+                              const gfx::Rect& board, CFretboardState& state) {
+  RefreshCaption();
+  PaintingModes().ForPass(
+      [&](const CModeList& modes) { DrawFretboard(canvas, measure, board, state, modes); });
 }
 
 void CFretboardCtl::OnDraw(HDC dc, const RECT& bounds) { Draw(dc, &bounds); }

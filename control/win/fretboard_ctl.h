@@ -8,18 +8,21 @@
 
 #include <span>
 
+#include "control/interface/fretboard_picture.h"
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
 #include "control/model/fretboard_state.h"
 #include "framework/com/bstr.h"
 #include "framework/com/com_object.h"
 #include "framework/com/com_ptr.h"
+#include "framework/gfx/canvas.h"
+#include "framework/gfx/text_metrics.h"
 #include "framework/ole/control_base.h"
 
 namespace scalewright {
 
-class CFretboardCtl final
-    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard2, IFretboardSettings> {
+class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard2,
+                                                   IFretboardSettings, IFretboardPicture> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
@@ -48,6 +51,7 @@ class CFretboardCtl final
       com::Entry<CFretboardCtl, IProvideClassInfo, IProvideClassInfo2>(IID_IProvideClassInfo),
       com::Entry<CFretboardCtl, IProvideClassInfo2>(IID_IProvideClassInfo2),
       com::Entry<CFretboardCtl, IFretboardSettings>(IID_IFretboardSettings),
+      com::Entry<CFretboardCtl, IFretboardPicture>(IID_IFretboardPicture),
   };
 
   CFretboardCtl();
@@ -120,6 +124,9 @@ class CFretboardCtl final
   void SetTuning(const char* tuning) override;
   void Draw(HDC dc, const RECT* bounds) override;
 
+  // IFretboardPicture (fretboard_picture.cpp).
+  HRESULT STDMETHODCALLTYPE WriteSvg(IStream* out, const RECT* bounds) override;
+
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;
   IUnknown* ControlUnknown() override { return ControllingUnknown(); }
@@ -141,6 +148,10 @@ class CFretboardCtl final
   HRESULT PutStock(DISPID dispid, Store store);
   HRESULT EnsureTypeInfo();
   void RefreshCaption();
+  // One drawing pass of |state| (the board's own, or a copy for a picture
+  // that must not move the screen's cells) onto |canvas|.
+  void PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure, const gfx::Rect& board,
+                 CFretboardState& state);
 
   CFretboardState m_state;
   OLE_COLOR m_clrBackColor = 0;

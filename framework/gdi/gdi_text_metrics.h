@@ -16,6 +16,8 @@ class CGdiTextMetrics final : public TextMetrics {
   // Each call selects the font into the measuring DC and puts the previous
   // one back.
   Size TextExtent(const Font* font, std::string_view text) const override;
+  // The font's TEXTMETRIC and the face GDI chose for it (GetTextFace).
+  SFontMetrics FontMetrics(const Font* font) const override;
 
  private:
   ui::CMemoryDc m_dc;

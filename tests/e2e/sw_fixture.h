@@ -25,6 +25,7 @@ inline constexpr UINT kFileNew = 57600, kFileOpen = 57601, kFileClose = 57602, k
 inline constexpr UINT kPrintSetup = 57606, kPrint = 57607, kPrintDirect = 57608,
                       kPrintPreview = 57609;
 inline constexpr UINT kEditCopy = 57634;
+inline constexpr UINT kFileExportPicture = 32780;
 inline constexpr UINT kWindowNew = 57648, kWindowCascade = 57650, kWindowTile = 57651;
 inline constexpr UINT kAbout = 57664, kExit = 57665;
 inline constexpr UINT kViewToolbar = 59392, kViewStatusBar = 59393;

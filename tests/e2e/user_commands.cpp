@@ -22,7 +22,7 @@ constexpr SMenuPath kMenuPaths[] = {
     {kPrintPreview, 'F', 'V'}, {kPrintSetup, 'F', 'R'},    {kExit, 'F', 'X'},
     {kViewToolbar, 'V', 'T'},  {kViewStatusBar, 'V', 'S'}, {kProperties, 'V', 0},
     {kWindowNew, 'W', 'N'},    {kWindowCascade, 'W', 'C'}, {kWindowTile, 'W', 'T'},
-    {kAbout, 'H', 'A'},        {kEditCopy, 'E', 'C'},
+    {kAbout, 'H', 'A'},        {kEditCopy, 'E', 'C'},      {kFileExportPicture, 'F', 'E'},
 };
 
 char DigitKey(int number) { return static_cast<char>('0' + number); }

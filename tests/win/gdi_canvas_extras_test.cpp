@@ -6,6 +6,7 @@
 
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
+#include "framework/gfx/fixed_text_metrics.h"
 #include "tests/win/dib_surface.h"
 
 namespace scalewright {
@@ -112,6 +113,35 @@ TEST(GdiTextMetrics, MeasuresInTheFontItMade) {
   EXPECT_EQ(3 * one.cx, three.cx);
   EXPECT_LT(metrics.TextExtent(nullptr, "3").cy, 22);
   EXPECT_EQ(0, metrics.TextExtent(font.get(), "").cx);
+}
+
+TEST(GdiTextMetrics, VerticalMeasuresPutTheBaselineUnderTheLetters) {
+  gfx::CGdiTextMetrics metrics;
+  gfx::FontDesc tall = metrics.DefaultGuiFont();
+  tall.height = 22;
+  const gfx::FontPtr font = metrics.MakeFont(tall);
+  const gfx::SFontMetrics measures = metrics.FontMetrics(font.get());
+  EXPECT_EQ(22, measures.height);
+  EXPECT_GT(measures.ascent, 11);
+  EXPECT_LT(measures.ascent, 22);
+  EXPECT_GE(measures.internalLeading, 0);
+  EXPECT_LT(measures.internalLeading, 11);
+  EXPECT_FALSE(measures.face.empty());
+  // "H" drawn by its cell's top-left: its lowest ink is the row above the
+  // baseline.
+  CDibSurface surface(60, 60);
+  surface.Fill(kWhitePixel);
+  {
+    gfx::CGdiCanvas canvas(surface.Dc());
+    const gfx::ScopedFont selected(canvas, canvas.MakeFont(tall));
+    canvas.TextAt({10, 10}, "H");
+  }
+  int lowest = -1;
+  for (int y = 0; y < 60; ++y)
+    if (surface.CountInside({0, y, 60, y + 1}, kWhitePixel) < 60) lowest = y;
+  EXPECT_EQ(10 + measures.ascent - 1, lowest);
+  // A font of another kind is measured through a copy.
+  EXPECT_EQ(measures, metrics.FontMetrics(gfx::FixedTextMetrics().MakeFont(tall).get()));
 }
 
 TEST(GdiOwners, CountDeleteOnceAndPutSelectionsBack) {

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# SW.exe /export as a batch file runs it, checked with the tools a user
+# would open its pictures with: the PNG is the board's saved size, or the
+# width given with the height in proportion; the SVG is well-formed XML
+# (xmllint) and, rendered by librsvg at the PNG's size, shows the same
+# picture as GDI drew; every refused request ends non-zero with one line on
+# standard error and leaves no file behind.
+#   run_export_e2e.sh PREFIX BIN_DIR WORK_DIR
+#
+# The SVG and the GDI picture differ where GDI draws aliased (thick circle
+# outlines step by a pixel on their diagonals, glyphs come from another
+# rasteriser). Both are blurred with a Gaussian of one pixel, which turns a
+# one-pixel step into a difference of at most about 100 levels, and then
+# 99% of the pixels must be within 64 levels of 255 and none more than 112
+# apart. A label of other text, or the picture moved by one pixel, breaks
+# both bounds.
+set -uo pipefail
+prefix=$1 bin=$2 work=$3
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+"$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || exit 1
+for tool in xmllint rsvg-convert convert identify; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/bootstrap)"; exit 1; }
+done
+
+# A small file system mounted by an earlier run that was killed goes first.
+umount "$work/full" 2>/dev/null
+rm -rf "$work" && mkdir -p "$work" || exit 1
+wine regsvr32 /s "$(winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
+  echo "FAIL: regsvr32"
+  exit 1
+}
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+win() { winepath -w "$1" 2>/dev/null; }
+
+# A in Aeolian at 600 x 300 pixels of a 96 dpi screen (0.01 mm).
+board=$work/board.swb
+printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nextent=15875,7938\r\n' >"$board"
+
+# Runs SW.exe /export with the arguments given; leaves the exit code in
+# $rc and standard error in $err.
+export_picture() {
+  wine "$bin/SW.exe" /export "$@" >"$work/out.txt" 2>"$work/err.txt"
+  rc=$?
+  err=$(tr -d '\r' <"$work/err.txt")
+}
+
+size_of() { identify -format '%m %wx%h' "$1" 2>/dev/null; }
+
+# The fraction check described at the top; prints what it measured.
+similar() {  # a.png b.png
+  local pixels
+  pixels() {
+    convert "$1" -background white -alpha remove -blur 0x1 -depth 8 -compress none ppm:- |
+      tr -s ' \n' '\n\n' | sed '/^$/d' | tail -n +5
+  }
+  paste <(pixels "$1") <(pixels "$2") | awk '
+    { d = $1 - $2; if (d < 0) d = -d; if (d > m) m = d }
+    NR % 3 == 0 { n++; if (m > 64) far++; if (m > worst) worst = m; m = 0 }
+    END {
+      printf "%d pixels, %.2f%% within 64 levels, largest difference %d\n", n,
+             100 * (n - far) / n, worst
+      exit !(n > 0 && far <= n / 100 && worst <= 112)
+    }'
+}
+
+# --- Pictures that are made.
+export_picture "$(win "$board")" "$(win "$work/view.png")"
+[[ $rc -eq 0 && -z $err ]] || fail "PNG at the view's size: exit $rc, '$err'"
+[[ $(size_of "$work/view.png") == "PNG 600x300" ]] ||
+  fail "PNG at the view's size is $(size_of "$work/view.png")"
+
+export_picture "$(win "$board")" "$(win "$work/print.png")" 3000
+[[ $rc -eq 0 && -z $err ]] || fail "PNG 3000 wide: exit $rc, '$err'"
+[[ $(size_of "$work/print.png") == "PNG 3000x1500" ]] ||
+  fail "PNG 3000 wide is $(size_of "$work/print.png")"
+
+export_picture "$(win "$board")" "$(win "$work/board.svg")"
+[[ $rc -eq 0 && -z $err ]] || fail "SVG: exit $rc, '$err'"
+xmllint --noout "$work/board.svg" || fail "xmllint refuses the SVG"
+if rsvg-convert -w 600 -h 300 -o "$work/svg.png" "$work/board.svg"; then
+  [[ $(size_of "$work/svg.png") == "PNG 600x300" ]] || fail "rendered SVG size"
+  echo -n "SVG against GDI: "
+  similar "$work/view.png" "$work/svg.png" || fail "the SVG's picture differs from GDI's"
+else
+  fail "rsvg-convert cannot render the SVG"
+fi
+# The comparison is not a pushover: the same SVG with other labels fails.
+sed 's/>3b</>4b</' "$work/board.svg" >"$work/other.svg"
+rsvg-convert -w 600 -h 300 -o "$work/other.png" "$work/other.svg"
+echo -n "other labels against GDI: "
+similar "$work/view.png" "$work/other.png" && fail "a picture with other labels passed"
+
+# --- Requests that are refused: non-zero, one line on standard error, no
+# file, no temporary beside it.
+refused() {  # description, target path (Unix or Windows), arguments to /export...
+  local what=$1 target=$2; shift 2
+  export_picture "$@"
+  local lines
+  lines=$(printf '%s' "$err" | grep -c '')
+  if [[ $rc -eq 0 || $lines -ne 1 || $err != SW:* ]]; then
+    fail "$what: exit $rc, $lines line(s) '$err'"
+  else
+    echo "$what: exit $rc: $err"
+  fi
+  if [[ -n $target && ( -e $target && ! -d $target || -n $(ls "$(dirname "$target")" | grep 'sw-new') ) ]]; then
+    fail "$what: left $(ls "$(dirname "$target")")"
+  fi
+}
+mkdir -p "$work/refused"
+out=$work/refused/board.png
+refused "width 0" "$out" "$(win "$board")" "$(win "$out")" 0
+refused "width -5" "$out" "$(win "$board")" "$(win "$out")" -5
+refused "width 100000" "$out" "$(win "$board")" "$(win "$out")" 100000
+refused "width 3.5" "$out" "$(win "$board")" "$(win "$out")" 3.5
+refused "a JPEG name" "$work/refused/board.jpg" "$(win "$board")" "$(win "$work/refused/board.jpg")"
+refused "no such board" "$out" "$(win "$work/none.swb")" "$(win "$out")"
+refused "too few arguments" "" "$(win "$board")"
+long=$(win "$work/refused")\\$(printf 'a%.0s' $(seq 1000)).png
+refused "a 1000-character path" "$out" "$(win "$board")" "$long"
+refused "a drive that does not exist" "" "$(win "$board")" 'Q:\pictures\board.png'
+mkdir -p "$work/refused/folder.png"
+refused "a folder's name" "$work/refused/folder.png" "$(win "$board")" \
+  "$(win "$work/refused/folder.png")"
+[[ -d $work/refused/folder.png ]] || fail "the folder is gone"
+[[ -z $(ls "$work/refused/folder.png") ]] || fail "something went into the folder"
+
+# A full disk, where this machine lets the test mount a small one.
+full=$work/full
+mkdir -p "$full"
+if mount -t tmpfs -o size=16k tmpfs "$full" 2>/dev/null; then
+  trap 'umount "$full" 2>/dev/null' EXIT
+  refused "a full disk (PNG)" "$full/board.png" "$(win "$board")" "$(win "$full/board.png")" 3000
+  refused "a full disk (SVG)" "$full/board.svg" "$(win "$board")" "$(win "$full/board.svg")"
+  [[ -z $(ls "$full") ]] || fail "the full disk holds $(ls "$full")"
+  umount "$full"
+else
+  echo "a full disk: not checked (no permission to mount a small file system)"
+fi
+
+if [[ $failed -eq 0 ]]; then echo "all checks passed"; fi
+exit $failed
