@@ -32,6 +32,12 @@ com::ComPtr<IFretboardSettings> SettingsOf(IUnknown* control) {
   return settings;
 }
 
+com::ComPtr<IFretboardSettings2> OptionsOf(IUnknown* control) {
+  com::ComPtr<IFretboardSettings2> options;
+  if (control) control->QueryInterface(IID_IFretboardSettings2, options.put_void());
+  return options;
+}
+
 std::string Text(const char* text) { return AnsiToUtf8(text ? text : ""); }
 
 }  // namespace
@@ -56,6 +62,12 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
   board.sideDots = settings->GetSideDots();
   board.rectangles = settings->GetRectangles();
   board.tuning = Text(settings->GetTuning());
+  // A control without the later options saves none: the file then opens
+  // with the defaults anywhere.
+  if (com::ComPtr<IFretboardSettings2> options = OptionsOf(control)) {
+    board.leftHanded = options->GetLeftHanded();
+    board.spelling = options->GetSpelling();
+  }
   com::ComPtr<IOleObject> object;
   SIZEL extent = {};
   if (SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) && object &&
@@ -81,6 +93,10 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
   if (board.sideDots) settings->SetSideDots(*board.sideDots);
   if (board.rectangles) settings->SetRectangles(*board.rectangles);
   if (board.tuning) settings->SetTuning(Utf8ToAnsi(*board.tuning).c_str());
+  if (com::ComPtr<IFretboardSettings2> options = OptionsOf(control)) {
+    if (board.leftHanded) options->SetLeftHanded(*board.leftHanded);
+    if (board.spelling) options->SetSpelling(*board.spelling);
+  }
   com::ComPtr<IOleObject> object;
   if (board.extent && SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) &&
       object) {

@@ -96,6 +96,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "side_dots") return readFlag(settings.sideDots);
   if (key == "rectangles") return readFlag(settings.rectangles);
   if (key == "tuning") return readText(settings.tuning);
+  if (key == "left_handed") return readFlag(settings.leftHanded);
+  if (key == "spelling") return readInt(settings.spelling);
   if (key == "extent") {
     SBoardExtent extent;
     if (!ParseExtent(value, extent)) return false;
@@ -154,6 +156,8 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.sideDots) AppendLine(text, "side_dots", flag(*settings.sideDots));
   if (settings.rectangles) AppendLine(text, "rectangles", flag(*settings.rectangles));
   if (settings.tuning) AppendLine(text, "tuning", *settings.tuning);
+  if (settings.leftHanded) AppendLine(text, "left_handed", flag(*settings.leftHanded));
+  if (settings.spelling) AppendLine(text, "spelling", std::to_string(*settings.spelling));
   if (settings.extent) {
     AppendLine(
         text, "extent",

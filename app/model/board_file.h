@@ -12,14 +12,19 @@
 //   side_dots=1
 //   rectangles=0
 //   tuning=E B G D A E
+//   left_handed=0
+//   spelling=0
 //   extent=6959,3016
 //
 // The first line names the format and its version; then one key=value per
 // line, in any order, with CR LF, LF or CR line ends. The text is UTF-8, so
 // that a board moves between machines whatever their code pages; SW
 // converts to and from the ANSI texts the control uses. notes holds the
-// twelve pitch classes from C, 1 for shown; extent is the control's size in
-// 0.01 mm. A reader ignores keys it does not know (a later version's), and
+// twelve pitch classes from C, 1 for shown; left_handed is 1 for a board
+// with the nut on the right; spelling names note letters (0 sharps, 1 flats,
+// 2 as the key); extent is the control's size in 0.01 mm. Files written
+// before left_handed and spelling existed lack them and open right-handed
+// with sharps. A reader ignores keys it does not know (a later version's), and
 // a line it cannot read leaves its setting out: the board keeps its default
 // there. Values are taken as written: range rules belong to the control's
 // setters.
@@ -60,6 +65,8 @@ struct SBoardSettings {
   std::optional<bool> sideDots;
   std::optional<bool> rectangles;
   std::optional<std::string> tuning;
+  std::optional<bool> leftHanded;
+  std::optional<int> spelling;
   std::optional<SBoardExtent> extent;
   friend bool operator==(const SBoardSettings&, const SBoardSettings&) = default;
 };

@@ -51,4 +51,24 @@ struct IFretboardSettings : public IUnknown {
   ~IFretboardSettings() = default;
 };
 
+// {66CE17BC-C0BC-464C-9B6C-5C11570FBCD0}
+inline constexpr IID IID_IFretboardSettings2 = {
+    0x66CE17BC, 0xC0BC, 0x464C, {0x9B, 0x6C, 0x5C, 0x11, 0x57, 0x0F, 0xBC, 0xD0}};
+
+// The settings added after IFretboardSettings shipped, under their own IID
+// so that its slots stay where both binaries expect them. Callers ask for
+// this one and do without the options when a control lacks it.
+struct IFretboardSettings2 : public IFretboardSettings {
+  // Nut on the right, frets counting leftwards.
+  virtual bool GetLeftHanded() = 0;
+  virtual void SetLeftHanded(bool leftHanded) = 0;
+  // How note letters (label kind 1) are spelled: 0 sharps, 1 flats, 2 as
+  // the key spells them; other values draw as sharps.
+  virtual std::int32_t GetSpelling() = 0;
+  virtual void SetSpelling(std::int32_t spelling) = 0;
+
+ protected:
+  ~IFretboardSettings2() = default;
+};
+
 }  // namespace scalewright

@@ -27,6 +27,8 @@ inline constexpr int kIndeterminate = 2;
 
 // The fret lists hold "0 fret (open string)", then 1 to 36.
 inline constexpr int kFretItems = kMaxFret + 1;
+// The spelling list: "Sharps", "Flats", "As the key", by NoteSpelling.
+inline constexpr int kSpellingItems = 3;
 
 struct SFretPropValues {
   int tonalityIndex = -1;                  // 0: blank entry, 1..12: C..B, -1: no selection
@@ -40,6 +42,9 @@ struct SFretPropValues {
   int sideDots = kUnchecked;
   int rectangles = kUnchecked;
   std::string tuning;
+  // The later options, edited only on controls that have them.
+  int leftHanded = kUnchecked;
+  int spelling = -1;  // list index = NoteSpelling 0..2; -1: mixed or none
 
   bool operator==(const SFretPropValues&) const = default;
 };
@@ -48,6 +53,9 @@ struct SFretPropValues {
 struct SGatheredSettings {
   SFretPropValues values;
   std::string modeName;
+  // Whether any object has the later options; without one their controls
+  // stay disabled.
+  bool hasOptions = false;
 };
 
 // The Mode list: a blank item, then every mode's name; |selected| is the
@@ -129,6 +137,40 @@ SGatheredSettings GatherSettings(std::span<Settings* const> objects, EqualNoCase
   }
   v.tonalityIndex = tonality + 1;
   return gathered;
+}
+
+// Reads the later options of the objects that have them (after
+// GatherSettings): a mixed check box shows indeterminate, a mixed spelling
+// (or one the list does not offer) no selection.
+template <class Options>
+void GatherOptions(std::span<Options* const> objects, SGatheredSettings& gathered) {
+  SFretPropValues& v = gathered.values;
+  bool first = true;
+  for (Options* object : objects) {
+    if (!object) continue;
+    const bool leftHanded = object->GetLeftHanded() != 0;
+    const int spelling = object->GetSpelling();
+    if (first) {
+      first = false;
+      gathered.hasOptions = true;
+      v.leftHanded = leftHanded ? kChecked : kUnchecked;
+      v.spelling = spelling >= 0 && spelling < kSpellingItems ? spelling : -1;
+      continue;
+    }
+    detail::MixCheck(v.leftHanded, leftHanded);
+    if (spelling != v.spelling) v.spelling = -1;
+  }
+}
+
+// Writes the later options into the objects that have them; an
+// indeterminate box or a spelling without selection leaves its setting.
+template <class Options>
+void WriteOptions(const SFretPropValues& v, std::span<Options* const> objects) {
+  for (Options* object : objects) {
+    if (!object) continue;
+    if (v.leftHanded != kIndeterminate) object->SetLeftHanded(v.leftHanded == kChecked);
+    if (v.spelling >= 0 && v.spelling < kSpellingItems) object->SetSpelling(v.spelling);
+  }
 }
 
 // Writes the page's values into every object, in the order the controls

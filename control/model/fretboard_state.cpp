@@ -67,6 +67,16 @@ bool CFretboardState::SetRectangles(bool rectangles) {
   return true;
 }
 
+bool CFretboardState::SetLeftHanded(bool leftHanded) {
+  m_bLeftHanded = leftHanded;
+  return true;
+}
+
+bool CFretboardState::SetSpelling(int spelling) {
+  m_nSpelling = spelling;
+  return true;
+}
+
 bool CFretboardState::SetTuning(const char* tuning) {
   if (tuning) m_strTuning = tuning;
   m_arrStringNotes = ParseTuning(m_strTuning.c_str());

@@ -40,6 +40,14 @@ class CFretboardState {
   bool SetSideDots(bool sideDots);
   bool GetRectangles() const { return m_bRectangles; }
   bool SetRectangles(bool rectangles);
+  // Nut on the right, frets counting leftwards; texts still read left to
+  // right.
+  bool GetLeftHanded() const { return m_bLeftHanded; }
+  bool SetLeftHanded(bool leftHanded);
+  // How note letters are spelled (NoteSpelling); other values draw as
+  // sharps.
+  int GetSpelling() const { return m_nSpelling; }
+  bool SetSpelling(int spelling);
   const char* GetTuning() const { return m_strTuning.c_str(); }
   // Null keeps the stored text; either way the strings are parsed again.
   bool SetTuning(const char* tuning);
@@ -73,6 +81,10 @@ class CFretboardState {
   bool m_bRectangles = false;
   std::string m_strTuning = "E B G D A E";
   std::vector<int> m_arrStringNotes;
+  // Later additions; like every musical setting, not in the control's
+  // stream.
+  bool m_bLeftHanded = false;
+  int m_nSpelling = 0;
 };
 
 }  // namespace scalewright

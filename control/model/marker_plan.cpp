@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "control/model/mode_list.h"
+#include "control/model/note_spelling.h"
 
 namespace scalewright {
 
@@ -13,6 +14,13 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
   // The mode is looked up once; each marker then walks its intervals.
   const int modeIndex = modes.Find(settings.mode);
   const std::string* intervals = modeIndex < 0 ? nullptr : &modes.GetIntervals(modeIndex);
+  // Note letters follow the board's spelling; the sharps are the model's
+  // own names.
+  const bool spelled = settings.labelKind == kLabelNoteLetters && settings.spelling != kSpellSharps;
+  const NoteNames names =
+      spelled ? SpelledNoteNames(settings.spelling, settings.tonic,
+                                 intervals ? std::string_view(*intervals) : std::string_view())
+              : NoteNames{};
 
   const std::vector<int>& strings = *settings.stringPitches;
   for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
@@ -28,7 +36,9 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
           intervals ? DegreeIndexInIntervals(pitch, settings.tonic, *intervals) : kNoPitch;
       marker.highlighted = IsMarkerHighlighted(marker.degreeIndex, settings.highlight);
       marker.disc = MarkerHasDisc(settings.labelKind, marker.highlighted);
-      marker.label = MarkerLabel(settings.labelKind, pitch, settings.tonic, marker.degreeIndex);
+      marker.label =
+          spelled ? names[pitch]
+                  : MarkerLabel(settings.labelKind, pitch, settings.tonic, marker.degreeIndex);
       markers.push_back(std::move(marker));
     }
   }

@@ -20,6 +20,7 @@ struct SMarkerSettings {
   const char* mode = "Ionian";
   const char* highlight = "1,3,5";
   int labelKind = kLabelStepNumber;
+  int spelling = 0;  // NoteSpelling of kind 1's letters
   NoteFlags noteShown{};
   const std::vector<int>* stringPitches = nullptr;
 };

@@ -22,8 +22,8 @@ SFretRange VisibleFretRange(int firstFret, int lastFret) {
 }
 
 CFretboardLayout::CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings,
-                                   bool sideDots)
-    : m_frets(frets), m_strings(strings) {
+                                   bool sideDots, bool leftHanded)
+    : m_frets(frets), m_strings(strings), m_leftHanded(leftHanded) {
   const int columns = std::max(1, frets.last - frets.first + 1);
   const int rows = strings + 1 + (sideDots ? 1 : 0);
   const int width = bounds.Width();
@@ -50,6 +50,23 @@ gfx::Rect CFretboardLayout::CellRect(int f, int i) const {
 gfx::Rect CFretboardLayout::MarkerRect(int f, int i) const {
   const int inset = CellRect(m_frets.first, 0).Width() / 10 - 1;
   return CellRect(f, i).Deflate(inset, inset, inset, inset);
+}
+
+// Edges map to left + right - x; a column, which spans x to x + 1, to
+// left + right - 1 - x. The bounds are clamped by the renderer, so no sum
+// overflows.
+gfx::Rect CFretboardLayout::Placed(const gfx::Rect& r) const {
+  if (!m_leftHanded) return r;
+  const int mirror = m_board.left + m_board.right;
+  return {mirror - r.right, r.top, mirror - r.left, r.bottom};
+}
+
+int CFretboardLayout::LineColumn(int x) const {
+  return m_leftHanded ? m_board.left + m_board.right - 1 - x : x;
+}
+
+int CFretboardLayout::TextX(int x, int width) const {
+  return m_leftHanded ? m_board.left + m_board.right - x - width : x;
 }
 
 }  // namespace scalewright

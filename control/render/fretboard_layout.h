@@ -18,7 +18,12 @@ SFretRange VisibleFretRange(int firstFret, int lastFret);
 
 class CFretboardLayout {
  public:
-  CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings, bool sideDots);
+  // A left-handed board is the right-handed one mirrored about the board's
+  // vertical centre line: the geometry below stays right-handed, and
+  // Placed() and LineColumn() put its rectangles and lines where they are
+  // drawn.
+  CFretboardLayout(const gfx::Rect& bounds, SFretRange frets, int strings, bool sideDots,
+                   bool leftHanded = false);
 
   int Cell() const { return m_cell; }
   const gfx::Rect& Board() const { return m_board; }
@@ -34,6 +39,13 @@ class CFretboardLayout {
   gfx::Rect CellRect(int f, int i) const;
   // The cell moved inward by q - 1, q being a tenth of the cell's width.
   gfx::Rect MarkerRect(int f, int i) const;
+  bool LeftHanded() const { return m_leftHanded; }
+  // Where a rectangle of the right-handed board is drawn.
+  gfx::Rect Placed(const gfx::Rect& r) const;
+  // Where a one-unit vertical line at column x is drawn.
+  int LineColumn(int x) const;
+  // Where a text whose box starts at x and is |width| wide starts.
+  int TextX(int x, int width) const;
   // Width of a marker's outline.
   int PenWidth(bool thick) const { return m_cell * (thick ? 2 : 1) / 20; }
   // Character-cell height of the label font.
@@ -42,6 +54,7 @@ class CFretboardLayout {
  private:
   SFretRange m_frets;
   int m_strings;
+  bool m_leftHanded;
   int m_cell = 0;
   gfx::Rect m_board;
 };

@@ -31,30 +31,37 @@ void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout) {
   const int top = layout.StringY(0);
   const int bottom = layout.StringY(layout.Strings() - 1);
   const SFretRange& frets = layout.Frets();
+  auto line = [&](int x) {
+    const int column = layout.LineColumn(x);
+    target.Line({column, top}, {column, bottom}, kBlack);
+  };
   for (int f = frets.first; f <= frets.last + 1; ++f) {
     const int x = layout.FretX(f);
-    target.Line({x, top}, {x, bottom}, kBlack);
+    line(x);
     if (f == 1) {
-      target.Line({x + 1, top}, {x + 1, bottom}, kBlack);
-      target.Line({x - 1, top}, {x - 1, bottom}, kBlack);
+      line(x + 1);
+      line(x - 1);
     }
   }
 }
 
-// The dot's text starts at the middle of its cell, not centred on it.
-void DrawSideDots(gfx::Canvas& target, const CFretboardLayout& layout) {
+// The dot's text starts at the middle of its cell, not centred on it; on a
+// left-handed board it ends there, its box mirrored like the rest.
+void DrawSideDots(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
+                  const CFretboardLayout& layout) {
   const SFretRange& frets = layout.Frets();
   for (int f = frets.first; f <= frets.last; ++f) {
     const char* text = SideDotText(SideDotAt(f));
     if (*text == '\0') continue;
     const gfx::Rect cell = layout.CellRect(f, layout.Strings());
-    target.TextAt({(cell.left + cell.right) / 2, cell.top}, text);
+    const int width = layout.LeftHanded() ? measure.TextExtent(measureFont, text).cx : 0;
+    target.TextAt({layout.TextX((cell.left + cell.right) / 2, width), cell.top}, text);
   }
 }
 
 void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
                 const CFretboardLayout& layout, const SMarker& marker, bool rectangles) {
-  const gfx::Rect r = layout.MarkerRect(marker.fret, marker.string);
+  const gfx::Rect r = layout.Placed(layout.MarkerRect(marker.fret, marker.string));
   const gfx::Color fill = MarkerFillColor(marker.pitch);
   if (marker.highlighted && rectangles) {
     target.Rectangle(r, layout.PenWidth(false), kBlack, fill);
@@ -80,7 +87,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
                          clamp(given.bottom)};
   const SFretRange frets = VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
   const int strings = static_cast<int>(state.GetStringNotes().size());
-  const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots());
+  const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots(), state.GetLeftHanded());
 
   target.FillRect(bounds, kBackground);
   target.FrameRect(bounds, kBlack);
@@ -96,7 +103,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
 
   DrawStrings(target, layout);
   DrawFrets(target, layout);
-  if (state.GetSideDots()) DrawSideDots(target, layout);
+  if (state.GetSideDots()) DrawSideDots(target, measure, measureFont.get(), layout);
 
   SMarkerSettings settings;
   settings.firstFret = frets.first;
@@ -105,6 +112,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   settings.mode = state.GetMode();
   settings.highlight = state.GetHighlight();
   settings.labelKind = state.GetLabelKind();
+  settings.spelling = state.GetSpelling();
   settings.noteShown = state.GetNotesShown();
   settings.stringPitches = &state.GetStringNotes();
   for (const SMarker& marker : PlanMarkers(settings, modes)) {

@@ -23,6 +23,9 @@
 #define IDC_HIGHLIGHT 212
 #define IDC_SIDE_DOTS 214
 #define IDC_RECTANGLES 215
+/* Added later, in free space of the page. */
+#define IDC_LEFT_HANDED 216
+#define IDC_SPELLING 217
 /* Note check boxes; the ids follow the keyboard, not the pitch order. */
 #define IDC_NOTE_C 1000
 #define IDC_NOTE_CS 1001

@@ -153,6 +153,10 @@ HRESULT CFretProp::WriteBack() {
   std::vector<IFretboardSettings*> targets;
   for (const auto& object : settings) targets.push_back(object.get());
   WriteSettings(values, modeName, std::span<IFretboardSettings* const>(targets));
+  const auto options = Options();
+  std::vector<IFretboardSettings2*> optionTargets;
+  for (const auto& object : options) optionTargets.push_back(object.get());
+  WriteOptions(values, std::span<IFretboardSettings2* const>(optionTargets));
   SetDirty(false);
   return S_OK;
 }
@@ -179,6 +183,18 @@ std::vector<com::ComPtr<IFretboardSettings>> CFretProp::Settings() const {
   return settings;
 }
 
+std::vector<com::ComPtr<IFretboardSettings2>> CFretProp::Options() const {
+  std::vector<com::ComPtr<IFretboardSettings2>> options;
+  for (const auto& object : m_objects) {
+    com::ComPtr<IFretboardSettings2> found;
+    // Controls from before the later options lack the interface.
+    if (object && SUCCEEDED(object.As(IID_IFretboardSettings2, found)) && found) {
+      options.push_back(std::move(found));
+    }
+  }
+  return options;
+}
+
 void CFretProp::CreateInnerDialog(HWND pageWindow) {
   const auto settings = Settings();
   std::vector<IFretboardSettings*> sources;
@@ -187,6 +203,10 @@ void CFretProp::CreateInnerDialog(HWND pageWindow) {
   SGatheredSettings gathered = GatherSettings(
       std::span<IFretboardSettings* const>(sources),
       [&platform](std::string_view a, std::string_view b) { return platform.EqualNoCase(a, b); });
+  const auto options = Options();
+  std::vector<IFretboardSettings2*> optionSources;
+  for (const auto& object : options) optionSources.push_back(object.get());
+  GatherOptions(std::span<IFretboardSettings2* const>(optionSources), gathered);
   // Each activation starts from the objects afresh.
   m_dialog =
       std::make_unique<CFretPropDlg>(m_platform, std::move(gathered), [this] { SetDirty(true); });

@@ -1,6 +1,7 @@
 // FretProp: the Fretboard control's property page. A dialog-based page whose
 // window (dialog 109) holds CFretPropDlg; it edits every object given to it
-// that answers IFretboardSettings and writes to them only on Apply.
+// that answers IFretboardSettings, and the later options of those that
+// answer IFretboardSettings2, and writes to them only on Apply.
 //
 // Frames that never call Apply or IsPageDirty (Wine's) still work: the page
 // hooks PSN_APPLY on its wrapper window and tells the sheet when it changes.
@@ -66,6 +67,7 @@ class CFretProp final : public com::CComObject<CFretProp, IPropertyPage> {
   void NotifySheetChanged();
   bool OnWrapperMessage(UINT message, LPARAM lParam);
   std::vector<com::ComPtr<IFretboardSettings>> Settings() const;
+  std::vector<com::ComPtr<IFretboardSettings2>> Options() const;
 
   HMODULE m_module;
   CWinModePlatform m_platform;

@@ -67,6 +67,8 @@ SFretPropValues CFretPropDlg::ReadValues() const {
   v.sideDots = static_cast<int>(::IsDlgButtonChecked(dialog, IDC_SIDE_DOTS));
   v.rectangles = static_cast<int>(::IsDlgButtonChecked(dialog, IDC_RECTANGLES));
   v.tuning = ui::GetItemText(dialog, IDC_TUNING);
+  v.leftHanded = static_cast<int>(::IsDlgButtonChecked(dialog, IDC_LEFT_HANDED));
+  v.spelling = Selection(dialog, IDC_SPELLING);
   return v;
 }
 
@@ -91,6 +93,9 @@ bool CFretPropDlg::OnInitDialog() {
   // the page is dirty at once and "Show steps" recomputes the notes.
   WriteValues(m_initial.values);
   FillModeList(&m_initial.modeName);
+  // Controls without the later options cannot take them.
+  ::EnableWindow(Item(IDC_LEFT_HANDED), m_initial.hasOptions);
+  ::EnableWindow(Item(IDC_SPELLING), m_initial.hasOptions);
   return true;
 }
 
@@ -122,6 +127,8 @@ void CFretPropDlg::WriteValues(const SFretPropValues& v) {
   SetCheckState(dialog, IDC_SIDE_DOTS, v.sideDots);
   SetCheckState(dialog, IDC_RECTANGLES, v.rectangles);
   ui::SetItemTextIfChanged(dialog, IDC_TUNING, v.tuning);
+  SetCheckState(dialog, IDC_LEFT_HANDED, v.leftHanded);
+  Select(dialog, IDC_SPELLING, v.spelling);
 }
 
 void CFretPropDlg::FillModeList(const std::string* nameToSelect) {
@@ -172,6 +179,7 @@ bool CFretPropDlg::OnCommand(int id, int code, HWND) {
       }
       return true;
     case IDC_LABEL_KIND:
+    case IDC_SPELLING:
       if (code == CBN_SELENDOK) SetDirty();
       return true;
     case IDC_FIRST_FRET:
@@ -180,6 +188,7 @@ bool CFretPropDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_SIDE_DOTS:
     case IDC_RECTANGLES:
+    case IDC_LEFT_HANDED:
       if (code == BN_CLICKED) SetDirty();
       return true;
     case IDC_TUNING:

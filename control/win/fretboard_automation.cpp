@@ -1,4 +1,5 @@
-// IFretboard2: the board's settings for scripts and automation clients.
+// IFretboard2 and IFretboard3: the board's settings for scripts and
+// automation clients.
 // Each put goes through the settings interface's setter, so that it
 // repaints and notifies exactly as the property page's writes do. Unlike
 // that interface, a value the property page would never offer is refused
@@ -22,13 +23,14 @@ namespace {
 constexpr LONG kLastPitch = 11;
 constexpr LONG kFirstLabelKind = 1, kLastLabelKind = 6;
 constexpr LONG kLastFretOffered = 36;
+constexpr LONG kLastSpelling = 2;
 
-// Sets the error object that the caller's GetErrorInfo finds, and returns
-// E_INVALIDARG.
-HRESULT Refuse(const wchar_t* description) {
+// Sets the error object that the caller's GetErrorInfo finds, naming the
+// interface that defines the property, and returns E_INVALIDARG.
+HRESULT Refuse(const wchar_t* description, const IID& source = IID_IFretboard2) {
   com::ComPtr<ICreateErrorInfo> create;
   if (SUCCEEDED(::CreateErrorInfo(create.put()))) {
-    create->SetGUID(IID_IFretboard2);
+    create->SetGUID(source);
     create->SetSource(const_cast<LPOLESTR>(L"Neckview.Fretboard"));
     create->SetDescription(const_cast<LPOLESTR>(description));
     com::ComPtr<IErrorInfo> info;
@@ -106,6 +108,7 @@ SCALEWRIGHT_NUMBER_PROPERTY(LastFret, GetLastFret, SetLastFret, 0, kLastFretOffe
 
 SCALEWRIGHT_FLAG_PROPERTY(SideDots, GetSideDots, SetSideDots)
 SCALEWRIGHT_FLAG_PROPERTY(Rectangles, GetRectangles, SetRectangles)
+SCALEWRIGHT_FLAG_PROPERTY(LeftHanded, GetLeftHanded, SetLeftHanded)
 #undef SCALEWRIGHT_FLAG_PROPERTY
 
 HRESULT CFretboardCtl::get_NoteShown(LONG index, VARIANT_BOOL* shown) {
@@ -119,6 +122,20 @@ HRESULT CFretboardCtl::get_NoteShown(LONG index, VARIANT_BOOL* shown) {
 HRESULT CFretboardCtl::put_NoteShown(LONG index, VARIANT_BOOL shown) {
   if (!InRange(index, 0, kLastPitch)) return Refuse(L"NoteShown's index must be 0 to 11");
   SetNoteShown(index, shown != VARIANT_FALSE);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_Spelling(LONG* spelling) {
+  if (!spelling) return E_POINTER;
+  *spelling = GetSpelling();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Spelling(LONG spelling) {
+  if (!InRange(spelling, 0, kLastSpelling)) {
+    return Refuse(L"Spelling must be 0 (sharps), 1 (flats) or 2 (as the key)", IID_IFretboard3);
+  }
+  SetSpelling(spelling);
   return S_OK;
 }
 

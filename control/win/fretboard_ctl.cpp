@@ -57,7 +57,7 @@ std::span<const CLSID> CFretboardCtl::PropertyPages() const { return kPropertyPa
 
 HRESULT CFretboardCtl::EnsureTypeInfo() {
   if (m_typeInfo) return S_OK;
-  return ole::LoadModuleTypeInfo(IID_IFretboard2, m_typeInfo.put());
+  return ole::LoadModuleTypeInfo(IID_IFretboard3, m_typeInfo.put());
 }
 
 HRESULT CFretboardCtl::GetTypeInfoCount(UINT* count) {
@@ -92,7 +92,7 @@ HRESULT CFretboardCtl::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISP
   if (!params) return E_POINTER;
   const HRESULT hr = EnsureTypeInfo();
   if (FAILED(hr)) return hr;
-  return m_typeInfo->Invoke(static_cast<IFretboard2*>(this), dispid, flags, params, result,
+  return m_typeInfo->Invoke(static_cast<IFretboard3*>(this), dispid, flags, params, result,
                             exception, argError);
 }
 
@@ -184,6 +184,17 @@ void CFretboardCtl::SetRectangles(bool rectangles) {
 }
 const char* CFretboardCtl::GetTuning() { return m_state.GetTuning(); }
 void CFretboardCtl::SetTuning(const char* tuning) { AfterSetting(m_state.SetTuning(tuning)); }
+
+// --- IFretboardSettings2
+
+bool CFretboardCtl::GetLeftHanded() { return m_state.GetLeftHanded(); }
+void CFretboardCtl::SetLeftHanded(bool leftHanded) {
+  AfterSetting(m_state.SetLeftHanded(leftHanded));
+}
+std::int32_t CFretboardCtl::GetSpelling() { return m_state.GetSpelling(); }
+void CFretboardCtl::SetSpelling(std::int32_t spelling) {
+  AfterSetting(m_state.SetSpelling(spelling));
+}
 
 // --- Drawing
 

@@ -21,15 +21,17 @@
 
 namespace scalewright {
 
-class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard2,
-                                                   IFretboardSettings, IFretboardPicture> {
+class CFretboardCtl final
+    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
+                             IFretboardPicture> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
   static constexpr com::InterfaceEntry<CFretboardCtl> kInterfaces[] = {
-      com::Entry<CFretboardCtl, IFretboard2>(IID_IFretboard2),
-      com::Entry<CFretboardCtl, IFretboard, IFretboard2>(IID_IFretboard),
-      com::Entry<CFretboardCtl, IDispatch, IFretboard2>(IID_IDispatch),
+      com::Entry<CFretboardCtl, IFretboard3>(IID_IFretboard3),
+      com::Entry<CFretboardCtl, IFretboard2, IFretboard3>(IID_IFretboard2),
+      com::Entry<CFretboardCtl, IFretboard, IFretboard3>(IID_IFretboard),
+      com::Entry<CFretboardCtl, IDispatch, IFretboard3>(IID_IDispatch),
       com::Entry<CFretboardCtl, IViewObjectEx>(IID_IViewObjectEx),
       com::Entry<CFretboardCtl, IViewObject2, IViewObjectEx>(IID_IViewObject2),
       com::Entry<CFretboardCtl, IViewObject, IViewObjectEx>(IID_IViewObject),
@@ -50,13 +52,14 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
       com::Entry<CFretboardCtl, IDataObject>(IID_IDataObject),
       com::Entry<CFretboardCtl, IProvideClassInfo, IProvideClassInfo2>(IID_IProvideClassInfo),
       com::Entry<CFretboardCtl, IProvideClassInfo2>(IID_IProvideClassInfo2),
-      com::Entry<CFretboardCtl, IFretboardSettings>(IID_IFretboardSettings),
+      com::Entry<CFretboardCtl, IFretboardSettings, IFretboardSettings2>(IID_IFretboardSettings),
+      com::Entry<CFretboardCtl, IFretboardSettings2>(IID_IFretboardSettings2),
       com::Entry<CFretboardCtl, IFretboardPicture>(IID_IFretboardPicture),
   };
 
   CFretboardCtl();
 
-  // IDispatch, through the type library's description of IFretboard2.
+  // IDispatch, through the type library's description of IFretboard3.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
@@ -99,6 +102,12 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   HRESULT STDMETHODCALLTYPE put_NoteShown(LONG index, VARIANT_BOOL shown) override;
   HRESULT STDMETHODCALLTYPE ShowProperties() override;
 
+  // IFretboard3: the later options.
+  HRESULT STDMETHODCALLTYPE get_LeftHanded(VARIANT_BOOL* leftHanded) override;
+  HRESULT STDMETHODCALLTYPE put_LeftHanded(VARIANT_BOOL leftHanded) override;
+  HRESULT STDMETHODCALLTYPE get_Spelling(LONG* spelling) override;
+  HRESULT STDMETHODCALLTYPE put_Spelling(LONG spelling) override;
+
   // IFretboardSettings.
   std::int32_t GetTonality() override;
   void SetTonality(std::int32_t pitch) override;
@@ -124,6 +133,12 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   void SetTuning(const char* tuning) override;
   void Draw(HDC dc, const RECT* bounds) override;
 
+  // IFretboardSettings2.
+  bool GetLeftHanded() override;
+  void SetLeftHanded(bool leftHanded) override;
+  std::int32_t GetSpelling() override;
+  void SetSpelling(std::int32_t spelling) override;
+
   // IFretboardPicture (fretboard_picture.cpp).
   HRESULT STDMETHODCALLTYPE WriteSvg(IStream* out, const RECT* bounds) override;
 
@@ -135,7 +150,7 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   const IID& EventsInterface() const override { return DIID__IFretboardEvents; }
   std::span<const CLSID> PropertyPages() const override;
   bool SupportsErrorInfo(REFIID iid) const override {
-    return iid == IID_IFretboard || iid == IID_IFretboard2;
+    return iid == IID_IFretboard || iid == IID_IFretboard2 || iid == IID_IFretboard3;
   }
 
  private:

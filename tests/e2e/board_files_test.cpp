@@ -27,16 +27,17 @@ std::string ReadAll(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-HWND FindDescendant(HWND parent, int id) {
+HWND FindDescendant(HWND parent, int id, const char* className = "ComboBox") {
   struct SSearch {
     int id;
+    const char* className;
     HWND found;
-  } search{id, nullptr};
+  } search{id, className, nullptr};
   ::EnumChildWindows(
       parent,
       [](HWND child, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<SSearch*>(data);
-        if (::GetDlgCtrlID(child) != s->id || ClassName(child) != "ComboBox") return TRUE;
+        if (::GetDlgCtrlID(child) != s->id || ClassName(child) != s->className) return TRUE;
         s->found = child;
         return FALSE;
       },
@@ -75,6 +76,24 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
     WaitUntil([&] { return sw.PropertyFrames().empty(); }, 5s);
   }
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
+}
+
+// In the open property frame, clicks check box |id| as a user does, until
+// it shows |checked|.
+void ClickCheckBoxInFrame(CSwProcess& sw, int id, bool checked) {
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
+  HWND frame = sw.PropertyFrames()[0];
+  BringToFront(frame);
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = FindDescendant(frame, id, "Button")) != nullptr; }, 10s);
+  ASSERT_NE(box, nullptr) << "check box " << id;
+  const LRESULT wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+  for (int attempt = 0; attempt < 3 && ::SendMessageA(box, BM_GETCHECK, 0, 0) != wanted;
+       ++attempt) {
+    ClickCenterOf(box);
+    WaitUntil([&] { return ::SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; }, 2s);
+  }
+  ASSERT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), wanted) << sw.Seen("check_box_click");
 }
 
 // Pixels of |area| of one picture that differ from the same-sized area at
@@ -144,6 +163,67 @@ TEST_F(BoardFilesTest, SavedBoardReopensWithItsSettingsAndPicture) {
   EXPECT_GT(InkPixels(after, boardAfter), 500);
   EXPECT_EQ(DifferingAt(before, boardBefore, after, boardAfter), 0)
       << "see board_saved.png and board_reopened.png";
+}
+
+// The later options chosen in the frame go into the file, and the board
+// opened from it has them again: the same picture, and its frame shows them
+// as they were saved.
+TEST_F(BoardFilesTest, LeftHandedAndSpellingAreSavedAndReopened) {
+  const std::string path = ScratchDir() + "left-flats.swb";
+  ::DeleteFileA(path.c_str());
+  RECT boardBefore = {};
+  {
+    CSwProcess sw;
+    ASSERT_NE(sw.Main(), nullptr);
+    ClickCheckBoxInFrame(sw, IDC_LEFT_HANDED, true);
+    ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'F'}, {IDC_SPELLING, 'F'}});
+    BringToFront(sw.Main());
+    PressKeys({VK_CONTROL, 'S'});
+    HWND dialog = sw.WaitDialog("Save As");
+    ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
+    ASSERT_TRUE(ChooseFile(dialog, path));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
+        << sw.Seen();
+    const std::string saved = ReadAll(path);
+    EXPECT_NE(saved.find("\r\ntonality=5\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nleft_handed=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nspelling=1\r\n"), std::string::npos) << saved;
+    boardBefore = ScreenRect(ActiveBoard(sw));
+    ASSERT_TRUE(SaveScreenshot("left_handed_saved"));
+    ChooseMenuItem(sw.Main(), 'F', 'X');
+    ASSERT_TRUE(sw.WaitExit()) << sw.Seen("exit_after_save");
+  }
+  CSwProcess sw("\"" + path + "\"");
+  WaitForDocuments(sw, 1);
+  const RECT boardAfter = ScreenRect(ActiveBoard(sw));
+  ASSERT_EQ(boardAfter.right - boardAfter.left, boardBefore.right - boardBefore.left);
+  ASSERT_EQ(boardAfter.bottom - boardAfter.top, boardBefore.bottom - boardBefore.top);
+  ASSERT_TRUE(SaveScreenshot("left_handed_reopened"));
+  const SPicture before = ReadScreenshot("left_handed_saved");
+  const SPicture after = ReadScreenshot("left_handed_reopened");
+  ASSERT_GT(after.width, 0);
+  EXPECT_GT(InkPixels(after, boardAfter), 500);
+  EXPECT_EQ(DifferingAt(before, boardBefore, after, boardAfter), 0)
+      << "see left_handed_saved.png and left_handed_reopened.png";
+
+  // View > Properties... (the menu's last item) reads the reopened board.
+  BringToFront(sw.Main());
+  PressKeys({VK_MENU});
+  PressKeys({'V'});
+  PressKeys({VK_UP});
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("props");
+  HWND frame = sw.PropertyFrames()[0];
+  HWND box = nullptr;
+  HWND spelling = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    box = FindDescendant(frame, IDC_LEFT_HANDED, "Button");
+    spelling = FindDescendant(frame, IDC_SPELLING);
+    return box && spelling;
+  }));
+  EXPECT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(::IsWindowEnabled(box));
+  EXPECT_EQ(Text(spelling), "Flats");
 }
 
 TEST_F(BoardFilesTest, ClosingAChangedBoardAsksAndCancelKeepsIt) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "control/model/music_model.h"
+#include "control/model/note_spelling.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace scalewright {
@@ -154,6 +155,41 @@ void CheckTexts(int kind, int pitch, int tonic, int degreeIndex, int fret,
   FUZZ_CHECK(std::string_view(SideDotText(dot)).size() <= 1);
 }
 
+// The pitch a spelled name stands for, restated: a letter, then nothing,
+// "#", "x", "b" or "bb"; -1 for anything else.
+int SpelledPitch(const std::string& name) {
+  static const std::string_view kLetters = "CDEFGAB";
+  static const int kNatural[] = {0, 2, 4, 5, 7, 9, 11};
+  if (name.empty() || kLetters.find(name[0]) == std::string_view::npos) return -1;
+  const std::string accidental = name.substr(1);
+  int alteration = 0;
+  if (accidental == "#") {
+    alteration = 1;
+  } else if (accidental == "x") {
+    alteration = 2;
+  } else if (accidental == "b") {
+    alteration = -1;
+  } else if (accidental == "bb") {
+    alteration = -2;
+  } else if (!accidental.empty()) {
+    return -1;
+  }
+  return (kNatural[kLetters.find(name[0])] + alteration + kPitchClasses) % kPitchClasses;
+}
+
+// Every spelling names every pitch class, each by a name that stands for
+// it, whatever the tonic and the digits; sharps are the model's own names.
+void CheckSpelling(int spelling, int tonic, const std::string& intervals) {
+  const NoteNames names = SpelledNoteNames(spelling, tonic, intervals);
+  for (int pitch = 0; pitch < kPitchClasses; ++pitch) {
+    if (spelling == kSpellFlats || spelling == kSpellAsKey) {
+      FUZZ_CHECK(SpelledPitch(names[pitch]) == pitch);
+    } else {
+      FUZZ_CHECK(names[pitch] == NoteName(pitch));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace scalewright
 
@@ -171,5 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSteps(tonic, intervals, list);
   CheckSteps(pitch, tuning, intervals);
   CheckTexts(kind, pitch, tonic, degree, fret, intervals);
+  CheckSpelling(kind % 4, tonic, intervals);
+  CheckSpelling(kSpellAsKey, tonic, intervals);
   return 0;
 }

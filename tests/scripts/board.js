@@ -27,6 +27,8 @@ board.FirstFret = 0;
 board.LastFret = 12;
 board.SideDots = false;
 board.Tuning = "E A D G";
+board.LeftHanded = true;
+board.Spelling = 1;
 
 check("Tonality", board.Tonality, 9);
 check("Mode", board.Mode, "Aeolian");
@@ -34,6 +36,10 @@ check("LabelKind", board.LabelKind, 3);
 check("LastFret", board.LastFret, 12);
 check("SideDots", board.SideDots, false);
 check("Tuning", board.Tuning, "E A D G");
+check("LeftHanded", board.LeftHanded, true);
+check("Spelling", board.Spelling, 1);
+check("Spelling -1 refused", refusal(function () { board.Spelling = -1; }),
+      "Spelling must be 0 (sharps), 1 (flats) or 2 (as the key)");
 check("Tonality 12 refused", refusal(function () { board.Tonality = 12; }),
       "Tonality must be 0 to 11");
 check("LabelKind 0 refused", refusal(function () { board.LabelKind = 0; }),

@@ -28,6 +28,8 @@ board.Rectangles = True
 board.Tuning = "E B G D A E"
 board.NoteShown(10) = True
 board.NoteShown(11) = False
+board.LeftHanded = True
+board.Spelling = 2
 
 Check "Tonality", board.Tonality, 9
 Check "Mode", board.Mode, "Aeolian"
@@ -41,6 +43,8 @@ Check "Rectangles", board.Rectangles, True
 Check "Tuning", board.Tuning, "E B G D A E"
 Check "NoteShown(10)", board.NoteShown(10), True
 Check "NoteShown(11)", board.NoteShown(11), False
+Check "LeftHanded", board.LeftHanded, True
+Check "Spelling", board.Spelling, 2
 
 On Error Resume Next
 board.Tonality = 12
@@ -50,7 +54,11 @@ Err.Clear
 board.NoteShown(-1) = True
 Check "NoteShown(-1) refused", Err.Description, "NoteShown's index must be 0 to 11"
 Err.Clear
+board.Spelling = 3
+Check "Spelling 3 refused", Err.Description, "Spelling must be 0 (sharps), 1 (flats) or 2 (as the key)"
+Err.Clear
 On Error GoTo 0
+Check "Spelling kept", board.Spelling, 2
 Check "Tonality kept", board.Tonality, 9
 Check "Mode kept", board.Mode, "Aeolian"
 

@@ -168,7 +168,7 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   ASSERT_EQ(S_OK, m_library->GetLibAttr(&attr));
   EXPECT_TRUE(IsEqualGUID(LIBID_NECKVIEWLib, attr->guid));
   EXPECT_EQ(1, attr->wMajorVerNum);
-  EXPECT_EQ(1, attr->wMinorVerNum);
+  EXPECT_EQ(2, attr->wMinorVerNum);
   EXPECT_EQ(0u, attr->lcid);
   EXPECT_EQ(test::kThisSyskind, attr->syskind);
   m_library->ReleaseTLibAttr(attr);
@@ -180,11 +180,10 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   struct {
     const GUID* guid;
     const wchar_t* name;
-  } const types[] = {{&IID_IFretboard, L"IFretboard"},
-                     {&IID_IFretboard2, L"IFretboard2"},
-                     {&DIID__IFretboardEvents, L"_IFretboardEvents"},
-                     {&CLSID_Fretboard, L"Fretboard"},
-                     {&CLSID_FretProp, L"FretProp"}};
+  } const types[] = {
+      {&IID_IFretboard, L"IFretboard"},   {&IID_IFretboard2, L"IFretboard2"},
+      {&IID_IFretboard3, L"IFretboard3"}, {&DIID__IFretboardEvents, L"_IFretboardEvents"},
+      {&CLSID_Fretboard, L"Fretboard"},   {&CLSID_FretProp, L"FretProp"}};
   for (const auto& type : types) {
     ComPtr<ITypeInfo> info = Info(*type.guid);
     CBstr typeName;
@@ -314,13 +313,15 @@ TEST_F(NeckviewTypeLibraryContents, CreatableClassesAndWhatTheyImplement) {
   const std::vector<ImplType> control = ImplTypes(fretboard.get());
   // The scripts' interface is the default; IFretboard stays for the
   // clients that name it.
-  ASSERT_EQ(3u, control.size());
-  EXPECT_TRUE(IsEqualIID(IID_IFretboard2, control[0].iid));
+  ASSERT_EQ(4u, control.size());
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard3, control[0].iid));
   EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT, control[0].flags);
-  EXPECT_TRUE(IsEqualIID(IID_IFretboard, control[1].iid));
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard2, control[1].iid));
   EXPECT_EQ(0, control[1].flags);
-  EXPECT_TRUE(IsEqualIID(DIID__IFretboardEvents, control[2].iid));
-  EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE, control[2].flags);
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard, control[2].iid));
+  EXPECT_EQ(0, control[2].flags);
+  EXPECT_TRUE(IsEqualIID(DIID__IFretboardEvents, control[3].iid));
+  EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE, control[3].flags);
   const std::vector<ImplType> pageImpl = ImplTypes(page.get());
   ASSERT_EQ(1u, pageImpl.size());
   EXPECT_TRUE(IsEqualIID(IID_IUnknown, pageImpl[0].iid));
@@ -333,35 +334,38 @@ TEST_F(NeckviewTypeLibrary, RegisterThenUnregister) {
   m_dll.unregisterServer();
   ASSERT_EQ(S_OK, m_dll.registerServer());
   EXPECT_EQ(m_dll.Path(),
-            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1\\0\\" + test::kThisPlatform));
+            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2\\0\\" + test::kThisPlatform));
   ComPtr<ITypeLib> library;
   EXPECT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   library.reset();
   EXPECT_EQ(S_OK, m_dll.unregisterServer());
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.1"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2"));
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
   EXPECT_NE(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
 }
 
-// A machine that had the 1.0 library registered from this file before an
-// upgrade: unregistering takes the old entry too, so that no client goes
-// on finding the file; an entry of another file stays.
+// A machine that had the 1.0 or 1.1 library registered from this file
+// before an upgrade: unregistering takes the old entry too, so that no
+// client goes on finding the file; an entry of another file stays.
 TEST_F(NeckviewTypeLibrary, UnregisterTakesAnOlderRegistrationOfTheSameFile) {
-  const std::wstring older = kLibKey + L"\\1.0\\0\\" + test::kThisPlatform;
-  auto registerOlder = [&](const std::wstring& path) {
-    return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, older.c_str(), nullptr, REG_SZ, path.c_str(),
-                             static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-  };
-  ASSERT_EQ(S_OK, m_dll.registerServer());
-  ASSERT_EQ(ERROR_SUCCESS, registerOlder(m_dll.Path()));
-  EXPECT_EQ(S_OK, m_dll.unregisterServer());
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0"));
+  for (const std::wstring version : {L"1.0", L"1.1"}) {
+    SCOPED_TRACE(std::string(version.begin(), version.end()));
+    const std::wstring older = kLibKey + L"\\" + version + L"\\0\\" + test::kThisPlatform;
+    auto registerOlder = [&](const std::wstring& path) {
+      return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, older.c_str(), nullptr, REG_SZ, path.c_str(),
+                               static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    };
+    ASSERT_EQ(S_OK, m_dll.registerServer());
+    ASSERT_EQ(ERROR_SUCCESS, registerOlder(m_dll.Path()));
+    EXPECT_EQ(S_OK, m_dll.unregisterServer());
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\" + version));
 
-  ASSERT_EQ(S_OK, m_dll.registerServer());
-  ASSERT_EQ(ERROR_SUCCESS, registerOlder(L"C:\\elsewhere\\Neckview.dll"));
-  EXPECT_EQ(S_OK, m_dll.unregisterServer());
-  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.0"));
-  ::RegDeleteTreeW(HKEY_CLASSES_ROOT, (kLibKey + L"\\1.0").c_str());
+    ASSERT_EQ(S_OK, m_dll.registerServer());
+    ASSERT_EQ(ERROR_SUCCESS, registerOlder(L"C:\\elsewhere\\Neckview.dll"));
+    EXPECT_EQ(S_OK, m_dll.unregisterServer());
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\" + version));
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, (kLibKey + L"\\" + version).c_str());
+  }
 }
 
 TEST_F(NeckviewEntryPoints, ClassObjectErrorsAndUnloadOnAFreshModule) {

@@ -220,5 +220,72 @@ TEST_F(FretboardAutomation, TheNewInterfaceStartsWithTheOldOnesSlots) {
   EXPECT_EQ(0x123456u, color);
 }
 
+// IFretboard3: the later options by name, as the settings interface the
+// page uses sees them, with the refusals of the other numbers.
+TEST_F(FretboardAutomation, LeftHandedAndSpellingRoundTripAndRefuseOtherValues) {
+  ComPtr<IFretboardSettings2> options;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboardSettings2, options));
+  VARIANT flag;
+  ASSERT_EQ(S_OK, Get(L"LeftHanded", &flag));
+  EXPECT_EQ(VT_BOOL, V_VT(&flag));
+  EXPECT_EQ(VARIANT_FALSE, V_BOOL(&flag));
+  EXPECT_EQ(0, GetLong(L"Spelling"));
+
+  m_log.clear();
+  EXPECT_EQ(S_OK, Put(L"LeftHanded", Bool(true)));
+  EXPECT_FALSE(m_log.empty()) << "the board repaints and tells its container";
+  EXPECT_EQ(S_OK, Put(L"Spelling", Long(2)));
+  ASSERT_EQ(S_OK, Get(L"LeftHanded", &flag));
+  EXPECT_EQ(VARIANT_TRUE, V_BOOL(&flag));
+  EXPECT_EQ(2, GetLong(L"Spelling"));
+  EXPECT_TRUE(options->GetLeftHanded());
+  EXPECT_EQ(2, options->GetSpelling());
+  options->SetSpelling(1);
+  EXPECT_EQ(1, GetLong(L"Spelling"));
+
+  m_log.clear();
+  for (LONG bad : {3, -1, 100}) {
+    EXPECT_EQ(DISP_E_EXCEPTION, Put(L"Spelling", Long(bad))) << bad;
+    EXPECT_EQ(L"Spelling must be 0 (sharps), 1 (flats) or 2 (as the key)", m_description);
+    EXPECT_EQ(E_INVALIDARG, m_exception.scode);
+  }
+  EXPECT_EQ(1, GetLong(L"Spelling"));
+  EXPECT_TRUE(m_log.empty()) << "a refused value notifies nobody";
+
+  ComPtr<IFretboard3> board;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard3, board));
+  EXPECT_EQ(E_INVALIDARG, board->put_Spelling(7));
+  ComPtr<IErrorInfo> error;
+  ASSERT_EQ(S_OK, ::GetErrorInfo(0, error.put()));
+  GUID source = GUID_NULL;
+  ASSERT_EQ(S_OK, error->GetGUID(&source));
+  EXPECT_EQ(IID_IFretboard3, source);
+  EXPECT_EQ(S_OK, board->put_LeftHanded(VARIANT_FALSE));
+  VARIANT_BOOL leftHanded = VARIANT_TRUE;
+  EXPECT_EQ(S_OK, board->get_LeftHanded(&leftHanded));
+  EXPECT_EQ(VARIANT_FALSE, leftHanded);
+  EXPECT_EQ(E_POINTER, board->get_Spelling(nullptr));
+  ComPtr<ISupportErrorInfo> supports;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_ISupportErrorInfo, supports));
+  EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID_IFretboard3));
+}
+
+// IFretboard3 extends IFretboard2 slot for slot, and the settings
+// interface's second version keeps the first one's slots.
+TEST_F(FretboardAutomation, TheLaterInterfacesKeepTheEarlierSlots) {
+  ComPtr<IFretboard2> earlier;
+  ComPtr<IFretboard3> board;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard2, earlier));
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard3, board));
+  ASSERT_EQ(S_OK, static_cast<IFretboard2*>(board.get())->put_Tonality(4));
+  LONG tonality = -1;
+  ASSERT_EQ(S_OK, earlier->get_Tonality(&tonality));
+  EXPECT_EQ(4, tonality);
+  ComPtr<IFretboardSettings2> options;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboardSettings2, options));
+  static_cast<IFretboardSettings*>(options.get())->SetFirstFret(3);
+  EXPECT_EQ(3, m_settings->GetFirstFret());
+}
+
 }  // namespace
 }  // namespace scalewright::test

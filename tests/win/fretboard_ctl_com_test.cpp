@@ -24,6 +24,7 @@ using FretboardClassInfo = FretboardTest;
 using FretboardConnectionPoints = FretboardTest;
 
 const IID kInterfaceList[] = {
+    IID_IFretboard3,
     IID_IFretboard2,
     IID_IFretboard,
     IID_IDispatch,
@@ -47,6 +48,7 @@ const IID kInterfaceList[] = {
     IID_IProvideClassInfo,
     IID_IProvideClassInfo2,
     IID_IFretboardSettings,
+    IID_IFretboardSettings2,
 };
 
 TEST_F(FretboardCreation, ByClassAndByBothProgIdsAndTheLastReleaseReachesZero) {
@@ -144,7 +146,7 @@ TEST_F(FretboardDispatch, RegisteredLibraryDescribesTheStockProperties) {
   ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, own.put()));
   TYPEATTR* attr = nullptr;
   ASSERT_EQ(S_OK, own->GetTypeAttr(&attr));
-  EXPECT_EQ(IID_IFretboard2, attr->guid);
+  EXPECT_EQ(IID_IFretboard3, attr->guid);
   own->ReleaseTypeAttr(attr);
   ITypeInfo* none = static_cast<ITypeInfo*>(kPoisonPointer);
   EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, 0, &none));
@@ -256,6 +258,7 @@ TEST_F(FretboardClassInfo, ErrorInfoForTheDispatchInterfacesOnly) {
   ASSERT_EQ(S_OK, Create(IID_ISupportErrorInfo, errors));
   EXPECT_EQ(S_OK, errors->InterfaceSupportsErrorInfo(IID_IFretboard));
   EXPECT_EQ(S_OK, errors->InterfaceSupportsErrorInfo(IID_IFretboard2));
+  EXPECT_EQ(S_OK, errors->InterfaceSupportsErrorInfo(IID_IFretboard3));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IDispatch));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IOleObject));
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IFretboardSettings));

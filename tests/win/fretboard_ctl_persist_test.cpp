@@ -66,6 +66,31 @@ TEST_F(FretboardStream, NewControlSavesExactlyTwelveBytes) {
   EXPECT_EQ(E_NOTIMPL, persist->GetSizeMax(&size));
 }
 
+// The later options live as long as the object, like every musical
+// setting: the stream stays the twelve bytes it always was, and a control
+// loaded from it is right-handed with sharps.
+TEST_F(FretboardStream, TheLaterOptionsAreNotInTheStream) {
+  ComPtr<IPersistStreamInit> persist;
+  ASSERT_EQ(S_OK, Create(IID_IPersistStreamInit, persist));
+  ComPtr<IFretboardSettings2> options;
+  ASSERT_EQ(S_OK, persist.As(IID_IFretboardSettings2, options));
+  options->SetLeftHanded(true);
+  options->SetSpelling(2);
+  EXPECT_EQ(S_FALSE, persist->IsDirty());
+  ComPtr<IStream> stream;
+  ASSERT_EQ(S_OK, ::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+  ASSERT_EQ(S_OK, persist->Save(stream.get(), TRUE));
+  EXPECT_EQ(kNewControlBytes, StreamBytes(stream.get()));
+
+  ComPtr<IPersistStreamInit> loaded;
+  ASSERT_EQ(S_OK, Create(IID_IPersistStreamInit, loaded));
+  ASSERT_EQ(S_OK, loaded->Load(StreamOf(kNewControlBytes).get()));
+  ComPtr<IFretboardSettings2> loadedOptions;
+  ASSERT_EQ(S_OK, loaded.As(IID_IFretboardSettings2, loadedOptions));
+  EXPECT_FALSE(loadedOptions->GetLeftHanded());
+  EXPECT_EQ(0, loadedOptions->GetSpelling());
+}
+
 TEST_F(FretboardStream, LoadReadsTheExtentAndSavesItBack) {
   ComPtr<IPersistStreamInit> persist;
   ASSERT_EQ(S_OK, Create(IID_IPersistStreamInit, persist));

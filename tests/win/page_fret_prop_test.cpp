@@ -29,6 +29,7 @@ namespace {
 using com::ComPtr;
 using test::CDialogDriver;
 using test::CFakeFretboard;
+using test::CFakeFretboard2;
 using Strings = std::vector<std::string>;
 
 // Counts what the page tells its site.
@@ -87,6 +88,8 @@ class PageTest : public test::ModesFileTest {
     EXPECT_EQ(1u, m_site.refs);
     EXPECT_EQ(1u, m_a.refs);
     EXPECT_EQ(1u, m_b.refs);
+    EXPECT_EQ(1u, m_c.refs);
+    EXPECT_EQ(1u, m_d.refs);
     ::OleUninitialize();
     ModesFileTest::TearDown();
   }
@@ -148,6 +151,7 @@ class PageTest : public test::ModesFileTest {
   CFakePageSite m_site;
   ComPtr<IPropertyPage> m_page;
   CFakeFretboard m_a, m_b;
+  CFakeFretboard2 m_c, m_d;  // controls with the later options
 };
 
 TEST_F(PageTest, ANewControlOpensWithItsSettingsAndThePageIsDirtyAtOnce) {
@@ -503,6 +507,132 @@ TEST_F(PageTest, TenThousandModesFillTheModeListQuickly) {
       "Mode \xE9"
       "9999",
       Text(IDC_MODE));
+}
+
+TEST_F(PageTest, TheLaterOptionsShowTheControlsValuesAndApplyWritesThem) {
+  m_c.leftHanded = true;
+  m_c.spelling = 1;
+  Open({m_c.Unknown()});
+  EXPECT_TRUE(::IsWindowEnabled(Item(IDC_LEFT_HANDED)));
+  EXPECT_TRUE(::IsWindowEnabled(Item(IDC_SPELLING)));
+  EXPECT_EQ(static_cast<UINT>(BST_CHECKED), Check(IDC_LEFT_HANDED));
+  EXPECT_EQ("Flats", Text(IDC_SPELLING));
+  EXPECT_EQ(3, ::SendMessageA(Item(IDC_SPELLING), CB_GETCOUNT, 0, 0));
+  ASSERT_EQ(S_OK, m_page->Apply());
+  m_c.writes.clear();
+  m_site.statusChanges.clear();
+
+  Click(IDC_LEFT_HANDED);
+  EXPECT_EQ((std::vector<DWORD>{kDirty}), m_site.statusChanges);
+  EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), Check(IDC_LEFT_HANDED));
+  ASSERT_EQ(S_OK, m_page->Apply());
+  EXPECT_FALSE(m_c.leftHanded);
+  Choose(IDC_SPELLING, 2);
+  EXPECT_EQ("As the key", Text(IDC_SPELLING));
+  EXPECT_EQ((std::vector<DWORD>{kDirty, 0, kDirty}), m_site.statusChanges);
+  m_c.writes.clear();
+  ASSERT_EQ(S_OK, m_page->Apply());
+  // The first interface's 22 writes, then the options.
+  ASSERT_EQ(24u, m_c.writes.size());
+  EXPECT_EQ("SetLeftHanded(0)", m_c.writes[22]);
+  EXPECT_EQ("SetSpelling(2)", m_c.writes[23]);
+  EXPECT_EQ(2, m_c.spelling);
+  EXPECT_FALSE(m_c.leftHanded);
+}
+
+// A control from before the options: their controls are there but
+// disabled, and nothing of them is written.
+TEST_F(PageTest, AControlWithoutTheLaterOptionsLeavesTheirControlsDisabled) {
+  Open({m_a.Unknown()});
+  EXPECT_FALSE(::IsWindowEnabled(Item(IDC_LEFT_HANDED)));
+  EXPECT_FALSE(::IsWindowEnabled(Item(IDC_SPELLING)));
+  EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), Check(IDC_LEFT_HANDED));
+  EXPECT_EQ(-1, ::SendMessageA(Item(IDC_SPELLING), CB_GETCURSEL, 0, 0));
+  ASSERT_EQ(S_OK, m_page->Apply());
+  EXPECT_EQ(22u, m_a.writes.size());
+  for (const std::string& write : m_a.writes) {
+    EXPECT_EQ(std::string::npos, write.find("LeftHanded")) << write;
+    EXPECT_EQ(std::string::npos, write.find("Spelling")) << write;
+  }
+}
+
+TEST_F(PageTest, DifferingOptionsShowMixedAndApplyLeavesThemAlone) {
+  m_d.leftHanded = true;
+  m_d.spelling = 2;
+  // An old control among them is edited as before, without the options.
+  Open({m_c.Unknown(), m_a.Unknown(), m_d.Unknown()});
+  EXPECT_TRUE(::IsWindowEnabled(Item(IDC_LEFT_HANDED)));
+  EXPECT_EQ(static_cast<UINT>(BST_INDETERMINATE), Check(IDC_LEFT_HANDED));
+  EXPECT_EQ(-1, ::SendMessageA(Item(IDC_SPELLING), CB_GETCURSEL, 0, 0));
+  ASSERT_EQ(S_OK, m_page->Apply());
+  EXPECT_FALSE(m_c.leftHanded);
+  EXPECT_TRUE(m_d.leftHanded);
+  EXPECT_EQ(0, m_c.spelling);
+  EXPECT_EQ(2, m_d.spelling);
+  EXPECT_EQ(22u, m_c.writes.size());
+  EXPECT_EQ(22u, m_a.writes.size());
+}
+
+// The new controls sit in space no other control uses, show their whole
+// texts, and Tab reaches them in reading order: the check box between the
+// two check boxes of its row, the spelling list after the fret lists.
+TEST_F(PageTest, TheOptionsFitInFreeSpaceAndTabReachesThemInReadingOrder) {
+  Open({m_c.Unknown()});
+  auto rectOf = [&](HWND child) {
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  std::vector<HWND> children;
+  ::EnumChildWindows(
+      m_dialog,
+      [](HWND child, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&children));
+  ASSERT_GT(children.size(), 30u);
+  for (int id : {IDC_LEFT_HANDED, IDC_SPELLING}) {
+    RECT mine = rectOf(Item(id));
+    for (HWND other : children) {
+      if (other == Item(id) || ::GetParent(other) != m_dialog) continue;
+      char name[32] = {};
+      ::GetClassNameA(other, name, sizeof name);
+      if (_stricmp(name, "Button") == 0 &&
+          (::GetWindowLongA(other, GWL_STYLE) & 0xF) == BS_GROUPBOX)
+        continue;  // the Notes group frames only the note boxes
+      RECT theirs = rectOf(other), both{};
+      EXPECT_FALSE(::IntersectRect(&both, &mine, &theirs))
+          << id << " overlaps " << ::GetDlgCtrlID(other) << " \""
+          << test::ItemText(m_dialog, ::GetDlgCtrlID(other)) << "\"";
+    }
+  }
+  HDC dc = ::GetDC(m_dialog);
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_dialog, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  ::GetTextExtentPoint32A(dc, "Left-handed", 11, &text);
+  RECT box = rectOf(Item(IDC_LEFT_HANDED));
+  // The box's square and its gap come before the text.
+  EXPECT_LE(text.cx + ::GetSystemMetrics(SM_CXMENUCHECK) + 4, box.right - box.left);
+  ::GetTextExtentPoint32A(dc, "As the key", 10, &text);
+  RECT list = rectOf(Item(IDC_SPELLING));
+  EXPECT_LE(text.cx + ::GetSystemMetrics(SM_CXVSCROLL) + 4, list.right - list.left);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(m_dialog, dc);
+
+  ::SetForegroundWindow(m_host);
+  auto tabFrom = [&](int id) {
+    ::SetFocus(Item(id));
+    MSG msg{Item(id), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_EQ(S_OK, m_page->TranslateAccelerator(&msg));
+    return ::GetDlgCtrlID(::GetFocus());
+  };
+  EXPECT_EQ(IDC_LEFT_HANDED, tabFrom(IDC_SIDE_DOTS));
+  EXPECT_EQ(IDC_RECTANGLES, tabFrom(IDC_LEFT_HANDED));
+  EXPECT_EQ(IDC_SPELLING, tabFrom(IDC_LAST_FRET));
+  EXPECT_EQ(IDC_SIDE_DOTS, tabFrom(IDC_SPELLING));
 }
 
 TEST(FretPropObject, AggregatesOnlyThroughItsInnerUnknown) {

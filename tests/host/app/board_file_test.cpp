@@ -21,6 +21,8 @@ SBoardSettings EveryField() {
   s.sideDots = false;
   s.rectangles = true;
   s.tuning = "E A D G";
+  s.leftHanded = true;
+  s.spelling = 2;
   s.extent = SBoardExtent{6959, 3016};
   return s;
 }
@@ -39,6 +41,8 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "side_dots=0\r\n"
       "rectangles=1\r\n"
       "tuning=E A D G\r\n"
+      "left_handed=1\r\n"
+      "spelling=2\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));
 }
@@ -77,11 +81,39 @@ TEST(BoardFile, RefusesWhatIsNotABoard) {
 
 TEST(BoardFile, ALaterVersionIsReadAndItsUnknownKeysIgnored) {
   const SBoardFileRead read =
-      ReadBoardFile("Scalewright board 7\nleft_handed=1\ntonality=5\nspelling=flats\n");
+      ReadBoardFile("Scalewright board 7\ncapo=3\ntonality=5\nstring_colours=red,blue\n");
   EXPECT_EQ(BoardFileKind::kBoard, read.kind);
   EXPECT_TRUE(read.skippedLines.empty());
   EXPECT_EQ(5, read.settings.tonality);
   EXPECT_FALSE(read.settings.mode.has_value());
+}
+
+// A file from before the two options: what an older SW wrote opens as it
+// did, and the options keep the board's defaults.
+TEST(BoardFile, WithoutTheLaterKeysTheOptionsAreLeftToTheBoard) {
+  SBoardSettings older = EveryField();
+  older.leftHanded.reset();
+  older.spelling.reset();
+  const std::string text = WriteBoardFile(older);
+  EXPECT_EQ(std::string::npos, text.find("left_handed"));
+  EXPECT_EQ(std::string::npos, text.find("spelling"));
+  const SBoardFileRead read = ReadBoardFile(text);
+  EXPECT_TRUE(read.skippedLines.empty());
+  EXPECT_EQ(older, read.settings);
+  EXPECT_FALSE(read.settings.leftHanded.has_value());
+  EXPECT_FALSE(read.settings.spelling.has_value());
+}
+
+TEST(BoardFile, BadOptionValuesAreSkippedAndNamed) {
+  const SBoardFileRead read = ReadBoardFile(
+      "Scalewright board 1\r\n"
+      "left_handed=yes\r\n"  // 2: not 0 or 1
+      "spelling=flats\r\n"   // 3: not a number
+      "spelling=1\r\n"
+      "left_handed=0\r\n");
+  EXPECT_EQ((std::vector<int>{2, 3}), read.skippedLines);
+  EXPECT_EQ(false, read.settings.leftHanded);
+  EXPECT_EQ(1, read.settings.spelling);
 }
 
 TEST(BoardFile, LinesThatCannotBeReadAreSkippedAndNamed) {

@@ -32,6 +32,8 @@ class CFakeSettings : public Interface {
   bool sideDots = true;
   bool rectangles = false;
   std::string tuning = "E B G D A E";
+  bool leftHanded = false;
+  int spelling = 0;
   // Every call, reads included: "GetNoteShown(3)", "SetMode(Aeolian)".
   std::vector<std::string> calls;
   // The calls that change something, alone, in the same form.
@@ -65,6 +67,11 @@ class CFakeSettings : public Interface {
   const char* GetTuning() { return Read("GetTuning"), tuning.c_str(); }
   // A null tuning is recorded as "(null)" and leaves the tuning as it was.
   void SetTuning(const char* v) { Write("SetTuning", v ? v : "(null)"), tuning = v ? v : tuning; }
+  // The later options (IFretboardSettings2).
+  bool GetLeftHanded() { return Read("GetLeftHanded"), leftHanded; }
+  void SetLeftHanded(bool v) { Write("SetLeftHanded", std::to_string(v)), leftHanded = v; }
+  std::int32_t GetSpelling() { return Read("GetSpelling"), spelling; }
+  void SetSpelling(std::int32_t v) { Write("SetSpelling", std::to_string(v)), spelling = v; }
 
  protected:
   void Read(std::string call) { calls.push_back(std::move(call)); }

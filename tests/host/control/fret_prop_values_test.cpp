@@ -169,6 +169,72 @@ TEST(WriteSettings, EveryObjectGetsTheSameCalls) {
   EXPECT_EQ(a.calls, b.calls);
 }
 
+SGatheredSettings GatherWithOptions(std::vector<CFakeSettings<>*> objects) {
+  SGatheredSettings gathered = Gather(objects);
+  GatherOptions(std::span<CFakeSettings<>* const>(objects), gathered);
+  return gathered;
+}
+
+TEST(GatherOptions, ReadsBothOptionsOfTheObjectsThatHaveThem) {
+  CFakeSettings<> control;
+  control.leftHanded = true;
+  control.spelling = 2;
+  control.calls.clear();
+  std::vector<CFakeSettings<>*> objects = {&control};
+  SGatheredSettings gathered;
+  GatherOptions(std::span<CFakeSettings<>* const>(objects), gathered);
+  EXPECT_EQ((Calls{"GetLeftHanded", "GetSpelling"}), control.calls);
+  EXPECT_TRUE(gathered.hasOptions);
+  EXPECT_EQ(kChecked, gathered.values.leftHanded);
+  EXPECT_EQ(2, gathered.values.spelling);
+}
+
+TEST(GatherOptions, WithoutObjectsTheOptionsAreOff) {
+  const SGatheredSettings gathered = GatherWithOptions({nullptr});
+  EXPECT_FALSE(gathered.hasOptions);
+  EXPECT_EQ(kUnchecked, gathered.values.leftHanded);
+  EXPECT_EQ(-1, gathered.values.spelling);
+}
+
+TEST(GatherOptions, DifferingOptionsBecomeMixedAndStrangeSpellingsShowNone) {
+  CFakeSettings<> a, b, c;
+  b.leftHanded = true;
+  b.spelling = 1;
+  SGatheredSettings gathered = GatherWithOptions({&a, &b, &c});
+  EXPECT_EQ(kIndeterminate, gathered.values.leftHanded);
+  EXPECT_EQ(-1, gathered.values.spelling);
+  // Equal values stay; a value the list does not offer selects nothing.
+  a.spelling = c.spelling = 1;
+  gathered = GatherWithOptions({&a, &c});
+  EXPECT_EQ(kUnchecked, gathered.values.leftHanded);
+  EXPECT_EQ(1, gathered.values.spelling);
+  a.spelling = 3;
+  EXPECT_EQ(-1, GatherWithOptions({&a}).values.spelling);
+  a.spelling = -1;
+  EXPECT_EQ(-1, GatherWithOptions({&a}).values.spelling);
+}
+
+TEST(WriteOptions, WritesBothOrLeavesWhatIsMixed) {
+  SFretPropValues v;
+  v.leftHanded = kChecked;
+  v.spelling = 2;
+  CFakeSettings<> a, b;
+  std::vector<CFakeSettings<>*> objects = {&a, nullptr, &b};
+  WriteOptions(v, std::span<CFakeSettings<>* const>(objects));
+  EXPECT_EQ((Calls{"SetLeftHanded(1)", "SetSpelling(2)"}), a.calls);
+  EXPECT_EQ(a.calls, b.calls);
+  v.leftHanded = kIndeterminate;
+  v.spelling = -1;
+  CFakeSettings<> untouched;
+  objects = {&untouched};
+  WriteOptions(v, std::span<CFakeSettings<>* const>(objects));
+  EXPECT_TRUE(untouched.calls.empty());
+  v.leftHanded = kUnchecked;
+  v.spelling = 3;
+  WriteOptions(v, std::span<CFakeSettings<>* const>(objects));
+  EXPECT_EQ((Calls{"SetLeftHanded(0)"}), untouched.calls);
+}
+
 class ModeListTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "control/model/mode_list.h"
+#include "control/model/note_spelling.h"
 #include "tests/host/control/fake_mode_platform.h"
 
 namespace scalewright {
@@ -119,6 +120,47 @@ TEST_F(MarkerPlanTest, FretsPastTheTableStillHavePitches) {
   for (const SMarker& marker : markers) {
     EXPECT_EQ(NoteName(PitchAt(marker.fret, 4)), marker.label);
   }
+}
+
+// F Ionian with B flat and F sharp shown: the spelling renames note letters
+// only, and the sharps are today's names.
+TEST_F(MarkerPlanTest, NoteLettersFollowTheSpellingAndOtherKindsDoNot) {
+  CModeList modes(platform);
+  settings.tonic = 5;
+  settings.noteShown[10] = true;
+  settings.noteShown[6] = true;
+  settings.noteShown[11] = false;
+  settings.labelKind = kLabelNoteLetters;
+  // Fret 6 of the top string is a#/bb, fret 2 f#/gb, fret 1 f.
+  const struct {
+    int spelling;
+    const char* flat;
+    const char* outside;
+    const char* natural;
+  } cases[] = {{kSpellSharps, "a#", "f#", "f"},
+               {kSpellFlats, "Bb", "Gb", "F"},
+               {kSpellAsKey, "Bb", "Gb", "F"},
+               {5, "a#", "f#", "f"}};
+  for (const auto& c : cases) {
+    settings.spelling = c.spelling;
+    const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+    ASSERT_NE(nullptr, At(markers, 0, 6)) << c.spelling;
+    EXPECT_EQ(c.flat, At(markers, 0, 6)->label) << c.spelling;
+    ASSERT_NE(nullptr, At(markers, 0, 2)) << c.spelling;
+    EXPECT_EQ(c.outside, At(markers, 0, 2)->label) << c.spelling;
+    EXPECT_EQ(c.natural, At(markers, 0, 1)->label) << c.spelling;
+  }
+  // G Ionian: the key's F sharp, and A sharp outside it.
+  settings.tonic = 7;
+  settings.spelling = kSpellAsKey;
+  std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  EXPECT_EQ("F#", At(markers, 0, 2)->label);
+  EXPECT_EQ("A#", At(markers, 0, 6)->label);
+  // Step numbers are no letters: the spelling leaves them.
+  settings.labelKind = kLabelStepNumber;
+  markers = PlanMarkers(settings, modes);
+  EXPECT_EQ("7", At(markers, 0, 2)->label);
+  EXPECT_EQ("3b", At(markers, 0, 6)->label);
 }
 
 }  // namespace
