@@ -5,7 +5,7 @@
 # (xmllint) and, rendered by librsvg at the PNG's size, shows the same
 # picture as GDI drew; every refused request ends non-zero with one line on
 # standard error and leaves no file behind.
-#   run_export_e2e.sh PREFIX BIN_DIR WORK_DIR
+#   run_export_e2e.sh PREFIX BIN_DIR WORK_DIR [32|64]
 #
 # The SVG and the GDI picture differ where GDI draws aliased (thick circle
 # outlines step by a pixel on their diagonals, glyphs come from another
@@ -15,7 +15,7 @@
 # apart. A label of other text, or the picture moved by one pixel, breaks
 # both bounds.
 set -uo pipefail
-prefix=$1 bin=$2 work=$3
+prefix=$1 bin=$2 work=$3 bits=${4:-64}
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 "$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || exit 1
@@ -26,7 +26,8 @@ done
 # A small file system mounted by an earlier run that was killed goes first.
 umount "$work/full" 2>/dev/null
 rm -rf "$work" && mkdir -p "$work" || exit 1
-wine regsvr32 /s "$(winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
+# The regsvr32 of the build's bitness registers the control, as it would be.
+"$(dirname "$0")/../../scripts/wine-tool" "$bits" regsvr32 /s "$(winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
   echo "FAIL: regsvr32"
   exit 1
 }

@@ -27,9 +27,9 @@ lpadmin -p PDF -v cups-pdf:/ -E -m "$ppd" && lpadmin -d PDF || { echo "FAIL: no 
 
 # The control is registered as an installer would, by the regsvr32 of the
 # build's bitness, whatever tests ran before.
-regsvr32='C:\windows\system32\regsvr32.exe'
-[[ $bits == 32 ]] && regsvr32='C:\windows\syswow64\regsvr32.exe'
-"$wine_run" "$prefix" "$regsvr32" /s "$(WINEPREFIX=$prefix winepath -w "$bin/Neckview.dll" 2>/dev/null)" \
+"$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || { echo "FAIL: no prefix $prefix"; exit 1; }
+WINEPREFIX=$prefix WINEDEBUG=-all "$(dirname "$0")/../../scripts/wine-tool" "$bits" regsvr32 /s \
+  "$(WINEPREFIX=$prefix winepath -w "$bin/Neckview.dll" 2>/dev/null)" \
   || { echo "FAIL: regsvr32 Neckview.dll"; exit 1; }
 
 mkdir -p "$out"

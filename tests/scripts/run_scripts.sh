@@ -11,16 +11,15 @@ export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 "$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || exit 1
 
-tools='C:\windows\system32'
-[[ $bits == 32 ]] && tools='C:\windows\syswow64'
+tool="$(dirname "$0")/../../scripts/wine-tool"
 dll=$(winepath -w "$bin/Neckview.dll" 2>/dev/null)
-wine "$tools\\regsvr32.exe" /s "$dll" || { echo "FAIL: regsvr32 $dll"; exit 1; }
+"$tool" "$bits" regsvr32 /s "$dll" || { echo "FAIL: regsvr32 $dll"; exit 1; }
 failed=0
 for script in board.vbs board.js; do
   path=$(winepath -w "$scripts/$script" 2>/dev/null)
   # Through a file, not a pipe: Wine's services would hold a pipe open.
   log=$(mktemp)
-  wine "$tools\\cscript.exe" //nologo "$path" >"$log" 2>&1
+  "$tool" "$bits" cscript //nologo "$path" >"$log" 2>&1
   rc=$?
   out=$(tr -d '\r' <"$log")
   rm -f "$log"
