@@ -21,9 +21,8 @@
 
 namespace scalewright {
 
-class CFretboardCtl final
-    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
-                             IFretboardPicture> {
+class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3,
+                                                   IFretboardSettings2, IFretboardPicture> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.

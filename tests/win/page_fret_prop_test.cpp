@@ -587,7 +587,7 @@ TEST_F(PageTest, TheOptionsFitInFreeSpaceAndTabReachesThemInReadingOrder) {
   std::vector<HWND> children;
   ::EnumChildWindows(
       m_dialog,
-      [](HWND child, LPARAM list) -> BOOL {
+      [](HWND child, LPARAM list) CALLBACK -> BOOL {
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
         return TRUE;
       },
