@@ -1,11 +1,6 @@
 #include "control/model/fretboard_state.h"
 
 namespace scalewright {
-namespace {
-
-bool IsPitchClass(int pitch) { return pitch >= 0 && pitch < kPitchClasses; }
-
-}  // namespace
 
 // The shown notes are those of the default tonic and mode, C Ionian.
 CFretboardState::CFretboardState()

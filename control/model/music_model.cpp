@@ -27,10 +27,6 @@ constexpr std::array<SideDot, kMaxFret + 1> kSideDots = [] {
   return dots;
 }();
 
-bool IsPitchClass(int pitch) { return pitch >= 0 && pitch < kPitchClasses; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // ASCII only: the letter table holds nothing else, and the C library's
 // tolower is undefined for negative chars.
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
@@ -96,7 +92,7 @@ int DegreeIndexInIntervals(int pitch, int tonic, std::string_view intervals) {
   int note = tonic;
   int index = 0;
   for (char c : intervals) {
-    if (!IsDigit(c)) continue;
+    if (!IsAsciiDigit(c)) continue;
     // The lower degree wins where an interval of 0 repeats a pitch; the step
     // that closes the octave is not a degree of its own.
     if (note == pitch) return index;
@@ -119,7 +115,7 @@ bool IsNumberInList(std::string_view list, int n) {
   for (std::size_t i = 0; i <= list.size(); ++i) {
     const bool atEnd = i == list.size() || list[i] == '\0';
     if (!atEnd && list[i] != ',') {
-      if (IsDigit(list[i])) {
+      if (IsAsciiDigit(list[i])) {
         value = value * 10 + (list[i] - '0');
         if (value > kTooBig) value = kTooBig;
         hasDigits = true;
@@ -150,7 +146,7 @@ NoteFlags StepsToNotes(int tonic, std::string_view intervals, const char* showSt
   int note = tonic;
   int degree = 0;
   for (char c : intervals) {
-    if (!IsDigit(c)) continue;
+    if (!IsAsciiDigit(c)) continue;
     ++degree;
     if (everyDegree || IsNumberInList(showSteps, degree)) flags[note] = true;
     note = StepUp(note, c);

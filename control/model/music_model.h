@@ -36,6 +36,11 @@ using NoteFlags = std::array<bool, kPitchClasses>;
 using Color = std::uint32_t;
 constexpr Color kWhite = 0x00FFFFFF;
 
+// Whether |pitch| is one of the twelve pitch classes, 0 (c) to 11 (b).
+constexpr bool IsPitchClass(int pitch) { return pitch >= 0 && pitch < kPitchClasses; }
+// Interval digits, degree numbers: ASCII '0' to '9' whatever the locale.
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
 // "c", "c#", ... "b"; -1 (and anything outside 0..11) gives "None".
 const char* NoteName(int pitch);
 

@@ -20,12 +20,9 @@ constexpr std::array<int, kPitchClasses> kFlatLetters = {0, 1, 1, 2, 2, 3, 4, 4,
 
 constexpr std::string_view kMajor = "2212221";
 
-bool IsPitchClass(int pitch) { return pitch >= 0 && pitch < kPitchClasses; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 int CountDegrees(std::string_view intervals) {
   int count = 0;
-  for (char c : intervals) count += IsDigit(c) ? 1 : 0;
+  for (char c : intervals) count += IsAsciiDigit(c) ? 1 : 0;
   return count;
 }
 
@@ -110,7 +107,7 @@ std::vector<SSpelledNote> SpellScale(SSpelledNote tonic, std::string_view interv
               kPitchClasses;
   int letter = tonic.letter;
   for (char c : intervals) {
-    if (!IsDigit(c)) continue;
+    if (!IsAsciiDigit(c)) continue;
     scale.push_back({letter, scale.empty() ? tonic.alteration : AlterationTo(letter, pitch)});
     pitch = (pitch + (c - '0')) % kPitchClasses;
     letter = (letter + 1) % kLetterCount;
