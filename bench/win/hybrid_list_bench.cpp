@@ -11,6 +11,9 @@
 // - hybrid: a CHybridCtrl given 10,000 text cells (Build, one call per
 //   cell), laid out (Layout) and painted once, with every message the
 //   control posted to itself handled.
+// Then the whole list is shown again without a change: the list view's
+// full redraw (invalidated and painted) against the hybrid control's forced
+// full layout (Layout) and the same paint.
 // Then one row's text is changed and shown again: LVM_SETITEMTEXT and a
 // paint, against IHybridText::SetText, Layout and the paint; and once more
 // against SetText followed only by what the control posts itself (for a
@@ -41,7 +44,7 @@ using scalewright::RefPtr;
 
 // Rows and rounds may be given on the command line (for profiling).
 int kRows = 10000;
-int kRounds = 7;
+int kRounds = 15;
 constexpr int kWidth = 400;
 constexpr int kHeight = 600;
 constexpr int kChangedRow = 5;  // on screen
@@ -91,6 +94,7 @@ class CFrame {
 
 struct STimes {
   double fill = 0;    // insert, lay out and paint the 10,000 rows
+  double redraw = 0;  // everything shown again, unchanged (hybrid: laid out too)
   double change = 0;  // one row's new text on the screen
   // Hybrid only: the new text shown by the control's own means (a text of
   // unchanged height asks for no layout, only its cell's repaint).
@@ -125,6 +129,11 @@ bool RunListView(HWND frame, const std::vector<std::string>& texts, STimes* out)
   Pump();
   out->fill = NowMs() - start;
 
+  const double redrawStart = NowMs();
+  ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump();
+  out->redraw = NowMs() - redrawStart;
+
   const double changeStart = NowMs();
   LVITEMA item{};
   item.iSubItem = 0;
@@ -156,6 +165,12 @@ bool RunHybrid(HWND frame, const std::vector<std::string>& texts, STimes* out) {
   out->fill = NowMs() - start;
   const RefPtr<IHybridText> text = RefPtr<IHybridText>::Adopt(changed);
   if (!text) return false;
+
+  const double redrawStart = NowMs();
+  ctrl.Layout();
+  ::RedrawWindow(ctrl.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump();
+  out->redraw = NowMs() - redrawStart;
 
   const double changeStart = NowMs();
   text->SetText("A changed row with a longer text than before");
@@ -197,6 +212,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<double> listFill, listChange, hybridFill, hybridChange, hybridOwn;
+  std::vector<double> listRedraw, hybridRedraw;
   for (int round = 0; round < kRounds; ++round) {
     STimes list, hybrid;
     // Alternate which side goes first.
@@ -208,17 +224,24 @@ int main(int argc, char** argv) {
       RunListView(frame.get(), texts, &list);
     }
     listFill.push_back(list.fill);
+    listRedraw.push_back(list.redraw);
+    hybridRedraw.push_back(hybrid.redraw);
     listChange.push_back(list.change);
     hybridFill.push_back(hybrid.fill);
     hybridChange.push_back(hybrid.change);
     hybridOwn.push_back(hybrid.changeOwn);
   }
   const double lf = Median(listFill), hf = Median(hybridFill);
+  const double lr = Median(listRedraw), hr = Median(hybridRedraw);
   const double lc = Median(listChange), hc = Median(hybridChange);
   std::printf("hybrid_list_bench: %d rows in %d x %d, median of %d rounds\n", kRows, kWidth,
               kHeight, kRounds);
   std::printf("  fill and paint:  list view %8.2f ms  hybrid %8.2f ms  ratio %.2f\n", lf, hf,
               hf / lf);
+  std::printf(
+      "  full redraw:     list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
+      " (hybrid: forced Layout, paint)\n",
+      lr, hr, hr / lr);
   std::printf(
       "  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
       " (text, Layout, paint)\n",

@@ -30,6 +30,8 @@ bool CTextContent::IsFocusable() { return IsLink(); }
 void CTextContent::Forget() {
   m_measuredWidth = -1;
   m_naturalWidth = -1;
+  m_extent.Forget();
+  m_drawnExtent.Forget();
 }
 
 int CTextContent::LineHeight(const gfx::FontPtr& font) const {
@@ -41,8 +43,11 @@ int CTextContent::LineHeight(const gfx::FontPtr& font) const {
 
 void CTextContent::MeasureFor(int width) {
   if (!Cell() || width <= 0) return;
-  m_measuredWidth = width;
   const gfx::FontPtr font = StyleFont();
+  m_measuredWidth = width;
+  m_measuredLineHeight = StyleLineHeight();
+  m_measuredMargin = LeftMargin();
+  m_measuredFont = font;
   const int lineHeight = LineHeight(font) + 2;
   int height = lineHeight;
   if (!IsMultiLine()) {
@@ -64,20 +69,29 @@ void CTextContent::MeasureFor(int width) {
 }
 
 int CTextContent::GetNaturalWidth() {
-  if (m_naturalWidth >= 0) return m_naturalWidth;
   if (IsMultiLine()) {
-    MeasureFor(10000);
+    if (m_naturalWidth < 0) MeasureFor(10000);
   } else if (Cell()) {
+    // The margins are read as they are now; the text is measured once per
+    // font.
     const gfx::FontPtr font = StyleFont();
-    m_naturalWidth = Measure(font.get(), m_text).cx + LeftMargin() + RightMargin();
+    const int extent = m_extent.Get(font, [&] { return Measure(font.get(), m_text); }).cx;
+    m_naturalWidth = extent + LeftMargin() + RightMargin();
   }
   return std::max(m_naturalWidth, 0);
 }
 
+bool CTextContent::MeasuredFor(int width) const {
+  if (m_measuredWidth <= 0 || StyleLineHeight() != m_measuredLineHeight) return false;
+  // One line is as high at every width and in every font of its height:
+  // only a wrapped text measures again.
+  if (!IsMultiLine()) return true;
+  return width == m_measuredWidth && LeftMargin() == m_measuredMargin &&
+         IsSameFont(m_measuredFont, StyleFont());
+}
+
 int CTextContent::GetHeightForWidth(int width) {
-  // One line is as high at every width: only a wrapped text measures again.
-  const bool measured = m_measuredWidth > 0;
-  if (width != m_measuredWidth && !(measured && !IsMultiLine())) MeasureFor(width);
+  if (!MeasuredFor(width)) MeasureFor(width);
   return m_height;
 }
 
@@ -118,7 +132,8 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int b
   if (IsLink()) color = HasFocus() ? kLinkVisited : kLinkBlue;
   if (CellSelected()) color = SysColor(kColorHighlightText);
   canvas.SetTextColor(color);
-  gfx::ScopedFont font(canvas, StyleFont());
+  const gfx::FontPtr styleFont = StyleFont();
+  gfx::ScopedFont font(canvas, styleFont);
 
   const Rect r{left + LeftMargin(), top, right - RightMargin(), bottom};
   const unsigned format = Placement(style);
@@ -139,7 +154,8 @@ void CTextContent::Draw(gfx::Canvas& canvas, int left, int top, int right, int b
              gfx::kTextSingleLine | gfx::kTextVCenter | gfx::kTextNoPrefix);
     return;
   }
-  const int textWidth = canvas.TextExtent(m_text).cx;
+  // A full repaint measures only texts whose text or font changed since.
+  const int textWidth = m_drawnExtent.Get(styleFont, [&] { return canvas.TextExtent(m_text); }).cx;
   std::string shown = m_text;
   unsigned lineFormat = format | gfx::kTextSingleLine;
   if (textWidth > r.Width()) {

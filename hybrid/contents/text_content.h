@@ -3,10 +3,12 @@
 // draggable sideways.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "hybrid/contents/content_base.h"
+#include "hybrid/contents/font_keyed_extent.h"
 #include "hybrid/interfaces/content_interfaces.h"
 
 namespace scalewright {
@@ -44,7 +46,11 @@ class CTextContent final : public CContentBase<IHybridText> {
   int RightMargin() const { return Style() ? Style()->GetRightMargin() : 0; }
   bool WiderThanCell() const;
   void MeasureFor(int width);
+  // Whether the lines and height measured last hold at |width|.
+  bool MeasuredFor(int width) const;
   int LineHeight(const gfx::FontPtr& font) const;
+  // The style's line height, which it keeps per font: 0 without one.
+  int StyleLineHeight() const { return Style() ? Style()->GetLineHeight() : 0; }
   void Forget();
   void DrawLine(gfx::Canvas& canvas, const Rect& r, const std::string& line, unsigned format);
 
@@ -55,7 +61,17 @@ class CTextContent final : public CContentBase<IHybridText> {
   int m_dragOffset = 0;
   int m_dragStartOffset = 0;
   Point m_dragOrigin;
+  // What decided m_lines and m_height besides the text: the width (-1: not
+  // measured), and the style's line height, font and left margin then.
   int m_measuredWidth = -1;
+  int m_measuredLineHeight = 0;
+  int m_measuredMargin = 0;
+  std::weak_ptr<const gfx::Font> m_measuredFont;
+  // The one line's extent, from the platform's metrics (natural width) and
+  // from the surface it is drawn on (ellipsis). The control paints on the
+  // screen only, so a font's extent holds from one paint to the next.
+  CFontKeyedExtent m_extent;
+  CFontKeyedExtent m_drawnExtent;
 };
 
 // Wraps text for an available width: a line ends after the last space,
