@@ -22,11 +22,6 @@ class BoardFilesTest : public SwTest {
   }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 HWND FindDescendant(HWND parent, int id, const char* className = "ComboBox") {
   struct SSearch {
     int id;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "framework/ui/clipboard.h"
 #include "tests/e2e/sw_fixture.h"
@@ -26,6 +27,51 @@ bool BoardOnTheClipboard() {
   return ::IsClipboardFormatAvailable(CF_DIB) && ::IsClipboardFormatAvailable(CF_ENHMETAFILE);
 }
 
+// The clipboard's CF_DIB (the clipboard open) as 24-bit pixels, locked for
+// the reader's life.
+class CClipboardBitmap {
+ public:
+  CClipboardBitmap() : m_block(::GetClipboardData(CF_DIB)) {
+    if (m_block) m_header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(m_block));
+  }
+  ~CClipboardBitmap() {
+    if (m_header) ::GlobalUnlock(m_block);
+  }
+  CClipboardBitmap(const CClipboardBitmap&) = delete;
+  CClipboardBitmap& operator=(const CClipboardBitmap&) = delete;
+
+  bool Ok() const { return m_header && m_header->biBitCount == 24; }
+  int Width() const { return m_header->biWidth; }
+  int Height() const { return m_header->biHeight; }
+  // 0x00RRGGBB of pixel (x, y), y from the top; the rows are bottom-up.
+  std::uint32_t At(int x, int y) const {
+    const auto* rows = reinterpret_cast<const std::uint8_t*>(m_header) + m_header->biSize;
+    const std::size_t stride = ((static_cast<std::size_t>(Width()) * 3 + 3) / 4) * 4;
+    const std::uint8_t* pixel = rows + static_cast<std::size_t>(Height() - 1 - y) * stride +
+                                static_cast<std::size_t>(x) * 3;
+    return (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
+  }
+
+ private:
+  HGLOBAL m_block;
+  const BITMAPINFOHEADER* m_header = nullptr;
+};
+
+// Pixels of |bitmap| that differ from the screen under |onScreen|, and
+// pixels that carry ink.
+std::pair<int, int> DifferingAndInk(const CClipboardBitmap& bitmap, const SPicture& screen,
+                                    const RECT& onScreen) {
+  int differing = 0;
+  int ink = 0;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      differing += bitmap.At(x, y) != screen.At(onScreen.left + x, onScreen.top + y);
+      ink += bitmap.At(x, y) != kWhitePixel;
+    }
+  }
+  return {differing, ink};
+}
+
 TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
@@ -43,28 +89,12 @@ TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
 
   const ui::CClipboard clipboard(nullptr);
   ASSERT_TRUE(clipboard);
-  // The bitmap: the view's size, bottom-up rows of 24-bit pixels.
-  HGLOBAL dib = ::GetClipboardData(CF_DIB);
-  ASSERT_NE(dib, nullptr);
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib));
-  ASSERT_NE(header, nullptr);
-  EXPECT_EQ(width, header->biWidth);
-  EXPECT_EQ(height, header->biHeight);
-  ASSERT_EQ(24, header->biBitCount);
-  const auto* rows = reinterpret_cast<const std::uint8_t*>(header) + header->biSize;
-  const int stride = ((width * 3 + 3) / 4) * 4;
-  auto copied = [&](int x, int y) {
-    const std::uint8_t* pixel = rows + static_cast<std::size_t>(height - 1 - y) * stride + x * 3;
-    return (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
-  };
-  int differing = 0;
-  int ink = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      differing += copied(x, y) != screen.At(onScreen.left + x, onScreen.top + y);
-      ink += copied(x, y) != kWhitePixel;
-    }
-  }
+  // The bitmap: the view's size, 24-bit pixels.
+  const CClipboardBitmap copied;
+  ASSERT_TRUE(copied.Ok());
+  ASSERT_EQ(width, copied.Width());
+  ASSERT_EQ(height, copied.Height());
+  const auto [differing, ink] = DifferingAndInk(copied, screen, onScreen);
   EXPECT_EQ(0, differing) << "see copied_board.png";
   EXPECT_GT(ink, 500) << "a blank board";
 
@@ -85,7 +115,7 @@ TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
   int inkPlayed = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      differingPlayed += played.At(x, y) != copied(x, y);
+      differingPlayed += played.At(x, y) != copied.At(x, y);
       inkPlayed += played.At(x, y) != kWhitePixel;
     }
   }
@@ -98,7 +128,6 @@ TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
       static_cast<double>(described.rclFrame.right - described.rclFrame.left) /
       (described.rclFrame.bottom - described.rclFrame.top);
   EXPECT_NEAR(frameRatio, static_cast<double>(width) / height, 0.01);
-  ::GlobalUnlock(dib);
 }
 
 // A left-handed board from its file: the copy is the window's picture,
@@ -124,27 +153,11 @@ TEST_F(CopyTest, ALeftHandedBoardIsCopiedAsTheWindowShowsIt) {
 
   const ui::CClipboard clipboard(nullptr);
   ASSERT_TRUE(clipboard);
-  HGLOBAL dib = ::GetClipboardData(CF_DIB);
-  ASSERT_NE(dib, nullptr);
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib));
-  ASSERT_NE(header, nullptr);
-  ASSERT_EQ(width, header->biWidth);
-  ASSERT_EQ(height, header->biHeight);
-  ASSERT_EQ(24, header->biBitCount);
-  const auto* rows = reinterpret_cast<const std::uint8_t*>(header) + header->biSize;
-  const int stride = ((width * 3 + 3) / 4) * 4;
-  auto copied = [&](int x, int y) {
-    const std::uint8_t* pixel = rows + static_cast<std::size_t>(height - 1 - y) * stride + x * 3;
-    return (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
-  };
-  int differing = 0;
-  int ink = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      differing += copied(x, y) != screen.At(onScreen.left + x, onScreen.top + y);
-      ink += copied(x, y) != kWhitePixel;
-    }
-  }
+  const CClipboardBitmap copied;
+  ASSERT_TRUE(copied.Ok());
+  ASSERT_EQ(width, copied.Width());
+  ASSERT_EQ(height, copied.Height());
+  const auto [differing, ink] = DifferingAndInk(copied, screen, onScreen);
   EXPECT_EQ(0, differing) << "see copied_left_handed_board.png";
   EXPECT_GT(ink, 500) << "a blank board";
   // Frets 0 to 17 of six strings with side dots: 18 columns, 8 rows and a
@@ -154,11 +167,10 @@ TEST_F(CopyTest, ALeftHandedBoardIsCopiedAsTheWindowShowsIt) {
   const int left = (width - 18 * cell) / 2;
   const int between = (height - 8 * cell) / 2 + cell + cell / 2;
   const int nut = width - 1 - (left + cell);
-  EXPECT_EQ(kBlackPixel, copied(nut - 1, between));
-  EXPECT_EQ(kBlackPixel, copied(nut, between));
-  EXPECT_EQ(kBlackPixel, copied(nut + 1, between));
-  EXPECT_EQ(kWhitePixel, copied(left + cell, between));
-  ::GlobalUnlock(dib);
+  EXPECT_EQ(kBlackPixel, copied.At(nut - 1, between));
+  EXPECT_EQ(kBlackPixel, copied.At(nut, between));
+  EXPECT_EQ(kBlackPixel, copied.At(nut + 1, between));
+  EXPECT_EQ(kWhitePixel, copied.At(left + cell, between));
 }
 
 TEST_F(CopyTest, CtrlCAndCtrlInsertCopyToo) {

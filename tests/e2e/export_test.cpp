@@ -68,11 +68,6 @@ SPicture DecodePng(const std::string& path) {
   return picture;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 bool Exists(const std::string& path) { return FileSize(path) != static_cast<std::uintmax_t>(-1); }
 
 // File > Export Picture up to its size dialog, with |path| as the name.

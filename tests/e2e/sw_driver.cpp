@@ -283,6 +283,11 @@ bool WriteFile(const std::string& path, const std::string& content) {
   return std::fclose(out) == 0 && ok;
 }
 
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
 bool ProfileExists() {
   com::CRegKey key;
   return ::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS;

@@ -130,6 +130,8 @@ class CSwProcess {
 bool ChooseFile(HWND dialog, const std::string& path);
 std::uintmax_t FileSize(const std::string& path);  // -1 when missing
 bool WriteFile(const std::string& path, const std::string& content);
+// The file's bytes; empty when it cannot be read.
+std::string ReadAll(const std::string& path);
 
 // Registers or unregisters Neckview.dll (beside the driver) as regsvr32 would.
 bool CallNeckviewEntry(const char* entry);

@@ -17,7 +17,7 @@
 namespace scalewright::com {
 namespace {
 
-void* const kPoison = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
+using test::kPoison;
 
 // {5E6B0C1A-2F43-4C8E-9B1D-7A3E4F5C6D01} and ...02: classes of this test only.
 constexpr CLSID kClassA = {

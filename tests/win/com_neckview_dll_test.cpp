@@ -22,9 +22,6 @@ namespace {
 using com::CBstr;
 using com::ComPtr;
 
-void* const kPoison = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
-const std::wstring kLibKey = L"TypeLib\\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}";
-
 class NeckviewDllTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -14,7 +14,7 @@
 namespace scalewright::com {
 namespace {
 
-void* const kPoison = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
+void* const kUnset = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
 
 int g_alive = 0;
 
@@ -103,7 +103,7 @@ using ComObjectLifetime = ComObjectTest;
 using ComObjectAggregation = ComObjectTest;
 
 TEST_F(ComObjectIdentity, AnswersItsTableAndSetsTheOutPointerFirst) {
-  void* out = kPoison;
+  void* out = kUnset;
   ASSERT_EQ(S_OK, CreateComInstance<CTestObject>(nullptr, IID_IPersistStream, &out));
   ComPtr<IPersistStream> stream = ComPtr<IPersistStream>::Adopt(static_cast<IPersistStream*>(out));
 
@@ -116,7 +116,7 @@ TEST_F(ComObjectIdentity, AnswersItsTableAndSetsTheOutPointerFirst) {
   EXPECT_EQ(S_OK, stream.As(IID_IOleWindow, window));
   EXPECT_NE(nullptr, window.get());
 
-  out = kPoison;
+  out = kUnset;
   EXPECT_EQ(E_NOINTERFACE, stream->QueryInterface(IID_IDispatch, &out));
   EXPECT_EQ(nullptr, out);
   EXPECT_EQ(E_POINTER, stream->QueryInterface(IID_IUnknown, nullptr));
@@ -174,14 +174,14 @@ TEST_F(ComObjectLifetime, EachLiveObjectHoldsOneModuleLock) {
 }
 
 TEST_F(ComObjectLifetime, UnansweredIidDestroysTheNewObject) {
-  void* out = kPoison;
+  void* out = kUnset;
   EXPECT_EQ(E_NOINTERFACE, CreateComInstance<CTestObject>(nullptr, IID_IDispatch, &out));
   EXPECT_EQ(nullptr, out);
   EXPECT_EQ(m_aliveBefore, g_alive);
 }
 
 TEST_F(ComObjectLifetime, FailedFinalConstructIsReturnedAndDestroys) {
-  void* out = kPoison;
+  void* out = kUnset;
   EXPECT_EQ(E_ACCESSDENIED, CreateComInstance<CFailingObject>(nullptr, IID_IUnknown, &out));
   EXPECT_EQ(nullptr, out);
   EXPECT_EQ(m_aliveBefore, g_alive);
@@ -195,7 +195,7 @@ TEST_F(ComObjectLifetime, NullOutPointerIsEPointerAndCreatesNothing) {
 TEST_F(ComObjectAggregation, OuterWithAnyIidButIUnknownIsRefused) {
   CFakeOuter outer;
   for (const IID* iid : {&IID_IPersistStream, &IID_IPersist, &IID_IOleWindow, &IID_IDispatch}) {
-    void* out = kPoison;
+    void* out = kUnset;
     EXPECT_EQ(CLASS_E_NOAGGREGATION, CreateComInstance<CAggregatableObject>(&outer, *iid, &out));
     EXPECT_EQ(nullptr, out);
   }
@@ -206,7 +206,7 @@ TEST_F(ComObjectAggregation, OuterWithAnyIidButIUnknownIsRefused) {
 
 TEST_F(ComObjectAggregation, ClassThatCannotBeAggregatedRefusesEvenIUnknown) {
   CFakeOuter outer;
-  void* out = kPoison;
+  void* out = kUnset;
   EXPECT_EQ(CLASS_E_NOAGGREGATION, CreateComInstance<CTestObject>(&outer, IID_IUnknown, &out));
   EXPECT_EQ(nullptr, out);
   EXPECT_EQ(m_aliveBefore, g_alive);
@@ -223,7 +223,7 @@ TEST_F(ComObjectAggregation, InnerUnknownOwnsTheObjectAndInterfacesDelegateToThe
   EXPECT_EQ(m_locksBefore + 1, ModuleLockCount());
 
   // The inner unknown answers IUnknown with itself (non-delegating).
-  void* out = kPoison;
+  void* out = kUnset;
   ASSERT_EQ(S_OK, outer.inner->QueryInterface(IID_IUnknown, &out));
   EXPECT_EQ(outer.inner, out);
   EXPECT_EQ(1u, outer.refs);

@@ -17,7 +17,7 @@ using test::CountValues;
 using test::KeyExists;
 using test::ReadString;
 
-constexpr wchar_t kTestRoot[] = L"Software\\Scalewright\\RegistryTableTest";
+constexpr wchar_t kRegistryTableRoot[] = L"Software\\Scalewright\\RegistryTableTest";
 
 const RegistryKey kTable[] = {
     {L"Sample.Thing.1", L"Thing Class", nullptr, nullptr, KeyRule::kRemove},
@@ -34,12 +34,12 @@ const Placeholder kModule[] = {{L"%MODULE%", L"C:\\dir\\Thing.dll"}};
 class RegistryTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kTestRoot));
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kRegistryTableRoot);
+    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kRegistryTableRoot));
   }
   void TearDown() override {
     m_root.reset();
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kRegistryTableRoot);
   }
   HKEY Root() const { return m_root.get(); }
 

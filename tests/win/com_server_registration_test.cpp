@@ -14,7 +14,7 @@ namespace {
 using test::KeyExists;
 using test::ReadString;
 
-constexpr wchar_t kTestRoot[] = L"Software\\Scalewright\\ServerRegistrationTest";
+constexpr wchar_t kServerRegistrationRoot[] = L"Software\\Scalewright\\ServerRegistrationTest";
 
 constexpr CLSID kFirst = {
     0x7d1e2a40, 0x1b2c, 0x4d3e, {0x8f, 0x90, 0xa1, 0xb2, 0xc3, 0xd4, 0xe5, 0x01}};
@@ -43,13 +43,13 @@ HRESULT NoCreator(IUnknown*, REFIID, void** ppv) {
 class ServerRegistrationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kTestRoot));
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kServerRegistrationRoot);
+    ASSERT_EQ(ERROR_SUCCESS, m_root.Create(HKEY_CURRENT_USER, kServerRegistrationRoot));
   }
   void TearDown() override {
     m_module.Term();
     m_root.reset();
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kServerRegistrationRoot);
   }
 
   CRegKey m_root;

@@ -21,11 +21,8 @@ namespace {
 
 using com::ComPtr;
 
-void* const kPoison = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
-
 const std::wstring kFretboardKey = L"CLSID\\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}";
 const std::wstring kFretPropKey = L"CLSID\\{A3CB2081-B44E-4D6B-8270-D14777968389}";
-const std::wstring kLibKey = L"TypeLib\\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}";
 
 struct ExpectedValue {
   std::wstring path;

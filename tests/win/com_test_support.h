@@ -6,6 +6,7 @@
 
 #include <oaidl.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -80,6 +81,11 @@ class CCountingUnknown final : public IUnknown {
   ULONG refs = 1;  // the test's own reference; never deleted
   int queries = 0;
 };
+
+// What an out-parameter holds before a call that must clear it.
+inline void* const kPoison = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xdeadbeef));
+// The Neckview type library's key below HKEY_CLASSES_ROOT.
+inline const std::wstring kLibKey = L"TypeLib\\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}";
 
 // The type library's registry key for this build's platform: a 64-bit
 // module registers under win64, a 32-bit one under win32.

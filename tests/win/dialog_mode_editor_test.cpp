@@ -18,7 +18,7 @@ namespace {
 
 using test::CDialogDriver;
 
-constexpr char kTitle[] = "Mode Editor";
+constexpr char kModeEditorTitle[] = "Mode Editor";
 
 class ModeEditorTest : public test::ModesFileTest {
  protected:
@@ -40,7 +40,7 @@ class ModeEditorTest : public test::ModesFileTest {
   SOutcome TypeAndPressOk(const std::string& text) {
     SOutcome outcome;
     outcome.result = Run([&](DWORD ui) {
-      HWND editor = test::WaitForThreadDialog(ui, kTitle);
+      HWND editor = test::WaitForThreadDialog(ui, kModeEditorTitle);
       if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
       ::SetDlgItemTextA(editor, IDC_MODES_TEXT, text.c_str());
       // OK is sent, not posted, with a callback that comes once the editor
@@ -82,7 +82,7 @@ TEST_F(ModeEditorTest, OpensWithTheListAsTextAndCancelTouchesNothing) {
   std::string shown;
   std::string caption;
   const INT_PTR result = Run([&](DWORD ui) {
-    HWND editor = test::WaitForThreadDialog(ui, kTitle);
+    HWND editor = test::WaitForThreadDialog(ui, kModeEditorTitle);
     if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     shown = test::ItemText(editor, IDC_MODES_TEXT);
     caption = test::ItemText(editor, IDC_DEFAULT_MODES);
@@ -172,7 +172,7 @@ TEST_F(ModeEditorTest, DefaultFillsTheBuiltInListAndCancelKeepsTheFile) {
   WriteModes("Blues-32232\r\n");
   std::string shown;
   const INT_PTR result = Run([&](DWORD ui) {
-    HWND editor = test::WaitForThreadDialog(ui, kTitle);
+    HWND editor = test::WaitForThreadDialog(ui, kModeEditorTitle);
     if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     test::Click(editor, IDC_DEFAULT_MODES);
     for (int i = 0; i < 250 && test::ItemText(editor, IDC_MODES_TEXT) == "Blues-32232"; ++i) {
@@ -189,7 +189,7 @@ TEST_F(ModeEditorTest, DefaultFillsTheBuiltInListAndCancelKeepsTheFile) {
 TEST_F(ModeEditorTest, EnterInTheTextPressesOk) {
   WriteModes(kSeven);
   const INT_PTR result = Run([&](DWORD ui) {
-    HWND editor = test::WaitForThreadDialog(ui, kTitle);
+    HWND editor = test::WaitForThreadDialog(ui, kModeEditorTitle);
     if (!editor) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     HWND text = ::GetDlgItem(editor, IDC_MODES_TEXT);
     ::SetWindowTextA(text, "Only-2212221");

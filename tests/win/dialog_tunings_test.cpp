@@ -17,7 +17,7 @@ namespace {
 
 using test::CDialogDriver;
 
-constexpr char kTitle[] = "Tunings";
+constexpr char kTuningsTitle[] = "Tunings";
 
 std::string CellText(HWND list, int row, int column) {
   char text[256] = {};
@@ -67,7 +67,7 @@ TEST(TuningsDialog, ShowsThePresetsInTwoHalfWidthColumnsWithNothingSelected) {
   int selected = 0, columnWidth = 0, clientWidth = 0, rows = 0;
   std::string headers[2];
   const SRun run = RunTunings([&](DWORD ui) {
-    HWND dialog = test::WaitForThreadDialog(ui, kTitle);
+    HWND dialog = test::WaitForThreadDialog(ui, kTuningsTitle);
     if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     HWND list = ::GetDlgItem(dialog, IDC_TUNING_LIST);
     rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
@@ -106,7 +106,7 @@ TEST(TuningsDialog, ShowsThePresetsInTwoHalfWidthColumnsWithNothingSelected) {
 
 TEST(TuningsDialog, DoubleClickOnARowChoosesIt) {
   const SRun run = RunTunings([](DWORD ui) {
-    HWND dialog = test::WaitForThreadDialog(ui, kTitle);
+    HWND dialog = test::WaitForThreadDialog(ui, kTuningsTitle);
     if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     SelectRow(::GetDlgItem(dialog, IDC_TUNING_LIST), 3);
     DoubleClick(dialog);
@@ -119,7 +119,7 @@ TEST(TuningsDialog, OkWithoutARowWarnsAndStaysOpen) {
   std::string message, caption;
   bool openAfterBox = false, openAfterDoubleClick = false;
   const SRun run = RunTunings([&](DWORD ui) {
-    HWND dialog = test::WaitForThreadDialog(ui, kTitle);
+    HWND dialog = test::WaitForThreadDialog(ui, kTuningsTitle);
     if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     test::Click(dialog, IDOK);
     HWND box = test::WaitForThreadDialog(ui, test::ProgramTitle());
@@ -145,7 +145,7 @@ TEST(TuningsDialog, OkWithoutARowWarnsAndStaysOpen) {
 
 TEST(TuningsDialog, CancelAfterSelectingLeavesNoTuning) {
   const SRun run = RunTunings([](DWORD ui) {
-    HWND dialog = test::WaitForThreadDialog(ui, kTitle);
+    HWND dialog = test::WaitForThreadDialog(ui, kTuningsTitle);
     if (!dialog) return CDialogDriver::GiveUp(ui, "the dialog did not appear");
     SelectRow(::GetDlgItem(dialog, IDC_TUNING_LIST), 2);
     test::Click(dialog, IDCANCEL);

@@ -45,7 +45,7 @@ int TextWidth(const Primitive& text) {
   return static_cast<int>(text.text.size()) * gfx::FixedTextMetrics::CharWidth(font);
 }
 
-struct SCase {
+struct SMirrorCase {
   const char* name;
   std::function<void(CFretboardState&)> setup;
   Rect bounds{0, 0, 600, 300};
@@ -115,7 +115,7 @@ int ExpectMirrored(const SRecorded& right, const SRecorded& left) {
 }
 
 TEST(FretboardMirror, EveryPrimitiveIsTheRightHandedOneMirroredAboutTheBoard) {
-  const SCase cases[] = {
+  const SMirrorCase cases[] = {
       {"default", nullptr},
       {"note letters as the key",
        [](CFretboardState& s) {
@@ -135,7 +135,7 @@ TEST(FretboardMirror, EveryPrimitiveIsTheRightHandedOneMirroredAboutTheBoard) {
       {"odd bounds away from the origin", nullptr, {7, 11, 608, 310}},
       {"three units a cell", nullptr, {0, 0, 61, 40}},
   };
-  for (const SCase& c : cases) {
+  for (const SMirrorCase& c : cases) {
     SCOPED_TRACE(c.name);
     const SRecorded right = Record(c.setup, false, c.bounds);
     const SRecorded left = Record(c.setup, true, c.bounds);

@@ -24,6 +24,11 @@
 
 namespace scalewright::testing {
 
+// The fixed metrics' text of the default font (-11): a character is
+// 11/2 + 1 wide, and a line is "|"'s 13 plus 2 high.
+inline constexpr int kChar = 6;
+inline constexpr int kLine = 15;
+
 // What the combo's drop-down list was asked to do; the list itself lives in
 // the combo, this record in the test.
 struct DropDownRecord {

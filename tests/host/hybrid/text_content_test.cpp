@@ -9,9 +9,6 @@
 namespace scalewright::testing {
 namespace {
 
-constexpr int kChar = 6;   // default font -11: 11/2 + 1
-constexpr int kLine = 15;  // "|" is 13 high, plus 2
-
 TEST(WrapText, BreaksAfterSpacesSlashesAndBackslashes) {
   struct Case {
     const char* text;

@@ -10,8 +10,6 @@
 namespace scalewright::testing {
 namespace {
 
-constexpr int kChar = 6;       // default font -11
-constexpr int kLine = 15;      // "|" is 13 high, plus 2
 constexpr int kBigFont = -21;  // 11 pixels a character
 constexpr int kBigChar = 11;
 constexpr int kBigLine = 25;
