@@ -19,7 +19,13 @@
 #include <utility>
 #include <vector>
 
+#include "bench/win/bench_support.h"
+
 namespace {
+
+using scalewright::bench::BinDir;
+using scalewright::bench::NowMs;
+using scalewright::bench::RegisterNeckview;
 
 constexpr int kRounds = 7;
 
@@ -52,31 +58,6 @@ class CHandle {
  private:
   HANDLE m_handle;
 };
-
-std::string BinDir() {
-  char path[MAX_PATH * 4] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string dir(path, length);
-  return dir.substr(0, dir.find_last_of("\\/") + 1);
-}
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool RegisterNeckview(const std::string& dir) {
-  HMODULE module = ::LoadLibraryA((dir + "Neckview.dll").c_str());
-  if (!module) return false;
-  using Entry = HRESULT(STDAPICALLTYPE*)();
-  auto entry = reinterpret_cast<Entry>(
-      reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
-  const bool ok = entry && SUCCEEDED(entry());
-  ::FreeLibrary(module);
-  return ok;
-}
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   const CHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

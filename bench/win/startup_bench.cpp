@@ -25,9 +25,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bench_support.h"
 #include "framework/gdi/gdi.h"
 
 namespace {
+
+using scalewright::bench::BinDir;
+using scalewright::bench::NowMs;
+using scalewright::bench::RegisterNeckview;
 
 using scalewright::ui::CGdiObject;
 using scalewright::ui::CMemoryDc;
@@ -35,20 +40,6 @@ using scalewright::ui::CSelectObject;
 
 constexpr int kRounds = 15;
 constexpr DWORD kPictureTimeoutMs = 60000;
-
-std::string BinDir() {
-  char path[MAX_PATH * 4] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string dir(path, length);
-  return dir.substr(0, dir.find_last_of("\\/") + 1);
-}
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Side of the square probed in a picture window. Both sides are probed
 // alike, so that reading the screen costs each the same.
@@ -189,17 +180,6 @@ double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-bool RegisterNeckview(const std::string& dir) {
-  HMODULE module = ::LoadLibraryA((dir + "Neckview.dll").c_str());
-  if (!module) return false;
-  using Entry = HRESULT(STDAPICALLTYPE*)();
-  auto entry = reinterpret_cast<Entry>(
-      reinterpret_cast<void*>(::GetProcAddress(module, "DllRegisterServer")));
-  const bool ok = entry && SUCCEEDED(entry());
-  ::FreeLibrary(module);
-  return ok;
 }
 
 // A 1 x 1 window in the desktop's corner, away from the probed centres.

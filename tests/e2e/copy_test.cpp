@@ -72,31 +72,48 @@ std::pair<int, int> DifferingAndInk(const CClipboardBitmap& bitmap, const SPictu
   return {differing, ink};
 }
 
-TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
-  CSwProcess sw;
-  WaitForDocuments(sw, 1);
-  HWND board = ControlOf(sw.DocumentWindows()[0]);
-  ASSERT_NE(board, nullptr);
-  const RECT onScreen = ScreenRect(board);
-  const int width = onScreen.right - onScreen.left;
-  const int height = onScreen.bottom - onScreen.top;
+// Chooses Edit > Copy and expects the clipboard's bitmap to hold the view's
+// size and exactly its pixels, compared with a screenshot named |shot|.
+// Returns the number of pixels with ink (0 after a failure).
+int ExpectCopyIsTheView(CSwProcess& sw, const RECT& onScreen, const std::string& shot) {
   EmptyTheClipboard();
   Choose(sw, kEditCopy);
-  ASSERT_TRUE(WaitUntil(BoardOnTheClipboard, 5s)) << sw.Seen("copy_nothing");
-  ASSERT_TRUE(SaveScreenshot("copied_board"));
-  const SPicture screen = ReadScreenshot("copied_board");
-  ASSERT_GT(screen.width, 0);
+  EXPECT_TRUE(WaitUntil(BoardOnTheClipboard, 5s)) << sw.Seen(shot + "_nothing");
+  EXPECT_TRUE(SaveScreenshot(shot));
+  const SPicture screen = ReadScreenshot(shot);
+  EXPECT_GT(screen.width, 0);
+  const ui::CClipboard clipboard(nullptr);
+  EXPECT_TRUE(clipboard);
+  const CClipboardBitmap copied;
+  if (screen.width == 0 || !clipboard || !copied.Ok()) {
+    ADD_FAILURE() << "no screenshot or no 24-bit bitmap on the clipboard";
+    return 0;
+  }
+  EXPECT_EQ(onScreen.right - onScreen.left, copied.Width());
+  EXPECT_EQ(onScreen.bottom - onScreen.top, copied.Height());
+  if (copied.Width() != onScreen.right - onScreen.left ||
+      copied.Height() != onScreen.bottom - onScreen.top)
+    return 0;
+  const auto [differing, ink] = DifferingAndInk(copied, screen, onScreen);
+  EXPECT_EQ(0, differing) << "see " << shot << ".png";
+  EXPECT_GT(ink, 500) << "a blank board";
+  return ink;
+}
+
+TEST_F(CopyTest, CopyGivesTheViewsPixelsAsABitmapAndAMetafile) {
+  CSwProcess sw;
+  const RECT onScreen = OnlyBoardOnScreen(sw);
+  const int width = onScreen.right - onScreen.left;
+  const int height = onScreen.bottom - onScreen.top;
+  ASSERT_GT(width, 0);
+  // The bitmap: the view's size and pixels.
+  const int ink = ExpectCopyIsTheView(sw, onScreen, "copied_board");
+  ASSERT_GT(ink, 0);
 
   const ui::CClipboard clipboard(nullptr);
   ASSERT_TRUE(clipboard);
-  // The bitmap: the view's size, 24-bit pixels.
   const CClipboardBitmap copied;
   ASSERT_TRUE(copied.Ok());
-  ASSERT_EQ(width, copied.Width());
-  ASSERT_EQ(height, copied.Height());
-  const auto [differing, ink] = DifferingAndInk(copied, screen, onScreen);
-  EXPECT_EQ(0, differing) << "see copied_board.png";
-  EXPECT_GT(ink, 500) << "a blank board";
 
   // The metafile, played at the view's size, draws the same picture.
   HENHMETAFILE metafile = static_cast<HENHMETAFILE>(::GetClipboardData(CF_ENHMETAFILE));
@@ -138,28 +155,16 @@ TEST_F(CopyTest, ALeftHandedBoardIsCopiedAsTheWindowShowsIt) {
                         "Scalewright board 1\r\nleft_handed=1\r\nspelling=2\r\n"
                         "tonality=5\r\nlabel_kind=1\r\n"));
   CSwProcess sw("\"" + path + "\"");
-  WaitForDocuments(sw, 1);
-  HWND board = ControlOf(sw.DocumentWindows()[0]);
-  ASSERT_NE(board, nullptr);
-  const RECT onScreen = ScreenRect(board);
+  const RECT onScreen = OnlyBoardOnScreen(sw);
   const int width = onScreen.right - onScreen.left;
   const int height = onScreen.bottom - onScreen.top;
-  EmptyTheClipboard();
-  Choose(sw, kEditCopy);
-  ASSERT_TRUE(WaitUntil(BoardOnTheClipboard, 5s)) << sw.Seen("copy_left_nothing");
-  ASSERT_TRUE(SaveScreenshot("copied_left_handed_board"));
-  const SPicture screen = ReadScreenshot("copied_left_handed_board");
-  ASSERT_GT(screen.width, 0);
+  ASSERT_GT(width, 0);
+  ASSERT_GT(ExpectCopyIsTheView(sw, onScreen, "copied_left_handed_board"), 0);
 
   const ui::CClipboard clipboard(nullptr);
   ASSERT_TRUE(clipboard);
   const CClipboardBitmap copied;
   ASSERT_TRUE(copied.Ok());
-  ASSERT_EQ(width, copied.Width());
-  ASSERT_EQ(height, copied.Height());
-  const auto [differing, ink] = DifferingAndInk(copied, screen, onScreen);
-  EXPECT_EQ(0, differing) << "see copied_left_handed_board.png";
-  EXPECT_GT(ink, 500) << "a blank board";
   // Frets 0 to 17 of six strings with side dots: 18 columns, 8 rows and a
   // margin. The nut, three columns wide, is mirrored to the right; where a
   // right-handed nut would be, between two strings, is the board's white.

@@ -80,12 +80,10 @@ HWND ExportUpToTheSize(CSwProcess& sw, const std::string& path) {
 
 TEST_F(ExportTest, APngAtTheViewsSizeHoldsTheViewsPixels) {
   CSwProcess sw;
-  WaitForDocuments(sw, 1);
-  HWND board = ControlOf(sw.DocumentWindows()[0]);
-  ASSERT_NE(board, nullptr);
-  const RECT onScreen = ScreenRect(board);
+  const RECT onScreen = OnlyBoardOnScreen(sw);
   const int width = onScreen.right - onScreen.left;
   const int height = onScreen.bottom - onScreen.top;
+  ASSERT_GT(width, 0);
   const std::string path = ScratchDir() + "view.png";
   ::DeleteFileA(path.c_str());
 
@@ -120,12 +118,10 @@ TEST_F(ExportTest, APngAtTheViewsSizeHoldsTheViewsPixels) {
 
 TEST_F(ExportTest, AWidthTypedGivesAnSvgOfThatWidthInTheBoardsProportions) {
   CSwProcess sw;
-  WaitForDocuments(sw, 1);
-  HWND board = ControlOf(sw.DocumentWindows()[0]);
-  ASSERT_NE(board, nullptr);
-  const RECT onScreen = ScreenRect(board);
+  const RECT onScreen = OnlyBoardOnScreen(sw);
   const int width = onScreen.right - onScreen.left;
   const int height = onScreen.bottom - onScreen.top;
+  ASSERT_GT(width, 0);
   const std::string path = ScratchDir() + "wide.svg";
   ::DeleteFileA(path.c_str());
 

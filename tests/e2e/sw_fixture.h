@@ -15,6 +15,7 @@
 
 #include "tests/e2e/sw_driver.h"
 #include "tests/e2e/user_commands.h"
+#include "tests/win/window_rects.h"
 
 namespace scalewright::e2e {
 
@@ -92,6 +93,15 @@ class SwTest : public ::testing::Test {
   static HWND ControlOf(HWND document) {
     HWND place = ::GetDlgItem(ViewOf(document), kFretboardItem);
     return place ? ::GetWindow(place, GW_CHILD) : nullptr;
+  }
+  // Waits for SW's one board and says where its control is on the screen;
+  // an empty rectangle, with a failure, when there is none.
+  static RECT OnlyBoardOnScreen(CSwProcess& sw) {
+    WaitForDocuments(sw, 1);
+    const auto documents = sw.DocumentWindows();
+    HWND board = documents.empty() ? nullptr : ControlOf(documents[0]);
+    EXPECT_NE(board, nullptr) << sw.Seen();
+    return board ? ScreenRect(board) : RECT{};
   }
 };
 
