@@ -93,6 +93,8 @@ int CToolBar::Thickness() const {
 }
 
 void CToolBar::DockTo(Side side) {
+  // A new bar is already laid out at the top; nothing changes at its own side.
+  if (side == m_side) return;
   m_side = side;
   const bool vertical = side == Side::Left || side == Side::Right;
   LONG_PTR style = ::GetWindowLongPtrA(m_hwnd, GWL_STYLE);

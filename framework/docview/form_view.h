@@ -17,6 +17,11 @@ class CFormView : public CView, public ui::CDialog {
  protected:
   // Size changes of the form; the default leaves the items where they are.
   virtual void OnSize(int /*width*/, int /*height*/) {}
+  // The form takes no focus while it is made: its frame may not be shown
+  // yet, and focus would activate that hidden frame only for it to be
+  // activated again when it shows. The frame's activation gives the form
+  // the focus, which goes to its first tab stop.
+  bool OnInitDialog() override { return false; }
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:

@@ -76,7 +76,8 @@ void CMDIFrameWnd::SetMdiMenu(HMENU menu, HMENU windowMenu) {
   }
   ::SendMessageA(m_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
                  reinterpret_cast<LPARAM>(windowMenu));
-  ::DrawMenuBar(Hwnd());
+  // A hidden frame draws its menu bar when it shows.
+  if (::IsWindowVisible(Hwnd())) ::DrawMenuBar(Hwnd());
 }
 
 void CMDIFrameWnd::PostUpdateFrameTitle() {

@@ -13,6 +13,7 @@ bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, HICON i
   wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = CWindowObject::Proc;
+  wc.cbWndExtra = CWindowObject::kWindowExtraBytes;
   wc.hInstance = module;
   wc.hIcon = icon;
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);

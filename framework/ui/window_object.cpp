@@ -4,8 +4,6 @@ namespace scalewright::ui {
 
 namespace {
 
-constexpr char kObjectProperty[] = "Scalewright.WindowObject";
-
 LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::IsWindowUnicode(window) ? ::DefWindowProcW(window, message, wParam, lParam)
                                    : ::DefWindowProcA(window, message, wParam, lParam);
@@ -22,11 +20,24 @@ CWindowObject* CreationObject(LPARAM lParam) {
   return reinterpret_cast<CWindowObject*>(param);
 }
 
+// The object's slot in its window's extra bytes. A window's own values are
+// read in the process, where a property would cost a call to the system
+// for every message.
+CWindowObject* BoundObject(HWND window) {
+  return reinterpret_cast<CWindowObject*>(::GetWindowLongPtrA(window, 0));
+}
+
+bool Bind(HWND window, CWindowObject* object) {
+  ::SetLastError(ERROR_SUCCESS);
+  const LONG_PTR previous = ::SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(object));
+  return previous != 0 || ::GetLastError() == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 CWindowObject::~CWindowObject() {
   if (m_hwnd) {
-    ::RemovePropA(m_hwnd, kObjectProperty);
+    Bind(m_hwnd, nullptr);
     HWND window = m_hwnd;
     m_hwnd = nullptr;
     ::DestroyWindow(window);
@@ -34,16 +45,24 @@ CWindowObject::~CWindowObject() {
 }
 
 CWindowObject* CWindowObject::FromHandle(HWND window) {
-  return window ? static_cast<CWindowObject*>(::GetPropA(window, kObjectProperty)) : nullptr;
+  // Objects live in this process, and other classes' extra bytes hold
+  // other things: only this process's windows that run Proc keep one.
+  DWORD process = 0;
+  if (!window || !::GetWindowThreadProcessId(window, &process) ||
+      process != ::GetCurrentProcessId() ||
+      ::GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Proc))
+    return nullptr;
+  return BoundObject(window);
 }
 
 LRESULT CALLBACK CWindowObject::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  CWindowObject* self = FromHandle(window);
+  CWindowObject* self = BoundObject(window);
   if (!self && message == WM_NCCREATE) {
     self = CreationObject(lParam);
     if (self) {
+      // A class registered without the object's room cannot make windows.
+      if (!Bind(window, self)) return FALSE;
       self->m_hwnd = window;
-      ::SetPropA(window, kObjectProperty, self);
     }
   }
   if (!self) return DefaultProc(window, message, wParam, lParam);
@@ -56,7 +75,7 @@ LRESULT CALLBACK CWindowObject::Proc(HWND window, UINT message, WPARAM wParam, L
     result = message == WM_CREATE ? -1 : 0;
   }
   if (message == WM_NCDESTROY) {
-    ::RemovePropA(window, kObjectProperty);
+    Bind(window, nullptr);
     self->m_hwnd = nullptr;
     self->OnFinalDestroy();
   }

@@ -1,10 +1,11 @@
 // CWindowObject: a window bound to a C++ object from WM_NCCREATE to
 // WM_NCDESTROY. The object comes in as the creation parameter (an MDI
-// child's through its MDICREATESTRUCT) and is kept in a window property;
-// every message reaches its WindowProc, and no exception leaves the window
-// procedure. Register window classes with CWindowObject::Proc, and pass
-// the object as static_cast<CWindowObject*>(this): with more than one base
-// class, |this| alone may point elsewhere.
+// child's through its MDICREATESTRUCT) and is kept in the window's extra
+// bytes; every message reaches its WindowProc, and no exception leaves the
+// window procedure. Register window classes with CWindowObject::Proc and
+// kWindowExtraBytes, and pass the object as
+// static_cast<CWindowObject*>(this): with more than one base class, |this|
+// alone may point elsewhere.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,9 @@ class CWindowObject {
   CWindowObject& operator=(const CWindowObject&) = delete;
   // An object that goes before its window leaves the window to the system.
   virtual ~CWindowObject();
+
+  // The extra bytes (cbWndExtra) a class that runs Proc reserves.
+  static constexpr int kWindowExtraBytes = sizeof(LONG_PTR);
 
   HWND Hwnd() const { return m_hwnd; }
   // The object bound to |window| by this mechanism, or null.

@@ -17,6 +17,7 @@ bool RegisterListClass(WNDPROC windowProc) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
+    wc.cbWndExtra = ui::CWindowObject::kWindowExtraBytes;
     wc.hInstance = ui::ThisModule();
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = kComboListClass;

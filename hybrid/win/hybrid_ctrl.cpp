@@ -56,6 +56,7 @@ bool RegisterControlClass(WNDPROC windowProc) {
     wc.cbSize = sizeof wc;
     wc.style = CS_OWNDC | CS_DBLCLKS;
     wc.lpfnWndProc = windowProc;
+    wc.cbWndExtra = ui::CWindowObject::kWindowExtraBytes;
     wc.hInstance = ui::ThisModule();
     wc.lpszClassName = kHybridCtrlClass;
     // No cursor and no background: WM_SETCURSOR and WM_PAINT do both.
