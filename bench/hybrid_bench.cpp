@@ -1,7 +1,7 @@
 // The hybrid control's cell model at scale: building and laying out 10,000
 // text cells (a template call each, or one call with 10,000 children), a
-// full layout, and the layout after one cell's text changed, which must
-// stay well below twice a full layout.
+// full layout, a forced layout with nothing changed, and the layout after
+// one cell's text changed, which must stay well below twice a full layout.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -118,6 +118,20 @@ void BM_FullLayout(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
+
+// A list of one-line texts laid out again with nothing changed, as a caller
+// forcing a layout does: no cell can have changed size.
+void BM_ForcedLayoutUnchanged(benchmark::State& state) {
+  Control c;
+  const auto texts = Texts();
+  for (const std::string& text : texts) c.core.Build("T(%t)", text.c_str());
+  c.core.OnLayoutMessage();
+  for (auto _ : state) {
+    c.core.Layout();
+    benchmark::DoNotOptimize(c.core.GetContentHeight());
+  }
+}
+BENCHMARK(BM_ForcedLayoutUnchanged)->Unit(benchmark::kMicrosecond);
 
 void BM_RelayoutAfterOneTextChange(benchmark::State& state) {
   BuiltControl c;

@@ -43,8 +43,9 @@ CGdiCanvas::CGdiCanvas(HDC dc, HMODULE resources)
 
 CGdiCanvas::~CGdiCanvas() {
   while (!m_clips.empty()) PopClip();
-  if (m_originalFont) ::SelectObject(m_dc, m_originalFont);
-  m_font.reset();  // out of the DC now, so it may be deleted
+  if (m_originalFont && m_selectedHandle != m_originalFont) ::SelectObject(m_dc, m_originalFont);
+  m_selected.reset();  // out of the DC now, so it may be deleted
+  m_font.reset();
   if (m_previousAlign != GDI_ERROR) ::SetTextAlign(m_dc, m_previousAlign);
   if (m_previousBkMode != 0) ::SetBkMode(m_dc, m_previousBkMode);
   if (m_previousTextColor != CLR_INVALID) ::SetTextColor(m_dc, m_previousTextColor);
@@ -91,10 +92,12 @@ void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, 
 
 void CGdiCanvas::TextAt(Point topLeft, std::string_view text) {
   if (text.empty()) return;
+  ApplyFont();
   ::TextOutA(m_dc, topLeft.x, topLeft.y, text.data(), Length(text));
 }
 
 Size CGdiCanvas::TextExtent(std::string_view text) {
+  ApplyFont();
   SIZE size{};
   if (!::GetTextExtentPoint32A(m_dc, text.data(), Length(text), &size)) return {};
   return {size.cx, size.cy};
@@ -106,16 +109,19 @@ FontPtr CGdiCanvas::MakeFont(const FontDesc& desc) { return MakeGdiFont(desc); }
 
 FontPtr CGdiCanvas::SelectFont(FontPtr font) {
   std::shared_ptr<const CGdiFont> gdi = AsGdiFont(font);
-  HGDIOBJ handle = gdi && gdi->Handle() ? gdi->Handle() : nullptr;
-  if (!handle) {
-    gdi.reset();
-    handle = m_originalFont;
-  }
-  if (handle) {
-    const HGDIOBJ previous = ::SelectObject(m_dc, handle);
-    if (!m_originalFont && previous && previous != HGDI_ERROR) m_originalFont = previous;
-  }
+  if (gdi && !gdi->Handle()) gdi.reset();  // no font made: the DC's own
   return std::exchange(m_font, std::move(gdi));
+}
+
+void CGdiCanvas::ApplyFont() {
+  const HGDIOBJ wanted = m_font ? m_font->Handle() : m_originalFont;
+  // Nothing wanted: none of ours ever replaced the DC's own font.
+  if (!wanted || wanted == m_selectedHandle) return;
+  const HGDIOBJ previous = ::SelectObject(m_dc, wanted);
+  if (!previous || previous == HGDI_ERROR) return;
+  if (!m_originalFont) m_originalFont = previous;
+  m_selectedHandle = wanted;
+  m_selected = m_font;
 }
 
 Rect CGdiCanvas::ClipBox() {
@@ -141,6 +147,7 @@ void CGdiCanvas::PopClip() {
 }
 
 void CGdiCanvas::DrawTextIn(const Rect& r, std::string_view text, unsigned format) {
+  ApplyFont();
   RECT rc = ToRect(r);
   ::DrawTextA(m_dc, text.data(), Length(text), &rc, format);
 }

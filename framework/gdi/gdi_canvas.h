@@ -49,14 +49,21 @@ class CGdiCanvas final : public Canvas {
  private:
   enum class Shape { kEllipse, kRectangle };
   void DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, Color brush);
+  // Puts the font the caller selected into the DC, if it is not there yet.
+  void ApplyFont();
 
   HDC m_dc;
   HMODULE m_resources;
   COLORREF m_previousTextColor;
   int m_previousBkMode;
   UINT m_previousAlign;
-  HGDIOBJ m_originalFont = nullptr;  // set by the first SelectFont
-  std::shared_ptr<const CGdiFont> m_font;
+  // A selected font goes into the DC only when text is drawn or measured:
+  // a cell that selects its font and gives the old one back, row after
+  // row, costs two selections in all, not two a row.
+  HGDIOBJ m_originalFont = nullptr;            // the DC's own, once ours replaced it
+  std::shared_ptr<const CGdiFont> m_font;      // what the caller selected
+  std::shared_ptr<const CGdiFont> m_selected;  // in the DC now: kept alive
+  HGDIOBJ m_selectedHandle = nullptr;          // null: the DC's own font
   // Clip in force before each PushClip; null where there was none.
   std::vector<ui::CRgn> m_clips;
 };

@@ -72,7 +72,11 @@ class CContentBase : public Interface, public Stub, public Stub2, public ITimerC
   void SetEnabled(bool enabled) override {
     if (m_cell) m_cell->SetEnabled(enabled);
   }
-  void SetTextStyle(ITextStyle* style) override { m_style = RefPtr<ITextStyle>(style); }
+  void SetTextStyle(ITextStyle* style) override {
+    m_style = RefPtr<ITextStyle>(style);
+    // Another font is another line height and other text widths.
+    if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+  }
   NotifyResult OnNotify(int, IHybridCell*, bool*) override { return 0; }
 
   void OnTimer(int) override {}

@@ -23,6 +23,8 @@ void CHeading::InsertColumn(int index, int width) {
   // An index past the end appends, one before the start inserts first.
   const int at = std::clamp(index, 0, GetColumnCount());
   m_items.insert(m_items.begin() + at, SItem{width, width});
+  // The rows that follow this heading place their cells again.
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
 }
 
 void CHeading::SetColumnWidth(int index, int width) {

@@ -96,10 +96,16 @@ int CHybridCore::ScrollLimit() { return std::max(0, m_contentHeight - LayoutClie
 void CHybridCore::Layout() {
   const Size client = LayoutClientSize();
   if (!m_root || client.cx <= 0) return;
-  m_layingOut = true;
-  m_root->SetRect({0, 0, client.cx, 0});
-  m_contentHeight = m_root->Layout(true);
-  m_layingOut = false;
+  // With nothing said since the last layout at this width, every cell is
+  // where it was: a forced layout of a long list costs its paint alone. A
+  // change said while the tree is walked counts for the next layout.
+  if (m_sizesMayHaveChanged.exchange(false) || client.cx != m_laidOutWidth) {
+    m_layingOut = true;
+    m_root->SetRect({0, 0, client.cx, 0});
+    m_contentHeight = m_root->Layout(true);
+    m_layingOut = false;
+    m_laidOutWidth = client.cx;
+  }
   if (m_scroll > ScrollLimit()) SetScrollPosition(ScrollLimit());
 
   const bool wasShown = m_barShown;
@@ -124,6 +130,7 @@ void CHybridCore::UpdateScrollBar() {
 }
 
 void CHybridCore::RequestLayout(bool immediate) {
+  SizesMayHaveChanged();
   if (!m_created) return;
   std::lock_guard<std::recursive_mutex> lock(m_layoutLock);
   // Building a long list asks thousands of times while one layout is
@@ -179,6 +186,9 @@ void CHybridCore::OnPaint(gfx::Canvas& canvas) {
 
 void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   if (!cell) return;
+  // Contents repaint after their setters; some of those change a natural
+  // width that a row or a flow of cells depends on, without a layout.
+  SizesMayHaveChanged();
   // Any thread may ask: the request is queued as given, and the tree is
   // walked on the window's thread when the repaint message comes.
   RepaintEntry entry{RefPtr<IHybridCell>(cell), std::nullopt};
@@ -391,6 +401,7 @@ void CHybridCore::RegisterCell(IHybridCell*) { RequestLayout(false); }
 
 void CHybridCore::UnregisterCell(IHybridCell* cell) {
   if (!cell) return;
+  SizesMayHaveChanged();
   if (m_focus.get() == cell) m_focus.reset();
   if (m_anchor.get() == cell) m_anchor.reset();
   if (m_hot.get() == cell) m_hot.reset();
@@ -414,6 +425,7 @@ void CHybridCore::OnSelectionChangeMessage() {
 }
 
 void CHybridCore::Clear(bool recreateRoot) {
+  SizesMayHaveChanged();
   m_focus.reset();
   m_anchor.reset();
   if (RefPtr<IHybridCell> root = std::move(m_root)) {

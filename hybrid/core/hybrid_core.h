@@ -119,6 +119,7 @@ class CHybridCore final : public IHybridCtrl {
 
   // --- Control services (IHybridCtrl).
   void RequestLayout(bool immediate) override;
+  void SizesMayHaveChanged() override { m_sizesMayHaveChanged = true; }
   void RequestCellRepaint(IHybridCell* cell, const Rect* rect) override;
   int RegisterTimer(int intervalMs, ITimerCallback* callback) override;
   void UnregisterTimer(int timerId) override;
@@ -195,6 +196,10 @@ class CHybridCore final : public IHybridCtrl {
   bool m_repaintPending = false;
   bool m_barShown = false;
   int m_contentHeight = 0;
+  // Set by every change that can move or resize a cell, from any thread;
+  // cleared when a layout starts. The width the tree was last laid out at.
+  std::atomic<bool> m_sizesMayHaveChanged{true};
+  int m_laidOutWidth = -1;
   // Written by the window's thread only; atomic because a repaint request
   // from another thread reads it to place the rectangle it was given.
   std::atomic<int> m_scroll{0};

@@ -33,6 +33,19 @@ void CTextStyle::SetFont(const gfx::FontDesc& desc) {
   m_font.reset();
   m_font = m_metrics->MakeFont(desc);
   m_lineHeight = -1;
+  // Every cell in this style measures again.
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+}
+
+// Margins take from a wrapped text's width and add to a text's natural one.
+void CTextStyle::SetLeftMargin(int pixels) {
+  m_leftMargin = pixels;
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+}
+
+void CTextStyle::SetRightMargin(int pixels) {
+  m_rightMargin = pixels;
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
 }
 
 int CTextStyle::GetLineHeight() {

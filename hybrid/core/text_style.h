@@ -30,9 +30,9 @@ class CTextStyle final : public ITextStyle, private IHybridCtrlBound {
   void SetTextColor(Color color) override { m_text = color; }
   Color GetTextColor() override { return m_text; }
   int GetLeftMargin() override { return m_leftMargin; }
-  void SetLeftMargin(int pixels) override { m_leftMargin = pixels; }
+  void SetLeftMargin(int pixels) override;
   int GetRightMargin() override { return m_rightMargin; }
-  void SetRightMargin(int pixels) override { m_rightMargin = pixels; }
+  void SetRightMargin(int pixels) override;
   int GetLineHeight() override;
 
  private:

@@ -40,6 +40,12 @@ class ITimerCallback {
 class IHybridCtrl {
  public:
   virtual void RequestLayout(bool immediate) = 0;
+  // Something that can change a cell's size changed (a text, a style, a
+  // border, what is shown): the next layout measures again. Every setter
+  // that can change a size says so, whether or not it asks for a layout;
+  // a layout with nothing said since the last one, at the same width,
+  // leaves every cell where it is.
+  virtual void SizesMayHaveChanged() = 0;
   // Null rect: the cell's own rectangle.
   virtual void RequestCellRepaint(IHybridCell* cell, const Rect* rect) = 0;
   virtual int RegisterTimer(int intervalMs, ITimerCallback* callback) = 0;

@@ -44,6 +44,28 @@ void CHybridCell::SetContent(IHybridContent* content) {
   if (m_ctrl) m_ctrl->RequestLayout(false);
 }
 
+void CHybridCell::SizeMayHaveChanged() {
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+}
+
+void CHybridCell::SetStyle(std::uint32_t style) {
+  if (style == m_style) return;
+  m_style = style;
+  SizeMayHaveChanged();
+}
+
+void CHybridCell::SetState(std::uint32_t state) {
+  if (state == m_state) return;
+  m_state = state;
+  SizeMayHaveChanged();
+}
+
+void CHybridCell::SetBorders(std::uint32_t packed) {
+  if (packed == m_borders) return;
+  m_borders = packed;
+  SizeMayHaveChanged();
+}
+
 void CHybridCell::CreateContent(char letter) {
   RefPtr<IHybridContent> content = CreateContentOfKind(letter, m_ctrl);
   SetContent(content.get());
@@ -387,6 +409,7 @@ void CHybridCell::SetExpanded(bool expand, bool immediate) {
   const bool collapsed = (m_state & kStateCollapsed) != 0;
   if (collapsed != expand) return;
   m_state ^= kStateCollapsed;
+  SizeMayHaveChanged();
   if (m_ctrl) m_ctrl->AnimateExpand(this, expand, immediate);
 }
 

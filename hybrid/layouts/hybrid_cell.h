@@ -37,9 +37,9 @@ class CHybridCell final : public IHybridCell {
   void GetRect(Rect* out) override;
   void GetClientRect(Rect* out) override;
   bool HitTest(Point point, IHybridCell** out) override;
-  void SetStyle(std::uint32_t style) override { m_style = style; }
+  void SetStyle(std::uint32_t style) override;
   std::uint32_t GetStyle() override { return m_style; }
-  void SetState(std::uint32_t state) override { m_state = state; }
+  void SetState(std::uint32_t state) override;
   std::uint32_t GetState() override { return m_state; }
   void Paint(gfx::Canvas& canvas) override;
   void Redraw() override;
@@ -52,13 +52,20 @@ class CHybridCell final : public IHybridCell {
   bool GetParentCell(IHybridCell** out) override;
   bool WalkTree(bool forward, IHybridCell** out) override;
   IHybridCtrl* GetCtrl() override { return m_ctrl; }
-  void SetNext(IHybridCell* cell) override { m_next = RefPtr<IHybridCell>(cell); }
-  void SetPrev(IHybridCell* cell) override { m_prev = RefPtr<IHybridCell>(cell); }
+  // Another neighbour is another place in a stack.
+  void SetNext(IHybridCell* cell) override {
+    m_next = RefPtr<IHybridCell>(cell);
+    SizeMayHaveChanged();
+  }
+  void SetPrev(IHybridCell* cell) override {
+    m_prev = RefPtr<IHybridCell>(cell);
+    SizeMayHaveChanged();
+  }
   bool GetPrev(IHybridCell** out) override { return m_prev.CopyTo(out); }
   bool GetNext(IHybridCell** out) override { return m_next.CopyTo(out); }
   void SetCommandId(int id) override { m_commandId = id; }
   int GetCommandId() override { return m_commandId; }
-  void SetBorders(std::uint32_t packed) override { m_borders = packed; }
+  void SetBorders(std::uint32_t packed) override;
   std::uint32_t GetInsets() override;
   void Detach() override;
   NotifyResult Notify(int code, IHybridCell* source) override;
@@ -80,6 +87,9 @@ class CHybridCell final : public IHybridCell {
     return (m_style & kStyleClickable) && !(m_style & kStyleNoFocusFrame);
   }
   void DropLayout();
+  // A style, state or border change may resize the cell (focus frame,
+  // text placement, hidden or collapsed): the next layout measures again.
+  void SizeMayHaveChanged();
   // Tells the handler the cell's size when it changed since last told.
   void ReportSize();
 

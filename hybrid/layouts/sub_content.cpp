@@ -6,6 +6,17 @@
 
 namespace scalewright {
 
+// An indent narrows every child: the next layout measures them again.
+void CSubContent::SetLeftIndent(int pixels) {
+  m_leftIndent = pixels;
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+}
+
+void CSubContent::SetRightIndent(int pixels) {
+  m_rightIndent = pixels;
+  if (m_ctrl) m_ctrl->SizesMayHaveChanged();
+}
+
 int AlignInRow(std::uint32_t style, int rowTop, int rowBottom, int height, int* placedHeight) {
   switch (style & kStyleAlignMask) {
     case kStyleAlignTop:

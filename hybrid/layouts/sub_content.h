@@ -29,10 +29,10 @@ class CSubContent : public IHybridSubContent {
   bool GetHeading(IHybridHeading** out) override;
   int GetChildCount() override { return 0; }
   bool GetChild(int index, IHybridCell** out) override;
-  void SetLeftIndent(int pixels) override { m_leftIndent = pixels; }
+  void SetLeftIndent(int pixels) override;
   int GetLeftIndent() override { return m_leftIndent; }
   int GetRightIndent() override { return m_rightIndent; }
-  void SetRightIndent(int pixels) override { m_rightIndent = pixels; }
+  void SetRightIndent(int pixels) override;
   bool GetNeighbour(int virtualKey, IHybridCell* from, IHybridCell** out) override;
   void ReleaseOwner() override {
     m_owner.reset();

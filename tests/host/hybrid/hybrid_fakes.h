@@ -326,7 +326,10 @@ class RecordingContent : public CContentBase<IHybridContent> {
   void OnEnable(bool enabled) override { enables.push_back(enabled); }
   void Init() override { ++inits; }
   int GetNaturalWidth() override { return width; }
-  int GetHeightForWidth(int) override { return height; }
+  int GetHeightForWidth(int) override {
+    ++measures;
+    return height;
+  }
 
   std::vector<Notification> seen;
   std::vector<bool> focusChanges;
@@ -337,6 +340,7 @@ class RecordingContent : public CContentBase<IHybridContent> {
   Color fill = gfx::Rgb(1, 2, 3);
   int draws = 0;
   int inits = 0;
+  int measures = 0;
   int width = 40;
   int height = 10;
 
