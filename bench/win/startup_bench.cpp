@@ -16,7 +16,11 @@
 // it is in a user's session.
 //
 // Prints one line per round and a summary with both medians and the ratio
-// SW / floor. Exit status 0 when every launch painted, 1 otherwise.
+// SW / floor. Given the path of another build's SW.exe (startup_bench
+// OTHER\SW.exe), it launches that one too in every round, so that a change
+// is measured against the build before it in the same run; the control is
+// this build's either way. Exit status 0 when every launch painted, 1
+// otherwise.
 #include <windows.h>
 
 #include <algorithm>
@@ -200,7 +204,7 @@ class CDesktopKeeper {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   const CDesktopKeeper keeper;
   const std::string dir = BinDir();
   if (!RegisterNeckview(dir)) {
@@ -211,6 +215,7 @@ int main() {
   const std::string swProgram = dir + "SW.exe";
   const char* floorClass = "EllipseFloor";
   const char* boardClass = "ScalewrightOleControl";
+  const std::string otherProgram = argc > 1 ? argv[1] : "";
 
   // Warm-up: the first launch of each loads its DLLs into the page cache.
   if (TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse) < 0 ||
@@ -218,22 +223,38 @@ int main() {
     std::fprintf(stderr, "a warm-up launch never painted\n");
     return 1;
   }
-  std::vector<double> floorTimes, swTimes;
+  if (!otherProgram.empty() && TimeToFirstPicture(otherProgram, boardClass, ShowsFretboard) < 0) {
+    std::fprintf(stderr, "%s never painted\n", otherProgram.c_str());
+    return 1;
+  }
+  std::vector<double> floorTimes, swTimes, otherTimes;
   for (int round = 0; round < kRounds; ++round) {
     const double floorMs = TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse);
     const double swMs = TimeToFirstPicture(swProgram, boardClass, ShowsFretboard);
-    if (floorMs < 0 || swMs < 0) {
+    const double otherMs =
+        otherProgram.empty() ? 0 : TimeToFirstPicture(otherProgram, boardClass, ShowsFretboard);
+    if (floorMs < 0 || swMs < 0 || otherMs < 0) {
       std::fprintf(stderr, "round %d: a launch never painted\n", round + 1);
       return 1;
     }
-    std::printf("round %2d: floor %7.1f ms  SW %7.1f ms  ratio %.2f\n", round + 1, floorMs, swMs,
+    std::printf("round %2d: floor %7.1f ms  SW %7.1f ms  ratio %.2f", round + 1, floorMs, swMs,
                 swMs / floorMs);
+    if (!otherProgram.empty())
+      std::printf("  other %7.1f ms  ratio %.2f", otherMs, otherMs / floorMs);
+    std::printf("\n");
     floorTimes.push_back(floorMs);
     swTimes.push_back(swMs);
+    otherTimes.push_back(otherMs);
   }
   const double floorMedian = Median(floorTimes), swMedian = Median(swTimes);
   std::printf("start-up to first picture (median of %d): floor %.1f ms, SW %.1f ms, ratio %.2f\n",
               kRounds, floorMedian, swMedian, swMedian / floorMedian);
+  if (!otherProgram.empty()) {
+    const double otherMedian = Median(otherTimes);
+    std::printf("other build (%s): %.1f ms, ratio %.2f; this build / other %.2f\n",
+                otherProgram.c_str(), otherMedian, otherMedian / floorMedian,
+                swMedian / otherMedian);
+  }
   // The fastest launch of each is the least disturbed by other load.
   const double floorBest = *std::min_element(floorTimes.begin(), floorTimes.end());
   const double swBest = *std::min_element(swTimes.begin(), swTimes.end());
