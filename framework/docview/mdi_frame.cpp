@@ -19,6 +19,9 @@ namespace {
 
 constexpr char kFrameClass[] = "Scalewright.MDIFrame";
 constexpr UINT kUpdateTitleMessage = WM_APP + 0x100;
+// What the MDI client posts itself to work out its scroll bars after its
+// windows moved (WM_MDICALCCHILDSCROLL in the platform's sources).
+constexpr UINT kClientScrollBarsMessage = 0x003F;
 
 bool IsRecentFileCommand(UINT id) { return id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST; }
 
@@ -234,6 +237,18 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       RecalcLayout();
       return 0;
     }
+    case WM_SHOWWINDOW:
+      // The client starts with both scroll bars and drops them in a
+      // message it posts itself, which would come after the first picture:
+      // painted, then taken away. Handled before the frame shows, the
+      // first picture has the bars the client keeps.
+      if (wParam && m_client) {
+        MSG pending;
+        while (::PeekMessageA(&pending, m_client, kClientScrollBarsMessage,
+                              kClientScrollBarsMessage, PM_REMOVE))
+          ::DispatchMessageA(&pending);
+      }
+      break;
     case WM_SIZE:
       // Not to DefFrameProc: it would give the whole client area to the MDI client.
       RecalcLayout();
