@@ -1,10 +1,11 @@
 // What the Windows benchmarks that start SW share: the folder they run
-// from (SW.exe and Neckview.dll sit beside them), a millisecond clock, and
-// the control's registration as regsvr32 makes it.
+// from (SW.exe and Neckview.dll sit beside them), a millisecond clock, the
+// control's registration as regsvr32 makes it, and starting a program.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 namespace scalewright::bench {
@@ -35,6 +36,22 @@ inline bool RegisterNeckview(const std::string& dir) {
   const bool ok = entry && SUCCEEDED(entry());
   ::FreeLibrary(module);
   return ok;
+}
+
+// Starts |program| with its quoted name and |arguments| as its command line;
+// false, with a line on standard error, when it cannot start. The caller
+// closes the handles in |process|.
+inline bool StartProgram(const std::string& program, const std::string& arguments,
+                         PROCESS_INFORMATION& process) {
+  std::string commandLine = "\"" + program + "\"" + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  process = {};
+  if (::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process))
+    return true;
+  std::fprintf(stderr, "cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
+  return false;
 }
 
 }  // namespace scalewright::bench

@@ -26,6 +26,7 @@ namespace {
 using scalewright::bench::BinDir;
 using scalewright::bench::NowMs;
 using scalewright::bench::RegisterNeckview;
+using scalewright::bench::StartProgram;
 
 constexpr int kRounds = 7;
 
@@ -77,16 +78,9 @@ long long FileBytes(const std::string& path) {
 
 // One SW.exe run to its end: milliseconds, or -1 when it failed.
 double TimeExport(const std::string& sw, const std::string& arguments) {
-  std::string commandLine = "\"" + sw + "\" /export " + arguments;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
+  PROCESS_INFORMATION process;
   const double start = NowMs();
-  if (!::CreateProcessA(sw.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-    std::fprintf(stderr, "cannot start %s (error %lu)\n", sw.c_str(), ::GetLastError());
-    return -1;
-  }
+  if (!StartProgram(sw, " /export " + arguments, process)) return -1;
   const CHandle thread(process.hThread);
   const CHandle owned(process.hProcess);
   ::WaitForSingleObject(owned.get(), INFINITE);

@@ -37,6 +37,7 @@ namespace {
 using scalewright::bench::BinDir;
 using scalewright::bench::NowMs;
 using scalewright::bench::RegisterNeckview;
+using scalewright::bench::StartProgram;
 
 using scalewright::ui::CGdiObject;
 using scalewright::ui::CMemoryDc;
@@ -152,16 +153,9 @@ using PictureTest = bool (*)(HWND window);
 // ended either way.
 double TimeToFirstPicture(const std::string& program, const char* className,
                           PictureTest showsPicture) {
-  std::string commandLine = "\"" + program + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
+  PROCESS_INFORMATION process;
   const double start = NowMs();
-  if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-    std::fprintf(stderr, "cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
-    return -1;
-  }
+  if (!StartProgram(program, "", process)) return -1;
   double elapsed = -1;
   while (NowMs() - start < kPictureTimeoutMs) {
     HWND picture = FindWindowOfClass(process.dwProcessId, className);
