@@ -299,8 +299,17 @@ CSwProcess::CSwProcess(const std::string& arguments) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       BinDir().c_str(), &startup, &process)) {
+  // Wine now and then refuses to make a process at all (ERROR_INTERNAL_ERROR,
+  // before any of SW runs); the next attempt starts it. Any other refusal,
+  // or a third one, is reported.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               BinDir().c_str(), &startup, &process) != FALSE;
+    if (started || ::GetLastError() != ERROR_INTERNAL_ERROR) break;
+    ::Sleep(200);
+  }
+  if (started) {
     m_process = process.hProcess;
     m_threadId = process.dwThreadId;
     ::CloseHandle(process.hThread);
