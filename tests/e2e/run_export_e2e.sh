@@ -27,13 +27,14 @@ done
 umount "$work/full" 2>/dev/null
 rm -rf "$work" && mkdir -p "$work" || exit 1
 # The regsvr32 of the build's bitness registers the control, as it would be.
-"$(dirname "$0")/../../scripts/wine-tool" "$bits" regsvr32 /s "$(winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
+wine="$(dirname "$0")/../../scripts/wine"
+"$(dirname "$0")/../../scripts/wine-tool" "$bits" regsvr32 /s "$("$wine" winepath -w "$bin/Neckview.dll" 2>/dev/null)" || {
   echo "FAIL: regsvr32"
   exit 1
 }
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
-win() { winepath -w "$1" 2>/dev/null; }
+win() { "$wine" winepath -w "$1" 2>/dev/null; }
 
 # A in Aeolian at 600 x 300 pixels of a 96 dpi screen (0.01 mm).
 board=$work/board.swb
@@ -42,7 +43,7 @@ printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nextent=15875,7938\r
 # Runs SW.exe /export with the arguments given; leaves the exit code in
 # $rc and standard error in $err.
 export_picture() {
-  wine "$bin/SW.exe" /export "$@" >"$work/out.txt" 2>"$work/err.txt"
+  "$wine" "$bin/SW.exe" /export "$@" >"$work/out.txt" 2>"$work/err.txt"
   rc=$?
   err=$(tr -d '\r' <"$work/err.txt")
 }

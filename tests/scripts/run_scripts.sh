@@ -12,11 +12,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 "$(dirname "$0")/../../scripts/wine-prefix" "$prefix" || exit 1
 
 tool="$(dirname "$0")/../../scripts/wine-tool"
-dll=$(winepath -w "$bin/Neckview.dll" 2>/dev/null)
+wine="$(dirname "$0")/../../scripts/wine"
+dll=$("$wine" winepath -w "$bin/Neckview.dll" 2>/dev/null)
 "$tool" "$bits" regsvr32 /s "$dll" || { echo "FAIL: regsvr32 $dll"; exit 1; }
 failed=0
 for script in board.vbs board.js; do
-  path=$(winepath -w "$scripts/$script" 2>/dev/null)
+  path=$("$wine" winepath -w "$scripts/$script" 2>/dev/null)
   # Through a file, not a pipe: Wine's services would hold a pipe open.
   log=$(mktemp)
   "$tool" "$bits" cscript //nologo "$path" >"$log" 2>&1

@@ -15,8 +15,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 tool="$(dirname "$0")/../../scripts/wine-tool"
 clsid='HKCR\CLSID\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\InprocServer32'
 typelib='HKCR\TypeLib\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}\1.2\0'
-dll64=$(winepath -w "$bin64/Neckview.dll" 2>/dev/null)
-dll32=$(winepath -w "$bin32/Neckview.dll" 2>/dev/null)
+wine="$(dirname "$0")/../../scripts/wine"
+dll64=$("$wine" winepath -w "$bin64/Neckview.dll" 2>/dev/null)
+dll32=$("$wine" winepath -w "$bin32/Neckview.dll" 2>/dev/null)
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -42,9 +43,9 @@ default_value() {  # key, 32|64
 drive() {  # 32|64
   local platform=AMD64 out
   [[ $1 == 32 ]] && platform=x86
-  out=$(run "$1" cscript //nologo "$(winepath -w "$scripts/host_platform.vbs" 2>/dev/null)")
+  out=$(run "$1" cscript //nologo "$("$wine" winepath -w "$scripts/host_platform.vbs" 2>/dev/null)")
   [[ $out == "$platform" ]] || { echo "a $1-bit cscript runs as [$out]"; return 1; }
-  out=$(run "$1" cscript //nologo "$(winepath -w "$scripts/board.vbs" 2>/dev/null)")
+  out=$(run "$1" cscript //nologo "$("$wine" winepath -w "$scripts/board.vbs" 2>/dev/null)")
   grep -qx 'all checks passed' <<<"$out" || { echo "$out"; return 1; }
 }
 
