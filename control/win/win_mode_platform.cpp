@@ -27,6 +27,9 @@ constexpr DWORD kMaxModulePathBytes = 2 * 32768;
 // A string resource holds at most 65535 UTF-16 units.
 constexpr std::size_t kMaxStringBytes = 2 * 65536;
 constexpr DWORD kChunkBytes = 64 * 1024;
+// How long a read waits for a file another writer holds alone: 25 x 10 ms.
+constexpr int kSharingRetries = 25;
+constexpr DWORD kSharingRetryMs = 10;
 
 bool IsAnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
 
@@ -130,10 +133,21 @@ void CWinModePlatform::ShowWarning(const std::string& text) const {
 
 FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path, std::string& bytes) const {
   bytes.clear();
-  CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Readers share: two boards painting at once on two threads both read
+  // the modes, and a writer may replace the file under a reader, who keeps
+  // the text it opened. A writer of another kind holding the file alone
+  // is waited for briefly before the read counts as failed.
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  DWORD error = ERROR_SUCCESS;
+  for (int attempt = 0; attempt < kSharingRetries; ++attempt) {
+    opened = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    error = opened != INVALID_HANDLE_VALUE ? ERROR_SUCCESS : ::GetLastError();
+    if (error != ERROR_SHARING_VIOLATION) break;
+    ::Sleep(kSharingRetryMs);
+  }
+  CFileHandle file(opened);
   if (!file.Valid()) {
-    const DWORD error = ::GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                ? FileReadStatus::kMissing
                : FileReadStatus::kFailed;  // locked, denied, a directory...
