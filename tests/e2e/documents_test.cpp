@@ -28,7 +28,7 @@ TEST_F(DocumentsTest, NewNumbersDocumentsWithoutReuse) {
   EXPECT_EQ(Titles(sw.DocumentWindows()), (std::vector<std::string>{"SW1", "SW2"}));
   sw.CancelPropertyFrames();
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW - [SW2]"; }, 5s)) << Text(sw.Main());
-  EXPECT_TRUE(SaveScreenshot("two_documents"));
+  SaveScreenshot("two_documents");  // for a person to look at
 
   // Closing SW2 and making a new one gives SW3, not SW2 again.
   Choose(sw, kFileClose);
@@ -45,14 +45,20 @@ TEST_F(DocumentsTest, WindowCommandsArrangeTheDocuments) {
   auto documents = sw.DocumentWindows();
   ASSERT_EQ(documents.size(), 2u);
   Choose(sw, kWindowTile);
-  EXPECT_TRUE(WaitUntil([&] { return !::IsZoomed(documents[1]); }, 5s)) << sw.Seen("tile");
-  RECT a = {}, b = {}, overlap = {};
-  ::GetWindowRect(documents[0], &a);
-  ::GetWindowRect(documents[1], &b);
-  EXPECT_FALSE(::IsZoomed(documents[0]));
-  EXPECT_FALSE(::IntersectRect(&overlap, &a, &b));
+  // Both restored, side by side, without overlap.
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        RECT a = {}, b = {}, overlap = {};
+        ::GetWindowRect(documents[0], &a);
+        ::GetWindowRect(documents[1], &b);
+        return !::IsZoomed(documents[0]) && !::IsZoomed(documents[1]) &&
+               !::IntersectRect(&overlap, &a, &b);
+      },
+      5s))
+      << sw.Seen("tile");
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW - SW2"; }, 5s)) << Text(sw.Main());
-  EXPECT_TRUE(SaveScreenshot("tiled"));
+  SaveScreenshot("tiled");  // for a person to look at
+  RECT a = {}, b = {}, overlap = {};
   Choose(sw, kWindowCascade);
   EXPECT_TRUE(WaitUntil(
       [&] {
@@ -123,7 +129,7 @@ TEST_F(DocumentsTest, CloseLastDocumentDisablesWhatOnlyADocumentHandles) {
   sw.SendCommandMessage(kPrintPreview);
   EXPECT_TRUE(sw.PropertyFrames().empty());
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), nullptr, "SW - ").empty());
-  EXPECT_TRUE(SaveScreenshot("no_documents"));
+  SaveScreenshot("no_documents");  // for a person to look at
 }
 
 TEST_F(DocumentsTest, UndoCutPasteAndPaneKeysDoNothing) {

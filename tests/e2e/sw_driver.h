@@ -24,8 +24,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 std::string BinDir();
 // A scratch folder of the test run, emptied at first use.
 std::string ScratchDir();
-// The whole display as <build>/tests/e2e/screenshots/<name>.png; false
-// when the picture was not taken.
+// The whole display as <build>/tests/e2e/screenshots/<name>.png, for a
+// person to look at, once the foreground window has painted; false when
+// the picture was not taken (a test that reads it back asserts it).
 bool SaveScreenshot(const std::string& name);
 // A screenshot's pixels (0x00RRGGBB, top row first), read back from the
 // BMP that accompanies it.

@@ -67,7 +67,8 @@ TEST_F(ToolBarClicksTest, ButtonsWithoutADocumentDoNothingButAbout) {
   ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().empty(); })) << sw.Seen();
   BringToFront(sw.Main());
   ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kProperties));
-  ::Sleep(500);  // time for a frame that must not come
+  // Whatever the click posted has been handled by now.
+  ASSERT_TRUE(WaitUntilHandled(sw.Main(), 2));
   EXPECT_TRUE(sw.PropertyFrames().empty());
   ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kAbout));
   HWND about = sw.WaitDialog("About", 10s);

@@ -8,13 +8,21 @@ namespace scalewright::e2e {
 
 namespace {
 
-// Input is taken from the queue at the pace a person gives it; the pause
-// lets the target handle each step before the next.
-void Settle() { ::Sleep(60); }
+// Which window takes |input|: the one under the pointer for the mouse, the
+// foreground window for keys.
+HWND TargetOf(const INPUT& input) {
+  if (input.type != INPUT_MOUSE) return ::GetForegroundWindow();
+  POINT at = {};
+  ::GetCursorPos(&at);
+  return ::WindowFromPoint(at);
+}
 
 void Send(std::vector<INPUT> inputs) {
+  if (inputs.empty()) return;
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  Settle();
+  // Each step is handled before the next is given, as a person's pace
+  // allows: proven by round trips to the thread that took it.
+  WaitUntilHandled(TargetOf(inputs.back()), static_cast<int>(inputs.size()));
 }
 
 INPUT Key(WORD key, bool up) {
@@ -38,6 +46,18 @@ INPUT MouseAt(POINT screen, DWORD flags) {
 }
 
 }  // namespace
+
+bool WaitUntilHandled(HWND window, int messages) {
+  // The thread looks at sent messages each time it fetches the next one from
+  // its queue: the first answer comes when it next looks, each further one
+  // after it has handled one more of what was queued before.
+  for (int trip = 0; trip <= messages; ++trip) {
+    DWORD_PTR answer = 0;
+    if (!window || !::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer))
+      return false;
+  }
+  return true;
+}
 
 void ClickAt(POINT screen) {
   MoveMouseTo(screen);
@@ -64,16 +84,15 @@ void DragFromTo(POINT from, POINT to) {
 }
 
 bool ClickToClose(HWND dialog, int id) {
-  auto closed = [dialog] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); };
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    HWND button = ::GetDlgItem(dialog, id);
-    if (!button || !::IsWindowVisible(button)) return false;
-    BringToFront(dialog);
-    ClickCenterOf(button);
-    for (int waited = 0; waited < 50 && !closed(); ++waited) ::Sleep(100);
-    if (closed()) return true;
-  }
-  return false;
+  HWND button = ::GetDlgItem(dialog, id);
+  if (!button || !::IsWindowVisible(button)) return false;
+  BringToFront(dialog);
+  ClickCenterOf(button);
+  // The click has been handled (ClickAt waits for that): a dialog still
+  // showing after its button's own work is one that did not close.
+  for (int waited = 0; waited < 50 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++waited)
+    ::Sleep(100);
+  return !::IsWindow(dialog) || !::IsWindowVisible(dialog);
 }
 
 void ClickCenterOf(HWND window) {
@@ -133,7 +152,7 @@ void TypeText(const std::string& text) {
 
 void BringToFront(HWND window) {
   ::SetForegroundWindow(window);
-  Settle();
+  WaitUntilHandled(window, 1);
 }
 
 void ChooseMenuItem(HWND frame, char popupKey, char itemKey) {

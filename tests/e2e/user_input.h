@@ -10,15 +10,19 @@
 
 namespace scalewright::e2e {
 
+// Returns once the thread of |window| has handled |messages| more of what
+// was queued for it before the call, proven by round trips of WM_NULL;
+// false when the thread does not answer within 10 s (it hangs).
+bool WaitUntilHandled(HWND window, int messages);
 // Moves the mouse to |screen| and clicks the left button there.
 void ClickAt(POINT screen);
 // Moves the mouse to |screen| without pressing a button.
 void MoveMouseTo(POINT screen);
 // Presses the left button at |from|, moves to |to| in steps, lets go there.
 void DragFromTo(POINT from, POINT to);
-// Brings |dialog| to the front and clicks its button |id|, which closes it;
-// a click that a busy machine lost is clicked again, as a user would.
-// False when the dialog has no such button showing or stays open.
+// Brings |dialog| to the front and clicks its button |id|, which closes it.
+// False when the dialog has no such button showing or stays open: a lost
+// click is a finding, not something to try again.
 bool ClickToClose(HWND dialog, int id);
 // Clicks the middle of |window|'s client area.
 void ClickCenterOf(HWND window);

@@ -7,6 +7,10 @@
 #include <objbase.h>
 #include <olectl.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <string>
 
 #include "control/interface/fretboard_settings.h"
@@ -207,19 +211,6 @@ TEST_F(FretboardAutomation, BadValuesFailWithTheirTextAndChangeNothing) {
   EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID_IFretboard2));
 }
 
-// IFretboard2 keeps IFretboard's slots first, so a client compiled against
-// IFretboard works through either.
-TEST_F(FretboardAutomation, TheNewInterfaceStartsWithTheOldOnesSlots) {
-  ComPtr<IFretboard> old;
-  ComPtr<IFretboard2> board;
-  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard, old));
-  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard2, board));
-  ASSERT_EQ(S_OK, static_cast<IFretboard*>(board.get())->put_BackColor(0x123456));
-  OLE_COLOR color = 0;
-  ASSERT_EQ(S_OK, old->get_BackColor(&color));
-  EXPECT_EQ(0x123456u, color);
-}
-
 // IFretboard3: the later options by name, as the settings interface the
 // page uses sees them, with the refusals of the other numbers.
 TEST_F(FretboardAutomation, LeftHandedAndSpellingRoundTripAndRefuseOtherValues) {
@@ -270,21 +261,115 @@ TEST_F(FretboardAutomation, LeftHandedAndSpellingRoundTripAndRefuseOtherValues) 
   EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID_IFretboard3));
 }
 
-// IFretboard3 extends IFretboard2 slot for slot, and the settings
-// interface's second version keeps the first one's slots.
-TEST_F(FretboardAutomation, TheLaterInterfacesKeepTheEarlierSlots) {
-  ComPtr<IFretboard2> earlier;
-  ComPtr<IFretboard3> board;
-  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard2, earlier));
-  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard3, board));
-  ASSERT_EQ(S_OK, static_cast<IFretboard2*>(board.get())->put_Tonality(4));
-  LONG tonality = -1;
-  ASSERT_EQ(S_OK, earlier->get_Tonality(&tonality));
-  EXPECT_EQ(4, tonality);
-  ComPtr<IFretboardSettings2> options;
-  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboardSettings2, options));
-  static_cast<IFretboardSettings*>(options.get())->SetFirstFret(3);
-  EXPECT_EQ(3, m_settings->GetFirstFret());
+// The slots that compiled clients call: each interface keeps its
+// predecessor's slots first and adds its own after them. Expected slots are
+// the interfaces as they shipped (IUnknown 0-2, IDispatch 3-6, then each
+// property's put and get, or get and put, as released). Both sides are
+// checked: the offsets the type library declares (what VB6 and Office bind
+// to) and the C++ class's own vtable offsets (what the control implements).
+struct SSlot {
+  const wchar_t* name;
+  INVOKEKIND kind;
+  int slot;
+  std::ptrdiff_t classOffset;  // in IFretboard3's C++ vtable
+};
+
+// A virtual member function pointer of the Itanium C++ ABI (g++ and clang,
+// both bitnesses of mingw-w64) holds 1 + the function's offset in the vtable.
+template <typename Method>
+std::ptrdiff_t VtableOffset(Method method) {
+  struct {
+    std::uintptr_t function;
+    std::ptrdiff_t adjustment;
+  } raw;
+  static_assert(sizeof raw == sizeof method);
+  std::memcpy(&raw, &method, sizeof raw);
+  return (raw.function & 1) ? static_cast<std::ptrdiff_t>(raw.function - 1) : -1;
+}
+
+TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
+  constexpr INVOKEKIND put = INVOKE_PROPERTYPUT, get = INVOKE_PROPERTYGET, call = INVOKE_FUNC;
+  using I = IFretboard3;
+  const SSlot released[] = {
+      {L"BackColor", put, 7, VtableOffset(&I::put_BackColor)},
+      {L"BackColor", get, 8, VtableOffset(&I::get_BackColor)},
+      {L"BorderColor", put, 9, VtableOffset(&I::put_BorderColor)},
+      {L"BorderColor", get, 10, VtableOffset(&I::get_BorderColor)},
+      {L"Caption", put, 11, VtableOffset(&I::put_Caption)},
+      {L"Caption", get, 12, VtableOffset(&I::get_Caption)},
+      {L"Tonality", get, 13, VtableOffset(&I::get_Tonality)},
+      {L"Tonality", put, 14, VtableOffset(&I::put_Tonality)},
+      {L"Mode", get, 15, VtableOffset(&I::get_Mode)},
+      {L"Mode", put, 16, VtableOffset(&I::put_Mode)},
+      {L"ShowSteps", get, 17, VtableOffset(&I::get_ShowSteps)},
+      {L"ShowSteps", put, 18, VtableOffset(&I::put_ShowSteps)},
+      {L"Highlight", get, 19, VtableOffset(&I::get_Highlight)},
+      {L"Highlight", put, 20, VtableOffset(&I::put_Highlight)},
+      {L"LabelKind", get, 21, VtableOffset(&I::get_LabelKind)},
+      {L"LabelKind", put, 22, VtableOffset(&I::put_LabelKind)},
+      {L"FirstFret", get, 23, VtableOffset(&I::get_FirstFret)},
+      {L"FirstFret", put, 24, VtableOffset(&I::put_FirstFret)},
+      {L"LastFret", get, 25, VtableOffset(&I::get_LastFret)},
+      {L"LastFret", put, 26, VtableOffset(&I::put_LastFret)},
+      {L"SideDots", get, 27, VtableOffset(&I::get_SideDots)},
+      {L"SideDots", put, 28, VtableOffset(&I::put_SideDots)},
+      {L"Rectangles", get, 29, VtableOffset(&I::get_Rectangles)},
+      {L"Rectangles", put, 30, VtableOffset(&I::put_Rectangles)},
+      {L"Tuning", get, 31, VtableOffset(&I::get_Tuning)},
+      {L"Tuning", put, 32, VtableOffset(&I::put_Tuning)},
+      {L"NoteShown", get, 33, VtableOffset(&I::get_NoteShown)},
+      {L"NoteShown", put, 34, VtableOffset(&I::put_NoteShown)},
+      {L"ShowProperties", call, 35, VtableOffset(&I::ShowProperties)},
+      {L"LeftHanded", get, 36, VtableOffset(&I::get_LeftHanded)},
+      {L"LeftHanded", put, 37, VtableOffset(&I::put_LeftHanded)},
+      {L"Spelling", get, 38, VtableOffset(&I::get_Spelling)},
+      {L"Spelling", put, 39, VtableOffset(&I::put_Spelling)},
+  };
+  constexpr std::ptrdiff_t kSlot = sizeof(void*);
+  for (const SSlot& expected : released)
+    EXPECT_EQ(expected.slot * kSlot, expected.classOffset) << "C++ class: " << expected.name;
+
+  // The type library's IFretboard3 and its bases, down to IDispatch.
+  ComPtr<ITypeInfo> info;
+  ASSERT_EQ(S_OK, m_dispatch->GetTypeInfo(0, 0, info.put()));
+  HREFTYPE interfacePart = 0;
+  if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &interfacePart))) {
+    ComPtr<ITypeInfo> dual;
+    ASSERT_EQ(S_OK, info->GetRefTypeInfo(interfacePart, dual.put()));
+    info = std::move(dual);
+  }
+  size_t seen = 0;
+  for (int level = 0; level < 3; ++level) {
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(S_OK, info->GetTypeAttr(&attributes));
+    const int functions = attributes->cFuncs;
+    info->ReleaseTypeAttr(attributes);
+    for (int i = 0; i < functions; ++i) {
+      FUNCDESC* function = nullptr;
+      ASSERT_EQ(S_OK, info->GetFuncDesc(i, &function));
+      CBstr name;
+      UINT names = 0;
+      ASSERT_EQ(S_OK, info->GetNames(function->memid, name.put(), 1, &names));
+      const auto match =
+          std::find_if(std::begin(released), std::end(released), [&](const SSlot& s) {
+            return std::wstring(s.name) == name.get() && s.kind == function->invkind;
+          });
+      if (match == std::end(released)) {
+        ADD_FAILURE() << "the type library declares an unreleased function, slot "
+                      << function->oVft / kSlot;
+      } else {
+        EXPECT_EQ(match->slot * kSlot, function->oVft) << "type library: " << match->slot;
+        ++seen;
+      }
+      info->ReleaseFuncDesc(function);
+    }
+    HREFTYPE base = 0;
+    ASSERT_EQ(S_OK, info->GetRefTypeOfImplType(0, &base));
+    ComPtr<ITypeInfo> baseInfo;
+    ASSERT_EQ(S_OK, info->GetRefTypeInfo(base, baseInfo.put()));
+    info = std::move(baseInfo);
+  }
+  EXPECT_EQ(std::size(released), seen);
 }
 
 }  // namespace

@@ -10,11 +10,25 @@
 namespace scalewright::docview {
 namespace {
 
-// This test program has no resources at all: no menu, no accelerators.
-TEST(StartUpTest, AFrameWithoutItsMenuAndKeysFailsToLoadAndMakesNoWindow) {
-  CMDIFrameWnd frame;
-  EXPECT_FALSE(frame.LoadFrame(::GetModuleHandleA(nullptr), 128, WS_OVERLAPPEDWINDOW));
-  EXPECT_EQ(frame.Hwnd(), nullptr);
+// Frame ids of docview_tests.rc: 200 has its menu and keys, 129 only a
+// menu, 130 only keys, 128 neither.
+TEST(StartUpTest, AFrameWithoutItsMenuOrItsKeysFailsToLoadAndMakesNoWindow) {
+  const struct {
+    UINT id;
+    bool loads;
+  } frames[] = {{200, true}, {129, false}, {130, false}, {128, false}};
+  for (const auto& expected : frames) {
+    CMDIFrameWnd frame;
+    EXPECT_EQ(expected.loads,
+              frame.LoadFrame(::GetModuleHandleA(nullptr), expected.id, WS_OVERLAPPEDWINDOW))
+        << expected.id;
+    EXPECT_EQ(expected.loads, frame.Hwnd() != nullptr) << expected.id;
+    if (frame.Hwnd()) {
+      ::DestroyWindow(frame.Hwnd());
+      MSG quit;  // the frame's end asks the thread to quit: not this thread
+      ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+  }
 }
 
 class CFailingApp : public CWinApp {
