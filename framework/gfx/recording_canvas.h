@@ -48,6 +48,7 @@ class RecordingCanvas : public Canvas {
 
   std::vector<Primitive> items;
   FixedTextMetrics metrics;
+  int clipsPushed = 0;
 
   void FillRect(const Rect& r, Color c) override {
     Add(Primitive::kFill, [&](Primitive& p) { p.rect = r, p.color = c; });
@@ -81,7 +82,10 @@ class RecordingCanvas : public Canvas {
   FontPtr MakeFont(const FontDesc& d) override { return metrics.MakeFont(d); }
   FontPtr SelectFont(FontPtr font) override { return std::exchange(m_font, std::move(font)); }
   Rect ClipBox() override { return m_clips.back(); }
-  void PushClip(const Rect& r) override { m_clips.push_back(m_clips.back().Intersection(r)); }
+  void PushClip(const Rect& r) override {
+    ++clipsPushed;
+    m_clips.push_back(m_clips.back().Intersection(r));
+  }
   void PopClip() override {
     if (m_clips.size() > 1) m_clips.pop_back();
   }

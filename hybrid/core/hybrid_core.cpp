@@ -193,13 +193,17 @@ void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   // walked on the window's thread when the repaint message comes.
   RepaintEntry entry{RefPtr<IHybridCell>(cell), std::nullopt};
   if (rect) entry.rect = rect->Offset(0, m_scroll.load());
-  bool wasEmpty;
+  bool post;
   {
     std::lock_guard<std::mutex> lock(m_repaintLock);
-    wasEmpty = m_repaints.empty();
     m_repaints.push_back(std::move(entry));
+    post = !m_repaintPosted;
+    m_repaintPosted = true;
   }
-  if (wasEmpty) m_host.PostRepaint();
+  if (post && !m_host.PostRepaint()) {
+    std::lock_guard<std::mutex> lock(m_repaintLock);
+    m_repaintPosted = false;
+  }
 }
 
 // Where a queued request paints: a transparent cell shows its ancestor's
@@ -232,6 +236,15 @@ void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
   // The band is inverted onto the window: it goes off before a cell paints
   // under it, and comes back over the new pixels at the end.
   bool bandOff = false;
+  // A fill queues a repaint for every new cell, and by the time the queue
+  // is read most of them lie below the window: those paint nothing, and are
+  // passed over before any clip is made or the band is touched.
+  const Rect visible = canvas.ClipBox();
+  {
+    // Requests from here on need a message of their own.
+    std::lock_guard<std::mutex> lock(m_repaintLock);
+    m_repaintPosted = false;
+  }
   for (;;) {
     RepaintEntry entry;
     {
@@ -241,15 +254,16 @@ void CHybridCore::OnRepaintMessage(gfx::Canvas& canvas) {
       m_repaints.pop_front();
     }
     if (!InTree(entry.cell.get()) || !ResolveRepaint(entry)) continue;
-    if (m_bandVisible && !bandOff) {
-      ToggleBand();
-      bandOff = true;
-    }
     Rect clip;
     if (entry.rect)
       clip = entry.rect->Offset(0, -m_scroll);
     else
       entry.cell->GetRect(&clip);
+    if (clip.Intersection(visible).IsEmpty()) continue;
+    if (m_bandVisible && !bandOff) {
+      ToggleBand();
+      bandOff = true;
+    }
     gfx::ScopedClip scoped(canvas, clip);
     entry.cell->Paint(canvas);
   }
@@ -428,13 +442,15 @@ void CHybridCore::Clear(bool recreateRoot) {
   SizesMayHaveChanged();
   m_focus.reset();
   m_anchor.reset();
-  if (RefPtr<IHybridCell> root = std::move(m_root)) {
-    m_rootLayout.reset();
-    root->Detach();
-  }
+  // The queue goes first: each cell detached below would otherwise search
+  // it for its own requests, for every cell of a list just filled.
   {
     std::lock_guard<std::mutex> lock(m_repaintLock);
     m_repaints.clear();
+  }
+  if (RefPtr<IHybridCell> root = std::move(m_root)) {
+    m_rootLayout.reset();
+    root->Detach();
   }
   if (recreateRoot) CreateRoot();
 }

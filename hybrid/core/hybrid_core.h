@@ -214,6 +214,9 @@ class CHybridCore final : public IHybridCtrl {
   bool ResolveRepaint(RepaintEntry& entry) const;
   std::mutex m_repaintLock;
   std::deque<RepaintEntry> m_repaints;
+  // A repaint message is on its way; cleared when one arrives, or when the
+  // post failed, so that a lost post never leaves the queue waiting.
+  bool m_repaintPosted = false;
   std::recursive_mutex m_layoutLock;
   bool m_layoutPending = false;
   bool m_selectionChangePosted = false;

@@ -23,7 +23,7 @@ class CQuietHybridHost : public IHybridHost {
   void ScrollClient(int) override {}
   void Invalidate() override {}
   void PostLayout() override {}
-  void PostRepaint() override {}
+  bool PostRepaint() override { return true; }
   void PostSelectionChange() override {}
   // The request carries a reference for the receiver.
   void PostEnsureVisible(IHybridCell* cell) override { cell->Release(); }

@@ -40,7 +40,9 @@ class IHybridHost {
 
   // Posted to the control itself.
   virtual void PostLayout() = 0;
-  virtual void PostRepaint() = 0;
+  // False when the message could not be posted (no window yet, a full
+  // queue): the core then posts again with the next request.
+  virtual bool PostRepaint() = 0;
   virtual void PostSelectionChange() = 0;
   // The cell carries one reference; the handler passes it back to the core
   // (OnEnsureVisible), which releases it. A host that cannot post must

@@ -68,7 +68,9 @@ void CWinHybridHost::Post(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CWinHybridHost::PostLayout() { Post(WM_HYBRIDLAYOUT); }
-void CWinHybridHost::PostRepaint() { Post(WM_HYBRIDREPAINT); }
+bool CWinHybridHost::PostRepaint() {
+  return m_window && ::PostMessageA(m_window, WM_HYBRIDREPAINT, 0, 0);
+}
 void CWinHybridHost::PostSelectionChange() { Post(WM_HYBRIDSELCHANGE); }
 
 void CWinHybridHost::PostEnsureVisible(IHybridCell* cell) {

@@ -43,7 +43,7 @@ class CWinHybridHost final : public IHybridHost {
   void Invalidate() override;
 
   void PostLayout() override;
-  void PostRepaint() override;
+  bool PostRepaint() override;
   void PostSelectionChange() override;
   void PostEnsureVisible(IHybridCell* cell) override;
 

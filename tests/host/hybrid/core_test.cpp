@@ -183,6 +183,52 @@ TEST_F(CoreTest, RepaintRequestsQueueOncePerBatchAndPaintClipped) {
   for (IHybridCell* c : {a, b, see}) c->Release();
 }
 
+// A filled list queues a repaint for every new row, and most rows lie below
+// the window by the time the queue is read: those are passed over without
+// a clip or a paint, and the rows on screen still paint.
+TEST_F(CoreTest, RepaintsOutsideTheWindowAreSkipped) {
+  IHybridCell* shown = nullptr;
+  IHybridCell* below = nullptr;
+  core.Build("T(%t%C)T(%t%C)", "first", &shown, "second", &below);
+  Pump();
+  gfx::RecordingCanvas drained;
+  core.OnRepaintMessage(drained);
+  core.RequestCellRepaint(below, nullptr);
+  core.RequestCellRepaint(shown, nullptr);
+  gfx::RecordingCanvas window(RectOf(shown));  // only the first row shows
+  core.OnRepaintMessage(window);
+  EXPECT_EQ(core.RepaintQueueSize(), 0u);
+  EXPECT_EQ(window.clipsPushed, 1);
+  ASSERT_FALSE(window.items.empty());
+  for (const gfx::Primitive& p : window.items) EXPECT_EQ(p.clip, RectOf(shown));
+  for (IHybridCell* c : {shown, below}) c->Release();
+}
+
+// A repaint message that could not be posted (no window yet, a full queue)
+// is posted again with the next request, instead of leaving the queue
+// waiting for ever.
+TEST_F(CoreTest, ARepaintPostThatWasLostIsPostedAgain) {
+  IHybridCell* cell = nullptr;
+  core.Build("T(%t%C)", "a", &cell);
+  Pump();
+  gfx::RecordingCanvas drained;
+  core.OnRepaintMessage(drained);
+  host.repaintPosts = 0;
+  host.lostRepaintPosts = 1;
+  core.RequestCellRepaint(cell, nullptr);
+  EXPECT_EQ(host.repaintPosts, 0);
+  core.RequestCellRepaint(cell, nullptr);
+  EXPECT_EQ(host.repaintPosts, 1);
+  core.RequestCellRepaint(cell, nullptr);
+  EXPECT_EQ(host.repaintPosts, 1) << "one message serves the whole queue";
+  gfx::RecordingCanvas canvas;
+  core.OnRepaintMessage(canvas);
+  EXPECT_EQ(core.RepaintQueueSize(), 0u);
+  core.RequestCellRepaint(cell, nullptr);
+  EXPECT_EQ(host.repaintPosts, 2);
+  cell->Release();
+}
+
 class CountingTimer : public ITimerCallback {
  public:
   void OnTimer(int id) override { ticks.push_back(id); }

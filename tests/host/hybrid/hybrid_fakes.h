@@ -157,7 +157,11 @@ class FakeHost : public IHybridHost {
   void ScrollClient(int dy) override { scrolledBy.push_back(dy); }
   void Invalidate() override { ++invalidations; }
   void PostLayout() override { ++layoutPosts; }
-  void PostRepaint() override { ++repaintPosts; }
+  bool PostRepaint() override {
+    if (lostRepaintPosts > 0) return --lostRepaintPosts, false;
+    ++repaintPosts;
+    return true;
+  }
   void PostSelectionChange() override { ++selectionPosts; }
   void PostEnsureVisible(IHybridCell* cell) override { ensureVisible.push_back(cell); }
   void PostCommand(int id) override { commands.push_back(id); }
@@ -204,6 +208,7 @@ class FakeHost : public IHybridHost {
   int invalidations = 0;
   int layoutPosts = 0;
   int repaintPosts = 0;
+  int lostRepaintPosts = 0;  // posts that fail, as to a window not yet made
   int selectionPosts = 0;
   std::vector<IHybridCell*> ensureVisible;
   std::vector<int> commands;
