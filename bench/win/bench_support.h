@@ -1,11 +1,13 @@
-// What the Windows benchmarks that start SW share: the folder they run
-// from (SW.exe and Neckview.dll sit beside them), a millisecond clock, the
-// control's registration as regsvr32 makes it, and starting a program.
+// What the Windows benchmarks share: the folder they run from (SW.exe and
+// Neckview.dll sit beside them), a millisecond clock, the control's
+// registration as regsvr32 makes it, starting a program, and the figures
+// that scripts/bench reads to compare two builds.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace scalewright::bench {
@@ -52,6 +54,22 @@ inline bool StartProgram(const std::string& program, const std::string& argument
     return true;
   std::fprintf(stderr, "cannot start %s (error %lu)\n", program.c_str(), ::GetLastError());
   return false;
+}
+
+// Rounds to run: |usual|, unless SW_BENCH_ROUNDS asks for another number
+// (scripts/bench runs each build several times with a few rounds each).
+inline int RoundsOr(int usual) {
+  const char* asked = std::getenv("SW_BENCH_ROUNDS");
+  const int rounds = asked ? std::atoi(asked) : 0;
+  return rounds > 0 ? rounds : usual;
+}
+
+// One line that scripts/bench reads: "figure: NAME MS", or "floor: NAME MS"
+// for what another program (the platform's own) takes, which is shown but
+// not judged when two builds are compared. Lower is better.
+inline void PrintFigure(const char* name, double ms, bool floor = false) {
+  std::printf("%s: %s %.4f\n", floor ? "floor" : "figure", name, ms);
+  std::fflush(stdout);
 }
 
 }  // namespace scalewright::bench

@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bench_support.h"
 #include "control/interface/fretboard_settings.h"
 #include "control/model/fretboard_state.h"
 #include "control/model/mode_list.h"
@@ -257,7 +258,8 @@ int Fail(const char* what) {
 }
 
 int Run(const SBoardCase& board) {
-  const int width = board.width, height = board.height, passes = board.passes;
+  const int width = board.width, height = board.height;
+  const int passes = scalewright::bench::RoundsOr(board.passes / kRoundPasses) * kRoundPasses;
   const HMODULE module = ::LoadLibraryW(L"Neckview.dll");
   if (!module) return Fail("Neckview.dll not loaded");
   const auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(
@@ -429,7 +431,11 @@ int Run(const SBoardCase& board) {
       "list %.4f ms/pass, with a list made from the file per pass %.4f ms/pass; one mode "
       "list made from the file %.4f ms/pass; its GetFileAttributesExA %.4f ms/pass\n",
       board.name, medianRatio, renderMs, freshMs, modesMs, attributesMs);
-  std::fflush(stdout);
+  using scalewright::bench::PrintFigure;
+  const std::string prefix = board.largest ? "draw.largest_board." : "draw.default_board.";
+  PrintFigure((prefix + "Draw").c_str(), drawMs);
+  PrintFigure((prefix + "renderer").c_str(), renderMs);
+  PrintFigure((prefix + "raw_gdi_replay").c_str(), floorMs, true);
 
   ::SelectObject(dc, oldBitmap);
   ::DeleteObject(dib);

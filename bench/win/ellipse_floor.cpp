@@ -1,7 +1,17 @@
 // ellipse_floor: the least a Windows program does to show a picture — one
 // window, one filled ellipse in its first WM_PAINT. startup_bench launches
 // it to measure the platform's own start-up floor beside SW's.
+//
+// Built as imports_floor (SW_IMPORTS_FLOOR defined) it also imports every
+// DLL that SW imports, so that it loads and initialises them before
+// WinMain as SW does: the floor that SW's own code stands on.
 #include <windows.h>
+
+#ifdef SW_IMPORTS_FLOOR
+#include <commctrl.h>
+#include <oleauto.h>
+#include <winver.h>
+#endif
 
 namespace {
 
@@ -29,9 +39,25 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   }
 }
 
+#ifdef SW_IMPORTS_FLOOR
+// One function of each DLL SW.exe imports, so that the linker keeps the
+// import: the DLLs load with the program, nothing of them is called.
+void* const volatile kImports[] = {
+    reinterpret_cast<void*>(&::RegCloseKey),              // advapi32
+    reinterpret_cast<void*>(&::InitCommonControlsEx),     // comctl32
+    reinterpret_cast<void*>(&::GradientFill),             // msimg32
+    reinterpret_cast<void*>(&::CoInitializeEx),           // ole32
+    reinterpret_cast<void*>(&::SysAllocString),           // oleaut32
+    reinterpret_cast<void*>(&::GetFileVersionInfoSizeA),  // version
+};
+#endif
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+#ifdef SW_IMPORTS_FLOOR
+  if (!kImports[0]) return 1;
+#endif
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = FloorWindowProc;
   windowClass.hInstance = instance;

@@ -7,7 +7,7 @@
 //
 // Each side is a process of SW.exe (beside this program) started with
 // CreateProcess and timed to its end. After one warm-up of each, the three
-// run in turns for kRounds rounds, so that the load of a shared machine
+// run in turns for kUsualRounds rounds (or SW_BENCH_ROUNDS), so that the load of a shared machine
 // falls on all alike. Prints each round, then the medians and the ratios
 // to the floor, and the sizes of the files written.
 // Exit status 0 when every run ended with 0; 1 otherwise.
@@ -28,7 +28,7 @@ using scalewright::bench::NowMs;
 using scalewright::bench::RegisterNeckview;
 using scalewright::bench::StartProgram;
 
-constexpr int kRounds = 7;
+constexpr int kUsualRounds = 7;
 
 // 1200 x 400 pixels on a 96 dpi screen: a 3000-pixel picture is 1000 high.
 constexpr char kLargestBoard[] =
@@ -126,7 +126,8 @@ int main() {
     if (TimeExport(sw, side.second) < 0) return 1;  // warm-up
   }
   std::vector<double> times[3];
-  for (int round = 1; round <= kRounds; ++round) {
+  const int rounds = scalewright::bench::RoundsOr(kUsualRounds);
+  for (int round = 1; round <= rounds; ++round) {
     std::printf("round %d:", round);
     for (int i = 0; i < 3; ++i) {
       const double ms = TimeExport(sw, sides[i].second);
@@ -144,5 +145,9 @@ int main() {
       floor);
   std::printf("files: PNG %lld bytes, SVG %lld bytes\n", FileBytes(work + "export_bench.png"),
               FileBytes(work + "export_bench.svg"));
+  using scalewright::bench::PrintFigure;
+  PrintFigure("export.png_3000", Median(times[0]));
+  PrintFigure("export.svg_3000", Median(times[1]));
+  PrintFigure("export.png_16", floor);
   return 0;
 }

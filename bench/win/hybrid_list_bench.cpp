@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bench_support.h"
 #include "hybrid/interfaces/content_interfaces.h"
 #include "hybrid/win/hybrid_ctrl.h"
 
@@ -197,6 +198,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc > 1) kRows = std::max(kChangedRow + 1, std::atoi(argv[1]));
+  kRounds = scalewright::bench::RoundsOr(kRounds);
   if (argc > 2) kRounds = std::max(1, std::atoi(argv[2]));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
@@ -255,5 +257,13 @@ int main(int argc, char** argv) {
       "  one row changed: list view %8.3f ms  hybrid %8.3f ms  ratio %.2f"
       " (text, then what the control asks for itself)\n",
       lc, ho, ho / lc);
+  using scalewright::bench::PrintFigure;
+  PrintFigure("hybrid_list.fill_and_paint", hf);
+  PrintFigure("hybrid_list.full_redraw", hr);
+  PrintFigure("hybrid_list.one_row_changed", hc);
+  PrintFigure("hybrid_list.one_row_own_requests", ho);
+  PrintFigure("hybrid_list.list_view_fill_and_paint", lf, true);
+  PrintFigure("hybrid_list.list_view_full_redraw", lr, true);
+  PrintFigure("hybrid_list.list_view_one_row_changed", lc, true);
   return 0;
 }

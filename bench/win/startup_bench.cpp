@@ -15,12 +15,15 @@
 // open for the whole run, so that every launch finds the desktop running, as
 // it is in a user's session.
 //
-// Prints one line per round and a summary with both medians and the ratio
-// SW / floor. Given the path of another build's SW.exe (startup_bench
-// OTHER\SW.exe), it launches that one too in every round, so that a change
-// is measured against the build before it in the same run; the control is
-// this build's either way. Exit status 0 when every launch painted, 1
-// otherwise.
+// A second floor, imports_floor, is the same window importing every DLL
+// that SW.exe imports: what loading those costs before WinMain is the
+// platform's, and SW is measured against both floors.
+//
+// Prints one line per round and a summary with the medians and the ratios
+// of SW to each floor. Given the path of another build's SW.exe
+// (startup_bench OTHER\SW.exe), it launches that one too in every round;
+// the control is this build's either way (scripts/bench compares whole
+// builds instead). Exit status 0 when every launch painted, 1 otherwise.
 #include <windows.h>
 
 #include <algorithm>
@@ -205,54 +208,60 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot register %sNeckview.dll\n", dir.c_str());
     return 1;
   }
-  const std::string floorProgram = dir + "ellipse_floor.exe";
-  const std::string swProgram = dir + "SW.exe";
-  const char* floorClass = "EllipseFloor";
-  const char* boardClass = "ScalewrightOleControl";
-  const std::string otherProgram = argc > 1 ? argv[1] : "";
+  struct SSide {
+    const char* name;
+    std::string program;
+    const char* className;
+    PictureTest showsPicture;
+    std::vector<double> times;
+  };
+  std::vector<SSide> sides = {
+      {"floor", dir + "ellipse_floor.exe", "EllipseFloor", ShowsEllipse, {}},
+      {"imports floor", dir + "imports_floor.exe", "EllipseFloor", ShowsEllipse, {}},
+      {"SW", dir + "SW.exe", "ScalewrightOleControl", ShowsFretboard, {}},
+  };
+  if (argc > 1) sides.push_back({"other", argv[1], "ScalewrightOleControl", ShowsFretboard, {}});
 
   // Warm-up: the first launch of each loads its DLLs into the page cache.
-  if (TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse) < 0 ||
-      TimeToFirstPicture(swProgram, boardClass, ShowsFretboard) < 0) {
-    std::fprintf(stderr, "a warm-up launch never painted\n");
-    return 1;
-  }
-  if (!otherProgram.empty() && TimeToFirstPicture(otherProgram, boardClass, ShowsFretboard) < 0) {
-    std::fprintf(stderr, "%s never painted\n", otherProgram.c_str());
-    return 1;
-  }
-  std::vector<double> floorTimes, swTimes, otherTimes;
-  for (int round = 0; round < kRounds; ++round) {
-    const double floorMs = TimeToFirstPicture(floorProgram, floorClass, ShowsEllipse);
-    const double swMs = TimeToFirstPicture(swProgram, boardClass, ShowsFretboard);
-    const double otherMs =
-        otherProgram.empty() ? 0 : TimeToFirstPicture(otherProgram, boardClass, ShowsFretboard);
-    if (floorMs < 0 || swMs < 0 || otherMs < 0) {
-      std::fprintf(stderr, "round %d: a launch never painted\n", round + 1);
+  for (const SSide& side : sides) {
+    if (TimeToFirstPicture(side.program, side.className, side.showsPicture) < 0) {
+      std::fprintf(stderr, "a warm-up launch of %s never painted\n", side.program.c_str());
       return 1;
     }
-    std::printf("round %2d: floor %7.1f ms  SW %7.1f ms  ratio %.2f", round + 1, floorMs, swMs,
-                swMs / floorMs);
-    if (!otherProgram.empty())
-      std::printf("  other %7.1f ms  ratio %.2f", otherMs, otherMs / floorMs);
-    std::printf("\n");
-    floorTimes.push_back(floorMs);
-    swTimes.push_back(swMs);
-    otherTimes.push_back(otherMs);
   }
-  const double floorMedian = Median(floorTimes), swMedian = Median(swTimes);
-  std::printf("start-up to first picture (median of %d): floor %.1f ms, SW %.1f ms, ratio %.2f\n",
-              kRounds, floorMedian, swMedian, swMedian / floorMedian);
-  if (!otherProgram.empty()) {
-    const double otherMedian = Median(otherTimes);
-    std::printf("other build (%s): %.1f ms, ratio %.2f; this build / other %.2f\n",
-                otherProgram.c_str(), otherMedian, otherMedian / floorMedian,
-                swMedian / otherMedian);
+  const int rounds = scalewright::bench::RoundsOr(kRounds);
+  for (int round = 0; round < rounds; ++round) {
+    std::printf("round %2d:", round + 1);
+    for (SSide& side : sides) {
+      const double ms = TimeToFirstPicture(side.program, side.className, side.showsPicture);
+      if (ms < 0) {
+        std::fprintf(stderr, "round %d: %s never painted\n", round + 1, side.program.c_str());
+        return 1;
+      }
+      side.times.push_back(ms);
+      std::printf("  %s %7.1f ms", side.name, ms);
+    }
+    std::printf("\n");
+  }
+  const double floorMs = Median(sides[0].times), importsMs = Median(sides[1].times);
+  const double swMs = Median(sides[2].times);
+  std::printf(
+      "start-up to first picture (median of %d): floor %.1f ms, imports floor %.1f ms "
+      "(%.2f x floor), SW %.1f ms: %.2f x floor, %.2f x imports floor (target <= 1.1)\n",
+      rounds, floorMs, importsMs, importsMs / floorMs, swMs, swMs / floorMs, swMs / importsMs);
+  if (sides.size() > 3) {
+    const double otherMs = Median(sides[3].times);
+    std::printf("other build (%s): %.1f ms, %.2f x imports floor; this build / other %.2f\n",
+                argv[1], otherMs, otherMs / importsMs, swMs / otherMs);
   }
   // The fastest launch of each is the least disturbed by other load.
-  const double floorBest = *std::min_element(floorTimes.begin(), floorTimes.end());
-  const double swBest = *std::min_element(swTimes.begin(), swTimes.end());
+  const double floorBest = *std::min_element(sides[0].times.begin(), sides[0].times.end());
+  const double swBest = *std::min_element(sides[2].times.begin(), sides[2].times.end());
   std::printf("fastest launch of each: floor %.1f ms, SW %.1f ms, ratio %.2f\n", floorBest, swBest,
               swBest / floorBest);
+  using scalewright::bench::PrintFigure;
+  PrintFigure("startup.SW", swMs);
+  PrintFigure("startup.floor", floorMs, true);
+  PrintFigure("startup.imports_floor", importsMs, true);
   return 0;
 }
