@@ -1,7 +1,10 @@
 #include "framework/gdi/gdi_canvas.h"
 
 #include <climits>
+#include <tuple>
 #include <utility>
+
+#include "framework/gfx/visible_part.h"
 
 namespace scalewright::gfx {
 namespace {
@@ -51,19 +54,44 @@ CGdiCanvas::~CGdiCanvas() {
   if (m_previousTextColor != CLR_INVALID) ::SetTextColor(m_dc, m_previousTextColor);
 }
 
-void CGdiCanvas::FillRect(const Rect& r, Color color) { FillSolid(m_dc, ToRect(r), color); }
+const Rect& CGdiCanvas::Visible() {
+  if (m_visible) return *m_visible;
+  // A metafile records everything: it is played later, at another size.
+  const DWORD kind = ::GetObjectType(m_dc);
+  RECT rc{};
+  if (kind == OBJ_METADC || kind == OBJ_ENHMETADC || ::GetClipBox(m_dc, &rc) == ERROR) {
+    m_visible = Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  } else {
+    m_visible = Rect{rc.left, rc.top, rc.right, rc.bottom};
+  }
+  return *m_visible;
+}
+
+void CGdiCanvas::FillRect(const Rect& r, Color color) {
+  const Rect& box = Visible();
+  if (OutsideBox(r, 0, box)) return;
+  FillSolid(m_dc, ToRect(Oversized(r, box) ? r.Intersection(box) : r), color);
+}
 
 // Draw3dRect with one colour: four one-unit strips just inside r.
 void CGdiCanvas::FrameRect(const Rect& r, Color color) {
-  FillSolid(m_dc, {r.left, r.top, r.right - 1, r.top + 1}, color);
-  FillSolid(m_dc, {r.left, r.top, r.left + 1, r.bottom - 1}, color);
-  FillSolid(m_dc, {r.right - 1, r.top, r.right, r.bottom}, color);
-  FillSolid(m_dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
+  FillRect({r.left, r.top, r.right - 1, r.top + 1}, color);
+  FillRect({r.left, r.top, r.left + 1, r.bottom - 1}, color);
+  FillRect({r.right - 1, r.top, r.right, r.bottom}, color);
+  FillRect({r.left, r.bottom - 1, r.right, r.bottom}, color);
 }
 
 void CGdiCanvas::SetTextColor(Color color) { ::SetTextColor(m_dc, color); }
 
 void CGdiCanvas::Line(Point from, Point to, Color color) {
+  const Rect& box = Visible();
+  const Rect bounds = Rect{from.x, from.y, to.x, to.y}.Normalized();
+  if (OutsideBox(bounds, 1, box)) return;
+  if (Oversized(bounds, box)) {
+    const auto part = ClipSegment(from, to, box, 2);
+    if (!part) return;
+    std::tie(from, to) = *part;
+  }
   const ui::CPen pen = ui::MakeSolidPen(1, color);
   const ui::CSelectObject selected(m_dc, pen.get());
   ::MoveToEx(m_dc, from.x, from.y, nullptr);
@@ -78,7 +106,22 @@ void CGdiCanvas::Rectangle(const Rect& r, int penWidth, Color pen, Color brush) 
   DrawShape(Shape::kRectangle, r, penWidth, pen, brush);
 }
 
-void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, Color brush) {
+void CGdiCanvas::DrawShape(Shape shape, const Rect& given, int penWidth, Color pen, Color brush) {
+  const Rect& box = Visible();
+  if (OutsideBox(given, penWidth, box)) return;
+  Rect r = given;
+  if (Oversized(given, box)) {
+    if (shape == Shape::kEllipse) {
+      // Drawn as the rows of it that show.
+      const SEllipseRuns runs = EllipseRunsInBox(given, penWidth, box);
+      for (const Rect& run : runs.brush) FillSolid(m_dc, ToRect(run), brush);
+      for (const Rect& run : runs.pen) FillSolid(m_dc, ToRect(run), pen);
+      return;
+    }
+    // The edges beyond the box and its pen's margin show nothing.
+    r = given.Normalized().Intersection({box.left - penWidth - 2, box.top - penWidth - 2,
+                                         box.right + penWidth + 2, box.bottom + penWidth + 2});
+  }
   const ui::CPen outline = ui::MakeSolidPen(penWidth, pen);
   const ui::CBrush fill = ui::MakeSolidBrush(brush);
   const ui::CSelectObject penSelected(m_dc, outline.get());
@@ -91,7 +134,9 @@ void CGdiCanvas::DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, 
 }
 
 void CGdiCanvas::TextAt(Point topLeft, std::string_view text) {
-  if (text.empty()) return;
+  // Text runs right and down from its corner.
+  const Rect& box = Visible();
+  if (text.empty() || topLeft.x >= box.right || topLeft.y >= box.bottom) return;
   ApplyFont();
   ::TextOutA(m_dc, topLeft.x, topLeft.y, text.data(), Length(text));
 }
@@ -134,6 +179,7 @@ Rect CGdiCanvas::ClipBox() {
 // than with SaveDC, whose RestoreDC would also undo font selections made
 // between a push and its pop.
 void CGdiCanvas::PushClip(const Rect& r) {
+  m_visible.reset();
   ui::CRgn saved(::CreateRectRgn(0, 0, 0, 0));
   if (saved && ::GetClipRgn(m_dc, saved.get()) != 1) saved.reset();
   m_clips.push_back(std::move(saved));
@@ -142,6 +188,7 @@ void CGdiCanvas::PushClip(const Rect& r) {
 
 void CGdiCanvas::PopClip() {
   if (m_clips.empty()) return;
+  m_visible.reset();
   ::SelectClipRgn(m_dc, m_clips.back().get());  // null removes the clip
   m_clips.pop_back();
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/gdi/gdi.h"
@@ -51,6 +52,9 @@ class CGdiCanvas final : public Canvas {
   void DrawShape(Shape shape, const Rect& r, int penWidth, Color pen, Color brush);
   // Puts the font the caller selected into the DC, if it is not there yet.
   void ApplyFont();
+  // The DC's clip box, asked once per clip: primitives outside it are
+  // skipped, and oversized ones cut down to it (visible_part.h).
+  const Rect& Visible();
 
   HDC m_dc;
   HMODULE m_resources;
@@ -66,6 +70,7 @@ class CGdiCanvas final : public Canvas {
   HGDIOBJ m_selectedHandle = nullptr;          // null: the DC's own font
   // Clip in force before each PushClip; null where there was none.
   std::vector<ui::CRgn> m_clips;
+  std::optional<Rect> m_visible;
 };
 
 }  // namespace scalewright::gfx

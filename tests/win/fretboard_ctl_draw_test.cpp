@@ -5,6 +5,7 @@
 
 #include <ole2.h>
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <thread>
@@ -125,6 +126,22 @@ TEST_F(FretboardDraw, TwoApartmentsPaintAtOnce) {
     EXPECT_EQ(kPasses, result.drawn);
     EXPECT_EQ(kPasses, result.sameAsAlone);
   }
+}
+
+// A container zoomed absurdly far in: the board spans the whole coordinate
+// range and the DC shows 64 x 64 pixels of it. Only what shows is drawn;
+// the platform once spent minutes inside Ellipse here, rasterising markers
+// millions of pixels across. The program's time limit catches a relapse.
+TEST_F(FretboardDraw, AbsurdBoundsDrawOnlyWhatShows) {
+  ComPtr<IUnknown> control;
+  ASSERT_EQ(S_OK, Create(IID_IUnknown, control));
+  CDibSurface dib(64, 64);
+  ASSERT_TRUE(dib.Ok());
+  dib.Fill(0x808080);
+  RECT bounds = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  ASSERT_EQ(S_OK, ::OleDraw(control.get(), DVASPECT_CONTENT, dib.Dc(), &bounds));
+  // The middle of the board: its white inside, or a marker, covers the grey.
+  EXPECT_EQ(0, dib.CountInside({0, 0, 64, 64}, 0x808080));
 }
 
 TEST_F(FretboardDraw, TheFirstMarkerIsAHighlightedCircleWithAThreeUnitPen) {
