@@ -18,7 +18,8 @@ com::CBstr WidenAnsi(const std::string& text) {
 }
 
 std::optional<std::string> NarrowToAnsi(BSTR text) {
-  if (!text) return std::nullopt;
+  // A null BSTR is COM's empty string (VBA's vbNullString).
+  if (!text) return std::string();
   const UINT length = ::SysStringLen(text);
   // The settings are C strings: a NUL inside would cut the text silently.
   if (std::wmemchr(text, L'\0', length)) return std::nullopt;

@@ -192,7 +192,8 @@ TEST_F(FretboardAutomation, BadValuesFailWithTheirTextAndChangeNothing) {
   const VARIANT minusOne = Long(-1);
   EXPECT_EQ(DISP_E_EXCEPTION, Put(L"NoteShown", Bool(true), &minusOne));
   EXPECT_EQ(L"NoteShown's index must be 0 to 11", m_description);
-  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"Mode", Text(nullptr)));
+  const CBstr withNul = CBstr::Adopt(::SysAllocStringLen(L"A\0B", 3));
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"Mode", Text(withNul.get())));
   EXPECT_EQ(L"Mode must be a text without NUL characters", m_description);
   EXPECT_EQ(2, GetLong(L"Tonality"));
   EXPECT_TRUE(m_log.empty()) << "a refused value notifies nobody";
@@ -209,6 +210,17 @@ TEST_F(FretboardAutomation, BadValuesFailWithTheirTextAndChangeNothing) {
   ComPtr<ISupportErrorInfo> supports;
   ASSERT_EQ(S_OK, m_dispatch.As(IID_ISupportErrorInfo, supports));
   EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID_IFretboard2));
+}
+
+// A script's null string (VBA's vbNullString) is COM's empty text.
+TEST_F(FretboardAutomation, ANullStringIsAnEmptyText) {
+  const CBstr steps = CBstr::Adopt(::SysAllocString(L"1,3"));
+  ASSERT_EQ(S_OK, Put(L"ShowSteps", Text(steps.get())));
+  ASSERT_EQ(L"1,3", GetText(L"ShowSteps"));
+  EXPECT_EQ(S_OK, Put(L"ShowSteps", Text(nullptr)));
+  EXPECT_EQ(L"", GetText(L"ShowSteps"));
+  EXPECT_EQ(S_OK, Put(L"Highlight", Text(nullptr)));
+  EXPECT_EQ(L"", GetText(L"Highlight"));
 }
 
 // IFretboard3: the later options by name, as the settings interface the
