@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace scalewright::e2e {
@@ -87,12 +88,27 @@ bool ClickToClose(HWND dialog, int id) {
   HWND button = ::GetDlgItem(dialog, id);
   if (!button || !::IsWindowVisible(button)) return false;
   BringToFront(dialog);
-  ClickCenterOf(button);
+  // A person clicks what they see: the dialog is in front first.
+  for (int waited = 0; waited < 50 && ::GetForegroundWindow() != dialog; ++waited) ::Sleep(100);
+  RECT client = {};
+  ::GetClientRect(button, &client);
+  POINT center = {client.right / 2, client.bottom / 2};
+  ::ClientToScreen(button, &center);
+  HWND under = ::WindowFromPoint(center);
+  ClickAt(center);
   // The click has been handled (ClickAt waits for that): a dialog still
-  // showing after its button's own work is one that did not close.
-  for (int waited = 0; waited < 50 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++waited)
+  // showing after its button's work is done is one that did not close.
+  for (int waited = 0; waited < 100 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++waited)
     ::Sleep(100);
-  return !::IsWindow(dialog) || !::IsWindowVisible(dialog);
+  const bool closed = !::IsWindow(dialog) || !::IsWindowVisible(dialog);
+  if (!closed) {
+    char front[128] = {}, target[128] = {};
+    ::GetWindowTextA(::GetForegroundWindow(), front, sizeof front);
+    ::GetClassNameA(under, target, sizeof target);
+    std::printf("ClickToClose: button %d stayed; in front: \"%s\", under the click: %s%s\n", id,
+                front, target, under == button ? " (the button)" : "");
+  }
+  return closed;
 }
 
 void ClickCenterOf(HWND window) {
