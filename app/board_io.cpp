@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "control/interface/fretboard_settings.h"
+#include "control/interface/fretboard_unattended.h"
 #include "framework/com/com_ptr.h"
+#include "framework/gdi/gdi.h"
 
 namespace scalewright::app {
 
@@ -104,6 +106,26 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
     object->SetExtent(DVASPECT_CONTENT, &extent);
   }
   return true;
+}
+
+void SetExtentFromPixels(IUnknown* control, int width, int height) {
+  com::ComPtr<IOleObject> object;
+  if (!control || width <= 0 || height <= 0 ||
+      FAILED(control->QueryInterface(IID_IOleObject, object.put_void())) || !object)
+    return;
+  const ui::CWindowDc screen(nullptr);
+  const int dpiX = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
+  const int dpiY = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+  SIZEL extent = {::MulDiv(width, 2540, dpiX), ::MulDiv(height, 2540, dpiY)};
+  object->SetExtent(DVASPECT_CONTENT, &extent);
+}
+
+void WorkUnattended(IUnknown* control) {
+  com::ComPtr<IFretboardUnattended> unattended;
+  if (control &&
+      SUCCEEDED(control->QueryInterface(IID_IFretboardUnattended, unattended.put_void())) &&
+      unattended)
+    unattended->WorkUnattended();
 }
 
 }  // namespace scalewright::app

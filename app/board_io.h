@@ -22,6 +22,15 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control);
 // interface.
 bool WriteBoard(IUnknown* control, const SBoardSettings& board);
 
+// Tells |control| its size on the screen, |width| x |height| pixels, as its
+// extent in 0.01 mm: a saved board keeps the size it was seen at, and a
+// picture made without a width takes it.
+void SetExtentFromPixels(IUnknown* control, int width, int height);
+
+// Asks |control| to work for a batch job (IFretboardUnattended): its
+// warnings go to standard error and the modes file is only read.
+void WorkUnattended(IUnknown* control);
+
 std::string AnsiToUtf8(const std::string& text);
 std::string Utf8ToAnsi(const std::string& text);
 

@@ -42,6 +42,10 @@ void CFretView::OnInitialUpdate() {
   // Bind the wrapper to the control's place, and size it now: a window
   // that opens already maximised gets no further size change.
   m_wndFretboard.Attach(Item(IDC_FRETBOARD));
+  // Printing from the command line is a batch job: the control's warnings
+  // go to standard error and it leaves the modes file as it is.
+  docview::CWinApp* printing = docview::CWinApp::Current();
+  if (printing && printing->PrintingFromCommandLine()) WorkUnattended(ControlUnknown().get());
   // The board its file held; a new document's board stays as created.
   if (auto* document = dynamic_cast<CFretDoc*>(Document())) {
     WriteBoard(ControlUnknown().get(), document->Board());
@@ -72,6 +76,7 @@ bool CFretView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 void CFretView::OnSize(int width, int height) {
   if (!m_wndFretboard.Hwnd()) return;
   ::MoveWindow(m_wndFretboard.Hwnd(), 0, 0, width, height, TRUE);
+  SetExtentFromPixels(m_wndFretboard.ControlUnknown().get(), width, height);
   ::InvalidateRect(m_wndFretboard.Hwnd(), nullptr, TRUE);
 }
 

@@ -131,8 +131,13 @@ bool IsHeader(std::string_view line) {
   return ParseInt(line.substr(1), version) && version >= 1;
 }
 
+// One key=value line. A value cannot hold a line end, which would start a
+// line of its own (a script's Tuning with "\nmode=..." in it): each CR and
+// LF is written as a space, as the setting's text reads best on one line.
 void AppendLine(std::string& text, std::string_view key, std::string_view value) {
-  text.append(key).append("=").append(value).append("\r\n");
+  text.append(key).append("=");
+  for (char c : value) text.push_back(c == '\r' || c == '\n' ? ' ' : c);
+  text.append("\r\n");
 }
 
 }  // namespace

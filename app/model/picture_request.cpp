@@ -1,5 +1,6 @@
 #include "app/model/picture_request.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
@@ -34,7 +35,8 @@ SPictureSize PictureSize(int viewWidth, int viewHeight, std::optional<long long>
     return size;
   }
   if (!width) {
-    width = viewWidth;
+    // The view's own width, as large as a typed one may be.
+    width = std::min<long long>(viewWidth, kMaxPictureSide);
   } else if (*width < 1 || *width > kMaxPictureSide) {
     size.error = "The picture's width must be from 1 to " + Pixels(kMaxPictureSide) + "; " +
                  std::to_string(*width) + " was given.";

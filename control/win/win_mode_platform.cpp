@@ -8,6 +8,7 @@
 #include "control/model/file_io.h"
 #include "control/model/mode_strings.h"
 #include "control/model/modes_file_path.h"
+#include "control/win/unattended.h"
 
 namespace scalewright {
 namespace {
@@ -127,6 +128,11 @@ std::string CWinModePlatform::LoadText(int id) const {
 }
 
 void CWinModePlatform::ShowWarning(const std::string& text) const {
+  // A batch job has nobody to click OK: the warning is a line of its log.
+  if (ModuleUnattended()) {
+    WriteWarningLine(text);
+    return;
+  }
   const std::string shown = FitBoxText(text);
   m_box(::GetActiveWindow(), shown.c_str(), m_caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
@@ -172,6 +178,8 @@ FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path, std::str
 }
 
 bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_view bytes) const {
+  // A batch job only reads the user's modes.
+  if (ModuleUnattended()) return false;
   // A name of this process and call: a temporary file left by a crash, or
   // being written by another process, is never in the way.
   // A read-only file is the user's "do not change": not every file system
@@ -190,9 +198,11 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_vie
                             FILE_ATTRIBUTE_NORMAL, nullptr);
     if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
   }
-  CFileHandle file(created);
-  if (!file.Valid()) return false;
+  if (created == INVALID_HANDLE_VALUE) return false;
+  // Declared before the handle, so that a failed write closes the file
+  // first: a file still open (share mode 0) cannot be deleted.
   CTempFileGuard guard(temp, &RemoveFile);
+  CFileHandle file(created);
   if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get()) || !file.Close()) {
     return false;
   }

@@ -28,6 +28,16 @@ bool CountsForIdle(const MSG& message) {
 
 int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type) {
   const char* caption = g_app && !g_app->AppName().empty() ? g_app->AppName().c_str() : nullptr;
+  if (g_app && g_app->PrintingFromCommandLine()) {
+    std::string line = std::string(caption ? caption : "Error") + ": ";
+    for (char c : text) line += c == '\r' || c == '\n' ? ' ' : c;
+    line += "\r\n";
+    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+    DWORD written = 0;
+    if (error && error != INVALID_HANDLE_VALUE)
+      ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    return IDOK;
+  }
   return ::MessageBoxA(owner, text.c_str(), caption, type);
 }
 

@@ -21,7 +21,9 @@ class CDocTemplate;
 class CDocument;
 class CMDIFrameWnd;
 
-// The framework's message box: the application's name as caption.
+// The framework's message box: the application's name as caption. While the
+// command line prints (/p, /pt) nobody is there to answer: the text goes to
+// standard error as one line "<name>: ...", and IDOK comes back.
 int ShowFrameworkMessage(HWND owner, const std::string& text,
                          UINT type = MB_OK | MB_ICONEXCLAMATION);
 

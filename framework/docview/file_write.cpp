@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <string>
 #include <utility>
 
 namespace scalewright::docview {
@@ -59,11 +61,29 @@ std::string SystemErrorText(unsigned long code) {
 }
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
-  const std::string temp = path + ".sw-new";
-  CFile file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  // A read-only file is the user's "do not change": not every file system
+  // refuses a move over one, so it is refused here.
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    error = Failure(path, ERROR_ACCESS_DENIED);
+    return false;
+  }
+  // A name of this process and call, made new: a file of the user's that
+  // happens to bear a fixed name beside the board is never written over.
+  static std::atomic<unsigned> s_calls{0};
+  std::string temp;
+  HANDLE created = INVALID_HANDLE_VALUE;
+  DWORD createError = ERROR_FILE_EXISTS;
+  for (int attempt = 0; attempt < 16 && createError == ERROR_FILE_EXISTS; ++attempt) {
+    temp = path + "." + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(s_calls++) +
+           ".sw-new";
+    created = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    createError = created == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS;
+  }
+  CFile file(created);
   if (!file.Valid()) {
-    error = Failure(path, ::GetLastError());
+    error = Failure(path, createError);
     return false;
   }
   DWORD code = ERROR_SUCCESS;
@@ -78,6 +98,11 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
     error = Failure(path, code);
     return false;
   }
+  // The new contents keep the old file's attributes (hidden, say).
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0)
+    ::SetFileAttributesA(path.c_str(), attributes & kKept);
   return true;
 }
 

@@ -15,6 +15,19 @@
 namespace scalewright::e2e {
 namespace {
 
+// Files a save of |path| writes first ("<path>.<process>-<n>.sw-new"): none
+// may be left once it is over.
+int TemporariesBeside(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((path + ".*.sw-new").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  int count = 0;
+  do ++count;
+  while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return count;
+}
+
 class BoardFilesTest : public SwTest {
  protected:
   static HWND ActiveBoard(CSwProcess& sw) {
@@ -129,8 +142,15 @@ TEST_F(BoardFilesTest, SavedBoardReopensWithItsSettingsAndPicture) {
     EXPECT_NE(saved.find("\r\ntonality=9\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\nmode=Aeolian\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\nnotes=101011010101\r\n"), std::string::npos) << saved;
-    EXPECT_EQ(FileSize(path + ".sw-new"), static_cast<std::uintmax_t>(-1));
+    EXPECT_EQ(TemporariesBeside(path), 0);
     boardBefore = ScreenRect(ActiveBoard(sw));
+    // The size it had on the screen, in 0.01 mm at this screen's 96 pixels
+    // per inch (2540 per 96 pixels), rounded.
+    auto hundredthsOfMm = [](long pixels) { return std::to_string((pixels * 2540 + 48) / 96); };
+    const std::string extent =
+        "\r\nextent=" + hundredthsOfMm(boardBefore.right - boardBefore.left) + "," +
+        hundredthsOfMm(boardBefore.bottom - boardBefore.top) + "\r\n";
+    EXPECT_NE(saved.find(extent), std::string::npos) << extent << " in\n" << saved;
     ASSERT_TRUE(SaveScreenshot("board_saved"));
     // Saved: Exit asks nothing.
     ChooseMenuItem(sw.Main(), 'F', 'X');
@@ -291,7 +311,7 @@ TEST_F(BoardFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   ASSERT_TRUE(ClickToClose(box, IDOK));
   ::CloseHandle(holder);
   EXPECT_EQ(ReadAll(path), "Scalewright board 1\r\ntonality=4\r\n");
-  EXPECT_EQ(FileSize(path + ".sw-new"), static_cast<std::uintmax_t>(-1));
+  EXPECT_EQ(TemporariesBeside(path), 0);
 
   // The window keeps its title, and the board its unsaved state.
   EXPECT_EQ(Text(sw.DocumentWindows()[0]), "locked.swb");

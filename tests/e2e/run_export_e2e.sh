@@ -46,7 +46,9 @@ printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nextent=15875,7938\r
 # Runs SW.exe /export with the arguments given; leaves the exit code in
 # $rc and standard error in $err.
 export_picture() {
-  "$wine" "$bin/SW.exe" /export "$@" >"$work/out.txt" 2>"$work/err.txt"
+  # A job that waits for a click is ended, and fails.
+  timeout "${SW_EXPORT_LIMIT:-120}" "$wine" "$bin/SW.exe" /export "$@" >"$work/out.txt" \
+    2>"$work/err.txt"
   rc=$?
   err=$(tr -d '\r' <"$work/err.txt")
 }
@@ -113,6 +115,28 @@ for control in other no-fret; do
   echo -n "$control against GDI: "
   similar "$work/view.png" "$work/$control.png" && fail "the picture '$control' passed"
 done
+
+# --- A batch job never waits for a person and never writes the user's
+# modes: a modes file with a line that a mode cannot be read from gives a
+# warning on standard error, the picture is still written, and the file
+# stays byte for byte; without a modes file none is made.
+modes=$bin/DerazeModes.txt
+saved_modes=$work/saved-modes.txt
+had_modes=0
+if [[ -f $modes ]]; then cp "$modes" "$saved_modes" && had_modes=1; fi
+printf 'Ionian-2212221\r\nNoDashHere\r\n\r\nAeolian-2122122\r\n' >"$modes"
+cp "$modes" "$work/bad-modes.txt"
+SW_EXPORT_LIMIT=60 export_picture "$(win "$board")" "$(win "$work/batch.png")"
+[[ $rc -eq 0 && -s $work/batch.png ]] || fail "a modes file with a bad line: exit $rc, '$err'"
+[[ $err == *"Neckview: An incorrectly specified mode"* ]] || fail "no warning on standard error: '$err'"
+cmp -s "$modes" "$work/bad-modes.txt" || fail "the export rewrote the modes file"
+rm -f "$modes"
+export_picture "$(win "$board")" "$(win "$work/batch2.png")"
+[[ $rc -eq 0 && -z $err ]] || fail "no modes file: exit $rc, '$err'"
+[[ -e $modes ]] && fail "the export made a modes file"
+rm -f "$modes"
+if ((had_modes)); then cp "$saved_modes" "$modes"; fi
+echo "a batch job with a bad modes file: exit $rc, its warning on standard error"
 
 # --- Requests that are refused: non-zero, one line on standard error, no
 # file, no temporary beside it.

@@ -63,6 +63,20 @@ TEST(BoardFile, TextsRoundTripAsWritten) {
   EXPECT_EQ(s, read.settings);
 }
 
+// A line end inside a text cannot start a line of its own: a tuning set by
+// a script to "E B\r\nmode=Locrian\nlabel_kind=4" adds no keys to the file.
+TEST(BoardFile, ALineEndInAValueAddsNoKey) {
+  SBoardSettings s;
+  s.mode = "Dorian";
+  s.tuning = "E B\r\nmode=Locrian\nlabel_kind=4";
+  const std::string bytes = WriteBoardFile(s);
+  EXPECT_EQ("Scalewright board 1\r\nmode=Dorian\r\ntuning=E B  mode=Locrian label_kind=4\r\n",
+            bytes);
+  const SBoardFileRead read = ReadBoardFile(bytes);
+  EXPECT_EQ("Dorian", read.settings.mode);
+  EXPECT_FALSE(read.settings.labelKind.has_value());
+}
+
 TEST(BoardFile, EmptyFileIsTheDefaultBoard) {
   const SBoardFileRead read = ReadBoardFile("");
   EXPECT_EQ(BoardFileKind::kEmpty, read.kind);

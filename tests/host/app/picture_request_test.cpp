@@ -25,6 +25,15 @@ TEST(PictureRequest, WithoutAWidthThePictureIsTheViewsSize) {
   EXPECT_EQ(277, size.height);
 }
 
+// A board saved at an absurd size (a hand-edited extent) still makes a
+// picture no wider than a typed width may ask for, in proportion.
+TEST(PictureRequest, AViewWiderThanTheLimitIsCappedLikeATypedWidth) {
+  const SPictureSize size = PictureSize(40000, 10000, std::nullopt);
+  EXPECT_TRUE(size.Ok()) << size.error;
+  EXPECT_EQ(16384, size.width);
+  EXPECT_EQ(4096, size.height);
+}
+
 TEST(PictureRequest, AWidthKeepsTheViewsProportions) {
   struct {
     long long width;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace scalewright::docview {
 namespace {
@@ -28,14 +29,38 @@ bool Exists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The files of the test folder, but for the board itself.
+std::vector<std::string> FilesBeside(const std::string& board) {
+  const std::string folder = board.substr(0, board.find_last_of('\\') + 1);
+  const std::string name = board.substr(folder.size());
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName != name)
+      names.push_back(found.cFileName);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return names;
+}
+
 class FileWriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_path = TempFolder() + "board.swb";
+    for (const std::string& name : FilesBeside(m_path)) {
+      const std::string path = TempFolder() + name;
+      ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      ::DeleteFileA(path.c_str());
+    }
+    ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(m_path.c_str());
-    ::DeleteFileA((m_path + ".sw-new").c_str());
   }
-  void TearDown() override { ::DeleteFileA(m_path.c_str()); }
+  void TearDown() override {
+    ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(m_path.c_str());
+  }
   std::string m_path;
 };
 
@@ -45,8 +70,32 @@ TEST_F(FileWriteTest, ReplacesTheFileWholeAndLeavesNothingBeside) {
   EXPECT_EQ(ReadAll(m_path), "first");
   ASSERT_TRUE(WriteFileReplacing(m_path, std::string("a\0b", 3), error));
   EXPECT_EQ(ReadAll(m_path), std::string("a\0b", 3));
-  EXPECT_FALSE(Exists(m_path + ".sw-new"));
+  EXPECT_TRUE(FilesBeside(m_path).empty());
   EXPECT_EQ(error, "untouched");
+}
+
+// A file of the user's named like a temporary one stays as it was; the
+// board keeps its attributes; a read-only board is refused and kept.
+TEST_F(FileWriteTest, TheUsersFilesAndAttributesAreKept) {
+  std::string error;
+  { std::ofstream(m_path + ".sw-new", std::ios::binary) << "the user's own"; }
+  ASSERT_TRUE(WriteFileReplacing(m_path, "first", error));
+  EXPECT_EQ(ReadAll(m_path + ".sw-new"), "the user's own");
+  EXPECT_EQ(FilesBeside(m_path), std::vector<std::string>{"board.swb.sw-new"});
+
+  ASSERT_TRUE(::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  if (::GetFileAttributesA(m_path.c_str()) & FILE_ATTRIBUTE_HIDDEN) {
+    ASSERT_TRUE(WriteFileReplacing(m_path, "second", error));
+    EXPECT_EQ(ReadAll(m_path), "second");
+    EXPECT_NE(::GetFileAttributesA(m_path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  }
+
+  ASSERT_TRUE(::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(WriteFileReplacing(m_path, "third", error));
+  EXPECT_EQ(error.rfind(m_path + "\n\n", 0), 0u) << error;
+  ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_NE(ReadAll(m_path), "third");
+  EXPECT_EQ(FilesBeside(m_path), std::vector<std::string>{"board.swb.sw-new"});
 }
 
 TEST_F(FileWriteTest, AFileHeldOpenByAnotherProgramKeepsItsBytes) {
@@ -61,7 +110,7 @@ TEST_F(FileWriteTest, AFileHeldOpenByAnotherProgramKeepsItsBytes) {
   EXPECT_FALSE(WriteFileReplacing(m_path, "new board", error));
   ::CloseHandle(holder);
   EXPECT_EQ(ReadAll(m_path), "old board");
-  EXPECT_FALSE(Exists(m_path + ".sw-new"));
+  EXPECT_TRUE(FilesBeside(m_path).empty());
   EXPECT_EQ(error.rfind(m_path + "\n\n", 0), 0u) << error;
   EXPECT_GT(error.size(), m_path.size() + 3) << "the system's reason is missing";
 }

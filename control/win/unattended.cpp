@@ -1,0 +1,34 @@
+#include "control/win/unattended.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+namespace scalewright {
+
+namespace {
+std::atomic<bool> g_unattended{false};
+}  // namespace
+
+void SetModuleUnattended() { g_unattended = true; }
+
+bool ModuleUnattended() { return g_unattended; }
+
+void WriteWarningLine(const std::string& text) {
+  std::string line = "Neckview: ";
+  bool space = false;
+  for (char c : text) {
+    const bool lineEnd = c == '\r' || c == '\n';
+    if (lineEnd && !space) line += ' ';
+    if (!lineEnd) line += c;
+    space = lineEnd || c == ' ';
+  }
+  while (line.back() == ' ') line.pop_back();
+  line += "\r\n";
+  const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+  DWORD written = 0;
+  if (error && error != INVALID_HANDLE_VALUE)
+    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+}  // namespace scalewright
