@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "control/interface/fretboard_settings.h"
-#include "control/interface/fretboard_unattended.h"
 #include "framework/com/com_ptr.h"
 #include "framework/gdi/gdi.h"
 
@@ -118,14 +117,6 @@ void SetExtentFromPixels(IUnknown* control, int width, int height) {
   const int dpiY = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   SIZEL extent = {::MulDiv(width, 2540, dpiX), ::MulDiv(height, 2540, dpiY)};
   object->SetExtent(DVASPECT_CONTENT, &extent);
-}
-
-void WorkUnattended(IUnknown* control) {
-  com::ComPtr<IFretboardUnattended> unattended;
-  if (control &&
-      SUCCEEDED(control->QueryInterface(IID_IFretboardUnattended, unattended.put_void())) &&
-      unattended)
-    unattended->WorkUnattended();
 }
 
 }  // namespace scalewright::app

@@ -27,10 +27,6 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board);
 // picture made without a width takes it.
 void SetExtentFromPixels(IUnknown* control, int width, int height);
 
-// Asks |control| to work for a batch job (IFretboardUnattended): its
-// warnings go to standard error and the modes file is only read.
-void WorkUnattended(IUnknown* control);
-
 std::string AnsiToUtf8(const std::string& text);
 std::string Utf8ToAnsi(const std::string& text);
 

@@ -105,9 +105,6 @@ int RunExportCommand(const std::vector<std::string>& arguments) {
     return Fail(kFailed,
                 "The Fretboard control could not be created. " + docview::SystemErrorText(hr));
   }
-  // Nobody is there to answer a message box, and a picture changes no file
-  // but its own.
-  WorkUnattended(control.get());
   com::ComPtr<IPersistStreamInit> persist;
   if (SUCCEEDED(control->QueryInterface(IID_IPersistStreamInit, persist.put_void())) && persist)
     persist->InitNew();

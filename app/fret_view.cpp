@@ -42,10 +42,6 @@ void CFretView::OnInitialUpdate() {
   // Bind the wrapper to the control's place, and size it now: a window
   // that opens already maximised gets no further size change.
   m_wndFretboard.Attach(Item(IDC_FRETBOARD));
-  // Printing from the command line is a batch job: the control's warnings
-  // go to standard error and it leaves the modes file as it is.
-  docview::CWinApp* printing = docview::CWinApp::Current();
-  if (printing && printing->PrintingFromCommandLine()) WorkUnattended(ControlUnknown().get());
   // The board its file held; a new document's board stays as created.
   if (auto* document = dynamic_cast<CFretDoc*>(Document())) {
     WriteBoard(ControlUnknown().get(), document->Board());

@@ -13,6 +13,14 @@ int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int showCommand) {
   int result = 0;
   // A picture for a script or a batch file: no window at all.
   const std::vector<std::string> arguments = scalewright::docview::ProcessArguments();
+  // A picture or a print from the command line is a batch job: nobody is
+  // there to answer a message box, and it changes no file but its own.
+  // Neckview reads this before its first use, when it seeds the modes file.
+  const auto shell = scalewright::docview::ParseCommandLine(arguments).shell;
+  if (scalewright::app::IsExportCommand(arguments) ||
+      shell == scalewright::docview::SCommandLineInfo::Shell::FilePrint ||
+      shell == scalewright::docview::SCommandLineInfo::Shell::FilePrintTo)
+    ::SetEnvironmentVariableA("NECKVIEW_UNATTENDED", "1");
   if (scalewright::app::IsExportCommand(arguments)) {
     result = scalewright::app::RunExportCommand(arguments);
   } else {

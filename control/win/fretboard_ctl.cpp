@@ -11,7 +11,6 @@
 #include "control/model/painted_modes.h"
 #include "control/render/fretboard_renderer.h"
 #include "control/win/ansi_text.h"
-#include "control/win/unattended.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
@@ -185,10 +184,6 @@ void CFretboardCtl::SetRectangles(bool rectangles) {
 }
 const char* CFretboardCtl::GetTuning() { return m_state.GetTuning(); }
 void CFretboardCtl::SetTuning(const char* tuning) { AfterSetting(m_state.SetTuning(tuning)); }
-
-// --- IFretboardUnattended
-
-void CFretboardCtl::WorkUnattended() { SetModuleUnattended(); }
 
 // --- IFretboardSettings2
 

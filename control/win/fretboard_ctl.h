@@ -10,7 +10,6 @@
 
 #include "control/interface/fretboard_picture.h"
 #include "control/interface/fretboard_settings.h"
-#include "control/interface/fretboard_unattended.h"
 #include "control/interface/neckview_h.h"
 #include "control/model/fretboard_state.h"
 #include "framework/com/bstr.h"
@@ -22,9 +21,8 @@
 
 namespace scalewright {
 
-class CFretboardCtl final
-    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
-                             IFretboardPicture, IFretboardUnattended> {
+class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3,
+                                                   IFretboardSettings2, IFretboardPicture> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
@@ -56,7 +54,6 @@ class CFretboardCtl final
       com::Entry<CFretboardCtl, IFretboardSettings, IFretboardSettings2>(IID_IFretboardSettings),
       com::Entry<CFretboardCtl, IFretboardSettings2>(IID_IFretboardSettings2),
       com::Entry<CFretboardCtl, IFretboardPicture>(IID_IFretboardPicture),
-      com::Entry<CFretboardCtl, IFretboardUnattended>(IID_IFretboardUnattended),
   };
 
   CFretboardCtl();
@@ -143,9 +140,6 @@ class CFretboardCtl final
 
   // IFretboardPicture (fretboard_picture.cpp).
   HRESULT STDMETHODCALLTYPE WriteSvg(IStream* out, const RECT* bounds) override;
-
-  // IFretboardUnattended.
-  void STDMETHODCALLTYPE WorkUnattended() override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

@@ -2,17 +2,13 @@
 
 #include <windows.h>
 
-#include <atomic>
-
 namespace scalewright {
 
-namespace {
-std::atomic<bool> g_unattended{false};
-}  // namespace
-
-void SetModuleUnattended() { g_unattended = true; }
-
-bool ModuleUnattended() { return g_unattended; }
+bool ModuleUnattended() {
+  char value[8] = {};
+  const DWORD length = ::GetEnvironmentVariableA(kUnattendedVariable, value, sizeof value);
+  return length > 0 && length < sizeof value && value[0] != '0';
+}
 
 void WriteWarningLine(const std::string& text) {
   std::string line = "Neckview: ";

@@ -42,14 +42,40 @@ mkdir -p "$pdfs"
 marker=$(mktemp)
 sleep 1
 
+# A print from the command line is a batch job: a modes file with a line no
+# mode can be read from gives a warning on standard error, never a box that
+# waits for a click, and the file stays byte for byte.
+modes=$bin/DerazeModes.txt
+kept_modes=$(mktemp)
+had_modes=0
+if [[ -f $modes ]]; then cp "$modes" "$kept_modes" && had_modes=1; fi
+printf 'Ionian-2212221\r\nNoDashHere\r\nAeolian-2122122\r\n' >"$modes"
+bad_modes=$(mktemp)
+cp "$modes" "$bad_modes"
+restore_modes() {
+  rm -f "$modes"
+  if ((had_modes)); then cp "$kept_modes" "$modes"; fi
+  rm -f "$kept_modes" "$bad_modes"
+}
+
 # SW prints and ends by itself; one still running after two minutes hangs:
 # wine-run prints its stacks and ends it. Any exit code but 0 fails (a crash
 # ends with the exception's code).
+log=$(mktemp)
 SW_RUN_LIMIT=120 "$wine_run" "$prefix" --plain "$bin/SW.exe" /p \
-  "$(WINEPREFIX=$prefix "$wine" winepath -w "$document" 2>/dev/null)"
+  "$(WINEPREFIX=$prefix "$wine" winepath -w "$document" 2>/dev/null)" >"$log" 2>&1
 rc=$?
+cat "$log"
 echo "SW.exe /p exited with $rc"
+modes_kept=0
+cmp -s "$modes" "$bad_modes" && modes_kept=1
+warned=0
+grep -q "Neckview: An incorrectly specified mode" "$log" && warned=1
+rm -f "$log"
+restore_modes
 [[ $rc -eq 0 ]] || { echo "FAIL: SW.exe /p exited with $rc"; exit 1; }
+((warned)) || { echo "FAIL: no warning about the modes file on standard error"; exit 1; }
+((modes_kept)) || { echo "FAIL: printing rewrote the modes file"; exit 1; }
 
 pdf=""
 for _ in $(seq 120); do
