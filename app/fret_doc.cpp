@@ -66,6 +66,22 @@ bool CFretDoc::OnSaveDocument(const std::string& path, std::string& error) {
   return true;
 }
 
+void CFretDoc::BoardChangedIn(CFretView& view) {
+  if (m_sharingBoard) return;  // the other windows taking the change
+  std::optional<SBoardSettings> board = ReadBoard(view.ControlUnknown().get());
+  if (!board) return;
+  // Each window keeps its own size on the screen.
+  board->extent.reset();
+  m_board = std::move(*board);
+  SetModifiedFlag(true);
+  m_sharingBoard = true;
+  for (docview::CView* other : Views()) {
+    if (auto* window = dynamic_cast<CFretView*>(other); window && window != &view)
+      window->ShowBoard(m_board);
+  }
+  m_sharingBoard = false;
+}
+
 std::string CFretDoc::SuggestedFileName() const {
   CFretView* view = BoardView();
   std::optional<SBoardSettings> board =

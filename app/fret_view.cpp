@@ -17,6 +17,7 @@
 #include "framework/docview/cmd_target.h"
 #include "framework/docview/file_dialog.h"
 #include "framework/docview/file_write.h"
+#include "framework/ole_site/control_site.h"
 #include "framework/ole_site/control_site_window.h"
 
 namespace scalewright::app {
@@ -42,9 +43,10 @@ void CFretView::OnInitialUpdate() {
   // Bind the wrapper to the control's place, and size it now: a window
   // that opens already maximised gets no further size change.
   m_wndFretboard.Attach(Item(IDC_FRETBOARD));
-  // The board its file held; a new document's board stays as created.
+  // The document's board: what its file held, or what its other windows
+  // show now; a new document's board stays as created.
   if (auto* document = dynamic_cast<CFretDoc*>(Document())) {
-    WriteBoard(ControlUnknown().get(), document->Board());
+    ShowBoard(document->Board());
     ::PostMessageA(Hwnd(), kShowOpenNotice, 0, 0);
   }
   RECT client = {};
@@ -57,7 +59,28 @@ void CFretView::OnInitialUpdate() {
     ::PostMessageA(app->MainHwnd(), WM_COMMAND, ID_PROPERTIES, 0);
 }
 
+void CFretView::OnDestroy() {
+  // A frame left open would go on editing a control that is gone.
+  if (m_propertyFrame) m_propertyFrame->Close();
+  m_propertyFrame = nullptr;
+}
+
+void CFretView::ShowBoard(const SBoardSettings& board) {
+  const bool wasShowing = std::exchange(m_showingBoard, true);
+  WriteBoard(ControlUnknown().get(), board);
+  m_showingBoard = wasShowing;
+}
+
 bool CFretView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == ole::ControlChangedMessage()) {
+    // A change made in this window, by whatever made it: the document's.
+    if (!m_showingBoard) {
+      if (auto* document = dynamic_cast<CFretDoc*>(Document())) document->BoardChangedIn(*this);
+    }
+    result = 0;
+    return true;
+  }
+
   if (message == kShowOpenNotice) {
     auto* document = dynamic_cast<CFretDoc*>(Document());
     const std::string notice = document ? document->TakeOpenNotice() : std::string();
@@ -79,16 +102,16 @@ void CFretView::OnSize(int width, int height) {
 bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
   if (id == ID_PROPERTIES) {
     if (!ui) {
-      // Only locals after the call: the window may close while the frame is
-      // up, and the document with it.
+      // What OK or Apply changes reaches the document through the control's
+      // notifications, at once. Only locals after the call: the window may
+      // close while the frame is up, and the document with it; the window's
+      // end closes the frame it opened (OnMessage).
       com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
-      const std::optional<SBoardSettings> before = ReadBoard(control.get());
       const HWND self = Hwnd();
+      CPropertyFrameWatch frame;
+      m_propertyFrame = &frame;
       ShowFretboardProperties(control.get());
-      // OK or Apply changed the board: the document has unsaved changes.
-      if (::IsWindow(self) && before && ReadBoard(control.get()) != before) {
-        if (docview::CDocument* document = Document()) document->SetModifiedFlag(true);
-      }
+      if (::IsWindow(self)) m_propertyFrame = nullptr;
     }
     return true;
   }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/fretboard.h"
+#include "app/model/board_file.h"
+#include "app/property_frame_watch.h"
 #include "framework/docview/form_view.h"
 
 namespace scalewright::app {
@@ -18,10 +20,14 @@ class CFretView final : public docview::CFormView {
   bool OnCmdMsg(UINT id, docview::CCmdUI* ui) override;
   // The hosted control; null before it is bound or after it is gone.
   com::ComPtr<IUnknown> ControlUnknown() const { return m_wndFretboard.ControlUnknown(); }
+  // Shows |board| (the document's) without taking it for a change of this
+  // window's own.
+  void ShowBoard(const SBoardSettings& board);
 
  protected:
   void OnSize(int width, int height) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDestroy() override;
 
  private:
   // Edit > Copy: the board at the view's size, as a metafile and a bitmap.
@@ -31,6 +37,9 @@ class CFretView final : public docview::CFormView {
   SIZE BoardSize() const;
 
   CFretboard m_wndFretboard;
+  bool m_showingBoard = false;
+  // The property frame this window opened, while it is up.
+  CPropertyFrameWatch* m_propertyFrame = nullptr;
 };
 
 // Opens the modal property frame on |control|; nothing without pages.

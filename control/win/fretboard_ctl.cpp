@@ -26,6 +26,12 @@ constexpr CLSID kPropertyPages[] = {
     {0xA3CB2081, 0xB44E, 0x4D6B, {0x82, 0x70, 0xD1, 0x47, 0x77, 0x96, 0x83, 0x89}},
 };
 
+// The properties' dispatch ids, as the type library declares them.
+constexpr DISPID kDispTonality = 1, kDispMode = 2, kDispShowSteps = 3, kDispHighlight = 4,
+                 kDispLabelKind = 5, kDispFirstFret = 6, kDispLastFret = 7, kDispSideDots = 8,
+                 kDispRectangles = 9, kDispTuning = 10, kDispNoteShown = 11, kDispLeftHanded = 13,
+                 kDispSpelling = 14;
+
 // 160 mm x 80 mm.
 constexpr SIZEL kInitialExtent = {16000, 8000};
 
@@ -150,50 +156,71 @@ HRESULT CFretboardCtl::get_Caption(BSTR* caption) { return m_bstrCaption.CopyTo(
 
 // --- IFretboardSettings
 
-void CFretboardCtl::AfterSetting(bool changed) {
+void CFretboardCtl::AfterSetting(bool changed, DISPID property) {
   if (!changed) return;
   RequestRepaint();
   SendDataChange();
+  // Whatever made the change (the page, a script, the host), the container
+  // hears of it: SW marks its document changed.
+  NotifyChanged(property);
 }
 
 std::int32_t CFretboardCtl::GetTonality() { return m_state.GetTonality(); }
-void CFretboardCtl::SetTonality(std::int32_t pitch) { AfterSetting(m_state.SetTonality(pitch)); }
+void CFretboardCtl::SetTonality(std::int32_t pitch) {
+  AfterSetting(m_state.SetTonality(pitch), kDispTonality);
+}
 const char* CFretboardCtl::GetMode() { return m_state.GetMode(); }
-void CFretboardCtl::SetMode(const char* mode) { AfterSetting(m_state.SetMode(mode)); }
+void CFretboardCtl::SetMode(const char* mode) { AfterSetting(m_state.SetMode(mode), kDispMode); }
 bool CFretboardCtl::GetNoteShown(std::int32_t pitch) { return m_state.GetNoteShown(pitch); }
 void CFretboardCtl::SetNoteShown(std::int32_t pitch, bool shown) {
-  AfterSetting(m_state.SetNoteShown(pitch, shown));
+  AfterSetting(m_state.SetNoteShown(pitch, shown), kDispNoteShown);
 }
 const char* CFretboardCtl::GetShowSteps() { return m_state.GetShowSteps(); }
-void CFretboardCtl::SetShowSteps(const char* steps) { AfterSetting(m_state.SetShowSteps(steps)); }
+void CFretboardCtl::SetShowSteps(const char* steps) {
+  AfterSetting(m_state.SetShowSteps(steps), kDispShowSteps);
+}
 const char* CFretboardCtl::GetHighlight() { return m_state.GetHighlight(); }
 void CFretboardCtl::SetHighlight(const char* degrees) {
-  AfterSetting(m_state.SetHighlight(degrees));
+  AfterSetting(m_state.SetHighlight(degrees), kDispHighlight);
 }
 std::int32_t CFretboardCtl::GetLabelKind() { return m_state.GetLabelKind(); }
-void CFretboardCtl::SetLabelKind(std::int32_t kind) { AfterSetting(m_state.SetLabelKind(kind)); }
+void CFretboardCtl::SetLabelKind(std::int32_t kind) {
+  // No repaint of its own (the page follows it with settings that repaint),
+  // but the container hears of the change.
+  const bool changed = kind != m_state.GetLabelKind();
+  m_state.SetLabelKind(kind);
+  if (changed) NotifyChanged(kDispLabelKind);
+}
 std::int32_t CFretboardCtl::GetFirstFret() { return m_state.GetFirstFret(); }
-void CFretboardCtl::SetFirstFret(std::int32_t fret) { AfterSetting(m_state.SetFirstFret(fret)); }
+void CFretboardCtl::SetFirstFret(std::int32_t fret) {
+  AfterSetting(m_state.SetFirstFret(fret), kDispFirstFret);
+}
 std::int32_t CFretboardCtl::GetLastFret() { return m_state.GetLastFret(); }
-void CFretboardCtl::SetLastFret(std::int32_t fret) { AfterSetting(m_state.SetLastFret(fret)); }
+void CFretboardCtl::SetLastFret(std::int32_t fret) {
+  AfterSetting(m_state.SetLastFret(fret), kDispLastFret);
+}
 bool CFretboardCtl::GetSideDots() { return m_state.GetSideDots(); }
-void CFretboardCtl::SetSideDots(bool sideDots) { AfterSetting(m_state.SetSideDots(sideDots)); }
+void CFretboardCtl::SetSideDots(bool sideDots) {
+  AfterSetting(m_state.SetSideDots(sideDots), kDispSideDots);
+}
 bool CFretboardCtl::GetRectangles() { return m_state.GetRectangles(); }
 void CFretboardCtl::SetRectangles(bool rectangles) {
-  AfterSetting(m_state.SetRectangles(rectangles));
+  AfterSetting(m_state.SetRectangles(rectangles), kDispRectangles);
 }
 const char* CFretboardCtl::GetTuning() { return m_state.GetTuning(); }
-void CFretboardCtl::SetTuning(const char* tuning) { AfterSetting(m_state.SetTuning(tuning)); }
+void CFretboardCtl::SetTuning(const char* tuning) {
+  AfterSetting(m_state.SetTuning(tuning), kDispTuning);
+}
 
 // --- IFretboardSettings2
 
 bool CFretboardCtl::GetLeftHanded() { return m_state.GetLeftHanded(); }
 void CFretboardCtl::SetLeftHanded(bool leftHanded) {
-  AfterSetting(m_state.SetLeftHanded(leftHanded));
+  AfterSetting(m_state.SetLeftHanded(leftHanded), kDispLeftHanded);
 }
 std::int32_t CFretboardCtl::GetSpelling() { return m_state.GetSpelling(); }
 void CFretboardCtl::SetSpelling(std::int32_t spelling) {
-  AfterSetting(m_state.SetSpelling(spelling));
+  AfterSetting(m_state.SetSpelling(spelling), kDispSpelling);
 }
 
 // --- Drawing

@@ -156,7 +156,7 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   ~CFretboardCtl() override;
 
   // Repaint and data-change notification after a setter that asks for them.
-  void AfterSetting(bool changed);
+  void AfterSetting(bool changed, DISPID property);
   // A stock property put: leave, store, dirty, OnChanged, repaint, notify.
   template <class Store>
   HRESULT PutStock(DISPID dispid, Store store);

@@ -26,6 +26,11 @@ HRESULT MakeStream(const std::vector<BYTE>& bytes, com::ComPtr<IStream>& stream)
 
 }  // namespace
 
+UINT ControlChangedMessage() {
+  static const UINT message = ::RegisterWindowMessageA("Scalewright.ControlChanged");
+  return message;
+}
+
 com::ComPtr<CControlSite> CControlSite::Make(HWND window) {
   return com::ComPtr<CControlSite>::Adopt(new CControlSite(window));
 }
@@ -68,12 +73,21 @@ HRESULT CControlSite::CreateControl(const CLSID& clsid, const std::vector<BYTE>&
     DestroyControl();
     return hr;
   }
+  // A control without property notifications is hosted all the same.
+  com::ComPtr<IConnectionPointContainer> points;
+  if (SUCCEEDED(m_object.As(IID_IConnectionPointContainer, points)) &&
+      SUCCEEDED(points->FindConnectionPoint(IID_IPropertyNotifySink, m_notifications.put())) &&
+      FAILED(
+          m_notifications->Advise(static_cast<IPropertyNotifySink*>(this), &m_notificationCookie)))
+    m_notifications.reset();
   return S_OK;
 }
 
 void CControlSite::DestroyControl() {
   // The control may outlive its window (a property frame can hold it):
   // it is told to close and forgets this site, so nothing dangles.
+  if (com::ComPtr<IConnectionPoint> notifications = std::move(m_notifications))
+    notifications->Unadvise(m_notificationCookie);
   com::ComPtr<IOleInPlaceObject> inPlace = std::move(m_inPlace);
   com::ComPtr<IOleObject> object = std::move(m_object);
   if (inPlace) inPlace->InPlaceDeactivate();
@@ -109,6 +123,8 @@ HRESULT CControlSite::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IOleClientSite*>(this);
   } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
     *object = static_cast<IOleInPlaceSite*>(this);
+  } else if (iid == IID_IPropertyNotifySink) {
+    *object = static_cast<IPropertyNotifySink*>(this);
   } else {
     return E_NOINTERFACE;
   }
@@ -157,6 +173,15 @@ HRESULT CControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWi
   info->hwndFrame = topLevel;
   info->haccel = nullptr;
   info->cAccelEntries = 0;
+  return S_OK;
+}
+
+HRESULT CControlSite::OnChanged(DISPID id) {
+  // Only while the control is up: its own teardown tells nobody.
+  if (m_object && ::IsWindow(m_window)) {
+    if (HWND parent = ::GetParent(m_window))
+      ::SendMessageA(parent, ControlChangedMessage(), static_cast<WPARAM>(id), 0);
+  }
   return S_OK;
 }
 

@@ -2,7 +2,10 @@
 // that a form gives the control it hosts. The site creates the control by
 // class identifier, loads it from the form's initial data (or InitNew),
 // activates it in place with a window of its own inside the site's window,
-// keeps it as large as that window and closes it when the window goes.
+// keeps it as large as that window and closes it when the window goes. It
+// listens to the control's property notifications: each change, whatever
+// made it (a property page, a script), is sent to the site window's parent
+// as ControlChangedMessage(), with the property's DISPID in wParam.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +19,13 @@
 
 namespace scalewright::ole {
 
-class CControlSite final : public IOleClientSite, public IOleInPlaceSite {
+// The message a site window's parent receives, sent, when a property of its
+// control changed.
+UINT ControlChangedMessage();
+
+class CControlSite final : public IOleClientSite,
+                           public IOleInPlaceSite,
+                           public IPropertyNotifySink {
  public:
   // A site with one reference, for the window |window| that holds it.
   static com::ComPtr<CControlSite> Make(HWND window);
@@ -59,6 +68,9 @@ class CControlSite final : public IOleClientSite, public IOleInPlaceSite {
   HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT position) override;
+  // IPropertyNotifySink
+  HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override;
+  HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 
  private:
   explicit CControlSite(HWND window) : m_window(window) {}
@@ -68,6 +80,9 @@ class CControlSite final : public IOleClientSite, public IOleInPlaceSite {
   HWND m_window;
   com::ComPtr<IOleObject> m_object;
   com::ComPtr<IOleInPlaceObject> m_inPlace;
+  // The control's property notifications, while the control is up.
+  com::ComPtr<IConnectionPoint> m_notifications;
+  DWORD m_notificationCookie = 0;
 };
 
 }  // namespace scalewright::ole

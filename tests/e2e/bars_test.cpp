@@ -54,8 +54,14 @@ TEST_F(BarsTest, ViewCommandsHideAndShowTheBars) {
   Choose(sw, kViewStatusBar);
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(StatusBar(sw)) != FALSE; }, 5s));
   EXPECT_TRUE(::IsWindowVisible(ToolBar(sw)));
-  const RECT after = ScreenRect(client);
-  EXPECT_TRUE(::EqualRect(&before, &after));
+  // Laid out again once the frame is idle: the workspace where it was.
+  RECT after = {};
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        after = ScreenRect(client);
+        return ::EqualRect(&before, &after) != FALSE;
+      },
+      5s));
 }
 
 // The band behind the buttons has the button face colour, as every
@@ -101,7 +107,7 @@ TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {
       },
       5s))
       << sw.Seen("toolbar_not_left");
-  EXPECT_GE(ScreenRect(client).left, bar.right);
+  EXPECT_TRUE(WaitUntil([&] { return ScreenRect(client).left >= bar.right; }, 5s));
   SaveScreenshot("toolbar_left");  // for a person to look at
 
   // And from its free end to the bottom, above the status bar.
@@ -118,7 +124,7 @@ TEST_F(BarsTest, ToolbarDocksWhereItIsDropped) {
       },
       5s))
       << sw.Seen("toolbar_not_bottom");
-  EXPECT_LE(ScreenRect(client).bottom, bar.top);
+  EXPECT_TRUE(WaitUntil([&] { return ScreenRect(client).bottom <= bar.top; }, 5s));
   EXPECT_LE(bar.bottom, ScreenRect(StatusBar(sw)).top);
   // The buttons still work where the bar is now.
   EXPECT_TRUE(ButtonEnabled(sw, kPrint));

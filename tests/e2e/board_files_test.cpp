@@ -53,9 +53,14 @@ HWND FindDescendant(HWND parent, int id, const char* className = "ComboBox") {
   return search.found;
 }
 
+// The property frame's Apply button.
+constexpr int kApply = 12321;
+
 // In the open property frame, picks the list entry starting with |letter|
-// in combo |id| as a user does (click, then type), then clicks OK.
-void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, char>> choices) {
+// in combo |id| as a user does (click, then type), then clicks OK (which
+// closes the frame) or Apply (which leaves it open).
+void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, char>> choices,
+                        int button = IDOK) {
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
   HWND frame = sw.PropertyFrames()[0];
   BringToFront(frame);
@@ -73,8 +78,10 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
     if (::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) PressKeys({VK_F4});
     ASSERT_TRUE(WaitUntil([&] { return !::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
   }
-  ClickCenterOf(::GetDlgItem(frame, IDOK));
-  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
+  ClickCenterOf(::GetDlgItem(frame, button));
+  if (button == IDOK) {
+    ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
+  }
 }
 
 // In the open property frame, clicks check box |id| as a user does, until
@@ -352,6 +359,61 @@ TEST_F(BoardFilesTest, SkippedLinesAreToldOnce) {
   ASSERT_TRUE(ClickToClose(box, IDOK));
   WaitForDocuments(sw, 1);
   EXPECT_TRUE(TopLevelWindows(sw.Thread(), "#32770", "SW").empty());
+}
+
+// Two windows of one document are one board: a change made in the second
+// window is in the first (and saved from there), and a third window shows it.
+TEST_F(BoardFilesTest, TheWindowsOfADocumentShareOneBoard) {
+  const std::string path = ScratchDir() + "shared.swb";
+  ::DeleteFileA(path.c_str());
+  CSwProcess sw;
+  ASSERT_NE(sw.Main(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
+  ASSERT_TRUE(ClickToClose(sw.PropertyFrames()[0], IDCANCEL));
+  const HWND first = sw.DocumentWindows()[0];
+  Choose(sw, kWindowNew);
+  ASSERT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; })) << sw.Seen("no_window");
+  // The new window opens its frame; E there, and OK.
+  ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'E'}});
+  // Back to the first window, and save from there.
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, VK_F6});
+  ASSERT_TRUE(WaitUntil([&] {
+    return reinterpret_cast<HWND>(::SendMessageA(sw.MdiClient(), WM_MDIGETACTIVE, 0, 0)) == first;
+  })) << sw.Seen("not_first");
+  PressKeys({VK_CONTROL, 'S'});
+  HWND dialog = sw.WaitDialog("Save As");
+  ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
+  ASSERT_TRUE(ChooseFile(dialog, path));
+  ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
+      << sw.Seen();
+  EXPECT_NE(ReadAll(path).find("\r\ntonality=4\r\n"), std::string::npos) << ReadAll(path);
+  // A third window shows the board as it is now: its frame offers E.
+  Choose(sw, kWindowNew);
+  ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
+  HWND tonality = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    return (tonality = FindDescendant(sw.PropertyFrames()[0], IDC_TONALITY)) != nullptr;
+  }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(tonality) == "E"; }, 5s)) << Text(tonality);
+  ASSERT_TRUE(ClickToClose(sw.PropertyFrames()[0], IDCANCEL));
+}
+
+// A change applied while the frame is still open is a change at once: the
+// window asks before it closes, and its frame goes with it.
+TEST_F(BoardFilesTest, AChangeAppliedWithTheFrameOpenAsksAndTheFrameGoesWithTheWindow) {
+  CSwProcess sw;
+  ASSERT_NE(sw.Main(), nullptr);
+  ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'D'}}, kApply);
+  ASSERT_EQ(sw.PropertyFrames().size(), 1u);
+  BringToFront(sw.Main());
+  Choose(sw, kFileClose);
+  HWND box = sw.WaitMessageBox();
+  ASSERT_NE(box, nullptr) << sw.Seen("no_prompt_with_frame");
+  EXPECT_EQ(MessageBoxText(box), "Save changes to SW1?");
+  ASSERT_TRUE(ClickToClose(box, IDNO));
+  EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().empty(); })) << sw.Seen("window_left");
+  EXPECT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The property frame that each new window opens edits that window's
-// fretboard only: OK with another tonic changes its picture and no other.
+// The property frame that each new window opens edits its document's
+// board: OK with another tonic changes the picture in every window of it.
 #include "control/ui/dialog_ids.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
@@ -56,7 +56,9 @@ std::string NoteBoxes(HWND combo) {
   return boxes;
 }
 
-TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
+// The two windows of one document show one board: OK in either changes
+// both pictures alike.
+TEST_F(PropertiesTest, OkWithAnotherTonicChangesEveryWindowOfTheDocument) {
   CSwProcess sw;
   WaitForDocuments(sw, 1);
   // Two windows on one document, side by side.
@@ -100,7 +102,7 @@ TEST_F(PropertiesTest, OkWithAnotherTonicChangesOnlyThatWindowsPicture) {
   const SPicture after = ReadScreenshot("two_boards_after");
 
   EXPECT_GT(DifferingPixels(before, after, activeBoard), 200);
-  EXPECT_EQ(DifferingPixels(before, after, otherBoard), 0);
+  EXPECT_GT(DifferingPixels(before, after, otherBoard), 200);
 }
 
 }  // namespace

@@ -88,8 +88,10 @@ bool ClickToClose(HWND dialog, int id) {
   HWND button = ::GetDlgItem(dialog, id);
   if (!button || !::IsWindowVisible(button)) return false;
   BringToFront(dialog);
-  // A person clicks what they see: the dialog is in front first.
+  // A person clicks what they see: the dialog in front, done with what it
+  // had queued (a window just shown may still be placing itself).
   for (int waited = 0; waited < 50 && ::GetForegroundWindow() != dialog; ++waited) ::Sleep(100);
+  WaitUntilHandled(dialog, 3);
   RECT client = {};
   ::GetClientRect(button, &client);
   POINT center = {client.right / 2, client.bottom / 2};
