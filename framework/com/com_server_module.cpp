@@ -11,14 +11,27 @@ namespace {
 
 // Whether the other platform's view of the registry (the 32-bit one for a
 // 64-bit module, and the other way round) has |clsid| with an in-process
-// server: a build of the other bitness installed beside this one.
-bool RegisteredForOtherPlatform(REFCLSID clsid) {
+// server of another module: a build of the other bitness installed beside
+// this one. Where there is no other view (32-bit Windows), asking for it
+// reads this module's own registration, which is no other build.
+bool RegisteredForOtherPlatform(REFCLSID clsid, HMODULE module) {
   wchar_t guid[40] = {};
   if (!::StringFromGUID2(clsid, guid, 40)) return false;
   const std::wstring path = std::wstring(L"CLSID\\") + guid + L"\\InprocServer32";
   const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
   CRegKey key;
-  return key.Open(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ | otherView) == ERROR_SUCCESS;
+  if (key.Open(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ | otherView) != ERROR_SUCCESS)
+    return false;
+  wchar_t server[MAX_PATH * 4] = {};
+  DWORD bytes = sizeof server - sizeof(wchar_t);
+  DWORD type = 0;
+  if (::RegQueryValueExW(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(server),
+                         &bytes) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return true;  // something is registered there, not by this module
+  wchar_t own[MAX_PATH * 4] = {};
+  const DWORD length = ::GetModuleFileNameW(module, own, MAX_PATH * 4);
+  return length == 0 || ::CompareStringOrdinal(server, -1, own, -1, TRUE) != CSTR_EQUAL;
 }
 
 }  // namespace
@@ -91,7 +104,7 @@ HRESULT CComServerModule::UnregisterServer() {
   for (std::size_t i = m_objects.size(); i > 0; --i) {
     const ObjectEntry& object = m_objects[i - 1];
     const DeleteScope scope =
-        m_keysRoot == HKEY_CLASSES_ROOT && RegisteredForOtherPlatform(*object.clsid)
+        m_keysRoot == HKEY_CLASSES_ROOT && RegisteredForOtherPlatform(*object.clsid, m_module)
             ? DeleteScope::kClassKeysOnly
             : DeleteScope::kAll;
     const HRESULT hr = DeleteRegistryTable(m_keysRoot, object.keys, scope);

@@ -179,7 +179,10 @@ Rect CGdiCanvas::ClipBox() {
 // than with SaveDC, whose RestoreDC would also undo font selections made
 // between a push and its pop.
 void CGdiCanvas::PushClip(const Rect& r) {
-  m_visible.reset();
+  // The box shrinks to the pushed rectangle without asking the DC again: a
+  // cell painted in a clip of its own costs no round trip for it.
+  m_visibleSaved.push_back(m_visible);
+  if (m_visible) m_visible = m_visible->Intersection(r);
   ui::CRgn saved(::CreateRectRgn(0, 0, 0, 0));
   if (saved && ::GetClipRgn(m_dc, saved.get()) != 1) saved.reset();
   m_clips.push_back(std::move(saved));
@@ -188,7 +191,8 @@ void CGdiCanvas::PushClip(const Rect& r) {
 
 void CGdiCanvas::PopClip() {
   if (m_clips.empty()) return;
-  m_visible.reset();
+  m_visible = m_visibleSaved.back();
+  m_visibleSaved.pop_back();
   ::SelectClipRgn(m_dc, m_clips.back().get());  // null removes the clip
   m_clips.pop_back();
 }

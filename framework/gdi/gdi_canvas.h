@@ -71,6 +71,7 @@ class CGdiCanvas final : public Canvas {
   // Clip in force before each PushClip; null where there was none.
   std::vector<ui::CRgn> m_clips;
   std::optional<Rect> m_visible;
+  std::vector<std::optional<Rect>> m_visibleSaved;  // before each PushClip
 };
 
 }  // namespace scalewright::gfx

@@ -189,6 +189,14 @@ void CHybridCore::RequestCellRepaint(IHybridCell* cell, const Rect* rect) {
   // Contents repaint after their setters; some of those change a natural
   // width that a row or a flow of cells depends on, without a layout.
   SizesMayHaveChanged();
+  // On the window's thread the tree may be read at once: a cell never laid
+  // out (a row just added by a fill) is nowhere on screen, and its layout
+  // paints it. Other threads only queue.
+  if (!rect && std::this_thread::get_id() == m_windowThread) {
+    Rect own;
+    cell->GetRect(&own);
+    if (own.IsEmpty()) return;
+  }
   // Any thread may ask: the request is queued as given, and the tree is
   // walked on the window's thread when the repaint message comes.
   RepaintEntry entry{RefPtr<IHybridCell>(cell), std::nullopt};

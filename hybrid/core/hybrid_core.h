@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -214,6 +215,8 @@ class CHybridCore final : public IHybridCtrl {
   bool ResolveRepaint(RepaintEntry& entry) const;
   std::mutex m_repaintLock;
   std::deque<RepaintEntry> m_repaints;
+  // The thread that made the control, which owns its window and its tree.
+  const std::thread::id m_windowThread = std::this_thread::get_id();
   // A repaint message is on its way; cleared when one arrives, or when the
   // post failed, so that a lost post never leaves the queue waiting.
   bool m_repaintPosted = false;

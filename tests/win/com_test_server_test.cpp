@@ -189,6 +189,29 @@ TEST_F(TestServerRegistration, ComCreatesTheRegisteredClassByClsidAndByProgId) {
   }
 }
 
+// On 32-bit Windows there is no other registry view: asking for it reads the
+// module's own registration. That is no other build, and unregistering
+// removes the ProgIDs as everywhere else. Simulated here by the other view
+// naming this very module.
+TEST_F(TestServerRegistration, OwnRegistrationSeenInTheOtherViewIsNoOtherBuild) {
+  ASSERT_EQ(S_OK, m_server.registerServer());
+  const std::wstring server = kFretboardKey + L"\\InprocServer32";
+  const std::wstring own = ReadString(HKEY_CLASSES_ROOT, server).value_or(L"");
+  ASSERT_FALSE(own.empty());
+  const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+  HKEY other = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CLASSES_ROOT, server.c_str(), 0, nullptr, 0,
+                                             KEY_WRITE | otherView, nullptr, &other, nullptr));
+  ::RegSetValueExW(other, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(own.c_str()),
+                   static_cast<DWORD>((own.size() + 1) * sizeof(wchar_t)));
+  ::RegCloseKey(other);
+  ASSERT_EQ(S_OK, m_server.unregisterServer());
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"Neckview.Fretboard"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"Neckview.Fretboard.1"));
+  ::RegDeleteKeyExW(HKEY_CLASSES_ROOT, server.c_str(), otherView, 0);
+  ::RegDeleteKeyExW(HKEY_CLASSES_ROOT, kFretboardKey.c_str(), otherView, 0);
+}
+
 TEST_F(TestServerClassObjects, UnknownClassAndMissingOutPointer) {
   void* out = kPoison;
   EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
