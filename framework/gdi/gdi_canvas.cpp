@@ -169,11 +169,9 @@ void CGdiCanvas::ApplyFont() {
   m_selected = m_font;
 }
 
-Rect CGdiCanvas::ClipBox() {
-  RECT rc{};
-  ::GetClipBox(m_dc, &rc);
-  return {rc.left, rc.top, rc.right, rc.bottom};
-}
+// The DC's box, asked once and then kept across the canvas's own clips. A
+// metafile answers with no bounds: it records everything.
+Rect CGdiCanvas::ClipBox() { return Visible(); }
 
 // The clip in force is kept as a region (GetClipRgn gives a copy) rather
 // than with SaveDC, whose RestoreDC would also undo font selections made
