@@ -84,6 +84,18 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
   }
 }
 
+// In the Save As dialog that the user's keys just opened, saves under
+// |path| and waits for the file; its bytes, or empty when it never came
+// (the failure is reported).
+std::string SaveAsAndRead(CSwProcess& sw, const std::string& path) {
+  HWND dialog = sw.WaitDialog("Save As");
+  EXPECT_NE(dialog, nullptr) << sw.Seen("no_save_as");
+  if (!dialog || !ChooseFile(dialog, path)) return {};
+  EXPECT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
+      << sw.Seen();
+  return ReadAll(path);
+}
+
 // In the open property frame, clicks check box |id| as a user does, until
 // it shows |checked|.
 void ClickCheckBoxInFrame(CSwProcess& sw, int id, bool checked) {
@@ -192,12 +204,7 @@ TEST_F(BoardFilesTest, LeftHandedAndSpellingAreSavedAndReopened) {
     ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'F'}, {IDC_SPELLING, 'F'}});
     BringToFront(sw.Main());
     PressKeys({VK_CONTROL, 'S'});
-    HWND dialog = sw.WaitDialog("Save As");
-    ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
-    ASSERT_TRUE(ChooseFile(dialog, path));
-    ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
-        << sw.Seen();
-    const std::string saved = ReadAll(path);
+    const std::string saved = SaveAsAndRead(sw, path);
     EXPECT_NE(saved.find("\r\ntonality=5\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\nleft_handed=1\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\nspelling=1\r\n"), std::string::npos) << saved;
@@ -335,12 +342,7 @@ TEST_F(BoardFilesTest, AnEmptyFileOpensAsTheDefaultBoard) {
   // Ionian, degrees 1, 3 and 5 highlighted, frets 0 to 17, standard tuning.
   const std::string copy = ScratchDir() + "old-as-new.swb";
   ChooseMenuItem(sw.Main(), 'F', 'A');
-  HWND dialog = sw.WaitDialog("Save As");
-  ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
-  ASSERT_TRUE(ChooseFile(dialog, copy));
-  ASSERT_TRUE(WaitUntil([&] { return FileSize(copy) != static_cast<std::uintmax_t>(-1); }))
-      << sw.Seen();
-  const std::string saved = ReadAll(copy);
+  const std::string saved = SaveAsAndRead(sw, copy);
   for (const char* line :
        {"\r\ntonality=0\r\n", "\r\nmode=Ionian\r\n", "\r\nhighlight=1,3,5\r\n",
         "\r\nfirst_fret=0\r\n", "\r\nlast_fret=17\r\n", "\r\ntuning=E B G D A E\r\n"})
@@ -382,12 +384,8 @@ TEST_F(BoardFilesTest, TheWindowsOfADocumentShareOneBoard) {
     return reinterpret_cast<HWND>(::SendMessageA(sw.MdiClient(), WM_MDIGETACTIVE, 0, 0)) == first;
   })) << sw.Seen("not_first");
   PressKeys({VK_CONTROL, 'S'});
-  HWND dialog = sw.WaitDialog("Save As");
-  ASSERT_NE(dialog, nullptr) << sw.Seen("no_save_as");
-  ASSERT_TRUE(ChooseFile(dialog, path));
-  ASSERT_TRUE(WaitUntil([&] { return FileSize(path) != static_cast<std::uintmax_t>(-1); }))
-      << sw.Seen();
-  EXPECT_NE(ReadAll(path).find("\r\ntonality=4\r\n"), std::string::npos) << ReadAll(path);
+  const std::string saved = SaveAsAndRead(sw, path);
+  EXPECT_NE(saved.find("\r\ntonality=4\r\n"), std::string::npos) << saved;
   // A third window shows the board as it is now: its frame offers E.
   Choose(sw, kWindowNew);
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
