@@ -14,6 +14,7 @@
 #include "app/model/board_file.h"
 #include "app/model/picture_request.h"
 #include "framework/com/com_ptr.h"
+#include "framework/docview/app.h"
 #include "framework/docview/file_write.h"
 #include "framework/gdi/gdi.h"
 
@@ -26,18 +27,9 @@ constexpr int kWrongCommandLine = 2;
 
 constexpr char kUsage[] = "usage: SW.exe /export board.swb picture.png|picture.svg [width]";
 
-// One line on the standard error the caller gave (none for a program
-// started from the desktop, which has nowhere to show it).
-int Fail(int code, std::string reason) {
-  for (std::size_t at; (at = reason.find("\n\n")) != std::string::npos;)
-    reason.replace(at, 2, ": ");
-  for (char& c : reason)
-    if (c == '\n' || c == '\r') c = ' ';
-  const std::string line = "SW: " + reason + "\r\n";
-  const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
-  DWORD written = 0;
-  if (error && error != INVALID_HANDLE_VALUE)
-    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+// One line on the standard error the caller gave; the exit code.
+int Fail(int code, const std::string& reason) {
+  docview::WriteErrorLine("SW", reason);
   return code;
 }
 

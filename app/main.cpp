@@ -5,6 +5,7 @@
 
 #include "app/export_command.h"
 #include "app/sw_app.h"
+#include "control/interface/unattended_variable.h"
 #include "framework/docview/command_line.h"
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int showCommand) {
@@ -20,7 +21,7 @@ int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int showCommand) {
   if (scalewright::app::IsExportCommand(arguments) ||
       shell == scalewright::docview::SCommandLineInfo::Shell::FilePrint ||
       shell == scalewright::docview::SCommandLineInfo::Shell::FilePrintTo)
-    ::SetEnvironmentVariableA("NECKVIEW_UNATTENDED", "1");
+    ::SetEnvironmentVariableA(scalewright::kUnattendedVariable, "1");
   if (scalewright::app::IsExportCommand(arguments)) {
     result = scalewright::app::RunExportCommand(arguments);
   } else {

@@ -26,16 +26,21 @@ bool CountsForIdle(const MSG& message) {
 
 }  // namespace
 
+void WriteErrorLine(const std::string& source, std::string text) {
+  for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;) text.replace(at, 2, ": ");
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  const std::string line = source + ": " + text + "\r\n";
+  const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+  DWORD written = 0;
+  if (error && error != INVALID_HANDLE_VALUE)
+    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
 int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type) {
   const char* caption = g_app && !g_app->AppName().empty() ? g_app->AppName().c_str() : nullptr;
   if (g_app && g_app->PrintingFromCommandLine()) {
-    std::string line = std::string(caption ? caption : "Error") + ": ";
-    for (char c : text) line += c == '\r' || c == '\n' ? ' ' : c;
-    line += "\r\n";
-    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
-    DWORD written = 0;
-    if (error && error != INVALID_HANDLE_VALUE)
-      ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteErrorLine(caption ? caption : "Error", text);
     return IDOK;
   }
   return ::MessageBoxA(owner, text.c_str(), caption, type);

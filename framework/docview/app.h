@@ -21,6 +21,11 @@ class CDocTemplate;
 class CDocument;
 class CMDIFrameWnd;
 
+// One line "<source>: <text>" on the standard error the caller gave (none
+// for a program started from the desktop): a blank line in |text| becomes
+// ": ", other line ends spaces.
+void WriteErrorLine(const std::string& source, std::string text);
+
 // The framework's message box: the application's name as caption. While the
 // command line prints (/p, /pt) nobody is there to answer: the text goes to
 // standard error as one line "<name>: ...", and IDOK comes back.
