@@ -8,6 +8,7 @@
 #include "framework/docview/printing.h"
 #include "framework/docview/std_messages.h"
 #include "framework/docview/view.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -32,9 +33,17 @@ void WriteErrorLine(const std::string& source, std::string text) {
     if (c == '\n' || c == '\r') c = ' ';
   const std::string line = source + ": " + text + "\r\n";
   const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+  if (!error || error == INVALID_HANDLE_VALUE) return;
+  // A console shows any script through the wide call; a pipe or a file
+  // gets the UTF-8 bytes.
   DWORD written = 0;
-  if (error && error != INVALID_HANDLE_VALUE)
-    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  DWORD mode = 0;
+  if (::GetConsoleMode(error, &mode)) {
+    const std::wstring wide = ui::Widen(line);
+    ::WriteConsoleW(error, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type) {
@@ -43,7 +52,8 @@ int ShowFrameworkMessage(HWND owner, const std::string& text, UINT type) {
     WriteErrorLine(caption ? caption : "Error", text);
     return IDOK;
   }
-  return ::MessageBoxA(owner, text.c_str(), caption, type);
+  return ::MessageBoxW(owner, ui::Widen(text).c_str(),
+                       caption ? ui::Widen(caption).c_str() : nullptr, type);
 }
 
 CWinApp::CWinApp() { g_app = this; }

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-
 #include <algorithm>
 #include <cctype>
+
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -51,14 +51,51 @@ SCommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments) {
   return info;
 }
 
+std::vector<std::string> SplitCommandLine(std::wstring_view line) {
+  auto blank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
+  std::size_t at = 0;
+  // The program's name ends at the next blank, or at its closing quote;
+  // backslashes in it are literal.
+  if (at < line.size() && line[at] == L'"') {
+    const std::size_t close = line.find(L'"', 1);
+    at = close == std::wstring_view::npos ? line.size() : close + 1;
+  }
+  while (at < line.size() && !blank(line[at])) ++at;
+  std::vector<std::string> arguments;
+  while (true) {
+    while (at < line.size() && blank(line[at])) ++at;
+    if (at >= line.size()) break;
+    std::wstring argument;
+    bool quoted = false;
+    while (at < line.size() && (quoted || !blank(line[at]))) {
+      std::size_t backslashes = 0;
+      while (at < line.size() && line[at] == L'\\') ++backslashes, ++at;
+      if (at < line.size() && line[at] == L'"') {
+        argument.append(backslashes / 2, L'\\');
+        if (backslashes % 2 == 1) {
+          argument += L'"';
+        } else if (quoted && at + 1 < line.size() && line[at + 1] == L'"') {
+          argument += L'"';  // "" inside quotes is one quote
+          ++at;
+        } else {
+          quoted = !quoted;
+        }
+        ++at;
+      } else {
+        argument.append(backslashes, L'\\');
+        if (backslashes == 0 && at < line.size()) argument += line[at++];
+      }
+    }
+    arguments.push_back(ui::Narrow(argument));
+  }
+  return arguments;
+}
+
 std::vector<std::string> ProcessArguments() {
-  // The C runtime has already split the command line (with the same quoting
-  // rules the shell's splitter follows); asking the shell to do it again
-  // would load shell32 and its dependencies before the first window shows.
-  std::vector<std::string> result;
-  for (int i = 1; i < __argc && __argv; ++i)
-    if (__argv[i]) result.emplace_back(__argv[i]);
-  return result;
+  // Split here rather than by the shell's CommandLineToArgvW, which would
+  // load shell32 and its dependencies before the first window shows.
+  const wchar_t* line = ::GetCommandLineW();
+  return SplitCommandLine(line ? line : L"");
 }
 
 }  // namespace scalewright::docview

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scalewright::docview {
@@ -20,7 +21,13 @@ struct SCommandLineInfo {
 
 // |arguments| without the program's own name.
 SCommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments);
-// Splits the process's command line the way the C runtime does.
+// Splits the process's command line the way the C runtime does, in UTF-8:
+// a file name in any script comes through whatever the code page.
 std::vector<std::string> ProcessArguments();
+// Splits |commandLine| (program name first, which is left out) by the C
+// runtime's rules: blanks separate, quotes group, and backslashes are
+// literal unless a quote follows them (2n give n and the quote groups,
+// 2n+1 give n and a literal quote).
+std::vector<std::string> SplitCommandLine(std::wstring_view commandLine);
 
 }  // namespace scalewright::docview

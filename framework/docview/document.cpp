@@ -8,6 +8,7 @@
 #include "framework/docview/file_write.h"
 #include "framework/docview/std_messages.h"
 #include "framework/docview/view.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -19,13 +20,14 @@ std::string FileNameOf(const std::string& path) {
 }
 
 std::string FullPath(const std::string& path) {
-  const DWORD size = ::GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  const std::wstring wide = ui::Widen(path);
+  const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (size == 0) return path;
-  std::string full(size, '\0');
-  const DWORD length = ::GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = ::GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
   if (length == 0 || length >= size) return path;
   full.resize(length);
-  return full;
+  return ui::Narrow(full);
 }
 
 HWND FrameOf(CView* view) { return ::GetParent(view->ViewHwnd()); }
@@ -45,8 +47,8 @@ void CDocument::SetPathName(const std::string& path) {
 }
 
 bool CDocument::OnOpenDocument(const std::string& path, std::string& error) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = ::CreateFileW(ui::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error.clear();
     return false;
@@ -92,7 +94,7 @@ void CDocument::UpdateFrameTitles() {
     if (!frame) continue;
     std::string text = m_title;
     if (numbered) text += ":" + std::to_string(++n);
-    ::SetWindowTextA(frame, text.c_str());
+    ::SetWindowTextW(frame, ui::Widen(text).c_str());
   }
   if (CWinApp* app = CWinApp::Current()) app->UpdateFrameTitle();
 }

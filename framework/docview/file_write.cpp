@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "framework/ui/utf8_text.h"
+
 namespace scalewright::docview {
 
 namespace {
@@ -47,11 +49,11 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 std::string SystemErrorText(unsigned long code) {
-  char* text = nullptr;
-  const DWORD length = ::FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string result = length && text ? std::string(text, length) : std::string();
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string result = length && text ? ui::Narrow(std::wstring_view(text, length)) : std::string();
   if (text) ::LocalFree(text);
   while (!result.empty() &&
          (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
@@ -63,7 +65,8 @@ std::string SystemErrorText(unsigned long code) {
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
   // A read-only file is the user's "do not change": not every file system
   // refuses a move over one, so it is refused here.
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const std::wstring widePath = ui::Widen(path);
+  const DWORD attributes = ::GetFileAttributesW(widePath.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     error = Failure(path, ERROR_ACCESS_DENIED);
     return false;
@@ -71,13 +74,13 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   // A name of this process and call, made new: a file of the user's that
   // happens to bear a fixed name beside the board is never written over.
   static std::atomic<unsigned> s_calls{0};
-  std::string temp;
+  std::wstring temp;
   HANDLE created = INVALID_HANDLE_VALUE;
   DWORD createError = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < 16 && createError == ERROR_FILE_EXISTS; ++attempt) {
-    temp = path + "." + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(s_calls++) +
-           ".sw-new";
-    created = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    temp = widePath + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(s_calls++) + L".sw-new";
+    created = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
     createError = created == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS;
   }
@@ -89,12 +92,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   DWORD code = ERROR_SUCCESS;
   if (!WriteAll(file.get(), bytes) || !::FlushFileBuffers(file.get())) code = ::GetLastError();
   if (!file.Close() && code == ERROR_SUCCESS) code = ::GetLastError();
-  if (code == ERROR_SUCCESS && !::MoveFileExA(temp.c_str(), path.c_str(),
+  if (code == ERROR_SUCCESS && !::MoveFileExW(temp.c_str(), widePath.c_str(),
                                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     code = ::GetLastError();
   }
   if (code != ERROR_SUCCESS) {
-    ::DeleteFileA(temp.c_str());
+    ::DeleteFileW(temp.c_str());
     error = Failure(path, code);
     return false;
   }
@@ -102,15 +105,15 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0)
-    ::SetFileAttributesA(path.c_str(), attributes & kKept);
+    ::SetFileAttributesW(widePath.c_str(), attributes & kKept);
   return true;
 }
 
 bool ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& bytes,
                     std::string& error) {
   bytes.clear();
-  CFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  CFile file(::CreateFileW(ui::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
     error = Failure(path, ::GetLastError());
     return false;

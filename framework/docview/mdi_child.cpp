@@ -4,6 +4,7 @@
 #include "framework/docview/document.h"
 #include "framework/docview/mdi_frame.h"
 #include "framework/docview/view.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -26,16 +27,18 @@ bool CMDIChildWnd::Create(CMDIFrameWnd& mainFrame, CDocument& document, const Vi
   m_document = &document;
   m_newView = &newView;
 
-  MDICREATESTRUCTA create = {};
-  create.szClass = kChildClass;
-  create.szTitle = document.Title().c_str();
+  const std::wstring className = ui::Widen(kChildClass);
+  const std::wstring title = ui::Widen(document.Title());
+  MDICREATESTRUCTW create = {};
+  create.szClass = className.c_str();
+  create.szTitle = title.c_str();
   create.hOwner = module;
   create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
   create.style = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW;
   create.lParam = reinterpret_cast<LPARAM>(static_cast<CWnd*>(this));
   // A failed creation has already deleted this object (OnFinalDestroy).
   HWND window = reinterpret_cast<HWND>(
-      ::SendMessageA(mainFrame.MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+      ::SendMessageW(mainFrame.MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
   return window != nullptr;
 }
 
@@ -109,7 +112,7 @@ void CMDIChildWnd::OnMdiActivate(HWND activated) {
 }
 
 LRESULT CMDIChildWnd::DefProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::DefMDIChildProcA(Hwnd(), message, wParam, lParam);
+  return ::DefMDIChildProcW(Hwnd(), message, wParam, lParam);
 }
 
 void CMDIChildWnd::OnFinalDestroy() {

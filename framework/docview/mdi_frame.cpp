@@ -12,6 +12,7 @@
 #include "framework/docview/document.h"
 #include "framework/docview/mdi_child.h"
 #include "framework/docview/view.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -100,9 +101,10 @@ void CMDIFrameWnd::UpdateFrameTitle() {
                          : nullptr;
   CView* view = ActiveView();
   if (active && !maximized && view && view->Document()) text += " - " + view->Document()->Title();
-  char current[1024] = {};
-  ::GetWindowTextA(Hwnd(), current, sizeof current);
-  if (text != current || maximized) ::SetWindowTextA(Hwnd(), text.c_str());
+  const std::wstring wide = ui::Widen(text);
+  wchar_t current[1024] = {};
+  ::GetWindowTextW(Hwnd(), current, 1024);
+  if (wide != current || maximized) ::SetWindowTextW(Hwnd(), wide.c_str());
 }
 
 void CMDIFrameWnd::RecalcLayout() {
@@ -229,7 +231,7 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       CLIENTCREATESTRUCT client = {};
       client.idFirstChild = AFX_IDM_FIRST_MDICHILD;
       m_client =
-          ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+          ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
                             0, 0, Hwnd(), nullptr, m_module, &client);
       if (!m_client) return -1;
@@ -357,13 +359,13 @@ void CMDIFrameWnd::OnInitMenuPopup(HMENU menu) {
 void CMDIFrameWnd::OnDropFiles(HDROP drop) {
   // Files dropped from the shell open as documents, as with Open.
   std::vector<std::string> paths;
-  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-    std::string path(length + 1, '\0');
-    if (::DragQueryFileA(drop, i, path.data(), length + 1) != length) continue;
+    const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    if (::DragQueryFileW(drop, i, path.data(), length + 1) != length) continue;
     path.resize(length);
-    paths.push_back(std::move(path));
+    paths.push_back(ui::Narrow(path));
   }
   ::DragFinish(drop);
   ::SetForegroundWindow(Hwnd());
@@ -389,7 +391,7 @@ void CMDIFrameWnd::OnClose() {
 }
 
 LRESULT CMDIFrameWnd::DefProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::DefFrameProcA(Hwnd(), m_client, message, wParam, lParam);
+  return ::DefFrameProcW(Hwnd(), m_client, message, wParam, lParam);
 }
 
 }  // namespace scalewright::docview

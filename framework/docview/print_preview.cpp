@@ -8,6 +8,7 @@
 #include "framework/docview/view.h"
 #include "framework/docview/window.h"
 #include "framework/gdi/gdi.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -47,7 +48,7 @@ class CPrintPreview final : public CWnd {
     RECT frame = {};
     ::GetWindowRect(mainFrame, &frame);
     m_mainFrame = mainFrame;
-    if (!::CreateWindowExA(0, kPreviewClass, title.c_str(),
+    if (!::CreateWindowExW(0, ui::Widen(kPreviewClass).c_str(), ui::Widen(title).c_str(),
                            WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, frame.left,
                            frame.top, frame.right - frame.left, frame.bottom - frame.top, mainFrame,
                            nullptr, module, static_cast<CWnd*>(this)))

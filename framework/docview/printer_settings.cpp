@@ -3,6 +3,8 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include "framework/ui/utf8_text.h"
+
 namespace scalewright::docview {
 
 CPrinterDc CPrinterSettings::GetPrinterDc(HWND owner, bool withDialog, DWORD& error) {
@@ -48,8 +50,12 @@ CPrinterDc CPrinterSettings::GetPrinterDc(HWND owner, bool withDialog, DWORD& er
 
 CPrinterDc CPrinterSettings::PrinterDcByName(const std::string& printer, const std::string& driver,
                                              const std::string& port) {
-  return CPrinterDc(::CreateDCA(driver.empty() ? nullptr : driver.c_str(), printer.c_str(),
-                                port.empty() ? nullptr : port.c_str(), nullptr));
+  // Names from the command line are UTF-8: a printer named in any script.
+  const std::wstring wideDriver = ui::Widen(driver), widePrinter = ui::Widen(printer),
+                     widePort = ui::Widen(port);
+  return CPrinterDc(::CreateDCW(wideDriver.empty() ? nullptr : wideDriver.c_str(),
+                                widePrinter.c_str(), widePort.empty() ? nullptr : widePort.c_str(),
+                                nullptr));
 }
 
 void CPrinterSettings::PrintSetup(HWND owner) {

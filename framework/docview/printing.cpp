@@ -9,6 +9,7 @@
 #include "framework/docview/document.h"
 #include "framework/docview/std_messages.h"
 #include "framework/docview/view.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -28,10 +29,11 @@ bool PrintView(CView& view, bool withDialog) {
 bool PrintViewOn(CView& view, HDC printer) {
   HWND owner = CWinApp::Current() ? CWinApp::Current()->MainHwnd() : nullptr;
   const std::string title = view.Document() ? view.Document()->Title() : std::string();
-  DOCINFOA info = {};
+  const std::wstring name = ui::Widen(title);
+  DOCINFOW info = {};
   info.cbSize = sizeof info;
-  info.lpszDocName = title.c_str();
-  if (!printer || ::StartDocA(printer, &info) <= 0) {
+  info.lpszDocName = name.c_str();
+  if (!printer || ::StartDocW(printer, &info) <= 0) {
     ShowFrameworkMessage(owner, kFailedToStartPrint);
     return false;
   }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/com/reg_key.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::docview {
 
@@ -13,22 +14,26 @@ void CProfile::SetKey(const std::string& company, const std::string& application
   m_path = m_company + "\\" + application;
 }
 
+// Strings are stored through the wide API: a path in any script survives.
 std::string CProfile::GetString(const char* section, const char* entry) const {
   CRegKey key;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, KEY_READ,
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, ui::Widen(m_path + "\\" + section).c_str(), 0, KEY_READ,
                       key.put()) != ERROR_SUCCESS)
     return {};
+  const std::wstring name = ui::Widen(entry);
   DWORD type = 0;
   DWORD size = 0;
-  if (::RegQueryValueExA(key.get(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+  if (::RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS ||
       type != REG_SZ)
     return {};
-  std::string value(size, '\0');
-  if (::RegQueryValueExA(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
-                         &size) != ERROR_SUCCESS)
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  if (::RegQueryValueExW(key.get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS)
     return {};
-  value.resize(value.find('\0') == std::string::npos ? size : value.find('\0'));
-  return value;
+  value.resize(value.find(L'\0') == std::wstring::npos ? value.size() : value.find(L'\0'));
+  return ui::Narrow(value);
 }
 
 int CProfile::GetInt(const char* section, const char* entry, int fallback) const {
@@ -48,11 +53,13 @@ int CProfile::GetInt(const char* section, const char* entry, int fallback) const
 
 bool CProfile::WriteString(const char* section, const char* entry, const std::string& value) const {
   CRegKey key;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
-                        KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+  if (::RegCreateKeyExW(HKEY_CURRENT_USER, ui::Widen(m_path + "\\" + section).c_str(), 0, nullptr,
+                        0, KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
     return false;
-  return ::RegSetValueExA(key.get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  const std::wstring data = ui::Widen(value);
+  return ::RegSetValueExW(key.get(), ui::Widen(entry).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool CProfile::WriteInt(const char* section, const char* entry, int value) const {

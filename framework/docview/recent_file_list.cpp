@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ui/utf8_text.h"
+
 namespace scalewright::docview {
 
 namespace {
@@ -10,8 +12,8 @@ constexpr char kSection[] = "Recent File List";
 constexpr char kPlaceholder[] = "Recent File";
 
 bool SamePath(const std::string& a, const std::string& b) {
-  return ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-         CSTR_EQUAL;
+  return ::CompareStringW(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, ui::Widen(a).c_str(), -1,
+                          ui::Widen(b).c_str(), -1) == CSTR_EQUAL;
 }
 
 // "&1 path"; ampersands in the path are doubled so that they show.
@@ -74,9 +76,9 @@ void CRecentFileList::UpdateMenu(HMENU menu, UINT firstId) const {
     return;
   }
   for (std::size_t i = 0; i < m_files.size(); ++i) {
-    ::InsertMenuA(menu, static_cast<UINT>(position + static_cast<int>(i)),
+    ::InsertMenuW(menu, static_cast<UINT>(position + static_cast<int>(i)),
                   MF_BYPOSITION | MF_STRING, firstId + static_cast<UINT>(i),
-                  MenuText(i, m_files[i]).c_str());
+                  ui::Widen(MenuText(i, m_files[i])).c_str());
   }
 }
 

@@ -1,5 +1,7 @@
 #include "framework/docview/window.h"
 
+#include "framework/ui/utf8_text.h"
+
 namespace scalewright::docview {
 
 CWnd* CWnd::FromHandle(HWND window) {
@@ -8,8 +10,10 @@ CWnd* CWnd::FromHandle(HWND window) {
 
 bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, HICON icon,
                          HBRUSH background) {
-  WNDCLASSEXA wc = {};
-  if (::GetClassInfoExA(module, name, &wc)) return true;
+  // Unicode windows: titles (file names) in any script show as they are.
+  const std::wstring className = ui::Widen(name);
+  WNDCLASSEXW wc = {};
+  if (::GetClassInfoExW(module, className.c_str(), &wc)) return true;
   wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = CWindowObject::Proc;
@@ -18,8 +22,8 @@ bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, HICON i
   wc.hIcon = icon;
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = background;
-  wc.lpszClassName = name;
-  return ::RegisterClassExA(&wc) != 0;
+  wc.lpszClassName = className.c_str();
+  return ::RegisterClassExW(&wc) != 0;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,7 +31,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+  return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
 }  // namespace scalewright::docview

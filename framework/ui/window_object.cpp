@@ -33,6 +33,13 @@ bool Bind(HWND window, CWindowObject* object) {
   return previous != 0 || ::GetLastError() == ERROR_SUCCESS;
 }
 
+// The class's window procedure as it was registered: asked in the other
+// character set, the system answers with a translating stand-in.
+ULONG_PTR ClassProc(HWND window) {
+  return ::IsWindowUnicode(window) ? ::GetClassLongPtrW(window, GCLP_WNDPROC)
+                                   : ::GetClassLongPtrA(window, GCLP_WNDPROC);
+}
+
 }  // namespace
 
 CWindowObject::~CWindowObject() {
@@ -49,8 +56,7 @@ CWindowObject* CWindowObject::FromHandle(HWND window) {
   // other things: only this process's windows that run Proc keep one.
   DWORD process = 0;
   if (!window || !::GetWindowThreadProcessId(window, &process) ||
-      process != ::GetCurrentProcessId() ||
-      ::GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Proc))
+      process != ::GetCurrentProcessId() || ClassProc(window) != reinterpret_cast<ULONG_PTR>(&Proc))
     return nullptr;
   return BoundObject(window);
 }

@@ -93,6 +93,14 @@ export_picture "$(win "$board")" "$(win "$work/print.png")" 3000
 [[ $(size_of "$work/print.png") == "PNG 3000x1500" ]] ||
   fail "PNG 3000 wide is $(size_of "$work/print.png")"
 
+# A board and a picture named in a script outside the code page (a folder
+# "ボード", the board "音階"): the names reach SW whole.
+mkdir -p "$work/ボード" && cp "$board" "$work/ボード/音階.swb"
+export_picture "$(win "$work/ボード/音階.swb")" "$(win "$work/ボード/音階.png")"
+[[ $rc -eq 0 && -z $err ]] || fail "names in Japanese: exit $rc, '$err'"
+[[ $(size_of "$work/ボード/音階.png") == "PNG 600x300" ]] ||
+  fail "the picture named in Japanese is $(size_of "$work/ボード/音階.png")"
+
 export_picture "$(win "$board")" "$(win "$work/board.svg")"
 [[ $rc -eq 0 && -z $err ]] || fail "SVG: exit $rc, '$err'"
 xmllint --noout "$work/board.svg" || fail "xmllint refuses the SVG"

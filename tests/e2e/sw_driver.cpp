@@ -56,14 +56,33 @@ std::string Hex(DWORD value) {
 
 }  // namespace
 
+std::wstring Wide(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
+  return wide;
+}
+
+std::string Utf8(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  std::string utf8(wide.size() * 3, '\0');
+  utf8.resize(static_cast<std::size_t>(
+      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(),
+                            static_cast<int>(utf8.size()), nullptr, nullptr)));
+  return utf8;
+}
+
 std::string Text(HWND window) {
   // Asked of the window itself: GetWindowText reads only the stored caption
   // of another process's window, never a control's own text.
-  char text[4096] = {};
+  wchar_t text[4096] = {};
   DWORD_PTR copied = 0;
-  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_NORMAL, 5000, &copied);
-  return text;
+  ::SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                        &copied);
+  return Utf8(text);
 }
 
 std::string ClassName(HWND window) {
@@ -235,13 +254,13 @@ std::string MessageBoxText(HWND box) {
 void DeleteProfile() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey); }
 
 std::string ProfileString(const char* section, const char* entry) {
-  char value[4096] = {};
+  wchar_t value[4096] = {};
   DWORD size = sizeof value;
-  const std::string key = std::string(kProfileKey) + "\\" + section;
-  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value, &size) !=
-      ERROR_SUCCESS)
+  const std::wstring key = Wide(std::string(kProfileKey) + "\\" + section);
+  if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), Wide(entry).c_str(), RRF_RT_REG_SZ, nullptr,
+                     value, &size) != ERROR_SUCCESS)
     return {};
-  return value;
+  return Utf8(value);
 }
 
 long ProfileInt(const char* section, const char* entry) {
@@ -269,27 +288,33 @@ bool ChooseFile(HWND dialog, const std::string& path) {
   if (!edit) return false;
   // The name is put in whole, as a paste would; typing it key by key takes
   // seconds a path.
-  ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
   return ClickToClose(dialog, IDOK);
 }
 
 std::uintmax_t FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data = {};
-  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+  if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
     return static_cast<std::uintmax_t>(-1);
   return (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 bool WriteFile(const std::string& path, const std::string& content) {
-  FILE* out = std::fopen(path.c_str(), "wb");
+  FILE* out = ::_wfopen(Wide(path).c_str(), L"wb");
   if (!out) return false;
   const bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
   return std::fclose(out) == 0 && ok;
 }
 
 std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  FILE* in = ::_wfopen(Wide(path).c_str(), L"rb");
+  if (!in) return {};
+  std::string bytes;
+  char chunk[4096];
+  for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
+    bytes.append(chunk, got);
+  std::fclose(in);
+  return bytes;
 }
 
 bool ProfileExists() {
@@ -298,9 +323,9 @@ bool ProfileExists() {
 }
 
 CSwProcess::CSwProcess(const std::string& arguments) {
-  std::string commandLine = "\"" + BinDir() + "SW.exe\"";
-  if (!arguments.empty()) commandLine += " " + arguments;
-  STARTUPINFOA startup = {};
+  std::wstring commandLine = Wide("\"" + BinDir() + "SW.exe\"");
+  if (!arguments.empty()) commandLine += L" " + Wide(arguments);
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   // Wine now and then refuses to make a process at all (ERROR_INTERNAL_ERROR,
@@ -308,8 +333,8 @@ CSwProcess::CSwProcess(const std::string& arguments) {
   // or a third one, is reported.
   bool started = false;
   for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-    started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               BinDir().c_str(), &startup, &process) != FALSE;
+    started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               Wide(BinDir()).c_str(), &startup, &process) != FALSE;
     if (started || ::GetLastError() != ERROR_INTERNAL_ERROR) break;
     ::Sleep(200);
   }

@@ -15,6 +15,10 @@ namespace scalewright::e2e {
 
 using namespace std::chrono_literals;
 
+// Texts and paths are UTF-8 throughout the driver, and cross to the system
+// through its wide calls, so that a name in any script reaches SW whole.
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
 std::string Text(HWND window);
 std::string ClassName(HWND window);
 // Polls |condition| until it holds or |timeout| passes.

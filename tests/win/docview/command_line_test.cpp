@@ -44,5 +44,26 @@ TEST(CommandLineTest, PrintToNamesThePrinter) {
   EXPECT_EQ(ParseCommandLine({"/p", "a.txt", "PDF"}).printerName, "");
 }
 
+// Microsoft's table of how the C runtime splits a command line, and a file
+// name outside the code page, which comes through as UTF-8.
+TEST(CommandLineTest, SplitsAsTheCRuntimeDoes) {
+  const struct {
+    const wchar_t* line;
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {L"SW.exe \"a b c\" d e", {"a b c", "d", "e"}},
+      {L"SW.exe \"ab\\\"c\" \"\\\\\" d", {"ab\"c", "\\", "d"}},
+      {L"SW.exe a\\\\\\b d\"e f\"g h", {"a\\\\\\b", "de fg", "h"}},
+      {L"SW.exe a\\\\\\\"b c d", {"a\\\"b", "c", "d"}},
+      {L"SW.exe a\\\\\\\\\"b c\" d e", {"a\\\\b c", "d", "e"}},
+      {L"SW.exe a\"b\"\" c d", {"ab\" c d"}},
+      {L"\"C:\\Program Files\\SW.exe\"  /p\tx", {"/p", "x"}},
+      {L"SW.exe", {}},
+      {L"SW.exe \"C:\\\u30DC\u30FC\u30C9\\\u97F3\u968E.swb\"",
+       {"C:\\\xE3\x83\x9C\xE3\x83\xBC\xE3\x83\x89\\\xE9\x9F\xB3\xE9\x9A\x8E.swb"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.arguments);
+}
+
 }  // namespace
 }  // namespace scalewright::docview
