@@ -13,18 +13,34 @@ namespace scalewright::app {
 
 namespace {
 
-std::string Convert(const std::string& text, UINT from, UINT to) {
+// |text| from code page |from| to |to|; |held| is cleared when a character
+// had no equivalent in |to|.
+std::string Convert(std::string_view text, UINT from, UINT to, bool* held = nullptr) {
+  if (held) *held = true;
   if (text.empty()) return {};
   const int wide =
       ::MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (wide <= 0) return {};
   std::vector<wchar_t> buffer(static_cast<std::size_t>(wide));
   ::MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), buffer.data(), wide);
-  const int bytes = ::WideCharToMultiByte(to, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
+  // UTF-8 holds every character, and takes neither the flag nor the
+  // default character (a system whose code page is UTF-8, too).
+  const bool checked = to != CP_UTF8 && ::GetACP() != CP_UTF8;
+  const DWORD flags = checked ? WC_NO_BEST_FIT_CHARS : 0;
+  BOOL usedDefault = FALSE;
+  BOOL* used = checked ? &usedDefault : nullptr;
+  const int bytes =
+      ::WideCharToMultiByte(to, flags, buffer.data(), wide, nullptr, 0, nullptr, used);
   if (bytes <= 0) return {};
   std::string result(static_cast<std::size_t>(bytes), '\0');
-  ::WideCharToMultiByte(to, 0, buffer.data(), wide, result.data(), bytes, nullptr, nullptr);
+  ::WideCharToMultiByte(to, flags, buffer.data(), wide, result.data(), bytes, nullptr, used);
+  if (held && usedDefault) *held = false;
   return result;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  return bytes.empty() || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, 0) > 0;
 }
 
 com::ComPtr<IFretboardSettings> SettingsOf(IUnknown* control) {
@@ -44,7 +60,30 @@ std::string Text(const char* text) { return AnsiToUtf8(text ? text : ""); }
 }  // namespace
 
 std::string AnsiToUtf8(const std::string& text) { return Convert(text, CP_ACP, CP_UTF8); }
-std::string Utf8ToAnsi(const std::string& text) { return Convert(text, CP_UTF8, CP_ACP); }
+std::string Utf8ToAnsi(const std::string& text, bool* held) {
+  return Convert(text, CP_UTF8, CP_ACP, held);
+}
+std::string AsControlShows(const std::string& text) { return AnsiToUtf8(Utf8ToAnsi(text)); }
+
+SBoardFileRead ReadBoardBytes(std::string_view bytes) {
+  // A file too large to be a board is refused as it is.
+  if (bytes.size() > kMaxBoardFileBytes || IsUtf8(bytes)) return ReadBoardFile(bytes);
+  return ReadBoardFile(Convert(bytes, CP_ACP, CP_UTF8));
+}
+
+std::vector<std::string> TextsTheControlCannotHold(const SBoardSettings& board) {
+  std::vector<std::string> names;
+  auto check = [&names](const std::optional<std::string>& text, const char* name) {
+    bool held = true;
+    if (text) Utf8ToAnsi(*text, &held);
+    if (!held) names.emplace_back(name);
+  };
+  check(board.mode, "mode");
+  check(board.showSteps, "shown steps");
+  check(board.highlight, "highlighted steps");
+  check(board.tuning, "tuning");
+  return names;
+}
 
 std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
   com::ComPtr<IFretboardSettings> settings = SettingsOf(control);

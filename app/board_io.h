@@ -11,6 +11,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/model/board_file.h"
 
@@ -28,6 +30,18 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board);
 void SetExtentFromPixels(IUnknown* control, int width, int height);
 
 std::string AnsiToUtf8(const std::string& text);
-std::string Utf8ToAnsi(const std::string& text);
+// |text| in the control's code page. A character the code page lacks becomes
+// its default character ("?"), never a look-alike, and clears |held|.
+std::string Utf8ToAnsi(const std::string& text, bool* held = nullptr);
+// |text| as the control shows it: through its code page and back.
+std::string AsControlShows(const std::string& text);
+
+// A board file's bytes read as UTF-8. Bytes that are not UTF-8 come from an
+// editor that saved in the system's code page ("\xC4olisch" in Western
+// Windows), and are read in it, so that no letter becomes "?".
+SBoardFileRead ReadBoardBytes(std::string_view bytes);
+// The names of |board|'s text settings ("mode", "tuning") that the control
+// cannot show as written.
+std::vector<std::string> TextsTheControlCannotHold(const SBoardSettings& board);
 
 }  // namespace scalewright::app

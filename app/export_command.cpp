@@ -84,7 +84,7 @@ int RunExportCommand(const std::vector<std::string>& arguments) {
   if (bytes.size() > kMaxBoardFileBytes) {
     return Fail(kFailed, boardPath + "\n\nThis file is too large to be a Scalewright board.");
   }
-  const SBoardFileRead read = ReadBoardFile(bytes);
+  const SBoardFileRead read = ReadBoardBytes(bytes);
   if (read.kind == BoardFileKind::kNotBoard)
     return Fail(kFailed, boardPath + "\n\nThis file is not a Scalewright board.");
 

@@ -30,6 +30,26 @@ std::string SkippedLinesNotice(const std::string& path, const std::vector<int>& 
          "). The settings they held keep their defaults.";
 }
 
+std::string TextsNotShownNotice(const std::string& path, const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? " and " : ", ";
+    list += names[i];
+  }
+  return "The " + list + " of " + FileNameOf(path) +
+         " use letters that this system's code page cannot show, so they show as \"?\" here. "
+         "The file keeps them as written unless you change them.";
+}
+
+// The board |view| shows, with the texts of |document| that the control
+// can only show as "?" kept as |document| holds them.
+std::optional<SBoardSettings> BoardShownIn(CFretView* view, const SBoardSettings& document) {
+  std::optional<SBoardSettings> shown =
+      view ? ReadBoard(view->ControlUnknown().get()) : std::nullopt;
+  if (!shown) return std::nullopt;
+  return KeepTextsAsWritten(std::move(*shown), document, AsControlShows);
+}
+
 }  // namespace
 
 bool CFretDoc::OnOpenDocument(const std::string& path, std::string& error) {
@@ -37,7 +57,7 @@ bool CFretDoc::OnOpenDocument(const std::string& path, std::string& error) {
   // A file that cannot be read gets the framework's standard words.
   std::string reason;
   if (!docview::ReadFileCapped(path, kMaxBoardFileBytes, bytes, reason)) return false;
-  SBoardFileRead read = ReadBoardFile(bytes);
+  SBoardFileRead read = ReadBoardBytes(bytes);
   switch (read.kind) {
     case BoardFileKind::kNotBoard:
       error = path + "\n\nThis file is not a Scalewright board, so it was not opened.";
@@ -48,15 +68,17 @@ bool CFretDoc::OnOpenDocument(const std::string& path, std::string& error) {
     case BoardFileKind::kBoard:
       m_board = std::move(read.settings);
       if (!read.skippedLines.empty()) m_openNotice = SkippedLinesNotice(path, read.skippedLines);
+      if (const auto names = TextsTheControlCannotHold(m_board); !names.empty()) {
+        if (!m_openNotice.empty()) m_openNotice += "\n\n";
+        m_openNotice += TextsNotShownNotice(path, names);
+      }
       return true;
   }
   return false;
 }
 
 bool CFretDoc::OnSaveDocument(const std::string& path, std::string& error) {
-  CFretView* view = BoardView();
-  std::optional<SBoardSettings> board =
-      view ? ReadBoard(view->ControlUnknown().get()) : std::nullopt;
+  std::optional<SBoardSettings> board = BoardShownIn(BoardView(), m_board);
   if (!board) {
     error = path + "\n\nThe board's settings could not be read from its window.";
     return false;
@@ -68,7 +90,7 @@ bool CFretDoc::OnSaveDocument(const std::string& path, std::string& error) {
 
 void CFretDoc::BoardChangedIn(CFretView& view) {
   if (m_sharingBoard) return;  // the other windows taking the change
-  std::optional<SBoardSettings> board = ReadBoard(view.ControlUnknown().get());
+  std::optional<SBoardSettings> board = BoardShownIn(&view, m_board);
   if (!board) return;
   // Each window keeps its own size on the screen.
   board->extent.reset();
@@ -83,12 +105,9 @@ void CFretDoc::BoardChangedIn(CFretView& view) {
 }
 
 std::string CFretDoc::SuggestedFileName() const {
-  CFretView* view = BoardView();
-  std::optional<SBoardSettings> board =
-      view ? ReadBoard(view->ControlUnknown().get()) : std::nullopt;
+  std::optional<SBoardSettings> board = BoardShownIn(BoardView(), m_board);
   if (!board) return DefaultBoardFileName(-1, "");
-  // The file name is in the ANSI code page, as the dialog takes it.
-  return Utf8ToAnsi(DefaultBoardFileName(board->tonality.value_or(-1), board->mode.value_or("")));
+  return DefaultBoardFileName(board->tonality.value_or(-1), board->mode.value_or(""));
 }
 
 CFretView* CFretDoc::BoardView() const {

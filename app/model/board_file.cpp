@@ -60,8 +60,8 @@ bool ParseExtent(std::string_view text, SBoardExtent& extent) {
 // setting of the control takes a NUL.
 bool IsText(std::string_view text) { return text.find('\0') == std::string_view::npos; }
 
-// Stores the value of one known key; false when the value cannot be read.
-// Unknown keys are accepted and ignored.
+// Stores the value of one key; false when the value cannot be read. Keys
+// this version does not know are kept for the writer.
 bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& settings) {
   auto readInt = [&value](std::optional<int>& field) {
     int parsed = 0;
@@ -104,6 +104,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
     settings.extent = extent;
     return true;
   }
+  if (key.empty()) return false;
+  settings.laterKeys.emplace_back(key, value);
   return true;
 }
 
@@ -168,6 +170,7 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
         text, "extent",
         std::to_string(settings.extent->width) + "," + std::to_string(settings.extent->height));
   }
+  for (const auto& [key, value] : settings.laterKeys) AppendLine(text, key, value);
   return text;
 }
 

@@ -24,10 +24,11 @@
 // with the nut on the right; spelling names note letters (0 sharps, 1 flats,
 // 2 as the key); extent is the control's size in 0.01 mm. Files written
 // before left_handed and spelling existed lack them and open right-handed
-// with sharps. A reader ignores keys it does not know (a later version's), and
-// a line it cannot read leaves its setting out: the board keeps its default
-// there. Values are taken as written: range rules belong to the control's
-// setters.
+// with sharps. A reader keeps the keys it does not know (a later version's)
+// as they stand, and the writer puts them back after its own, so that a save
+// by this version loses nothing of a later one's board. A line it cannot read
+// leaves its setting out: the board keeps its default there. Values are taken
+// as written: range rules belong to the control's setters.
 #pragma once
 
 #include <array>
@@ -35,6 +36,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace scalewright {
@@ -68,6 +70,8 @@ struct SBoardSettings {
   std::optional<bool> leftHanded;
   std::optional<int> spelling;
   std::optional<SBoardExtent> extent;
+  // Keys of a later version, with their values, in the file's order.
+  std::vector<std::pair<std::string, std::string>> laterKeys;
   friend bool operator==(const SBoardSettings&, const SBoardSettings&) = default;
 };
 
@@ -89,6 +93,26 @@ struct SBoardFileRead {
 };
 
 SBoardFileRead ReadBoardFile(std::string_view bytes);
+
+// |shown|, the board as the control shows it, with each text setting taken
+// from |written| (what the file said) where the control shows that text
+// unchanged: |asShown| gives a text as the control can hold it (the code
+// page may turn letters into "?"). A text the control cannot hold thus
+// keeps its original in the file unless the user changed it. The later
+// version's keys of |written| come along.
+template <typename AsShown>
+SBoardSettings KeepTextsAsWritten(SBoardSettings shown, const SBoardSettings& written,
+                                  const AsShown& asShown) {
+  auto keep = [&](std::optional<std::string>& now, const std::optional<std::string>& original) {
+    if (now && original && *now != *original && *now == asShown(*original)) now = original;
+  };
+  keep(shown.mode, written.mode);
+  keep(shown.showSteps, written.showSteps);
+  keep(shown.highlight, written.highlight);
+  keep(shown.tuning, written.tuning);
+  shown.laterKeys = written.laterKeys;
+  return shown;
+}
 
 // The name a new board's file is offered under: "A Aeolian.swb", with the
 // characters a file name cannot hold replaced.

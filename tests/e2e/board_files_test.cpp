@@ -414,5 +414,72 @@ TEST_F(BoardFilesTest, AChangeAppliedWithTheFrameOpenAsksAndTheFrameGoesWithTheW
   EXPECT_TRUE(WaitUntil([&] { return sw.PropertyFrames().empty(); })) << sw.Seen("frame_left");
 }
 
+// A board in C:\\ボード\\音階.swb on this Western-code-page system: it opens
+// from the command line and from the recent-file list, saves under its name
+// and under another of the same script, and its title shows the name. The
+// mode "Фригийский", which the code page cannot hold, is told once and
+// saved as written; a later version's key survives the save.
+TEST_F(BoardFilesTest, NamesAndTextsInAnyScriptSurviveOpenSaveAndTheRecentList) {
+  const std::string folder = "C:\\\xE3\x83\x9C\xE3\x83\xBC\xE3\x83\x89\\";  // ボード
+  const std::string name = "\xE9\x9F\xB3\xE9\x9A\x8E.swb";                  // 音階
+  const std::string path = folder + name, copy = folder + "\xE9\x9F\xB3\xE9\x9A\x8E 2.swb";
+  const std::string phrygian =
+      "\xD0\xA4\xD1\x80\xD0\xB8\xD0\xB3\xD0\xB8\xD0\xB9\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9";
+  ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
+  ::DeleteFileW(Wide(copy).c_str());
+  ASSERT_TRUE(
+      WriteFile(path, "Scalewright board 2\r\ntonality=9\r\nmode=" + phrygian + "\r\ncapo=3\r\n"));
+  auto closeNotice = [&](CSwProcess& sw) {
+    HWND box = sw.WaitMessageBox("SW", 20s);
+    ASSERT_NE(box, nullptr) << sw.Seen("no_code_page_notice");
+    const std::string text = MessageBoxText(box);
+    EXPECT_NE(text.find("mode of " + name), std::string::npos) << text;
+    ASSERT_TRUE(ClickToClose(box, IDOK));
+  };
+  {
+    CSwProcess sw("\"" + path + "\"");
+    closeNotice(sw);
+    ASSERT_TRUE(WaitFor(sw, [&] { return sw.DocumentWindows().size() == 1; }))
+        << sw.Seen("not_opened");
+    EXPECT_EQ(Text(sw.DocumentWindows()[0]), name);
+    ChooseInFrameAndOk(sw, {{IDC_TONALITY, 'D'}});
+    BringToFront(sw.Main());
+    PressKeys({VK_CONTROL, 'S'});
+    EXPECT_TRUE(WaitUntil([&] { return ReadAll(path).find("tonality=9") == std::string::npos; }))
+        << sw.Seen("not_saved");
+    const std::string saved = ReadAll(path);
+    EXPECT_NE(saved.find("\r\nmode=" + phrygian + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\ncapo=3\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(TemporariesBeside(path), 0);
+    Choose(sw, kFileSaveAs);
+    EXPECT_EQ(SaveAsAndRead(sw, copy), saved);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Text(sw.DocumentWindows()[0]) == "\xE9\x9F\xB3\xE9\x9A\x8E 2.swb"; }, 5s));
+    Choose(sw, kExit);
+    ASSERT_TRUE(sw.WaitExit());
+  }
+  EXPECT_EQ(ProfileString("Recent File List", "File1"), copy);
+  EXPECT_EQ(ProfileString("Recent File List", "File2"), path);
+  CSwProcess sw;
+  WaitForDocuments(sw, 1);
+  ChooseRecentFile(sw, 2);
+  closeNotice(sw);
+  EXPECT_TRUE(WaitUntil([&] { return sw.DocumentWindows().size() == 2; })) << sw.Seen("recent");
+}
+
+// A board that an editor saved in the code page ("Äolisch" as one byte C4)
+// opens with its letters, and is saved back as UTF-8.
+TEST_F(BoardFilesTest, AFileInTheCodePageKeepsItsLetters) {
+  const std::string path = ScratchDir() + "hand-edited.swb";
+  ASSERT_TRUE(WriteFile(path, "Scalewright board 1\r\nmode=\xC4olisch\r\n"));
+  CSwProcess sw("\"" + path + "\"");
+  WaitForDocuments(sw, 1);
+  BringToFront(sw.Main());
+  Choose(sw, kFileSave);
+  EXPECT_TRUE(WaitUntil([&] {
+    return ReadAll(path).find("\r\nmode=\xC3\x84olisch\r\n") != std::string::npos;
+  })) << ReadAll(path);
+}
+
 }  // namespace
 }  // namespace scalewright::e2e

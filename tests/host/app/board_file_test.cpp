@@ -93,13 +93,53 @@ TEST(BoardFile, RefusesWhatIsNotABoard) {
   }
 }
 
-TEST(BoardFile, ALaterVersionIsReadAndItsUnknownKeysIgnored) {
+// A later version's keys are kept as read and written back after this
+// version's own, so that a save here loses none of them.
+TEST(BoardFile, ALaterVersionIsReadAndItsUnknownKeysSurviveASave) {
   const SBoardFileRead read =
       ReadBoardFile("Scalewright board 7\ncapo=3\ntonality=5\nstring_colours=red,blue\n");
   EXPECT_EQ(BoardFileKind::kBoard, read.kind);
   EXPECT_TRUE(read.skippedLines.empty());
   EXPECT_EQ(5, read.settings.tonality);
   EXPECT_FALSE(read.settings.mode.has_value());
+  EXPECT_EQ("Scalewright board 1\r\ntonality=5\r\ncapo=3\r\nstring_colours=red,blue\r\n",
+            WriteBoardFile(read.settings));
+}
+
+// What the control shows of a text it cannot hold ("?" for each letter
+// outside the code page) goes back to the file as the file wrote it; a
+// text the user changed is the user's.
+TEST(BoardFile, ATextTheControlCannotHoldKeepsItsOriginalUnlessChanged) {
+  auto asWestern = [](const std::string& text) {  // no Cyrillic: each letter one "?"
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(text[i]);
+      shown += byte < 0x80 ? text[i] : '?';
+      if (byte >= 0xC0) i += byte >= 0xE0 ? 2 : 1;
+    }
+    return shown;
+  };
+  const std::string phrygian = "\xD0\xA4\xD1\x80\xD0\xB8\xD0\xB3";  // "Фриг"
+  const struct {
+    std::optional<std::string> written, shown, saved;
+  } cases[] = {
+      {phrygian, "????", phrygian},        // unchanged: the original
+      {phrygian, "Dorian", "Dorian"},      // changed by the user
+      {phrygian, "???", "???"},            // changed, though it looks alike
+      {"Aeolian", "Aeolian", "Aeolian"},   // held as it is
+      {std::nullopt, "Ionian", "Ionian"},  // the file had none
+      {phrygian + " 2", "???? 2", phrygian + " 2"},
+  };
+  for (const auto& c : cases) {
+    SBoardSettings written, shown;
+    written.mode = written.tuning = c.written;
+    shown.mode = shown.tuning = c.shown;
+    written.laterKeys = {{"capo", "3"}};
+    const SBoardSettings saved = KeepTextsAsWritten(shown, written, asWestern);
+    EXPECT_EQ(c.saved, saved.mode) << c.shown.value_or("");
+    EXPECT_EQ(c.saved, saved.tuning);
+    EXPECT_EQ(written.laterKeys, saved.laterKeys);
+  }
 }
 
 // A file from before the two options: what an older SW wrote opens as it
