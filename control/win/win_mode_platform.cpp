@@ -79,17 +79,24 @@ std::string ReadModulePath(HMODULE module) {
   return {};
 }
 
-CWinModePlatform::CWinModePlatform(HMODULE module, MessageBoxFunction box)
+CWinModePlatform::CWinModePlatform(HMODULE module, MessageBoxFunction box, FolderWritable writable)
     : m_module(module),
       m_modulePath(ReadModulePath(module)),
       m_caption(ModuleFileTitle(m_modulePath, IsAnsiLeadByte)),
-      m_box(box ? std::move(box) : MessageBoxFunction(::MessageBoxA)) {}
+      m_box(box ? std::move(box) : MessageBoxFunction(::MessageBoxA)),
+      m_writable(writable ? std::move(writable) : FolderWritable(CanWriteFolder)) {}
 
-std::string CWinModePlatform::ModesFilePath() const {
-  // Without the module's path the file would land in the current folder.
-  if (m_modulePath.empty()) return {};
-  return BuildModesFilePath(m_modulePath, IsAnsiLeadByte);
+const SModesFileLocation& CWinModePlatform::Location() const {
+  std::call_once(m_located, [this] {
+    // Without the module's path the file would land in the current folder.
+    if (m_modulePath.empty()) return;
+    m_location = LocateModesFile(BuildModesFilePath(m_modulePath, IsAnsiLeadByte),
+                                 PerUserModesFilePath(), m_writable);
+  });
+  return m_location;
 }
+
+std::string CWinModePlatform::ModesFilePath() const { return Location().path; }
 
 bool CWinModePlatform::EqualNoCase(std::string_view a, std::string_view b) const {
   // Byte by byte as the code page spells the names: a double-byte character
@@ -138,6 +145,14 @@ void CWinModePlatform::ShowWarning(const std::string& text) const {
 }
 
 FileReadStatus CWinModePlatform::ReadWholeFile(const std::string& path, std::string& bytes) const {
+  const FileReadStatus status = ReadOneFile(path, bytes);
+  const SModesFileLocation& location = Location();
+  if (status != FileReadStatus::kMissing || location.seed.empty() || path != location.path)
+    return status;
+  return ReadOneFile(location.seed, bytes);
+}
+
+FileReadStatus CWinModePlatform::ReadOneFile(const std::string& path, std::string& bytes) const {
   bytes.clear();
   // Readers share: two boards painting at once on two threads both read
   // the modes, and a writer may replace the file under a reader, who keeps
@@ -187,6 +202,11 @@ bool CWinModePlatform::ReplaceWholeFile(const std::string& path, std::string_vie
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     return false;
+  }
+  // The user's own folder in the profile, on the first save there.
+  if (path == Location().path && !Location().seed.empty()) {
+    const std::string folder = path.substr(0, path.find_last_of('\\'));
+    ::CreateDirectoryA(folder.c_str(), nullptr);
   }
   static std::atomic<unsigned> s_calls{0};
   std::string temp;

@@ -156,6 +156,35 @@ TEST_F(WinModePlatformTest, ListRewritesFileWithWarnings) {
   EXPECT_FALSE(TempFilesLeft(m_file));
 }
 
+// An installed copy: the module's folder cannot be written, so the user's
+// modes are read from the file beside it and saved in the profile, which
+// leaves that file as it was; from then on the profile's file is the one,
+// wherever the module is.
+TEST_F(WinModePlatformTest, AFolderThatCannotBeWrittenKeepsTheUsersModesInTheProfile) {
+  const std::string profile = m_file.substr(0, m_file.find_last_of('\\') + 1) + "profile";
+  const std::string own = profile + "\\Scalewright\\DerazeModes.txt";
+  char saved[MAX_PATH] = {};
+  const bool hadAppData = ::GetEnvironmentVariableA("APPDATA", saved, MAX_PATH) > 0;
+  ::CreateDirectoryA(profile.c_str(), nullptr);
+  ASSERT_TRUE(::SetEnvironmentVariableA("APPDATA", profile.c_str()));
+  Write(m_file, "Mine-93\r\n");
+  {
+    const CWinModePlatform platform(::GetModuleHandleA(nullptr), {},
+                                    [](const std::string&) { return false; });
+    EXPECT_EQ(platform.ModesFilePath(), own);
+    CModeList list(platform);
+    EXPECT_EQ(list.Find("mine"), 0);
+    list.Add("B-39", false);
+  }
+  EXPECT_EQ(Read(own), "Mine-93\r\nB-39\r\n");
+  EXPECT_EQ(Read(m_file), "Mine-93\r\n");
+  EXPECT_EQ(Platform().ModesFilePath(), own);
+  ::DeleteFileA(own.c_str());
+  ::RemoveDirectoryA((profile + "\\Scalewright").c_str());
+  ::RemoveDirectoryA(profile.c_str());
+  ::SetEnvironmentVariableA("APPDATA", hadAppData ? saved : nullptr);
+}
+
 TEST_F(WinModePlatformTest, MissingFileGetsDefaults) {
   const CWinModePlatform platform = Platform();
   {
