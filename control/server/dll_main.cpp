@@ -39,3 +39,11 @@ STDAPI DllRegisterServer() {
 }
 
 STDAPI DllUnregisterServer() { return TheNeckviewApp().Module().UnregisterServer(); }
+
+// regsvr32 /n /i:user Neckview.dll registers an unpacked copy for this user
+// alone, without administrator rights; with /u it takes that away.
+STDAPI DllInstall(BOOL install, LPCWSTR commandLine) {
+  if (!commandLine || ::lstrcmpiW(commandLine, L"user") != 0) return E_INVALIDARG;
+  TheNeckviewApp().EnsureStarted();
+  return TheNeckviewApp().Module().InstallForUser(install != FALSE);
+}

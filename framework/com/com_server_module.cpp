@@ -99,6 +99,20 @@ HRESULT CComServerModule::RegisterServer() {
   }
 }
 
+HRESULT CComServerModule::InstallForUser(bool install) {
+  CRegKey classes;
+  LONG error = ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0,
+                                 KEY_ALL_ACCESS, nullptr, classes.put(), nullptr);
+  if (error != ERROR_SUCCESS) return HRESULT_FROM_WIN32(error);
+  // For the call, HKEY_CLASSES_ROOT is this user's classes: the tables and
+  // the system's registration of the type library both land there.
+  error = ::RegOverridePredefKey(HKEY_CLASSES_ROOT, classes.get());
+  if (error != ERROR_SUCCESS) return HRESULT_FROM_WIN32(error);
+  const HRESULT hr = install ? RegisterServer() : UnregisterServer();
+  ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+  return hr;
+}
+
 HRESULT CComServerModule::UnregisterServer() {
   HRESULT first = S_OK;
   for (std::size_t i = m_objects.size(); i > 0; --i) {

@@ -44,6 +44,10 @@ class CComServerModule {
   HRESULT RegisterServer();
   // DllUnregisterServer: every table, last first, and the type library.
   HRESULT UnregisterServer();
+  // DllInstall(..., L"user"): the same keys and type library under
+  // HKCU\Software\Classes, for this user alone and without administrator
+  // rights (regsvr32 /n /i:user); |install| false removes them.
+  HRESULT InstallForUser(bool install);
 
  private:
   std::span<const ObjectEntry> m_objects;

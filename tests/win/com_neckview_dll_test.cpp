@@ -48,10 +48,10 @@ const IMAGE_EXPORT_DIRECTORY* ExportDirectory(HMODULE module) {
   return reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
 }
 
-TEST_F(NeckviewExports, FourEntryPointsByNameWithOrdinalsOneToFour) {
+TEST_F(NeckviewExports, FiveEntryPointsByNameWithOrdinalsOneToFive) {
   const char* const names[] = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
-                               "DllUnregisterServer"};
-  for (WORD ordinal = 1; ordinal <= 4; ++ordinal) {
+                               "DllUnregisterServer", "DllInstall"};
+  for (WORD ordinal = 1; ordinal <= 5; ++ordinal) {
     FARPROC byName = ::GetProcAddress(m_dll.Module(), names[ordinal - 1]);
     ASSERT_NE(nullptr, byName) << names[ordinal - 1];
     EXPECT_EQ(byName, ::GetProcAddress(m_dll.Module(), MAKEINTRESOURCEA(ordinal)))
@@ -60,8 +60,8 @@ TEST_F(NeckviewExports, FourEntryPointsByNameWithOrdinalsOneToFour) {
   const IMAGE_EXPORT_DIRECTORY* exports = ExportDirectory(m_dll.Module());
   ASSERT_NE(nullptr, exports);
   EXPECT_EQ(1u, exports->Base);
-  EXPECT_EQ(4u, exports->NumberOfFunctions);
-  EXPECT_EQ(4u, exports->NumberOfNames);
+  EXPECT_EQ(5u, exports->NumberOfFunctions);
+  EXPECT_EQ(5u, exports->NumberOfNames);
 }
 
 std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
@@ -363,6 +363,30 @@ TEST_F(NeckviewTypeLibrary, UnregisterTakesAnOlderRegistrationOfTheSameFile) {
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\" + version));
     ::RegDeleteTreeW(HKEY_CLASSES_ROOT, (kLibKey + L"\\" + version).c_str());
   }
+}
+
+// regsvr32 /n /i:user: the class and the library under the user's own
+// classes, nothing for the machine; /u takes them away again. Any other
+// request is refused.
+TEST_F(NeckviewEntryPoints, InstallForUserRegistersUnderTheUsersClassesOnly) {
+  using DllInstallFn = HRESULT(STDAPICALLTYPE*)(BOOL, LPCWSTR);
+  const auto install = reinterpret_cast<DllInstallFn>(
+      reinterpret_cast<void*>(::GetProcAddress(m_dll.Module(), "DllInstall")));
+  ASSERT_NE(nullptr, install);
+  const std::wstring user = L"Software\\Classes\\";
+  const std::wstring server = L"CLSID\\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\\InprocServer32";
+  const std::wstring library = kLibKey + L"\\1.2\\0\\" + test::kThisPlatform;
+  m_dll.unregisterServer();
+  ASSERT_EQ(S_OK, install(TRUE, L"user"));
+  EXPECT_EQ(m_dll.Path(), ReadString(HKEY_CURRENT_USER, user + server));
+  EXPECT_EQ(m_dll.Path(), ReadString(HKEY_CURRENT_USER, user + library));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, user + server));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, user + library));
+  ASSERT_EQ(S_OK, install(FALSE, L"user"));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, user + server));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, user + kLibKey + L"\\1.2"));
+  EXPECT_EQ(E_INVALIDARG, install(TRUE, L"machine"));
+  EXPECT_EQ(E_INVALIDARG, install(TRUE, nullptr));
 }
 
 TEST_F(NeckviewEntryPoints, ClassObjectErrorsAndUnloadOnAFreshModule) {
