@@ -13,8 +13,11 @@
 #     uninstall that leaves none of them (Wine 8 does not merge the user's
 #     classes into HKEY_CLASSES_ROOT, so only what the package writes is
 #     checked there);
+#   - the x64 and the x86 package side by side share their common keys:
+#     removing one leaves the other working, removing both leaves nothing;
 #   - a higher version upgrades in place and keeps the user's modes file
-#     and settings.
+#     and settings;
+#   - an unpacked DLL registers for this user alone with regsvr32 /n /i:user.
 #   run_installer_test.sh x64|x86 WORK_DIR
 # Needs the package in dist (scripts/package), build/win/bin/window_probe.exe,
 # a display (DISPLAY) and the right to bind-mount a folder read-only (else
@@ -210,6 +213,33 @@ rc=$?
 [[ $rc -eq 0 ]] || fail "msiexec /x ended $rc"
 check_uninstall machine "for every user"
 
+# --- Both packages for every user: the keys they share stay while either
+# is installed.
+other=$(ls dist/Scalewright-*-x86.msi 2>/dev/null | sort -V | tail -n 1)
+if [[ $platform == x64 && -n $other ]]; then
+  echo "=== the x64 and the x86 package side by side ==="
+  fresh_prefix both
+  snapshot both-before
+  msi /i "$(win "$package")" ALLUSERS=1 /qn || fail "msiexec /i x64 (side by side)"
+  msi /i "$(win "$other")" ALLUSERS=1 /qn || fail "msiexec /i x86 (side by side)"
+  snapshot both-installed
+  msi /x "$(win "$other")" /qn || fail "msiexec /x x86 (side by side)"
+  [[ $(reg_value 'HKLM\Software\Classes\Neckview.Fretboard\CurVer') == Neckview.Fretboard.1 &&
+     -n $(reg_value "$classes\CLSID\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\InprocServer32") ]] &&
+    pass "with the x86 package removed, the x64 package's class and ProgIDs stay" ||
+    fail "removing the x86 package took the x64 package's keys"
+  log=$(mktemp)
+  scripts/wine-tool 64 cscript //nologo "$(win tests/scripts/board.js)" >"$log" 2>&1
+  grep -qx 'all checks passed' < <(tr -d '\r' <"$log") &&
+    pass "cscript (64-bit) still drives Neckview.Fretboard" || fail "cscript after the x86 uninstall"
+  rm -f "$log"
+  # The modes the script's board saved beside the DLL are the user's: an
+  # uninstall leaves them, and with them their folder.
+  rm -f "$WINEPREFIX/drive_c/Program Files/Scalewright/DerazeModes.txt"
+  msi /x "$(win "$package")" /qn || fail "msiexec /x x64 (side by side)"
+  check_uninstall both "of both packages"
+fi
+
 # --- For this user.
 echo "=== $platform package for this user ==="
 fresh_prefix user
@@ -267,5 +297,16 @@ else
   msi /x "$(win "$package")" /qn || fail "msiexec /x (per user)"
 fi
 check_uninstall user "for this user"
+
+# An unpacked copy registered by hand for this user alone (DllInstall).
+dll=$(win "$root/dist/$platform/Neckview.dll")
+user_server='HKCU\Software\Classes\CLSID\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\InprocServer32'
+scripts/wine-tool "$bits" regsvr32 /s /n /i:user "$dll" || fail "regsvr32 /n /i:user"
+[[ $(reg_value "$user_server") == "$dll" ]] &&
+  pass "regsvr32 /n /i:user registers the unpacked DLL under the user's classes" ||
+  fail "regsvr32 /n /i:user wrote '$(reg_value "$user_server")'"
+scripts/wine-tool "$bits" regsvr32 /s /u /n /i:user "$dll" || fail "regsvr32 /u /n /i:user"
+[[ -z $(reg_value "$user_server") ]] && pass "regsvr32 /u /n /i:user takes it away" ||
+  fail "regsvr32 /u /n /i:user left the class"
 wineserver -k 2>/dev/null
 exit $failed
