@@ -105,6 +105,12 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   DrawFrets(target, layout);
   if (state.GetSideDots()) DrawSideDots(target, measure, measureFont.get(), layout);
 
+  for (const SMarker& marker : PlanMarkers(MarkerSettingsOf(state, frets), modes)) {
+    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles());
+  }
+}
+
+SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets) {
   SMarkerSettings settings;
   settings.firstFret = frets.first;
   settings.lastFret = frets.last;
@@ -115,9 +121,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   settings.spelling = state.GetSpelling();
   settings.noteShown = state.GetNotesShown();
   settings.stringPitches = &state.GetStringNotes();
-  for (const SMarker& marker : PlanMarkers(settings, modes)) {
-    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles());
-  }
+  return settings;
 }
 
 }  // namespace scalewright

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "control/model/fretboard_state.h"
+#include "control/model/marker_plan.h"
+#include "control/render/fretboard_layout.h"
 #include "framework/gfx/canvas.h"
 #include "framework/gfx/text_metrics.h"
 
@@ -17,5 +19,9 @@ class CModeList;
 // of this pass in |state|.
 void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& bounds,
                    CFretboardState& state, const CModeList& modes);
+
+// The marker settings of a pass over |frets| of the board |state| holds
+// (its texts borrowed for as long as |state| keeps them).
+SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets);
 
 }  // namespace scalewright

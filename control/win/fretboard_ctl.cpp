@@ -9,8 +9,10 @@
 #include "control/model/music_model.h"
 #include "control/model/paint_mode_platform.h"
 #include "control/model/painted_modes.h"
+#include "control/render/board_reading.h"
 #include "control/render/fretboard_renderer.h"
 #include "control/win/ansi_text.h"
+#include "control/win/fretboard_accessible.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
@@ -249,6 +251,21 @@ void CFretboardCtl::PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure,
 }
 
 void CFretboardCtl::OnDraw(HDC dc, const RECT& bounds) { Draw(dc, &bounds); }
+
+IAccessible* CFretboardCtl::NewAccessible(HWND window) {
+  // Nothing may unwind into the system's dispatch of WM_GETOBJECT.
+  try {
+    RECT client = {};
+    ::GetClientRect(window, &client);
+    SBoardReading reading;
+    PaintingModes().ForPass([&](const CModeList& modes) {
+      reading = ReadBoardAloud({0, 0, client.right, client.bottom}, m_state, modes);
+    });
+    return NewBoardAccessible(window, std::move(reading));
+  } catch (...) {
+    return nullptr;
+  }
+}
 
 HRESULT CreateFretboard(IUnknown* outer, REFIID riid, void** ppv) {
   return com::CreateComInstance<CFretboardCtl>(outer, riid, ppv);

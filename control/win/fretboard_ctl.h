@@ -151,6 +151,8 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   bool SupportsErrorInfo(REFIID iid) const override {
     return iid == IID_IFretboard || iid == IID_IFretboard2 || iid == IID_IFretboard3;
   }
+  // The board as its window shows it now, for a screen reader.
+  IAccessible* NewAccessible(HWND window) override;
 
  private:
   ~CFretboardCtl() override;

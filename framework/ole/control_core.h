@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <ocidl.h>
+#include <oleacc.h>
 #include <oleidl.h>
 
 #include <span>
@@ -59,6 +60,9 @@ class CControlCore {
   virtual std::span<const CLSID> PropertyPages() const = 0;
   // Whether |iid| reports its errors through error objects.
   virtual bool SupportsErrorInfo(REFIID iid) const = 0;
+  // What assistive technology reads of the control in its window |window|
+  // (WM_GETOBJECT), a new reference; null for the system's plain window.
+  virtual IAccessible* NewAccessible(HWND /*window*/) { return nullptr; }
 
   // --- Notifications, for the control's property puts and setters.
   // Invalidates the control's area when it is in place, else tells the view

@@ -1,5 +1,7 @@
 #include "framework/ole/control_window.h"
 
+#include <oleacc.h>
+
 #include "framework/ole/control_core.h"
 #include "framework/ui/this_module.h"
 
@@ -38,6 +40,15 @@ LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       ::GetClientRect(hwnd, &client);
       core->OnDraw(reinterpret_cast<HDC>(wParam), client);
       return 0;
+    }
+    case WM_GETOBJECT: {
+      // Screen readers ask for the client area's object.
+      if (!core || static_cast<LONG>(lParam) != OBJID_CLIENT) break;
+      IAccessible* accessible = core->NewAccessible(hwnd);
+      if (!accessible) break;
+      const LRESULT result = ::LresultFromObject(IID_IAccessible, wParam, accessible);
+      accessible->Release();
+      return result;
     }
     case WM_ERASEBKGND:
       // The control paints every pixel of its client area.

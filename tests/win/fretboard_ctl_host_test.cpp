@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <ole2.h>
+#include <oleacc.h>
 
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
@@ -101,6 +102,65 @@ TEST_F(FretboardInPlace, InPlaceActivationMakesAChildWindowThatPaintsTheBoard) {
   shown.Fill(0x808080);
   CaptureWindow(hwnd, shown, 600, 300);
   ExpectBoardFrame(shown);
+}
+
+// A screen reader's view of the window: the board by its scale and notes,
+// a child for each marker by note, string, fret and degree, located on the
+// screen where the window shows it (the places themselves are checked
+// against the drawing pass in the host tests).
+TEST_F(FretboardInPlace, AScreenReaderReadsTheBoardAndItsMarkers) {
+  ASSERT_EQ(S_OK,
+            m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &m_site, 0, m_host.get(), &m_pos));
+  HWND hwnd = ControlWindow();
+  ASSERT_NE(nullptr, hwnd);
+  ComPtr<IAccessible> board;
+  ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                               IID_IAccessible, board.put_void()));
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), VARIANT child) {
+    BSTR value = nullptr;
+    EXPECT_EQ(S_OK, (board.get()->*get)(child, &value));
+    const std::wstring result = value ? value : L"";
+    ::SysFreeString(value);
+    return result;
+  };
+  EXPECT_EQ(L"C Ionian", text(&IAccessible::get_accName, self));
+  EXPECT_EQ(L"Notes: C, D, E, F, G, A, B", text(&IAccessible::get_accDescription, self));
+  VARIANT role = {};
+  ASSERT_EQ(S_OK, board->get_accRole(self, &role));
+  EXPECT_EQ(ROLE_SYSTEM_GRAPHIC, role.lVal);
+
+  long children = 0;
+  ASSERT_EQ(S_OK, board->get_accChildCount(&children));
+  // Frets 0 to 17 of a string give every note once and its first six
+  // again: the seven of C major, and four more on each string of E B G D A E
+  // (E F G A, B C D E, G A B C, D E F G, A B C D, E F G A): 6 x 11.
+  EXPECT_EQ(66, children);
+  RECT client = {};
+  ::GetClientRect(hwnd, &client);
+  ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  long left = 0, top = 0, width = 0, height = 0;
+  ASSERT_EQ(S_OK, board->accLocation(&left, &top, &width, &height, self));
+  EXPECT_EQ(client.left, left);
+  EXPECT_EQ(client.top, top);
+  EXPECT_EQ(client.right - client.left, width);
+  EXPECT_EQ(client.bottom - client.top, height);
+  VARIANT marker = {};
+  marker.vt = VT_I4;
+  for (marker.lVal = 1; marker.lVal <= children; ++marker.lVal) {
+    if (text(&IAccessible::get_accName, marker) == L"C, string 5, fret 3, degree 1") break;
+  }
+  ASSERT_LE(marker.lVal, children) << "no marker for C on the A string";
+  ASSERT_EQ(S_OK, board->accLocation(&left, &top, &width, &height, marker));
+  EXPECT_GT(width, 10);
+  EXPECT_EQ(width, height);
+  EXPECT_TRUE(left >= client.left && left + width <= client.right && top >= client.top &&
+              top + height <= client.bottom);
+  VARIANT hit = {};
+  ASSERT_EQ(S_OK, board->accHitTest(left + width / 2, top + height / 2, &hit));
+  EXPECT_EQ(marker.lVal, hit.lVal);
 }
 
 TEST_F(FretboardInPlace, RepaintRequestsInvalidateTheWindowNotTheViewSink) {
