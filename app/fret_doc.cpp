@@ -36,9 +36,11 @@ std::string TextsNotShownNotice(const std::string& path, const std::vector<std::
     if (i > 0) list += i + 1 == names.size() ? " and " : ", ";
     list += names[i];
   }
-  return "The " + list + " of " + FileNameOf(path) +
-         " use letters that this system's code page cannot show, so they show as \"?\" here. "
-         "The file keeps them as written unless you change them.";
+  const bool one = names.size() == 1;
+  return "The " + list + " of " + FileNameOf(path) + (one ? " uses" : " use") +
+         " letters that this system's code page cannot show, so " +
+         (one ? "it shows" : "they show") + " as \"?\" here. The file keeps " +
+         (one ? "it" : "them") + " as written unless you change " + (one ? "it." : "them.");
 }
 
 // The board |view| shows, with the texts of |document| that the control

@@ -433,7 +433,7 @@ TEST_F(BoardFilesTest, NamesAndTextsInAnyScriptSurviveOpenSaveAndTheRecentList) 
     HWND box = sw.WaitMessageBox("SW", 20s);
     ASSERT_NE(box, nullptr) << sw.Seen("no_code_page_notice");
     const std::string text = MessageBoxText(box);
-    EXPECT_NE(text.find("mode of " + name), std::string::npos) << text;
+    EXPECT_NE(text.find("The mode of " + name + " uses letters"), std::string::npos) << text;
     ASSERT_TRUE(ClickToClose(box, IDOK));
   };
   {
