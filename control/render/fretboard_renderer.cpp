@@ -11,29 +11,27 @@
 namespace scalewright {
 namespace {
 
-constexpr gfx::Color kBlack = gfx::Rgb(0, 0, 0);
-constexpr gfx::Color kBackground = gfx::Rgb(255, 255, 255);
 // The disc is drawn with the pen that was in the context before the marker's
 // own: the context's default, a one-unit black pen.
 constexpr int kDiscPen = 1;
 
-void DrawStrings(gfx::Canvas& target, const CFretboardLayout& layout) {
+void DrawStrings(gfx::Canvas& target, const CFretboardLayout& layout, gfx::Color ink) {
   const gfx::Rect& board = layout.Board();
   for (int i = 0; i < layout.Strings(); ++i) {
     const int y = layout.StringY(i);
-    target.Line({board.left, y}, {board.right, y}, kBlack);
+    target.Line({board.left, y}, {board.right, y}, ink);
   }
 }
 
 // Fret lines run from the first string to the last; the nut (the line at
 // fret 1) is three units thick.
-void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout) {
+void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout, gfx::Color ink) {
   const int top = layout.StringY(0);
   const int bottom = layout.StringY(layout.Strings() - 1);
   const SFretRange& frets = layout.Frets();
   auto line = [&](int x) {
     const int column = layout.LineColumn(x);
-    target.Line({column, top}, {column, bottom}, kBlack);
+    target.Line({column, top}, {column, bottom}, ink);
   };
   for (int f = frets.first; f <= frets.last + 1; ++f) {
     const int x = layout.FretX(f);
@@ -60,15 +58,17 @@ void DrawSideDots(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Fon
 }
 
 void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
-                const CFretboardLayout& layout, const SMarker& marker, bool rectangles) {
+                const CFretboardLayout& layout, const SMarker& marker, bool rectangles,
+                const SBoardColours& colours) {
   const gfx::Rect r = layout.Placed(layout.MarkerRect(marker.fret, marker.string));
-  const gfx::Color fill = MarkerFillColor(marker.pitch);
+  const gfx::Color ink = colours.ink;
+  const gfx::Color fill = colours.system ? colours.paper : MarkerFillColor(marker.pitch);
   if (marker.highlighted && rectangles) {
-    target.Rectangle(r, layout.PenWidth(false), kBlack, fill);
+    target.Rectangle(r, layout.PenWidth(false), ink, fill);
   } else {
-    target.Ellipse(r, layout.PenWidth(marker.highlighted), kBlack, fill);
+    target.Ellipse(r, layout.PenWidth(marker.highlighted), ink, fill);
   }
-  if (marker.disc) target.Ellipse(r, kDiscPen, kBlack, kBlack);
+  if (marker.disc) target.Ellipse(r, kDiscPen, ink, ink);
   if (marker.label.empty()) return;
   const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
   target.TextAt({r.left + (r.Width() - extent.cx) / 2, r.top + (r.Height() - extent.cy) / 2},
@@ -78,7 +78,7 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
 }  // namespace
 
 void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& given,
-                   CFretboardState& state, const CModeList& modes) {
+                   CFretboardState& state, const CModeList& modes, const SBoardColours& colours) {
   // A container may pass any bounds; past the 27 bits a device draws, no
   // picture differs, and clamped there no width or offset overflows.
   static constexpr int kReach = 1 << 27;
@@ -89,9 +89,9 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   const int strings = static_cast<int>(state.GetStringNotes().size());
   const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots(), state.GetLeftHanded());
 
-  target.FillRect(bounds, kBackground);
-  target.FrameRect(bounds, kBlack);
-  target.SetTextColor(kBlack);
+  target.FillRect(bounds, colours.paper);
+  target.FrameRect(bounds, colours.ink);
+  target.SetTextColor(colours.ink);
   state.SetDrawPass(layout.Board(), layout.Cell());
 
   // One font for the target and a copy for the measuring context, both the
@@ -101,12 +101,12 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   const gfx::ScopedFont selected(target, target.MakeFont(labelFont));
   const gfx::FontPtr measureFont = measure.MakeFont(labelFont);
 
-  DrawStrings(target, layout);
-  DrawFrets(target, layout);
+  DrawStrings(target, layout, colours.ink);
+  DrawFrets(target, layout, colours.ink);
   if (state.GetSideDots()) DrawSideDots(target, measure, measureFont.get(), layout);
 
   for (const SMarker& marker : PlanMarkers(MarkerSettingsOf(state, frets), modes)) {
-    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles());
+    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles(), colours);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "control/render/board_reading.h"
 #include "control/render/fretboard_renderer.h"
 #include "control/win/ansi_text.h"
+#include "control/win/board_colours.h"
 #include "control/win/fretboard_accessible.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
@@ -238,16 +239,19 @@ void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
   try {
     gfx::CGdiCanvas canvas(dc);
     gfx::CGdiTextMetrics measure;
-    PaintPass(canvas, measure, {bounds->left, bounds->top, bounds->right, bounds->bottom}, m_state);
+    PaintPass(canvas, measure, {bounds->left, bounds->top, bounds->right, bounds->bottom}, m_state,
+              BoardColoursFor(dc, HighContrastOn()));
   } catch (...) {
   }
 }
 
 void CFretboardCtl::PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure,
-                              const gfx::Rect& board, CFretboardState& state) {
+                              const gfx::Rect& board, CFretboardState& state,
+                              const SBoardColours& colours) {
   RefreshCaption();
-  PaintingModes().ForPass(
-      [&](const CModeList& modes) { DrawFretboard(canvas, measure, board, state, modes); });
+  PaintingModes().ForPass([&](const CModeList& modes) {
+    DrawFretboard(canvas, measure, board, state, modes, colours);
+  });
 }
 
 void CFretboardCtl::OnDraw(HDC dc, const RECT& bounds) { Draw(dc, &bounds); }

@@ -12,6 +12,7 @@
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
 #include "control/model/fretboard_state.h"
+#include "control/render/fretboard_renderer.h"
 #include "framework/com/bstr.h"
 #include "framework/com/com_object.h"
 #include "framework/com/com_ptr.h"
@@ -167,7 +168,7 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   // One drawing pass of |state| (the board's own, or a copy for a picture
   // that must not move the screen's cells) onto |canvas|.
   void PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure, const gfx::Rect& board,
-                 CFretboardState& state);
+                 CFretboardState& state, const SBoardColours& colours = {});
 
   CFretboardState m_state;
   OLE_COLOR m_clrBackColor = 0;

@@ -313,5 +313,46 @@ TEST(VisibleFretRange, KeepsValidRangesAndTamesTheRest) {
   }
 }
 
+// High contrast on the screen: every line, outline, text and fill is in
+// the two colours the pass is given; nothing stays black or white.
+TEST(FretboardRenderer, GivenColoursPaintEverything) {
+  CFakeModePlatform platform;
+  platform.files[platform.path] = IDS_DEFAULT_MODES_TEXT "\r\n";
+  CModeList modes(platform);
+  State state;
+  state.SetRectangles(true);
+  state.SetLabelKind(kLabelFillHighlighted);  // discs too
+  const SBoardColours colours{gfx::Rgb(255, 255, 0), gfx::Rgb(0, 0, 128), true};
+  gfx::RecordingCanvas canvas;
+  gfx::FixedTextMetrics measure;
+  DrawFretboard(canvas, measure, {0, 0, 600, 300}, state, modes, colours);
+  std::map<std::string, int> kinds;
+  for (const Primitive& p : canvas.items) {
+    switch (p.kind) {
+      case Primitive::kFill:
+        EXPECT_EQ(colours.paper, p.color);
+        break;
+      case Primitive::kFrame:
+      case Primitive::kLine:
+      case Primitive::kTextColor:
+        EXPECT_EQ(colours.ink, p.color) << Describe(p);
+        break;
+      case Primitive::kEllipse:
+      case Primitive::kRectangle:
+        EXPECT_EQ(colours.ink, p.color) << Describe(p);
+        EXPECT_TRUE(p.color2 == colours.paper || p.color2 == colours.ink) << Describe(p);
+        break;
+      case Primitive::kTextAt:
+        EXPECT_EQ(colours.ink, p.textColor) << Describe(p);
+        break;
+      default:
+        break;
+    }
+    ++kinds[Describe(p).substr(0, Describe(p).find(' '))];
+  }
+  for (const char* kind : {"fill", "line", "ellipse", "rect", "text"})
+    EXPECT_GT(kinds[kind], 0) << kind;
+}
+
 }  // namespace
 }  // namespace scalewright
