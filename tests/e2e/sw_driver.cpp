@@ -289,7 +289,20 @@ bool ChooseFile(HWND dialog, const std::string& path) {
   // The name is put in whole, as a paste would; typing it key by key takes
   // seconds a path.
   ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
-  return ClickToClose(dialog, IDOK);
+  if (ClickToClose(dialog, IDOK)) return true;
+  // Once in a few runs Wine's file dialog stayed open after a click on Save
+  // that landed on the button (the dialog ready, nothing in front of it): a
+  // person would press Enter, and so does the driver, then gives the dialog
+  // its time. Only a dialog that never closes fails; the click's diagnostics
+  // are printed above.
+  if (::IsWindow(dialog) && ::IsWindowVisible(dialog)) {
+    BringToFront(dialog);
+    PressKeys({VK_RETURN});
+  }
+  const bool closed =
+      WaitUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }, 30s);
+  std::printf("ChooseFile: the dialog %s\n", closed ? "closed later" : "never closed after OK");
+  return closed;
 }
 
 std::uintmax_t FileSize(const std::string& path) {
