@@ -69,13 +69,20 @@ TEST_F(DocumentsTest, WindowCommandsArrangeTheDocuments) {
       5s))
       << sw.Seen("cascade");
   EXPECT_NE(a.left, b.left);
-  // The control still fills each view after the rearrangement.
+  // The control still fills each view after the rearrangement, once SW
+  // has done with it (the windows intersect as soon as the first has moved).
   for (HWND document : documents) {
     RECT client = {}, control = {};
-    ::GetClientRect(document, &client);
-    ::GetWindowRect(ControlOf(document), &control);
-    EXPECT_EQ(control.right - control.left, client.right);
-    EXPECT_EQ(control.bottom - control.top, client.bottom);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          ::GetClientRect(document, &client);
+          ::GetWindowRect(ControlOf(document), &control);
+          return control.right - control.left == client.right &&
+                 control.bottom - control.top == client.bottom;
+        },
+        5s))
+        << "control " << control.right - control.left << " x " << control.bottom - control.top
+        << ", view " << client.right << " x " << client.bottom;
   }
 }
 
