@@ -8,32 +8,30 @@
 #include "control/interface/fretboard_settings.h"
 #include "framework/com/com_ptr.h"
 #include "framework/gdi/gdi.h"
+#include "framework/ui/utf8_text.h"
 
 namespace scalewright::app {
 
 namespace {
 
-// |text| from code page |from| to |to|; |held| is cleared when a character
-// had no equivalent in |to|.
-std::string Convert(std::string_view text, UINT from, UINT to, bool* held = nullptr) {
+// |text| (UTF-8) in the system code page; |held| is cleared when a
+// character had no equivalent there.
+std::string ToAnsi(std::string_view text, bool* held) {
   if (held) *held = true;
-  if (text.empty()) return {};
-  const int wide =
-      ::MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  if (wide <= 0) return {};
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(wide));
-  ::MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), buffer.data(), wide);
-  // UTF-8 holds every character, and takes neither the flag nor the
-  // default character (a system whose code page is UTF-8, too).
-  const bool checked = to != CP_UTF8 && ::GetACP() != CP_UTF8;
+  const std::wstring wide = ui::Widen(text);
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  // A system whose code page is UTF-8 holds every character, and its
+  // conversion takes neither the flag nor the default character.
+  const bool checked = ::GetACP() != CP_UTF8;
   const DWORD flags = checked ? WC_NO_BEST_FIT_CHARS : 0;
   BOOL usedDefault = FALSE;
   BOOL* used = checked ? &usedDefault : nullptr;
   const int bytes =
-      ::WideCharToMultiByte(to, flags, buffer.data(), wide, nullptr, 0, nullptr, used);
+      ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, used);
   if (bytes <= 0) return {};
   std::string result(static_cast<std::size_t>(bytes), '\0');
-  ::WideCharToMultiByte(to, flags, buffer.data(), wide, result.data(), bytes, nullptr, used);
+  ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, result.data(), bytes, nullptr, used);
   if (held && usedDefault) *held = false;
   return result;
 }
@@ -59,16 +57,14 @@ std::string Text(const char* text) { return AnsiToUtf8(text ? text : ""); }
 
 }  // namespace
 
-std::string AnsiToUtf8(const std::string& text) { return Convert(text, CP_ACP, CP_UTF8); }
-std::string Utf8ToAnsi(const std::string& text, bool* held) {
-  return Convert(text, CP_UTF8, CP_ACP, held);
-}
+std::string AnsiToUtf8(const std::string& text) { return ui::AnsiToUtf8(text); }
+std::string Utf8ToAnsi(const std::string& text, bool* held) { return ToAnsi(text, held); }
 std::string AsControlShows(const std::string& text) { return AnsiToUtf8(Utf8ToAnsi(text)); }
 
 SBoardFileRead ReadBoardBytes(std::string_view bytes) {
   // A file too large to be a board is refused as it is.
   if (bytes.size() > kMaxBoardFileBytes || IsUtf8(bytes)) return ReadBoardFile(bytes);
-  return ReadBoardFile(Convert(bytes, CP_ACP, CP_UTF8));
+  return ReadBoardFile(ui::AnsiToUtf8(bytes));
 }
 
 std::vector<std::string> TextsTheControlCannotHold(const SBoardSettings& board) {

@@ -4,18 +4,14 @@
 #include <string>
 #include <utility>
 
+#include "control/win/ansi_text.h"
+
 namespace scalewright {
 
 namespace {
 
-BSTR NewText(const std::string& text) {
-  const int length =
-      ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  BSTR result = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
-  if (result && length > 0)
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result, length);
-  return result;
-}
+// The control's texts are ANSI; every text here is non-empty.
+BSTR NewText(const std::string& text) { return WidenAnsi(text).detach(); }
 
 class CBoardAccessible final : public IAccessible {
  public:
