@@ -11,34 +11,61 @@
 namespace scalewright {
 namespace {
 
-// The disc is drawn with the pen that was in the context before the marker's
-// own: the context's default, a one-unit black pen.
-constexpr int kDiscPen = 1;
+// A one-unit line is drawn as the platform's own line, which is what every
+// drawing at 96 DPI has always been made of; a wider one as a filled band.
+// Rows run from |from| up to (not including) |to|, as lines do.
+void StrokeRow(gfx::Canvas& target, int top, int from, int to, int width, gfx::Color ink) {
+  if (width == 1) {
+    target.Line({from, top}, {to, top}, ink);
+  } else {
+    target.FillRect({std::min(from, to), top, std::max(from, to), top + width}, ink);
+  }
+}
 
-void DrawStrings(gfx::Canvas& target, const CFretboardLayout& layout, gfx::Color ink) {
+void StrokeColumn(gfx::Canvas& target, int left, int from, int to, int width, gfx::Color ink) {
+  if (width == 1) {
+    target.Line({left, from}, {left, to}, ink);
+  } else {
+    target.FillRect({left, std::min(from, to), left + width, std::max(from, to)}, ink);
+  }
+}
+
+// The first of |width| units centred on |at| (the extra unit of an even
+// width falls after it).
+int BandStart(int at, int width) { return at - (width - 1) / 2; }
+
+void DrawStrings(gfx::Canvas& target, const CFretboardLayout& layout, const SLineWidths& widths,
+                 gfx::Color ink) {
   const gfx::Rect& board = layout.Board();
   for (int i = 0; i < layout.Strings(); ++i) {
-    const int y = layout.StringY(i);
-    target.Line({board.left, y}, {board.right, y}, ink);
+    StrokeRow(target, BandStart(layout.StringY(i), widths.line), board.left, board.right,
+              widths.line, ink);
   }
 }
 
 // Fret lines run from the first string to the last; the nut (the line at
-// fret 1) is three units thick.
-void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout, gfx::Color ink) {
+// fret 1) is three units thick at 96 DPI.
+void DrawFrets(gfx::Canvas& target, const CFretboardLayout& layout, const SLineWidths& widths,
+               gfx::Color ink) {
   const int top = layout.StringY(0);
   const int bottom = layout.StringY(layout.Strings() - 1);
   const SFretRange& frets = layout.Frets();
-  auto line = [&](int x) {
-    const int column = layout.LineColumn(x);
-    target.Line({column, top}, {column, bottom}, ink);
+  // Columns first .. first + width - 1 of the right-handed board, placed.
+  auto band = [&](int first, int width) {
+    const int left = std::min(layout.LineColumn(first), layout.LineColumn(first + width - 1));
+    StrokeColumn(target, left, top, bottom, width, ink);
   };
   for (int f = frets.first; f <= frets.last + 1; ++f) {
     const int x = layout.FretX(f);
-    line(x);
-    if (f == 1) {
-      line(x + 1);
-      line(x - 1);
+    if (f == 1 && widths.line == 1 && widths.nut == 3) {
+      // The nut as three one-unit lines, the fret's own first.
+      band(x, 1);
+      band(x + 1, 1);
+      band(x - 1, 1);
+    } else if (f == 1) {
+      band(BandStart(x, widths.nut), widths.nut);
+    } else {
+      band(BandStart(x, widths.line), widths.line);
     }
   }
 }
@@ -59,7 +86,7 @@ void DrawSideDots(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Fon
 
 void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
                 const CFretboardLayout& layout, const SMarker& marker, bool rectangles,
-                const SBoardColours& colours) {
+                const SBoardColours& colours, int discPen) {
   const gfx::Rect r = layout.Placed(layout.MarkerRect(marker.fret, marker.string));
   const gfx::Color ink = colours.ink;
   const gfx::Color fill = colours.system ? colours.paper : MarkerFillColor(marker.pitch);
@@ -68,7 +95,7 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
   } else {
     target.Ellipse(r, layout.PenWidth(marker.highlighted), ink, fill);
   }
-  if (marker.disc) target.Ellipse(r, kDiscPen, ink, ink);
+  if (marker.disc) target.Ellipse(r, discPen, ink, ink);
   if (marker.label.empty()) return;
   const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
   target.TextAt({r.left + (r.Width() - extent.cx) / 2, r.top + (r.Height() - extent.cy) / 2},
@@ -77,8 +104,18 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
 
 }  // namespace
 
+SLineWidths LineWidthsAt(int dpi) {
+  // Rounded to the nearest unit, and never below the base: a device that
+  // reports no or a small resolution still gets visible lines.
+  const auto scaled = [dpi](int units) {
+    return std::max(units, (units * std::clamp(dpi, 0, 100 * kBaseDpi) + kBaseDpi / 2) / kBaseDpi);
+  };
+  return {scaled(1), scaled(3)};
+}
+
 void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& given,
-                   CFretboardState& state, const CModeList& modes, const SBoardColours& colours) {
+                   CFretboardState& state, const CModeList& modes, const SBoardColours& colours,
+                   int dpi) {
   // A container may pass any bounds; past the 27 bits a device draws, no
   // picture differs, and clamped there no width or offset overflows.
   static constexpr int kReach = 1 << 27;
@@ -89,8 +126,9 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   const int strings = static_cast<int>(state.GetStringNotes().size());
   const CFretboardLayout layout(bounds, frets, strings, state.GetSideDots(), state.GetLeftHanded());
 
+  const SLineWidths widths = LineWidthsAt(dpi);
   target.FillRect(bounds, colours.paper);
-  target.FrameRect(bounds, colours.ink);
+  for (int i = 0; i < widths.line; ++i) target.FrameRect(bounds.Deflate(i, i, i, i), colours.ink);
   target.SetTextColor(colours.ink);
   state.SetDrawPass(layout.Board(), layout.Cell());
 
@@ -101,12 +139,14 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   const gfx::ScopedFont selected(target, target.MakeFont(labelFont));
   const gfx::FontPtr measureFont = measure.MakeFont(labelFont);
 
-  DrawStrings(target, layout, colours.ink);
-  DrawFrets(target, layout, colours.ink);
+  DrawStrings(target, layout, widths, colours.ink);
+  DrawFrets(target, layout, widths, colours.ink);
   if (state.GetSideDots()) DrawSideDots(target, measure, measureFont.get(), layout);
 
+  // The disc's outline is a one-unit line, the context's default pen at 96 DPI.
   for (const SMarker& marker : PlanMarkers(MarkerSettingsOf(state, frets), modes)) {
-    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles(), colours);
+    DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles(), colours,
+               widths.line);
   }
 }
 

@@ -22,13 +22,27 @@ struct SBoardColours {
   bool system = false;
 };
 
+// Dots per inch at which the board's lines are one unit wide.
+inline constexpr int kBaseDpi = 96;
+
+// Widths of the board's fixed lines (frame, strings, frets, the disc's
+// outline) and of the nut on a device of |dpi| dots per inch: one and three
+// units at 96, in proportion above. The markers and labels need no such
+// rule: they are fractions of the cell, which grows with the window.
+struct SLineWidths {
+  int line = 1;
+  int nut = 3;
+};
+SLineWidths LineWidthsAt(int dpi);
+
 // Paints the whole of |bounds| on |target|. Labels are measured with a font
 // made by |measure| (on Windows a screen-compatible context), so the layout
 // of a printed page matches the screen's. Leaves the board and the cell size
-// of this pass in |state|.
+// of this pass in |state|. A window on the screen passes its own |dpi|;
+// pictures and prints are drawn at the base, in their device's units.
 void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Rect& bounds,
                    CFretboardState& state, const CModeList& modes,
-                   const SBoardColours& colours = {});
+                   const SBoardColours& colours = {}, int dpi = kBaseDpi);
 
 // The marker settings of a pass over |frets| of the board |state| holds
 // (its texts borrowed for as long as |state| keeps them).

@@ -1,5 +1,7 @@
 #include "control/win/board_colours.h"
 
+#include "control/win/screen_context.h"
+
 namespace scalewright {
 
 namespace {
@@ -12,11 +14,7 @@ gfx::Color SystemColour(int index) {
 }  // namespace
 
 SBoardColours BoardColoursFor(HDC dc, bool highContrast) {
-  // A window's context on the display: not a memory bitmap, a metafile or
-  // a printer.
-  const bool screen =
-      dc && ::GetObjectType(dc) == OBJ_DC && ::GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY;
-  if (!highContrast || !screen) return {};
+  if (!highContrast || !IsScreenContext(dc)) return {};
   return {SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_WINDOW), true};
 }
 

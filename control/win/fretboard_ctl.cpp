@@ -14,6 +14,7 @@
 #include "control/win/ansi_text.h"
 #include "control/win/board_colours.h"
 #include "control/win/fretboard_accessible.h"
+#include "control/win/screen_context.h"
 #include "control/win/win_mode_platform.h"
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/gdi/gdi_text_metrics.h"
@@ -240,17 +241,17 @@ void CFretboardCtl::Draw(HDC dc, const RECT* bounds) {
     gfx::CGdiCanvas canvas(dc);
     gfx::CGdiTextMetrics measure;
     PaintPass(canvas, measure, {bounds->left, bounds->top, bounds->right, bounds->bottom}, m_state,
-              BoardColoursFor(dc, HighContrastOn()));
+              BoardColoursFor(dc, HighContrastOn()), BoardDpiOf(dc));
   } catch (...) {
   }
 }
 
 void CFretboardCtl::PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure,
                               const gfx::Rect& board, CFretboardState& state,
-                              const SBoardColours& colours) {
+                              const SBoardColours& colours, int dpi) {
   RefreshCaption();
   PaintingModes().ForPass([&](const CModeList& modes) {
-    DrawFretboard(canvas, measure, board, state, modes, colours);
+    DrawFretboard(canvas, measure, board, state, modes, colours, dpi);
   });
 }
 

@@ -168,7 +168,7 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   // One drawing pass of |state| (the board's own, or a copy for a picture
   // that must not move the screen's cells) onto |canvas|.
   void PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure, const gfx::Rect& board,
-                 CFretboardState& state, const SBoardColours& colours = {});
+                 CFretboardState& state, const SBoardColours& colours = {}, int dpi = kBaseDpi);
 
   CFretboardState m_state;
   OLE_COLOR m_clrBackColor = 0;

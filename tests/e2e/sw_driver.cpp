@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -129,10 +130,21 @@ std::string ScratchDir() {
   return dir;
 }
 
+namespace {
+
+// The screenshots' folder: the build tree's, or SW_SCREENSHOTS (a Windows
+// path ending in a backslash) for a run that keeps its own.
+std::string ScreenshotDir() {
+  const char* own = std::getenv("SW_SCREENSHOTS");
+  return own && *own ? own : BinDir() + "..\\tests\\e2e\\screenshots\\";
+}
+
+}  // namespace
+
 bool SaveScreenshot(const std::string& name) {
   // The test script takes the picture from the X display; the driver asks
   // for it and waits until it is there.
-  const std::string dir = BinDir() + "..\\tests\\e2e\\screenshots\\";
+  const std::string dir = ScreenshotDir();
   ::CreateDirectoryA(dir.c_str(), nullptr);
   // What SW has still to paint is painted now, and it has handled what the
   // driver gave it before.
@@ -158,7 +170,7 @@ bool SaveScreenshot(const std::string& name) {
 
 SPicture ReadScreenshot(const std::string& name) {
   SPicture picture;
-  const std::string path = BinDir() + "..\\tests\\e2e\\screenshots\\" + name + ".bmp";
+  const std::string path = ScreenshotDir() + name + ".bmp";
   const bool there =
       WaitUntil([&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
   FILE* in = there ? std::fopen(path.c_str(), "rb") : nullptr;
@@ -478,8 +490,7 @@ std::string CSwProcess::Seen(const std::string& shot) {
   if (seen == "SW shows:") seen += " no window";
   const std::string crash = CrashReport();
   if (!crash.empty()) seen += "\ncrash report: " + crash;
-  if (SaveScreenshot(shot))
-    seen += "\nscreenshot: " + BinDir() + "..\\tests\\e2e\\screenshots\\" + shot + ".png";
+  if (SaveScreenshot(shot)) seen += "\nscreenshot: " + ScreenshotDir() + shot + ".png";
   return seen;
 }
 

@@ -76,7 +76,7 @@ struct SPass {
 };
 
 SPass Draw(const std::function<void(State&)>& setup, Rect bounds = {0, 0, 600, 300},
-           gfx::TextMetrics* measure = nullptr) {
+           gfx::TextMetrics* measure = nullptr, int dpi = 96) {
   CFakeModePlatform platform;
   platform.files[platform.path] = IDS_DEFAULT_MODES_TEXT "\r\n";
   CModeList modes(platform);
@@ -84,7 +84,7 @@ SPass Draw(const std::function<void(State&)>& setup, Rect bounds = {0, 0, 600, 3
   if (setup) setup(pass.state);
   gfx::RecordingCanvas canvas;
   gfx::FixedTextMetrics fixed;
-  DrawFretboard(canvas, measure ? *measure : fixed, bounds, pass.state, modes);
+  DrawFretboard(canvas, measure ? *measure : fixed, bounds, pass.state, modes, {}, dpi);
   for (const Primitive& p : canvas.items) pass.lines.push_back(Describe(p));
   EXPECT_EQ(nullptr, canvas.SelectedFont());  // the target's font is put back
   return pass;
@@ -114,6 +114,43 @@ struct SCase {
   std::vector<Lines> runs;
   std::map<std::string, int> counts;
 };
+
+// On a denser screen the fixed lines widen: 1 and 3 units at 96 DPI times
+// the scale, rounded half up (150 % gives 1.5 and 4.5). The markers, the
+// labels and the side dots are fractions of the cell and stay as they are.
+TEST(FretboardRenderer, FixedLinesWidenWithTheScreensDpi) {
+  const auto fill = [](int l, int t, int r, int b) {
+    return "fill " + Box({l, t, r, b}) + " black";
+  };
+  const struct {
+    int dpi, line, nut;
+  } cases[] = {{120, 1, 4}, {144, 2, 5}, {192, 2, 6}, {288, 3, 9}};
+  const auto fillKind = [](State& s) { s.SetLabelKind(kLabelFill); };
+  const SPass base = Draw(fillKind);
+  const auto markers = [](const SPass& pass) {
+    Lines kept;
+    for (const std::string& line : pass.lines) {
+      if (line.rfind("text ", 0) == 0 || line.find("/white") != std::string::npos)
+        kept.push_back(line);
+    }
+    return kept;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("dpi " + Str(c.dpi));
+    const SPass pass = Draw(fillKind, {0, 0, 600, 300}, nullptr, c.dpi);
+    EXPECT_EQ(pass.Count("frame "), c.line);
+    // The first string at 51, the first fret line at 3, the nut at 36.
+    const int from = (c.line - 1) / 2;
+    if (c.line > 1) {
+      EXPECT_TRUE(pass.Has({fill(3, 51 - from, 597, 51 - from + c.line)}));
+      EXPECT_TRUE(pass.Has({fill(3 - from, 51, 3 - from + c.line, 216)}));
+    }
+    const int nut = 36 - (c.nut - 1) / 2;
+    EXPECT_TRUE(pass.Has({fill(nut, 51, nut + c.nut, 216)}));
+    EXPECT_EQ(pass.Count("ellipse 5,37-33,65 pen " + Str(c.line) + " black/black"), 1);
+    EXPECT_EQ(markers(pass), markers(base));
+  }
+}
 
 TEST(FretboardRenderer, Boards) {
   const Rect full{0, 0, 600, 300};
