@@ -12,7 +12,8 @@ LRESULT CMainFrame::OnCreate() {
   // Visible child, docked at the top, tool tips and fly-by prompts.
   if (!m_wndToolBar.CreateEx(Hwnd(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE,
                              docview::ID_VIEW_TOOLBAR) ||
-      !m_wndToolBar.LoadToolBar(module, IDR_MAINFRAME))
+      !m_wndToolBar.LoadToolBar(module, IDR_MAINFRAME,
+                                {{29, IDB_TOOLBAR_150}, {38, IDB_TOOLBAR_200}}))
     return -1;
   if (!m_wndStatusBar.Create(Hwnd(), WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
                              docview::ID_VIEW_STATUS_BAR) ||

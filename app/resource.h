@@ -3,6 +3,9 @@
 
 #define IDR_MAINFRAME 128
 #define IDR_SWTYPE 129
+// The toolbar's images drawn for 150 % (29 pixels) and 200 % (38 pixels).
+#define IDB_TOOLBAR_150 136
+#define IDB_TOOLBAR_200 137
 #define IDD_SW_FORM 101
 #define IDC_FRETBOARD 1028
 #define ID_PROPERTIES 32779
@@ -19,5 +22,8 @@
 #define IDC_ABOUT_ICON 50017
 #define IDC_ABOUT_TEXT 50052
 #define IDB_ABOUT_BANNER 133
+// The banner drawn for 150 % and 200 %.
+#define IDB_ABOUT_BANNER_150 134
+#define IDB_ABOUT_BANNER_200 135
 #define IDS_VISIT_ME 64458
 #define ID_ABOUT_LINK 60003

@@ -11,6 +11,7 @@
 #include "app/model/about_layout.h"
 #include "app/resource.h"
 #include "framework/gdi/gdi.h"
+#include "framework/ui/window_dpi.h"
 #include "hybrid/interfaces/hybrid_bits.h"
 #include "hybrid/interfaces/hybrid_host.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
@@ -68,9 +69,16 @@ INT_PTR CVLAboutBox::DoModal(HINSTANCE module, HWND owner) {
 bool CVLAboutBox::OnInitDialog() {
   m_ok = Item(IDOK);
   m_icon = Item(IDC_ABOUT_ICON);
-  // A picture with the icon style takes the icon's size.
-  HICON icon = ::LoadIconA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-  ::SendMessageA(m_icon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  // The icon and the banner drawn for the box's DPI; a picture with the
+  // icon style takes the icon's size.
+  const int dpi = ui::WindowDpi(Hwnd());
+  const int iconSize = ui::ScaleForDpi(32, dpi);
+  m_iconImage.reset(static_cast<HICON>(
+      ::LoadImageA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, iconSize, iconSize, 0)));
+  ::SendMessageA(m_icon, STM_SETICON, reinterpret_cast<WPARAM>(m_iconImage.get()), 0);
+  m_bannerId = dpi >= 2 * ui::kBaseDpi       ? IDB_ABOUT_BANNER_200
+               : 2 * dpi >= 3 * ui::kBaseDpi ? IDB_ABOUT_BANNER_150
+                                             : IDB_ABOUT_BANNER;
 
   const RECT none{0, 0, 0, 0};
   m_text.Create(none, Hwnd(), IDC_ABOUT_TEXT, 0);
@@ -78,7 +86,7 @@ bool CVLAboutBox::OnInitDialog() {
   m_text.SetSingleSelection(true);
   m_text.SetBackColor(::GetSysColor(COLOR_BTNFACE), true);
 
-  m_banner = BitmapSize(Module(), IDB_ABOUT_BANNER);
+  m_banner = BitmapSize(Module(), m_bannerId);
   BuildAndLayOut();
   return true;
 }
@@ -153,7 +161,7 @@ void CVLAboutBox::OnPaint() {
   ui::CPaintDc dc(Hwnd());
   // The banner's pixels of the face colour show the dialog's own face,
   // whatever colour the user gave it.
-  DrawTransparentBitmap(Module(), IDB_ABOUT_BANNER, dc.get(), RECT{0, 0, m_banner.cx, m_banner.cy},
+  DrawTransparentBitmap(Module(), m_bannerId, dc.get(), RECT{0, 0, m_banner.cx, m_banner.cy},
                         ::GetSysColor(COLOR_BTNFACE));
 }
 

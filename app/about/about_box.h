@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "framework/ui/dialog.h"
 #include "hybrid/win/hybrid_ctrl.h"
@@ -40,10 +42,18 @@ class CVLAboutBox final : public ui::CDialog {
   void OnPaint();
   void OnHybridNotify(int code, LPARAM cell);
 
+  struct SIconDestroyer {
+    void operator()(HICON icon) const { ::DestroyIcon(icon); }
+  };
+
   CHybridCtrl m_text;
+  // The banner drawn for the box's DPI, and its size.
+  int m_bannerId = 0;
   SIZE m_banner{0, 0};
   HWND m_ok = nullptr;
   HWND m_icon = nullptr;
+  // The application's icon at the box's DPI, shown by m_icon.
+  std::unique_ptr<std::remove_pointer_t<HICON>, SIconDestroyer> m_iconImage;
   std::string m_notice;
 };
 

@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
 """Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours), its two
 icons (the application and the document) and the About box's banner
-(400 x 50, 24 bits). Run from anywhere; writes beside this script. Pure
-Python, no imaging library."""
+(400 x 50, 24 bits), and for screens of 150 % and 200 % the toolbar (29
+and 38 pixels an image) and the banner (600 x 75 and 800 x 100, 8 bits)
+drawn anew at that size, not stretched. Run from anywhere; writes beside
+this script. Pure Python, no imaging library."""
+import math
 import os
 import struct
+from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -18,18 +22,25 @@ BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER, GREY, RED, LIME, YELLOW
 
 
 class Canvas:
-    def __init__(self, width, height, fill):
-        self.width, self.height = width, height
-        self.pixels = [[fill] * width for _ in range(height)]
+    """Drawing in units of the 100 % picture; a scale above 1 gives each
+    unit a block of pixels (edges on whole pixels, so nothing blurs)."""
+    def __init__(self, width, height, fill, scale=Fraction(1)):
+        self.scale = scale
+        self.width, self.height = math.floor(width * scale), math.floor(height * scale)
+        self.pixels = [[fill] * self.width for _ in range(self.height)]
 
-    def put(self, x, y, colour):
+    def pixel(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:
             self.pixels[y][x] = colour
 
+    def put(self, x, y, colour):
+        self.rect(x, y, x, y, colour)
+
     def rect(self, x0, y0, x1, y1, colour):  # inclusive
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.put(x, y, colour)
+        s = self.scale
+        for y in range(math.floor(y0 * s), math.floor((y1 + 1) * s)):
+            for x in range(math.floor(x0 * s), math.floor((x1 + 1) * s)):
+                self.pixel(x, y, colour)
 
     def frame(self, x0, y0, x1, y1, colour):
         for x in range(x0, x1 + 1):
@@ -38,10 +49,14 @@ class Canvas:
             self.put(x0, y, colour); self.put(x1, y, colour)
 
     def disc(self, cx, cy, r, colour):
-        for y in range(cy - r, cy + r + 1):
-            for x in range(cx - r, cx + r + 1):
+        # Each pixel's centre in units; at 100 % the unit's own position.
+        s = self.scale
+        for py in range(math.floor((cy - r) * s), math.floor((cy + r + 1) * s)):
+            for px in range(math.floor((cx - r) * s), math.floor((cx + r + 1) * s)):
+                x = (px + Fraction(1, 2)) / s - Fraction(1, 2)
+                y = (py + Fraction(1, 2)) / s - Fraction(1, 2)
                 if (x - cx) ** 2 + (y - cy) ** 2 <= r * r + r // 2:
-                    self.put(x, y, colour)
+                    self.pixel(px, py, colour)
 
 
 def draw_print(c, ox):
@@ -87,6 +102,27 @@ def bmp4(canvas):
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
     info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 4, 0, len(data),
                        2835, 2835, 16, 16)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + palette + bytes(data)
+
+
+def bmp8(canvas):
+    """A bottom-up 8 bits-per-pixel BMP file of a canvas holding RGB tuples
+    (at most 256 colours)."""
+    colours = sorted({p for row in canvas.pixels for p in row})
+    assert len(colours) <= 256, len(colours)
+    index = {c: i for i, c in enumerate(colours)}
+    row = ((canvas.width + 3) // 4) * 4
+    data = bytearray()
+    for y in range(canvas.height - 1, -1, -1):
+        line = bytearray(row)
+        for x in range(canvas.width):
+            line[x] = index[canvas.pixels[y][x]]
+        data += line
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 8, 0, len(data),
+                       2835, 2835, len(colours), len(colours))
     offset = 14 + len(info) + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
     return header + info + palette + bytes(data)
@@ -202,10 +238,10 @@ def draw_word(c, word, x, y, scale, colour):
         x += 6 * scale
 
 
-def banner():
-    """400 x 50: the product's name beside a piece of fretboard with a scale
-    marked on it."""
-    c = Canvas(400, 50, BANNER_TOP)
+def banner(scale=Fraction(1)):
+    """400 x 50 units: the product's name beside a piece of fretboard with a
+    scale marked on it."""
+    c = Canvas(400, 50, BANNER_TOP, scale)
     for y in range(50):
         t = y / 49
         shade = tuple(int(a + (b - a) * t) for a, b in zip(BANNER_TOP, BANNER_BOTTOM))
@@ -248,19 +284,30 @@ def banner():
     return c
 
 
-def main():
-    strip = Canvas(57, 19, SILVER)  # silver shows as the button face
+def toolbar(image):
+    """The three images, |image| pixels square each."""
+    strip = Canvas(57, 19, SILVER, Fraction(image, 19))  # silver shows as the button face
     draw_print(strip, 0)
     draw_properties(strip, 19)
     draw_about(strip, 38)
-    with open(os.path.join(HERE, "toolbar.bmp"), "wb") as f:
-        f.write(bmp4(strip))
-    with open(os.path.join(HERE, "sw.ico"), "wb") as f:
-        f.write(ico([app_icon(32), app_icon(16)], FUCHSIA))
-    with open(os.path.join(HERE, "sw_doc.ico"), "wb") as f:
-        f.write(ico([doc_icon(32), doc_icon(16)], FUCHSIA))
-    with open(os.path.join(HERE, "about_banner.bmp"), "wb") as f:
-        f.write(bmp24(banner()))
+    return strip
+
+
+def write(name, data):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(data)
+
+
+def main():
+    write("toolbar.bmp", bmp4(toolbar(19)))
+    write("toolbar_150.bmp", bmp4(toolbar(29)))
+    write("toolbar_200.bmp", bmp4(toolbar(38)))
+    # The sizes a shell and the About box ask for up to 200 %.
+    write("sw.ico", ico([app_icon(32), app_icon(16), app_icon(48), app_icon(64)], FUCHSIA))
+    write("sw_doc.ico", ico([doc_icon(32), doc_icon(16), doc_icon(48), doc_icon(64)], FUCHSIA))
+    write("about_banner.bmp", bmp24(banner()))
+    write("about_banner_150.bmp", bmp8(banner(Fraction(3, 2))))
+    write("about_banner_200.bmp", bmp8(banner(Fraction(2))))
 
 
 if __name__ == "__main__":

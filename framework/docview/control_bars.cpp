@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "framework/ui/window_dpi.h"
+
 namespace scalewright::docview {
 
 namespace {
@@ -47,7 +49,32 @@ bool CToolBar::CreateEx(HWND frame, DWORD controlStyle, DWORD barStyle, UINT id)
   return true;
 }
 
-bool CToolBar::LoadToolBar(HINSTANCE module, UINT id) {
+const CToolBar::SImageSet& CToolBar::ImagesFor(int dpi) const {
+  const int wanted = ui::ScaleForDpi(m_imageSets.front().size, dpi);
+  const SImageSet* best = &m_imageSets.front();
+  for (const SImageSet& set : m_imageSets) {
+    if (set.size <= wanted && set.size > best->size) best = &set;
+  }
+  return *best;
+}
+
+void CToolBar::SetButtonSize(int width, int height) {
+  ::SendMessageA(m_hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+  ::SendMessageA(m_hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(width + 7, height + 7));
+}
+
+void CToolBar::ScaleTo(int dpi) {
+  if (m_imageSets.empty()) return;
+  const SImageSet& set = ImagesFor(dpi);
+  if (set.bitmap == m_shownBitmap) return;
+  SetButtonSize(set.size, set.size);
+  TBREPLACEBITMAP replace = {m_module, m_shownBitmap, m_module, set.bitmap, m_images};
+  if (::SendMessageA(m_hwnd, TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace)))
+    m_shownBitmap = set.bitmap;
+  ::SendMessageA(m_hwnd, TB_AUTOSIZE, 0, 0);
+}
+
+bool CToolBar::LoadToolBar(HINSTANCE module, UINT id, std::vector<SImageSet> larger) {
   HRSRC found =
       ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(kToolBarResourceType));
   if (!found) return false;
@@ -60,8 +87,15 @@ bool CToolBar::LoadToolBar(HINSTANCE module, UINT id) {
   const WORD count = data[3];
   if (size < 8u + 2u * count) return false;
 
-  ::SendMessageA(m_hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-  ::SendMessageA(m_hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(width + 7, height + 7));
+  m_module = module;
+  m_imageSets = {{width, id}};
+  m_imageSets.insert(m_imageSets.end(), larger.begin(), larger.end());
+  const SImageSet& shown = ImagesFor(ui::WindowDpi(m_hwnd));
+  if (shown.bitmap == id) {
+    SetButtonSize(width, height);
+  } else {
+    SetButtonSize(shown.size, shown.size);
+  }
   int images = 0;
   std::vector<TBBUTTON> buttons;
   for (WORD i = 0; i < count; ++i) {
@@ -78,9 +112,11 @@ bool CToolBar::LoadToolBar(HINSTANCE module, UINT id) {
     }
     buttons.push_back(button);
   }
-  TBADDBITMAP bitmap = {module, id};
+  TBADDBITMAP bitmap = {module, shown.bitmap};
   if (::SendMessageA(m_hwnd, TB_ADDBITMAP, images, reinterpret_cast<LPARAM>(&bitmap)) < 0)
     return false;
+  m_shownBitmap = shown.bitmap;
+  m_images = images;
   return ::SendMessageA(m_hwnd, TB_ADDBUTTONSA, buttons.size(),
                         reinterpret_cast<LPARAM>(buttons.data())) != 0;
 }

@@ -34,9 +34,20 @@ class CToolBar {
   CToolBar(const CToolBar&) = delete;
   CToolBar& operator=(const CToolBar&) = delete;
 
+  // The same images drawn larger for denser screens: their size in pixels
+  // (square) and their bitmap resource.
+  struct SImageSet {
+    int size;
+    UINT bitmap;
+  };
+
   bool CreateEx(HWND frame, DWORD controlStyle, DWORD barStyle, UINT id);
-  // Toolbar resource |id|: image size and button commands (0: separator).
-  bool LoadToolBar(HINSTANCE module, UINT id);
+  // Toolbar resource |id|: image size and button commands (0: separator),
+  // the images from the bitmap of the same id or, on a denser screen, from
+  // the largest of |larger| that is no larger than the base size there.
+  bool LoadToolBar(HINSTANCE module, UINT id, std::vector<SImageSet> larger = {});
+  // Shows the images drawn for |dpi| (the frame moved to another screen).
+  void ScaleTo(int dpi);
   HWND Hwnd() const { return m_hwnd; }
   const std::vector<UINT>& Commands() const { return m_commands; }
 
@@ -49,7 +60,14 @@ class CToolBar {
 
  private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  const SImageSet& ImagesFor(int dpi) const;
+  void SetButtonSize(int width, int height);
   HWND m_hwnd = nullptr;
+  HINSTANCE m_module = nullptr;
+  // The base images first, then the larger ones; which one the bar shows.
+  std::vector<SImageSet> m_imageSets;
+  UINT m_shownBitmap = 0;
+  int m_images = 0;
   std::vector<UINT> m_commands;
   Side m_side = Side::Top;
   bool m_dragging = false;

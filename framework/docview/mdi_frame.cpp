@@ -255,6 +255,20 @@ LRESULT CMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // Not to DefFrameProc: it would give the whole client area to the MDI client.
       RecalcLayout();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another DPI: the system's suggested rectangle
+      // keeps the frame's physical size, and the bars take the images
+      // drawn for the new DPI.
+      if (m_toolBar) m_toolBar->ScaleTo(HIWORD(wParam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (suggested) {
+        ::SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top,
+                       suggested->right - suggested->left, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      RecalcLayout();
+      return 0;
+    }
     case WM_COMMAND: {
       const UINT id = LOWORD(wParam);
       // Menus and accelerators send no window, a toolbar button its

@@ -146,7 +146,20 @@ TEST_F(ScreenDpiTest, NutRingsAndLabelsAreDrawnForTheScreensDpi) {
     std::fclose(measures);
   }
 
-  // The property frame and the About box at this DPI, for a person.
+  // The toolbar's images drawn for the DPI: 19, 29 and 38 pixels, each
+  // button 7 wider.
+  // The art drawn for 100, 150 and 200 %.
+  const int step = dpi >= 192 ? 2 : dpi >= 144 ? 1 : 0;
+  constexpr int kImages[] = {19, 29, 38}, kBanners[] = {400, 600, 800}, kIcons[] = {32, 48, 64};
+  const int image = kImages[step];
+  const LRESULT button = ::SendMessageA(ToolBar(sw), TB_GETBUTTONSIZE, 0, 0);
+  EXPECT_EQ(LOWORD(button), image + 7);
+  EXPECT_EQ(HIWORD(button), image + 7);
+  SaveScreenshot("toolbar_at_" + std::to_string(dpi) + "dpi");
+
+  // The property frame and the About box at this DPI, for a person; the
+  // box as wide as its banner, drawn 400, 600 or 800 pixels wide, and its
+  // icon at 32, 48 or 64.
   Choose(sw, kProperties);
   ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
   SaveScreenshot("properties_at_" + std::to_string(dpi) + "dpi");
@@ -156,6 +169,11 @@ TEST_F(ScreenDpiTest, NutRingsAndLabelsAreDrawnForTheScreensDpi) {
   HWND about = sw.WaitDialog("About");
   ASSERT_NE(about, nullptr);
   SaveScreenshot("about_at_" + std::to_string(dpi) + "dpi");
+  RECT box = {};
+  ::GetClientRect(about, &box);
+  EXPECT_EQ(box.right, kBanners[step]);
+  const RECT icon = ScreenRect(::GetDlgItem(about, 50017));
+  EXPECT_EQ(icon.right - icon.left, kIcons[step]);
   ASSERT_TRUE(ClickToClose(about, IDOK));
 }
 
