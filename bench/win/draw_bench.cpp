@@ -23,6 +23,10 @@
 // renderer on the GDI canvas without and with a mode list made from the file
 // per pass (Draw's own model and file work), one mode list made alone, and
 // one GetFileAttributesExA of the modes file.
+// A third case draws the largest board as a 192-DPI screen shows it (lines
+// two units wide, the nut six): a control draws a DIB at 96 DPI, as every
+// picture is made, so its Draw side is the renderer on the GDI canvas at
+// 192 DPI with a kept mode list, and its floor that picture's replay.
 // Exit status 0 when both sides ran, whatever the ratio; 1 when the module,
 // the class or the DIB could not be had.
 #include <windows.h>
@@ -67,10 +71,12 @@ struct SBoardCase {
   int height;
   int passes;
   bool largest;
+  int dpi;
 };
 constexpr SBoardCase kBoards[] = {
-    {"default board", 600, 300, 1000, false},
-    {"largest board", 1920, 1080, 200, true},
+    {"default board", 600, 300, 1000, false, 96},
+    {"largest board", 1920, 1080, 200, true, 96},
+    {"largest board at 192 DPI", 1920, 1080, 200, true, 192},
 };
 
 // The largest board's settings, set alike on the control (through its
@@ -126,7 +132,7 @@ SFloorPicture RecordPicture(const SBoardCase& board) {
     // No modes file beside the program: the seven modes the module seeds.
     modes.ParseText(platform.LoadText(IDS_DEFAULT_MODES), false);
   }
-  DrawFretboard(recorder, measure, {0, 0, width, height}, state, modes);
+  DrawFretboard(recorder, measure, {0, 0, width, height}, state, modes, {}, board.dpi);
 
   SFloorPicture picture;
   Primitive::Kind previous = Primitive::kFill;
@@ -305,9 +311,32 @@ int Run(const SBoardCase& board) {
   // program) by now: the recording reads the same modes as Draw.
   const SFloorPicture picture = RecordPicture(board);
 
+  // The portable renderer on the GDI canvas with a mode list made once:
+  // Draw without its file work and caption, for reading the ratio.
+  const scalewright::CWinModePlatform listPlatform(module);
+  const scalewright::CModeList keptModes(listPlatform);
+  scalewright::CFretboardState rendererState;
+  if (board.largest) SetLargest(rendererState);
+  const auto renderPass = [&] {
+    scalewright::gfx::CGdiCanvas canvas(dc);
+    scalewright::gfx::CGdiTextMetrics measure;
+    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, keptModes, {},
+                               board.dpi);
+  };
+  // The control draws a DIB at 96 DPI; at another DPI its pass is the
+  // renderer's.
+  const bool control = board.dpi == scalewright::kBaseDpi;
+  const auto drawPass = [&] {
+    if (control) {
+      settings->Draw(dc, &bounds);
+    } else {
+      renderPass();
+    }
+  };
+
   // Both sides paint the same picture: compare one pass of each.
   std::memset(bits, 0x7f, bytes);
-  settings->Draw(dc, &bounds);
+  drawPass();
   ::GdiFlush();
   const std::vector<unsigned char> drawn(static_cast<unsigned char*>(bits),
                                          static_cast<unsigned char*>(bits) + bytes);
@@ -320,28 +349,17 @@ int Run(const SBoardCase& board) {
   }
 
   for (int i = 0; i < kWarmUp; ++i) {
-    settings->Draw(dc, &bounds);
+    drawPass();
     ReplayPass(dc, picture);
   }
   ::GdiFlush();
-
-  // The portable renderer on the GDI canvas with a mode list made once:
-  // Draw without its file work and caption, for reading the ratio.
-  const scalewright::CWinModePlatform listPlatform(module);
-  const scalewright::CModeList keptModes(listPlatform);
-  scalewright::CFretboardState rendererState;
-  if (board.largest) SetLargest(rendererState);
-  const auto renderPass = [&] {
-    scalewright::gfx::CGdiCanvas canvas(dc);
-    scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, keptModes);
-  };
 
   const auto freshListPass = [&] {
     const scalewright::CModeList modes(listPlatform);
     scalewright::gfx::CGdiCanvas canvas(dc);
     scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, modes);
+    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, modes, {},
+                               board.dpi);
   };
 
   // The sides take turns in rounds, the lead rotating, so that a change in
@@ -356,7 +374,6 @@ int Run(const SBoardCase& board) {
     ::QueryPerformanceCounter(&end);
     return Seconds(start, end, frequency);
   };
-  const auto drawPass = [&] { settings->Draw(dc, &bounds); };
   const auto floorPass = [&] { ReplayPass(dc, picture); };
   double drawSeconds = 0;
   double floorSeconds = 0;
@@ -432,7 +449,9 @@ int Run(const SBoardCase& board) {
       "list made from the file %.4f ms/pass; its GetFileAttributesExA %.4f ms/pass\n",
       board.name, medianRatio, renderMs, freshMs, modesMs, attributesMs);
   using scalewright::bench::PrintFigure;
-  const std::string prefix = board.largest ? "draw.largest_board." : "draw.default_board.";
+  const std::string prefix = !board.largest ? "draw.default_board."
+                             : control      ? "draw.largest_board."
+                                            : "draw.largest_board_192dpi.";
   PrintFigure((prefix + "Draw").c_str(), drawMs);
   PrintFigure((prefix + "renderer").c_str(), renderMs);
   PrintFigure((prefix + "raw_gdi_replay").c_str(), floorMs, true);

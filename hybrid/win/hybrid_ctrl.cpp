@@ -6,6 +6,7 @@
 #include "framework/gdi/gdi_canvas.h"
 #include "framework/ui/this_module.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
+#include "hybrid/win/hybrid_accessible.h"
 #include "hybrid/win/window_common.h"
 
 namespace scalewright {
@@ -102,6 +103,16 @@ void CHybridCtrl::Clear(bool recreateRoot) { m_core.Clear(recreateRoot); }
 void CHybridCtrl::SetBackColor(COLORREF color, bool passOn) { m_core.SetBackColor(color, passOn); }
 CHybridCore& CHybridCtrl::Core() { return m_core; }
 
+LRESULT CHybridCtrl::OnGetAccessible(WPARAM flags) {
+  RefPtr<IHybridCell> focus;
+  m_core.GetFocusCell(focus.put());
+  IAccessible* accessible = NewHybridAccessible(Hwnd(), m_core.Root(), focus.get());
+  if (!accessible) return 0;
+  const LRESULT result = ::LresultFromObject(__uuidof(IAccessible), flags, accessible);
+  accessible->Release();
+  return result;
+}
+
 LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -119,6 +130,14 @@ LRESULT CHybridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT covers every pixel
     case WM_HYBRIDLAYOUT:
       m_core.OnLayoutMessage();
+      return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT result = OnGetAccessible(wParam)) return result;
+      }
+      break;
+    case WM_HYBRIDACCESSIBLEACTION:
+      FollowReadableLink(m_core.Root(), static_cast<std::size_t>(wParam));
       return 0;
     case WM_HYBRIDREPAINT:
       OnRepaintQueue();

@@ -60,6 +60,8 @@ class CHybridCtrl final : public ui::CWindowObject {
   LRESULT OnGetDlgCode(const MSG* message);
   bool OnKeyDown(WPARAM key, LPARAM keyData, const MSG* fromDialog);
   void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+  // A screen reader's request for the control's object (WM_GETOBJECT).
+  LRESULT OnGetAccessible(WPARAM flags);
 
   HWND m_toolTip = nullptr;
   CWinHybridPlatform m_platform;

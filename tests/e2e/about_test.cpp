@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/e2e/accessible_client.h"
 #include "tests/e2e/browser_stand_in.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_commands.h"
@@ -215,6 +216,57 @@ TEST_F(AboutTest, TheLinkOpensTheWebSiteByClickOrSpaceAndOtherLinesDoNot) {
   EXPECT_TRUE(::IsWindowVisible(box));
   ASSERT_TRUE(ClickToClose(box, IDOK));
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 10s));
+}
+
+// A screen reader's client reads the box's texts in order, finds the link
+// where it is drawn, and its default action opens the web site.
+TEST_F(AboutTest, AScreenReaderReadsTheTextsAndFollowsTheLink) {
+  CBrowserStandIn browser(ScratchDir() + "opened_by_reader.txt");
+  ASSERT_TRUE(browser.Registered());
+  CSwProcess sw;
+  HWND box = OpenAbout(sw);
+  ASSERT_NE(box, nullptr);
+  HWND text = ::GetDlgItem(box, kTextItem);
+  const CClientApartment apartment;
+  ASSERT_TRUE(apartment.Ok());
+  const com::ComPtr<IAccessible> reader = AccessibleOf(text);
+  ASSERT_TRUE(reader);
+  const std::vector<SAccessibleElement> elements = ElementsOf(reader.get());
+  std::vector<std::wstring> names;
+  for (const SAccessibleElement& element : elements) names.push_back(element.name);
+  ASSERT_EQ(names.size(), 5u) << Utf8(names.empty() ? L"" : names[0]);
+  EXPECT_EQ(names[0], L"Scalewright");
+  EXPECT_EQ(names[1].rfind(L"Version: ", 0), 0u) << Utf8(names[1]);
+  EXPECT_NE(names[2].find(L"All rights reserved"), std::wstring::npos) << Utf8(names[2]);
+  EXPECT_EQ(names[3], L"Visit me at www.scalewright.example");
+  EXPECT_EQ(names[4], L"Freeware version");
+  for (const SAccessibleElement& element : elements) {
+    EXPECT_EQ(element.role, element.id == 4 ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT)
+        << Utf8(element.name);
+  }
+  const SAccessibleElement& link = elements[3];
+  EXPECT_TRUE(link.state & STATE_SYSTEM_LINKED);
+  EXPECT_TRUE(link.state & STATE_SYSTEM_FOCUSABLE);
+  // Its place is where the blue words are.
+  ASSERT_TRUE(SaveScreenshot("about_read"));
+  const RECT drawn =
+      BoundsOf(ReadScreenshot("about_read"), ScreenRect(text), {kLinkBlue, kLinkFocus});
+  EXPECT_TRUE(drawn.left >= link.place.left && drawn.right <= link.place.right &&
+              drawn.top >= link.place.top && drawn.bottom <= link.place.bottom)
+      << "drawn " << drawn.left << "," << drawn.top << " - " << drawn.right << "," << drawn.bottom
+      << "; read " << link.place.left << "," << link.place.top << " - " << link.place.right << ","
+      << link.place.bottom;
+
+  VARIANT child = {};
+  child.vt = VT_I4;
+  child.lVal = link.id;
+  EXPECT_EQ(reader->accDoDefaultAction(child), S_OK);
+  ASSERT_TRUE(WaitUntil([&] { return browser.Opened().size() == 1; }, 15s))
+      << browser.Opened().size() << " addresses opened";
+  EXPECT_NE(browser.Opened()[0].find(kAddress), std::string::npos) << browser.Opened()[0];
+  child.lVal = 1;
+  EXPECT_EQ(reader->accDoDefaultAction(child), DISP_E_MEMBERNOTFOUND);
+  ASSERT_TRUE(ClickToClose(box, IDOK));
 }
 
 TEST_F(AboutTest, TabReachesTheLinkAndSpaceOpensTheWebSite) {

@@ -4,14 +4,13 @@
 // box and the property frame photographed for a person to look at.
 #include <windows.h>
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "framework/com/com_ptr.h"
+#include "tests/e2e/accessible_client.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_input.h"
 
@@ -63,19 +62,8 @@ int InkedRows(const SPicture& picture, const RECT& box) {
 // Where the screen reader's client finds the marker called |name|, on
 // the screen; empty when there is none.
 RECT MarkerNamed(IAccessible* board, const std::wstring& name) {
-  long children = 0;
-  if (FAILED(board->get_accChildCount(&children))) return {};
-  VARIANT child = {};
-  child.vt = VT_I4;
-  for (child.lVal = 1; child.lVal <= children; ++child.lVal) {
-    BSTR text = nullptr;
-    if (FAILED(board->get_accName(child, &text))) continue;
-    const bool found = text && name == text;
-    ::SysFreeString(text);
-    if (!found) continue;
-    long left = 0, top = 0, width = 0, height = 0;
-    if (FAILED(board->accLocation(&left, &top, &width, &height, child))) return {};
-    return {left, top, left + width, top + height};
+  for (const SAccessibleElement& element : ElementsOf(board)) {
+    if (element.name == name) return element.place;
   }
   return {};
 }
@@ -104,14 +92,11 @@ TEST_F(ScreenDpiTest, NutRingsAndLabelsAreDrawnForTheScreensDpi) {
   const SPicture picture = ReadScreenshot(shot);
   ASSERT_GT(picture.width, 0);
 
-  // A client of the accessibility interfaces, in an apartment of its own.
-  ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-  struct SApartment {
-    ~SApartment() { ::CoUninitialize(); }
-  } apartment;
-  ComPtr<IAccessible> board;
-  ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                               __uuidof(IAccessible), board.put_void()));
+  const CClientApartment apartment;
+  ASSERT_TRUE(apartment.Ok());
+  HRESULT asked = E_FAIL;
+  const ComPtr<IAccessible> board = AccessibleOf(control, &asked);
+  ASSERT_EQ(asked, S_OK);
   // C on the A string, a tonic with the wide ring; F on the first string
   // at fret 1, just right of the nut.
   const RECT tonic = MarkerNamed(board.get(), L"C, string 5, fret 3, degree 1");
