@@ -10,6 +10,7 @@
 
 #include "app/board_io.h"
 #include "app/board_picture.h"
+#include "app/board_sound.h"
 #include "app/fretboard.h"
 #include "app/model/board_file.h"
 #include "app/model/picture_request.h"
@@ -64,7 +65,11 @@ int RunExportCommand(const std::vector<std::string>& arguments) {
   if (arguments.size() < 3 || arguments.size() > 4) return Fail(kWrongCommandLine, kUsage);
   const std::string& boardPath = arguments[1];
   const std::string& picturePath = arguments[2];
-  if (!PictureFormatOf(picturePath)) {
+  // The board's scale as a sound, played up and down at SW's tempo.
+  const bool sound = Lower(picturePath).ends_with(".wav");
+  if (sound && arguments.size() == 4)
+    return Fail(kWrongCommandLine, "usage: SW.exe /export board.swb sound.wav");
+  if (!sound && !PictureFormatOf(picturePath)) {
     return Fail(kWrongCommandLine,
                 picturePath + "\n\nA picture is saved as PNG (.png) or SVG (.svg).");
   }
@@ -101,6 +106,10 @@ int RunExportCommand(const std::vector<std::string>& arguments) {
   if (SUCCEEDED(control->QueryInterface(IID_IPersistStreamInit, persist.put_void())) && persist)
     persist->InitNew();
   WriteBoard(control.get(), read.settings);
+  if (sound) {
+    if (!WriteScaleSound(control.get(), picturePath, error)) return Fail(kFailed, error);
+    return 0;
+  }
 
   const SIZE view = ViewSize(control.get());
   const SPictureSize size = PictureSize(view.cx, view.cy, width);

@@ -9,8 +9,10 @@
 #include "app/board_clipboard.h"
 #include "app/board_io.h"
 #include "app/board_picture.h"
+#include "app/board_sound.h"
 #include "app/fret_doc.h"
 #include "app/fretboard_settings_print.h"
+#include "app/note_click_listener.h"
 #include "app/picture_size_dlg.h"
 #include "app/resource.h"
 #include "framework/docview/app.h"
@@ -19,6 +21,7 @@
 #include "framework/docview/file_write.h"
 #include "framework/ole_site/control_site.h"
 #include "framework/ole_site/control_site_window.h"
+#include "sound/win/wave_player.h"
 
 namespace scalewright::app {
 
@@ -81,6 +84,27 @@ bool CFretView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     return true;
   }
 
+  if (message == ole::SiteServiceMessage()) {
+    // The control asks its site for a listener to its clicks.
+    const auto* iid = reinterpret_cast<const IID*>(wParam);
+    auto** object = reinterpret_cast<void**>(lParam);
+    result = 0;
+    if (iid && object && *iid == IID_IFretboardSoundSite) {
+      *object = NewNoteClickListener(Hwnd());
+      result = *object != nullptr;
+    }
+    return true;
+  }
+  if (message == kPlayNote) {
+    Play({{LOWORD(wParam), HIWORD(wParam), static_cast<std::int32_t>(lParam)}});
+    result = 0;
+    return true;
+  }
+  if (message == kSoundCue) {
+    OnSoundCue(wParam);
+    result = 0;
+    return true;
+  }
   if (message == kShowOpenNotice) {
     auto* document = dynamic_cast<CFretDoc*>(Document());
     const std::string notice = document ? document->TakeOpenNotice() : std::string();
@@ -123,6 +147,37 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     if (!ui) ExportPicture();
     return true;
   }
+  if (id == ID_FILE_EXPORT_SOUND) {
+    if (!ui) ExportSound();
+    return true;
+  }
+  if (id == ID_PLAY_SCALE) {
+    if (!ui) {
+      std::vector<SSoundNote> notes = ScaleNotesOf(m_wndFretboard.ControlUnknown().get());
+      if (notes.empty()) {
+        docview::CWinApp* app = docview::CWinApp::Current();
+        if (app && app->MainFrame())
+          app->MainFrame()->SetMessageText("The board shows no tonic to play the scale from.");
+      }
+      Play(std::move(notes));
+    }
+    return true;
+  }
+  if (id == ID_PLAY_STOP) {
+    if (!ui) StopPlaying();
+    return true;
+  }
+  const std::pair<UINT, int> tempos[] = {
+      {ID_TEMPO_SLOW, kTempoSlow}, {ID_TEMPO_MEDIUM, kTempoMedium}, {ID_TEMPO_FAST, kTempoFast}};
+  for (const auto& [command, tempo] : tempos) {
+    if (id != command) continue;
+    if (ui) {
+      ui->SetCheck(Tempo() == tempo);
+    } else {
+      SetTempo(tempo);
+    }
+    return true;
+  }
   return CFormView::OnCmdMsg(id, ui);
 }
 
@@ -162,6 +217,40 @@ void CFretView::ExportPicture() {
   std::string error;
   if (!WriteBoardPicture(control.get(), *path, *size, error))
     docview::ShowFrameworkMessage(self, "The picture could not be saved.\n\n" + error);
+}
+
+void CFretView::ExportSound() {
+  // The board's name, as a sound: "A Aeolian.wav".
+  std::string suggested = Document() ? Document()->SuggestedFileName() : std::string();
+  const auto dot = suggested.find_last_of('.');
+  if (dot != std::string::npos) suggested.erase(dot);
+  static constexpr char kSoundFilter[] = "WAV sound (*.wav)\0*.wav\0";
+  const docview::SFileTypes types = {std::string(kSoundFilter, sizeof kSoundFilter - 1), "wav"};
+  const HWND self = Hwnd();
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  const std::optional<std::string> path = docview::AskSaveFileName(self, suggested + ".wav", types);
+  if (!path || !::IsWindow(self)) return;
+  std::string error;
+  if (!WriteScaleSound(control.get(), *path, error))
+    docview::ShowFrameworkMessage(self, "The sound could not be saved.\n\n" + error);
+}
+
+void CFretView::Play(std::vector<SSoundNote> notes) {
+  if (notes.empty()) return;
+  m_playing = std::move(notes);
+  PlayNotes(m_playing, Hwnd());
+}
+
+void CFretView::OnSoundCue(WPARAM cue) {
+  com::ComPtr<IFretboardSound> sound;
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  if (!control || FAILED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) || !sound)
+    return;
+  if (cue < m_playing.size()) {
+    sound->SetSoundingMarker(m_playing[cue].string, m_playing[cue].fret);
+  } else if (cue == sound::kPlayEnded) {
+    sound->SetSoundingMarker(-1, -1);
+  }
 }
 
 void CFretView::OnPrint(HDC dc, const RECT& page) {

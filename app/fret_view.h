@@ -3,9 +3,12 @@
 // property frame and prints the control onto the printer's page.
 #pragma once
 
+#include <vector>
+
 #include "app/fretboard.h"
 #include "app/model/board_file.h"
 #include "app/property_frame_watch.h"
+#include "control/interface/fretboard_sound.h"
 #include "framework/docview/form_view.h"
 
 namespace scalewright::app {
@@ -34,12 +37,19 @@ class CFretView final : public docview::CFormView {
   void CopyToClipboard();
   // File > Export Picture: a file name, a width, and the picture.
   void ExportPicture();
+  // File > Export Sound: a file name and the scale as a WAV file.
+  void ExportSound();
+  // Plays |notes| and shows each on the board as it sounds.
+  void Play(std::vector<SSoundNote> notes);
+  void OnSoundCue(WPARAM cue);
   SIZE BoardSize() const;
 
   CFretboard m_wndFretboard;
   bool m_showingBoard = false;
   // The property frame this window opened, while it is up.
   CPropertyFrameWatch* m_propertyFrame = nullptr;
+  // What this window plays, for showing the note that sounds.
+  std::vector<SSoundNote> m_playing;
 };
 
 // Opens the modal property frame on |control|; nothing without pages.

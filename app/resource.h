@@ -10,6 +10,13 @@
 #define IDC_FRETBOARD 1028
 #define ID_PROPERTIES 32779
 #define ID_FILE_EXPORT_PICTURE 32780
+// Sound: File > Export Sound, and the Play menu.
+#define ID_FILE_EXPORT_SOUND 32781
+#define ID_PLAY_SCALE 32782
+#define ID_PLAY_STOP 32783
+#define ID_TEMPO_SLOW 32784
+#define ID_TEMPO_MEDIUM 32785
+#define ID_TEMPO_FAST 32786
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

@@ -90,6 +90,19 @@ void SetLargest(Settings& settings) {
   for (int pitch = 0; pitch < 12; ++pitch) settings.SetNoteShown(pitch, true);
 }
 
+// One pass of the renderer at |dpi|. A base build from before the renderer
+// took a DPI draws at 96, as it always did.
+template <class... Args>
+void DrawAtDpi(int dpi, Args&... args) {
+  if constexpr (requires {
+                  scalewright::DrawFretboard(args..., scalewright::SBoardColours{}, dpi);
+                }) {
+    scalewright::DrawFretboard(args..., scalewright::SBoardColours{}, dpi);
+  } else {
+    scalewright::DrawFretboard(args...);
+  }
+}
+
 using DllGetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 
 // A recording canvas that describes the system's own GUI font, so that the
@@ -132,7 +145,8 @@ SFloorPicture RecordPicture(const SBoardCase& board) {
     // No modes file beside the program: the seven modes the module seeds.
     modes.ParseText(platform.LoadText(IDS_DEFAULT_MODES), false);
   }
-  DrawFretboard(recorder, measure, {0, 0, width, height}, state, modes, {}, board.dpi);
+  gfx::Rect bounds{0, 0, width, height};
+  DrawAtDpi(board.dpi, recorder, measure, bounds, state, modes);
 
   SFloorPicture picture;
   Primitive::Kind previous = Primitive::kFill;
@@ -320,12 +334,12 @@ int Run(const SBoardCase& board) {
   const auto renderPass = [&] {
     scalewright::gfx::CGdiCanvas canvas(dc);
     scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, keptModes, {},
-                               board.dpi);
+    scalewright::gfx::Rect area{0, 0, width, height};
+    DrawAtDpi(board.dpi, canvas, measure, area, rendererState, keptModes);
   };
   // The control draws a DIB at 96 DPI; at another DPI its pass is the
   // renderer's.
-  const bool control = board.dpi == scalewright::kBaseDpi;
+  const bool control = board.dpi == 96;
   const auto drawPass = [&] {
     if (control) {
       settings->Draw(dc, &bounds);
@@ -358,8 +372,8 @@ int Run(const SBoardCase& board) {
     const scalewright::CModeList modes(listPlatform);
     scalewright::gfx::CGdiCanvas canvas(dc);
     scalewright::gfx::CGdiTextMetrics measure;
-    scalewright::DrawFretboard(canvas, measure, {0, 0, width, height}, rendererState, modes, {},
-                               board.dpi);
+    scalewright::gfx::Rect area{0, 0, width, height};
+    DrawAtDpi(board.dpi, canvas, measure, area, rendererState, modes);
   };
 
   // The sides take turns in rounds, the lead rotating, so that a change in

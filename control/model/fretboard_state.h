@@ -64,6 +64,18 @@ class CFretboardState {
     m_nCell = cell;
   }
 
+  // The marker a host is sounding, drawn inverted (string -1: none). What
+  // plays now, never stored.
+  bool IsSounding(int string, int fret) const {
+    return string == m_nSoundingString && fret == m_nSoundingFret;
+  }
+  bool SetSounding(int string, int fret) {
+    if (IsSounding(string, fret)) return false;
+    m_nSoundingString = string;
+    m_nSoundingFret = fret;
+    return true;
+  }
+
  private:
   // The values are stored as given: the page offers only valid ones, and the
   // drawing copes with the rest.
@@ -85,6 +97,8 @@ class CFretboardState {
   // stream.
   bool m_bLeftHanded = false;
   int m_nSpelling = 0;
+  int m_nSoundingString = -1;
+  int m_nSoundingFret = -1;
 };
 
 }  // namespace scalewright

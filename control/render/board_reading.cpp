@@ -38,7 +38,8 @@ SBoardReading ReadBoardAloud(const gfx::Rect& bounds, const CFretboardState& sta
     std::string name = Spoken(marker.label) + ", string " + std::to_string(marker.string + 1) +
                        ", fret " + std::to_string(marker.fret);
     if (marker.degreeIndex >= 0) name += ", degree " + std::to_string(marker.degreeIndex + 1);
-    reading.markers.push_back({name, layout.Placed(layout.MarkerRect(marker.fret, marker.string))});
+    reading.markers.push_back({name, layout.Placed(layout.MarkerRect(marker.fret, marker.string)),
+                               marker.string, marker.fret});
     pitches.insert(marker.pitch);
     letters[static_cast<std::size_t>(marker.pitch)] = Spoken(marker.label);
   }

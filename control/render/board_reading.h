@@ -18,6 +18,8 @@ class CModeList;
 struct SMarkerReading {
   std::string name;  // "C, string 5, fret 3, degree 3"
   gfx::Rect place;   // as drawn in |bounds|
+  int string = 0;    // 0 = the top line
+  int fret = 0;
 };
 
 struct SBoardReading {

@@ -86,10 +86,14 @@ void DrawSideDots(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Fon
 
 void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font* measureFont,
                 const CFretboardLayout& layout, const SMarker& marker, bool rectangles,
-                const SBoardColours& colours, int discPen) {
+                const SBoardColours& colours, int discPen, bool sounding) {
   const gfx::Rect r = layout.Placed(layout.MarkerRect(marker.fret, marker.string));
+  // A sounding marker is drawn in negative: filled with the ink, its label
+  // in the paper's colour.
   const gfx::Color ink = colours.ink;
-  const gfx::Color fill = colours.system ? colours.paper : MarkerFillColor(marker.pitch);
+  const gfx::Color fill = sounding         ? ink
+                          : colours.system ? colours.paper
+                                           : MarkerFillColor(marker.pitch);
   if (marker.highlighted && rectangles) {
     target.Rectangle(r, layout.PenWidth(false), ink, fill);
   } else {
@@ -97,9 +101,11 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
   }
   if (marker.disc) target.Ellipse(r, discPen, ink, ink);
   if (marker.label.empty()) return;
+  if (sounding) target.SetTextColor(colours.paper);
   const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
   target.TextAt({r.left + (r.Width() - extent.cx) / 2, r.top + (r.Height() - extent.cy) / 2},
                 marker.label);
+  if (sounding) target.SetTextColor(ink);
 }
 
 }  // namespace
@@ -146,7 +152,7 @@ void DrawFretboard(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Re
   // The disc's outline is a one-unit line, the context's default pen at 96 DPI.
   for (const SMarker& marker : PlanMarkers(MarkerSettingsOf(state, frets), modes)) {
     DrawMarker(target, measure, measureFont.get(), layout, marker, state.GetRectangles(), colours,
-               widths.line);
+               widths.line, state.IsSounding(marker.string, marker.fret));
   }
 }
 

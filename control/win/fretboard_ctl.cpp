@@ -257,6 +257,10 @@ void CFretboardCtl::PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure,
 
 void CFretboardCtl::OnDraw(HDC dc, const RECT& bounds) { Draw(dc, &bounds); }
 
+void CFretboardCtl::WithModes(const std::function<void(const CModeList&)>& use) {
+  PaintingModes().ForPass(use);
+}
+
 IAccessible* CFretboardCtl::NewAccessible(HWND window) {
   // Nothing may unwind into the system's dispatch of WM_GETOBJECT.
   try {

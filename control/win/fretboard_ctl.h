@@ -6,10 +6,12 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <span>
 
 #include "control/interface/fretboard_picture.h"
 #include "control/interface/fretboard_settings.h"
+#include "control/interface/fretboard_sound.h"
 #include "control/interface/neckview_h.h"
 #include "control/model/fretboard_state.h"
 #include "control/render/fretboard_renderer.h"
@@ -22,8 +24,9 @@
 
 namespace scalewright {
 
-class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3,
-                                                   IFretboardSettings2, IFretboardPicture> {
+class CFretboardCtl final
+    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
+                             IFretboardPicture, IFretboardSound> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
@@ -55,6 +58,7 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
       com::Entry<CFretboardCtl, IFretboardSettings, IFretboardSettings2>(IID_IFretboardSettings),
       com::Entry<CFretboardCtl, IFretboardSettings2>(IID_IFretboardSettings2),
       com::Entry<CFretboardCtl, IFretboardPicture>(IID_IFretboardPicture),
+      com::Entry<CFretboardCtl, IFretboardSound>(IID_IFretboardSound),
   };
 
   CFretboardCtl();
@@ -142,8 +146,14 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   // IFretboardPicture (fretboard_picture.cpp).
   HRESULT STDMETHODCALLTYPE WriteSvg(IStream* out, const RECT* bounds) override;
 
+  // IFretboardSound (fretboard_sound.cpp).
+  std::int32_t GetScaleNotes(SSoundNote* notes, std::int32_t capacity) override;
+  bool GetNoteAt(POINT point, SSoundNote* note) override;
+  void SetSoundingMarker(std::int32_t string, std::int32_t fret) override;
+
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;
+  void OnWindowClick(POINT point) override;
   IUnknown* ControlUnknown() override { return ControllingUnknown(); }
   const CLSID& ControlClassId() const override { return CLSID_Fretboard; }
   DWORD ControlMiscStatus() const override;
@@ -165,6 +175,8 @@ class CFretboardCtl final : public com::CComObject<CFretboardCtl, ole::CControlB
   HRESULT PutStock(DISPID dispid, Store store);
   HRESULT EnsureTypeInfo();
   void RefreshCaption();
+  // Runs |use| with the mode list the board is painted with.
+  static void WithModes(const std::function<void(const CModeList&)>& use);
   // One drawing pass of |state| (the board's own, or a copy for a picture
   // that must not move the screen's cells) onto |canvas|.
   void PaintPass(gfx::Canvas& canvas, gfx::TextMetrics& measure, const gfx::Rect& board,

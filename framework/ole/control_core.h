@@ -63,6 +63,8 @@ class CControlCore {
   // What assistive technology reads of the control in its window |window|
   // (WM_GETOBJECT), a new reference; null for the system's plain window.
   virtual IAccessible* NewAccessible(HWND /*window*/) { return nullptr; }
+  // A click (the primary button released) at |point| of its window.
+  virtual void OnWindowClick(POINT /*point*/) {}
 
   // --- Notifications, for the control's property puts and setters.
   // Invalidates the control's area when it is in place, else tells the view

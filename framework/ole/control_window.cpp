@@ -1,5 +1,7 @@
 #include "framework/ole/control_window.h"
 
+#include <windowsx.h>
+
 #include <oleacc.h>
 
 #include "framework/ole/control_core.h"
@@ -56,6 +58,9 @@ LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEACTIVATE:
       if (core) core->OnWindowMouseActivate();
+      break;
+    case WM_LBUTTONUP:
+      if (core) core->OnWindowClick({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       break;
     case WM_SETFOCUS:
       if (core) core->OnWindowFocus(true);

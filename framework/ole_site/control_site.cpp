@@ -31,6 +31,11 @@ UINT ControlChangedMessage() {
   return message;
 }
 
+UINT SiteServiceMessage() {
+  static const UINT message = ::RegisterWindowMessageA("Scalewright.SiteService");
+  return message;
+}
+
 com::ComPtr<CControlSite> CControlSite::Make(HWND window) {
   return com::ComPtr<CControlSite>::Adopt(new CControlSite(window));
 }
@@ -126,6 +131,14 @@ HRESULT CControlSite::QueryInterface(REFIID iid, void** object) {
   } else if (iid == IID_IPropertyNotifySink) {
     *object = static_cast<IPropertyNotifySink*>(this);
   } else {
+    // An interface the container adds for its controls.
+    HWND parent = ::GetParent(m_window);
+    if (parent &&
+        ::SendMessageA(parent, SiteServiceMessage(), reinterpret_cast<WPARAM>(&iid),
+                       reinterpret_cast<LPARAM>(object)) &&
+        *object)
+      return S_OK;
+    *object = nullptr;
     return E_NOINTERFACE;
   }
   AddRef();

@@ -22,6 +22,11 @@ namespace scalewright::ole {
 // The message a site window's parent receives, sent, when a property of its
 // control changed.
 UINT ControlChangedMessage();
+// The message a site window's parent receives, sent, when the control asks
+// the site for an interface the site does not have itself: wParam points
+// at the IID, lParam at the void* to fill with a new reference; nonzero
+// when the parent answered.
+UINT SiteServiceMessage();
 
 class CControlSite final : public IOleClientSite,
                            public IOleInPlaceSite,

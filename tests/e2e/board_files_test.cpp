@@ -72,7 +72,11 @@ void ChooseInFrameAndOk(CSwProcess& sw, std::initializer_list<std::pair<int, cha
     // again, and the letter then chooses the first entry it starts.
     ClickCenterOf(combo);
     PressKeys({VK_F4});
+    // A person types once the list has folded, and reads the choice when
+    // the combo shows it.
+    WaitUntil([&] { return !::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s);
     TypeText(std::string(1, letter));
+    WaitUntil([&] { return Text(combo).substr(0, 1) == std::string(1, letter); }, 5s);
     ASSERT_EQ(Text(combo).substr(0, 1), std::string(1, letter)) << sw.Seen("combo_choice");
     // A list still dropped would take the next click for itself.
     if (::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) PressKeys({VK_F4});

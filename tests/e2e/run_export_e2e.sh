@@ -193,5 +193,32 @@ else
   echo "a full disk: not checked (no permission to mount a small file system)"
 fi
 
+# The board's scale as sound: a 16-bit mono 44.1 kHz WAV file whose notes
+# an outside pitch tracker (aubio's) names as A Aeolian up and down, one
+# every 0.375 s (160 notes a minute), each read at its middle.
+export_picture "$(win "$board")" "$(win "$work/scale.wav")"
+if [[ $rc -ne 0 ]]; then
+  fail "the sound: exit $rc, $err"
+elif [[ $(file -b "$work/scale.wav") != *"Microsoft PCM, 16 bit, mono 44100 Hz"* ]]; then
+  fail "the sound: $(file -b "$work/scale.wav")"
+elif ! command -v aubiopitch >/dev/null; then
+  fail "aubiopitch is missing (scripts/bootstrap)"
+else
+  heard=$(aubiopitch -i "$work/scale.wav" -p yinfft -u midi 2>/dev/null | awk '
+    BEGIN { split("C C# D D# E F F# G G# A A# B", name, " ") }
+    { t[NR] = $1; m[NR] = $2 }
+    END {
+      for (i = 0; i < 15; ++i) {
+        at = (i + 0.5) * 0.375; best = 1
+        for (j = 1; j <= NR; ++j) if ((t[j] - at) ^ 2 < (t[best] - at) ^ 2) best = j
+        printf "%s%s", (i ? " " : ""), name[int(m[best] + 0.5) % 12 + 1]
+      }
+    }')
+  expected="A B C D E F G A G F E D C B A"
+  [[ $heard == "$expected" ]] || fail "the sound: the tracker heard \"$heard\", not \"$expected\""
+  echo "the sound: the tracker heard $heard"
+fi
+refused "a sound with a width" "$work/scale2.wav" "$(win "$board")" "$(win "$work/scale2.wav")" 600
+
 if [[ $failed -eq 0 ]]; then echo "all checks passed"; fi
 exit $failed

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <map>
@@ -150,6 +151,21 @@ TEST(FretboardRenderer, FixedLinesWidenWithTheScreensDpi) {
     EXPECT_EQ(pass.Count("ellipse 5,37-33,65 pen " + Str(c.line) + " black/black"), 1);
     EXPECT_EQ(markers(pass), markers(base));
   }
+}
+
+// The note a host sounds is drawn in negative: ink inside, its label in the
+// paper's colour, and the ink back for the rest.
+TEST(FretboardRenderer, TheSoundingMarkerIsDrawnInNegative) {
+  const SPass pass = Draw([](State& s) { s.SetSounding(4, 3); });
+  EXPECT_TRUE(pass.Has({"ellipse 104,169-132,197 pen 3 black/black", "text-colour white"}));
+  EXPECT_EQ(pass.Count("text-colour white"), 1);
+  EXPECT_EQ(pass.Count("text-colour black"), 2);
+  EXPECT_EQ(pass.Count("ellipse 104,169-132,197 pen 3 black/white"), 0);
+  const std::size_t label =
+      std::find(pass.lines.begin(), pass.lines.end(), "text-colour white") - pass.lines.begin() + 1;
+  ASSERT_LT(label + 1, pass.lines.size());
+  EXPECT_NE(pass.lines[label].find("\"1\""), std::string::npos) << pass.lines[label];
+  EXPECT_EQ(pass.lines[label + 1], "text-colour black");
 }
 
 TEST(FretboardRenderer, Boards) {

@@ -1,0 +1,29 @@
+// The sounding pitch of every string of a tuning and of every fret on it,
+// as MIDI note numbers (60 is middle C, 69 the A of 440 Hz), in equal
+// temperament.
+//
+// A tuning text names pitch classes only, so each string gets its octave by
+// one rule: strings rise from the last token (the lowest string) to the
+// first, each the nearest pitch above the string below it (a string named
+// like the one below sounds an octave above it); the lowest string lies
+// between B0 and A#1 (MIDI 23 to 34) on a tuning of five strings or fewer,
+// a bass, and between B1 and A#2 (35 to 46) on more, a guitar. So a
+// six-string guitar is E2 A2 D3 G3 B3 E4, a seven-string B1 to E4, a bass
+// E1 A1 D2 G2 and a five-string bass B0 to G2.
+#pragma once
+
+#include <vector>
+
+namespace scalewright::sound {
+
+inline constexpr int kNoString = -1;
+
+// The MIDI note of each string, in the order of |pitchClasses| (the tuning's
+// tokens, first the top line); a string without a pitch (negative) gets
+// kNoString and is skipped by the rule.
+std::vector<int> StringNotes(const std::vector<int>& pitchClasses);
+
+// The frequency of MIDI note |note| in equal temperament with A4 = 440 Hz.
+double FrequencyOf(double note);
+
+}  // namespace scalewright::sound
