@@ -15,6 +15,7 @@
 #include "app/note_click_listener.h"
 #include "app/picture_size_dlg.h"
 #include "app/resource.h"
+#include "control/interface/fretboard_harmony.h"
 #include "framework/docview/app.h"
 #include "framework/docview/cmd_target.h"
 #include "framework/docview/file_dialog.h"
@@ -167,6 +168,7 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     if (!ui) StopPlaying();
     return true;
   }
+  if (OnHarmonyCommand(id, ui)) return true;
   const std::pair<UINT, int> tempos[] = {
       {ID_TEMPO_SLOW, kTempoSlow}, {ID_TEMPO_MEDIUM, kTempoMedium}, {ID_TEMPO_FAST, kTempoFast}};
   for (const auto& [command, tempo] : tempos) {
@@ -217,6 +219,47 @@ void CFretView::ExportPicture() {
   std::string error;
   if (!WriteBoardPicture(control.get(), *path, *size, error))
     docview::ShowFrameworkMessage(self, "The picture could not be saved.\n\n" + error);
+}
+
+bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
+  const bool degree = id >= ID_CHORD_DEGREE_1 && id < ID_CHORD_DEGREE_1 + 7;
+  if (!degree && id != ID_CHORD_NONE && id != ID_CHORD_TRIADS && id != ID_CHORD_SEVENTHS)
+    return false;
+  com::ComPtr<IFretboardHarmony> harmony;
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
+      !harmony) {
+    if (ui) ui->Enable(false);
+    return true;
+  }
+  const int size = harmony->GetChordSize();
+  if (degree) {
+    const int number = static_cast<int>(id - ID_CHORD_DEGREE_1) + 1;
+    if (!ui) {
+      harmony->SetChordDegree(number);
+      return true;
+    }
+    // "&2  ii7  Dm7": the chord on that degree of the board's key.
+    char title[64] = {};
+    if (harmony->GetChordTitle(number, size, title, sizeof title) > 0) {
+      ui->SetText("&" + std::to_string(number) + "  " + title);
+    } else {
+      ui->Enable(false);
+    }
+    ui->SetCheck(harmony->GetChordDegree() == number);
+  } else if (id == ID_CHORD_NONE) {
+    if (ui)
+      ui->SetCheck(harmony->GetChordDegree() == 0);
+    else
+      harmony->SetChordDegree(0);
+  } else {
+    const int wanted = id == ID_CHORD_SEVENTHS ? 4 : 3;
+    if (ui)
+      ui->SetCheck(size == wanted);
+    else
+      harmony->SetChordSize(wanted);
+  }
+  return true;
 }
 
 void CFretView::ExportSound() {

@@ -37,6 +37,8 @@ class CFretView final : public docview::CFormView {
   void CopyToClipboard();
   // File > Export Picture: a file name, a width, and the picture.
   void ExportPicture();
+  // The Harmony menu's commands: the chords of the board's mode.
+  bool OnHarmonyCommand(UINT id, docview::CCmdUI* ui);
   // File > Export Sound: a file name and the scale as a WAV file.
   void ExportSound();
   // Plays |notes| and shows each on the board as it sounds.

@@ -17,6 +17,12 @@
 #define ID_TEMPO_SLOW 32784
 #define ID_TEMPO_MEDIUM 32785
 #define ID_TEMPO_FAST 32786
+// The Harmony menu: no chord, the chord on each degree (32791 to 32797),
+// triads or sevenths.
+#define ID_CHORD_NONE 32790
+#define ID_CHORD_DEGREE_1 32791
+#define ID_CHORD_TRIADS 32798
+#define ID_CHORD_SEVENTHS 32799
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

@@ -64,6 +64,13 @@ class CFretboardState {
     m_nCell = cell;
   }
 
+  // The chord layer: 0 none, else the degree (1-7) whose chord's tones
+  // stand out; the chord's size, 3 or 4 notes. Not stored in the stream.
+  int GetChordDegree() const { return m_nChordDegree; }
+  bool SetChordDegree(int degree) { return Change(m_nChordDegree, degree); }
+  int GetChordSize() const { return m_nChordSize; }
+  bool SetChordSize(int size) { return Change(m_nChordSize, size == 4 ? 4 : 3); }
+
   // The marker a host is sounding, drawn inverted (string -1: none). What
   // plays now, never stored.
   bool IsSounding(int string, int fret) const {
@@ -77,6 +84,12 @@ class CFretboardState {
   }
 
  private:
+  static bool Change(int& value, int to) {
+    if (value == to) return false;
+    value = to;
+    return true;
+  }
+
   // The values are stored as given: the page offers only valid ones, and the
   // drawing copes with the rest.
   int m_nFirstFret = 0;
@@ -97,6 +110,8 @@ class CFretboardState {
   // stream.
   bool m_bLeftHanded = false;
   int m_nSpelling = 0;
+  int m_nChordDegree = 0;
+  int m_nChordSize = 3;
   int m_nSoundingString = -1;
   int m_nSoundingFret = -1;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "control/model/mode_chords.h"
 #include "control/model/mode_list.h"
 #include "control/model/note_spelling.h"
 
@@ -22,6 +23,15 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
                                  intervals ? std::string_view(*intervals) : std::string_view())
               : NoteNames{};
 
+  // The chosen chord's tones, root first; none when the mode makes none.
+  std::vector<int> chord;
+  if (intervals && settings.chordDegree >= 1) {
+    const std::vector<SModeChord> chords =
+        ModeChords(settings.tonic, *intervals, settings.chordSize);
+    if (static_cast<std::size_t>(settings.chordDegree) <= chords.size())
+      chord = chords[static_cast<std::size_t>(settings.chordDegree - 1)].tones;
+  }
+
   const std::vector<int>& strings = *settings.stringPitches;
   for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
     for (int fret = settings.firstFret; fret <= settings.lastFret; ++fret) {
@@ -39,6 +49,10 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
       marker.label =
           spelled ? names[pitch]
                   : MarkerLabel(settings.labelKind, pitch, settings.tonic, marker.degreeIndex);
+      for (std::size_t tone = 0; tone < chord.size(); ++tone) {
+        if (chord[tone] == pitch) marker.chordTone = static_cast<int>(tone);
+      }
+      marker.quiet = !chord.empty() && marker.chordTone < 0;
       markers.push_back(std::move(marker));
     }
   }

@@ -23,6 +23,10 @@ struct SMarkerSettings {
   int spelling = 0;  // NoteSpelling of kind 1's letters
   NoteFlags noteShown{};
   const std::vector<int>* stringPitches = nullptr;
+  // The chord layer: the degree (1-7, 0 none) and size (3 or 4) of the
+  // mode's chord whose tones stand out.
+  int chordDegree = 0;
+  int chordSize = 3;
 };
 
 struct SMarker {
@@ -33,6 +37,10 @@ struct SMarker {
   bool highlighted = false;
   bool disc = false;  // a black disc is painted over the marker
   std::string label;
+  // With a chord chosen: the tone's place in it (0 root, 1 third, 2 fifth,
+  // 3 seventh), or -1 for the rest of the scale, drawn quieter.
+  int chordTone = -1;
+  bool quiet = false;
 };
 
 // Markers in drawing order: string by string, fret by fret within a string.

@@ -11,6 +11,10 @@
 namespace scalewright {
 namespace {
 
+// The chord layer's colours: its tones filled amber, the other markers grey.
+constexpr gfx::Color kChordFill = gfx::Rgb(255, 214, 102);
+constexpr gfx::Color kQuietInk = gfx::Rgb(150, 150, 150);
+
 // A one-unit line is drawn as the platform's own line, which is what every
 // drawing at 96 DPI has always been made of; a wider one as a filled band.
 // Rows run from |from| up to (not including) |to|, as lines do.
@@ -89,11 +93,14 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
                 const SBoardColours& colours, int discPen, bool sounding) {
   const gfx::Rect r = layout.Placed(layout.MarkerRect(marker.fret, marker.string));
   // A sounding marker is drawn in negative: filled with the ink, its label
-  // in the paper's colour.
-  const gfx::Color ink = colours.ink;
-  const gfx::Color fill = sounding         ? ink
-                          : colours.system ? colours.paper
-                                           : MarkerFillColor(marker.pitch);
+  // in the paper's colour. With a chord chosen its tones are filled with
+  // the chord's colour (in the system's colours, in negative too) and the
+  // rest of the scale is drawn in grey.
+  const bool negative = sounding || (colours.system && marker.chordTone >= 0);
+  const gfx::Color ink = marker.quiet && !colours.system ? kQuietInk : colours.ink;
+  gfx::Color fill = colours.system ? colours.paper : MarkerFillColor(marker.pitch);
+  if (marker.chordTone >= 0 && !colours.system) fill = kChordFill;
+  if (negative) fill = ink;
   if (marker.highlighted && rectangles) {
     target.Rectangle(r, layout.PenWidth(false), ink, fill);
   } else {
@@ -101,11 +108,12 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
   }
   if (marker.disc) target.Ellipse(r, discPen, ink, ink);
   if (marker.label.empty()) return;
-  if (sounding) target.SetTextColor(colours.paper);
+  const bool recoloured = negative || ink != colours.ink;
+  if (recoloured) target.SetTextColor(negative ? colours.paper : ink);
   const gfx::Size extent = measure.TextExtent(measureFont, marker.label);
   target.TextAt({r.left + (r.Width() - extent.cx) / 2, r.top + (r.Height() - extent.cy) / 2},
                 marker.label);
-  if (sounding) target.SetTextColor(ink);
+  if (recoloured) target.SetTextColor(colours.ink);
 }
 
 }  // namespace
@@ -167,6 +175,8 @@ SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets)
   settings.spelling = state.GetSpelling();
   settings.noteShown = state.GetNotesShown();
   settings.stringPitches = &state.GetStringNotes();
+  settings.chordDegree = state.GetChordDegree();
+  settings.chordSize = state.GetChordSize();
   return settings;
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <span>
 
+#include "control/interface/fretboard_harmony.h"
 #include "control/interface/fretboard_picture.h"
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/fretboard_sound.h"
@@ -26,7 +27,7 @@ namespace scalewright {
 
 class CFretboardCtl final
     : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
-                             IFretboardPicture, IFretboardSound> {
+                             IFretboardPicture, IFretboardSound, IFretboardHarmony> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
@@ -59,6 +60,7 @@ class CFretboardCtl final
       com::Entry<CFretboardCtl, IFretboardSettings2>(IID_IFretboardSettings2),
       com::Entry<CFretboardCtl, IFretboardPicture>(IID_IFretboardPicture),
       com::Entry<CFretboardCtl, IFretboardSound>(IID_IFretboardSound),
+      com::Entry<CFretboardCtl, IFretboardHarmony>(IID_IFretboardHarmony),
   };
 
   CFretboardCtl();
@@ -150,6 +152,14 @@ class CFretboardCtl final
   std::int32_t GetScaleNotes(SSoundNote* notes, std::int32_t capacity) override;
   bool GetNoteAt(POINT point, SSoundNote* note) override;
   void SetSoundingMarker(std::int32_t string, std::int32_t fret) override;
+
+  // IFretboardHarmony (fretboard_harmony.cpp).
+  std::int32_t GetChordDegree() override { return m_state.GetChordDegree(); }
+  void SetChordDegree(std::int32_t degree) override;
+  std::int32_t GetChordSize() override { return m_state.GetChordSize(); }
+  void SetChordSize(std::int32_t size) override;
+  std::int32_t GetChordTitle(std::int32_t degree, std::int32_t size, char* buffer,
+                             std::int32_t capacity) override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

@@ -4,6 +4,9 @@
 // follow the handlers that the active window can reach.
 #pragma once
 
+#include <string>
+#include <utility>
+
 #include <windows.h>
 
 namespace scalewright::docview {
@@ -14,13 +17,17 @@ class CCmdUI {
   UINT Id() const { return m_id; }
   void Enable(bool on) { m_enabled = on; }
   void SetCheck(bool on) { m_checked = on; }
+  // A menu item's text (UTF-8) in place of its resource's.
+  void SetText(std::string text) { m_text = std::move(text); }
   bool Enabled() const { return m_enabled; }
   bool Checked() const { return m_checked; }
+  const std::string& Text() const { return m_text; }
 
  private:
   UINT m_id;
   bool m_enabled = true;
   bool m_checked = false;
+  std::string m_text;
 };
 
 class CCmdTarget {

@@ -367,6 +367,14 @@ void CMDIFrameWnd::OnInitMenuPopup(HMENU menu) {
     const bool handled = OnCmdMsg(id, &ui);
     ::EnableMenuItem(menu, i, MF_BYPOSITION | (handled && ui.Enabled() ? MF_ENABLED : MF_GRAYED));
     ::CheckMenuItem(menu, i, MF_BYPOSITION | (ui.Checked() ? MF_CHECKED : MF_UNCHECKED));
+    if (!ui.Text().empty()) {
+      const std::wstring text = ui::Widen(ui.Text());
+      MENUITEMINFOW item = {};
+      item.cbSize = sizeof item;
+      item.fMask = MIIM_STRING;
+      item.dwTypeData = const_cast<wchar_t*>(text.c_str());
+      ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+    }
   }
 }
 

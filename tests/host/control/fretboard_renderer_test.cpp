@@ -168,6 +168,18 @@ TEST(FretboardRenderer, TheSoundingMarkerIsDrawnInNegative) {
   EXPECT_EQ(pass.lines[label + 1], "text-colour black");
 }
 
+// With a chord chosen its tones are filled amber and the other markers are
+// drawn grey, their labels too.
+TEST(FretboardRenderer, AChordsTonesStandOutAndTheRestIsGrey) {
+  const SPass pass = Draw([](State& s) { s.SetChordDegree(1), s.SetChordSize(3); });
+  const std::string amber = Str(int(gfx::Rgb(255, 214, 102)));
+  const std::string grey = Str(int(gfx::Rgb(150, 150, 150)));
+  // C major's C E G: the open low E string's marker is a tone, F is not.
+  EXPECT_TRUE(pass.Has({"ellipse 5,202-33,230 pen 3 black/" + amber}));
+  EXPECT_TRUE(pass.Has({"ellipse 38,202-66,230 pen 1 " + grey + "/white", "text-colour " + grey}));
+  EXPECT_EQ(pass.Count("ellipse "), 66);
+}
+
 TEST(FretboardRenderer, Boards) {
   const Rect full{0, 0, 600, 300};
   const SCase cases[] = {

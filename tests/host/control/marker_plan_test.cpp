@@ -1,6 +1,8 @@
 // What a drawing pass marks: which positions, with which labels and highlights.
 #include "control/model/marker_plan.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "control/model/mode_list.h"
@@ -161,6 +163,40 @@ TEST_F(MarkerPlanTest, NoteLettersFollowTheSpellingAndOtherKindsDoNot) {
   markers = PlanMarkers(settings, modes);
   EXPECT_EQ("7", At(markers, 0, 2)->label);
   EXPECT_EQ("3b", At(markers, 0, 6)->label);
+}
+
+}  // namespace
+}  // namespace scalewright
+
+namespace scalewright {
+namespace {
+
+// A chord of the mode: iv7 of A Aeolian is D F A C (a harmony table); its
+// tones carry their place in it and the rest of the scale is quiet. A
+// five-note mode has no chords, so nothing changes.
+TEST_F(MarkerPlanTest, AChosenChordMarksItsTonesAndQuietsTheRest) {
+  CModeList modes(platform);
+  settings.tonic = 9;
+  settings.mode = "Aeolian";
+  settings.chordDegree = 4;
+  settings.chordSize = 4;
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  ASSERT_FALSE(markers.empty());
+  const std::map<int, int> places = {{2, 0}, {5, 1}, {9, 2}, {0, 3}};  // D F A C
+  for (const SMarker& marker : markers) {
+    const auto place = places.find(marker.pitch);
+    EXPECT_EQ(marker.chordTone, place == places.end() ? -1 : place->second) << marker.pitch;
+    EXPECT_EQ(marker.quiet, place == places.end()) << marker.pitch;
+  }
+  settings.chordDegree = 0;
+  for (const SMarker& marker : PlanMarkers(settings, modes)) {
+    EXPECT_EQ(marker.chordTone, -1);
+    EXPECT_FALSE(marker.quiet);
+  }
+  modes.Add("Pentatonic-32232", false);
+  settings.mode = "Pentatonic";
+  settings.chordDegree = 1;
+  for (const SMarker& marker : PlanMarkers(settings, modes)) EXPECT_FALSE(marker.quiet);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+// IFretboardHarmony: the chord layer of the board, for hosts in the same
+// process (like IFretboardSettings: plain virtual functions, slots fixed
+// once shipped, new ones at the end). A chord of the board's mode is
+// chosen by its degree and size; its tones stand out and the rest of the
+// scale is drawn quieter.
+#pragma once
+
+#include <windows.h>
+
+#include <unknwn.h>
+
+#include <cstdint>
+
+namespace scalewright {
+
+// {100E9769-D386-439B-8DBE-8F6F2FB7EA72}
+inline constexpr IID IID_IFretboardHarmony = {
+    0x100E9769, 0xD386, 0x439B, {0x8D, 0xBE, 0x8F, 0x6F, 0x2F, 0xB7, 0xEA, 0x72}};
+
+struct IFretboardHarmony : public IUnknown {
+  // 0: no chord; 1-7: the chord on that degree of the board's mode.
+  virtual std::int32_t GetChordDegree() = 0;
+  virtual void SetChordDegree(std::int32_t degree) = 0;
+  // 3: triads; 4: seventh chords.
+  virtual std::int32_t GetChordSize() = 0;
+  virtual void SetChordSize(std::int32_t size) = 0;
+  // The chord on |degree| of the board's key at |size|, as "ii7  Dm7"
+  // (numeral, two spaces, name; UTF-8) into |buffer|; its length, 0 when
+  // the mode has no such chord (not seven notes, or another degree).
+  virtual std::int32_t GetChordTitle(std::int32_t degree, std::int32_t size, char* buffer,
+                                     std::int32_t capacity) = 0;
+
+ protected:
+  ~IFretboardHarmony() = default;
+};
+
+}  // namespace scalewright
