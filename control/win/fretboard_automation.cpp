@@ -1,5 +1,5 @@
-// IFretboard2 and IFretboard3: the board's settings for scripts and
-// automation clients.
+// IFretboard2, IFretboard3 and IFretboard4: the board's settings for
+// scripts and automation clients.
 // Each put goes through the settings interface's setter, so that it
 // repaints and notifies exactly as the property page's writes do. Unlike
 // that interface, a value the property page would never offer is refused
@@ -137,6 +137,49 @@ HRESULT CFretboardCtl::put_Spelling(LONG spelling) {
   }
   SetSpelling(spelling);
   return S_OK;
+}
+
+HRESULT CFretboardCtl::get_ChordDegree(LONG* degree) {
+  if (!degree) return E_POINTER;
+  *degree = GetChordDegree();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_ChordDegree(LONG degree) {
+  if (!InRange(degree, 0, 7))
+    return Refuse(L"ChordDegree must be 0 (none) or 1 to 7", IID_IFretboard4);
+  SetChordDegree(degree);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_ChordSize(LONG* size) {
+  if (!size) return E_POINTER;
+  *size = GetChordSize();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_ChordSize(LONG size) {
+  if (size != 3 && size != 4)
+    return Refuse(L"ChordSize must be 3 (triads) or 4 (seventh chords)", IID_IFretboard4);
+  SetChordSize(size);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::ChordName(LONG degree, LONG size, BSTR* name) {
+  if (!name) return E_POINTER;
+  *name = nullptr;
+  if (!InRange(degree, 1, 7)) return Refuse(L"A chord's degree must be 1 to 7", IID_IFretboard4);
+  if (size != 3 && size != 4)
+    return Refuse(L"A chord has 3 (a triad) or 4 (a seventh chord) notes", IID_IFretboard4);
+  char title[64] = {};
+  if (GetChordTitle(degree, size, title, sizeof title) <= 0) {
+    return Refuse(L"The board's mode makes no chords: it has not seven notes", IID_IFretboard4);
+  }
+  // "iv7  Dm7": the name after the numeral; names are plain ASCII.
+  const std::string text = title;
+  const std::string chord = text.substr(text.rfind(' ') + 1);
+  *name = WidenAnsi(chord).detach();
+  return *name ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CFretboardCtl::ShowProperties() {

@@ -67,7 +67,7 @@ std::span<const CLSID> CFretboardCtl::PropertyPages() const { return kPropertyPa
 
 HRESULT CFretboardCtl::EnsureTypeInfo() {
   if (m_typeInfo) return S_OK;
-  return ole::LoadModuleTypeInfo(IID_IFretboard3, m_typeInfo.put());
+  return ole::LoadModuleTypeInfo(IID_IFretboard4, m_typeInfo.put());
 }
 
 HRESULT CFretboardCtl::GetTypeInfoCount(UINT* count) {
@@ -102,7 +102,7 @@ HRESULT CFretboardCtl::Invoke(DISPID dispid, REFIID riid, LCID, WORD flags, DISP
   if (!params) return E_POINTER;
   const HRESULT hr = EnsureTypeInfo();
   if (FAILED(hr)) return hr;
-  return m_typeInfo->Invoke(static_cast<IFretboard3*>(this), dispid, flags, params, result,
+  return m_typeInfo->Invoke(static_cast<IFretboard4*>(this), dispid, flags, params, result,
                             exception, argError);
 }
 

@@ -26,16 +26,17 @@
 namespace scalewright {
 
 class CFretboardCtl final
-    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard3, IFretboardSettings2,
+    : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard4, IFretboardSettings2,
                              IFretboardPicture, IFretboardSound, IFretboardHarmony> {
  public:
   static constexpr bool kAggregatable = true;
   // Looked up in this order.
   static constexpr com::InterfaceEntry<CFretboardCtl> kInterfaces[] = {
-      com::Entry<CFretboardCtl, IFretboard3>(IID_IFretboard3),
-      com::Entry<CFretboardCtl, IFretboard2, IFretboard3>(IID_IFretboard2),
-      com::Entry<CFretboardCtl, IFretboard, IFretboard3>(IID_IFretboard),
-      com::Entry<CFretboardCtl, IDispatch, IFretboard3>(IID_IDispatch),
+      com::Entry<CFretboardCtl, IFretboard4>(IID_IFretboard4),
+      com::Entry<CFretboardCtl, IFretboard3, IFretboard4>(IID_IFretboard3),
+      com::Entry<CFretboardCtl, IFretboard2, IFretboard4>(IID_IFretboard2),
+      com::Entry<CFretboardCtl, IFretboard, IFretboard4>(IID_IFretboard),
+      com::Entry<CFretboardCtl, IDispatch, IFretboard4>(IID_IDispatch),
       com::Entry<CFretboardCtl, IViewObjectEx>(IID_IViewObjectEx),
       com::Entry<CFretboardCtl, IViewObject2, IViewObjectEx>(IID_IViewObject2),
       com::Entry<CFretboardCtl, IViewObject, IViewObjectEx>(IID_IViewObject),
@@ -65,7 +66,7 @@ class CFretboardCtl final
 
   CFretboardCtl();
 
-  // IDispatch, through the type library's description of IFretboard3.
+  // IDispatch, through the type library's description of IFretboard4.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
@@ -113,6 +114,13 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE put_LeftHanded(VARIANT_BOOL leftHanded) override;
   HRESULT STDMETHODCALLTYPE get_Spelling(LONG* spelling) override;
   HRESULT STDMETHODCALLTYPE put_Spelling(LONG spelling) override;
+
+  // IFretboard4: the chord layer (fretboard_automation.cpp).
+  HRESULT STDMETHODCALLTYPE get_ChordDegree(LONG* degree) override;
+  HRESULT STDMETHODCALLTYPE put_ChordDegree(LONG degree) override;
+  HRESULT STDMETHODCALLTYPE get_ChordSize(LONG* size) override;
+  HRESULT STDMETHODCALLTYPE put_ChordSize(LONG size) override;
+  HRESULT STDMETHODCALLTYPE ChordName(LONG degree, LONG size, BSTR* name) override;
 
   // IFretboardSettings.
   std::int32_t GetTonality() override;
@@ -170,7 +178,8 @@ class CFretboardCtl final
   const IID& EventsInterface() const override { return DIID__IFretboardEvents; }
   std::span<const CLSID> PropertyPages() const override;
   bool SupportsErrorInfo(REFIID iid) const override {
-    return iid == IID_IFretboard || iid == IID_IFretboard2 || iid == IID_IFretboard3;
+    return iid == IID_IFretboard || iid == IID_IFretboard2 || iid == IID_IFretboard3 ||
+           iid == IID_IFretboard4;
   }
   // The board as its window shows it now, for a screen reader.
   IAccessible* NewAccessible(HWND window) override;

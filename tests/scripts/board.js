@@ -49,5 +49,23 @@ check("Mode null refused", refusal(function () { board.Mode = null; }) !== "(acc
 check("Mode kept", board.Mode, "Aeolian");
 check("Tonality kept", board.Tonality, 9);
 
+// The chords of A Aeolian's degrees, as a harmony table lists them, and
+// those of Eb Ionian, spelled with flats as the key spells them.
+var aeolian = ["Am7", "Bm7b5", "Cmaj7", "Dm7", "Em7", "Fmaj7", "G7"];
+for (var degree = 1; degree <= 7; degree++) {
+  check("ChordName(" + degree + ", 4)", board.ChordName(degree, 4), aeolian[degree - 1]);
+}
+board.Tonality = 3;
+board.Mode = "Ionian";
+var triads = [];
+for (var degree = 1; degree <= 7; degree++) triads.push(board.ChordName(degree, 3));
+check("ChordName in Eb", triads.join(" "), "Eb Fm Gm Ab Bb Cm Ddim");
+board.ChordDegree = 4;
+board.ChordSize = 4;
+check("ChordDegree", board.ChordDegree, 4);
+check("ChordSize", board.ChordSize, 4);
+check("ChordDegree 8 refused", refusal(function () { board.ChordDegree = 8; }),
+      "ChordDegree must be 0 (none) or 1 to 7");
+
 if (failures > 0) WScript.Quit(1);
 WScript.Echo("all checks passed");

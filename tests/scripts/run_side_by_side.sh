@@ -14,7 +14,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 tool="$(dirname "$0")/../../scripts/wine-tool"
 clsid='HKCR\CLSID\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\InprocServer32'
-typelib='HKCR\TypeLib\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}\1.2\0'
+typelib='HKCR\TypeLib\{952D6518-CA78-42EA-A1DB-E2811A5C07D3}\1.3\0'
 wine="$(dirname "$0")/../../scripts/wine"
 dll64=$("$wine" winepath -w "$bin64/Neckview.dll" 2>/dev/null)
 dll32=$("$wine" winepath -w "$bin32/Neckview.dll" 2>/dev/null)

@@ -165,7 +165,7 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   ASSERT_EQ(S_OK, m_library->GetLibAttr(&attr));
   EXPECT_TRUE(IsEqualGUID(LIBID_NECKVIEWLib, attr->guid));
   EXPECT_EQ(1, attr->wMajorVerNum);
-  EXPECT_EQ(2, attr->wMinorVerNum);
+  EXPECT_EQ(3, attr->wMinorVerNum);
   EXPECT_EQ(0u, attr->lcid);
   EXPECT_EQ(test::kThisSyskind, attr->syskind);
   m_library->ReleaseTLibAttr(attr);
@@ -177,10 +177,13 @@ TEST_F(NeckviewTypeLibraryContents, LibraryIdentity) {
   struct {
     const GUID* guid;
     const wchar_t* name;
-  } const types[] = {
-      {&IID_IFretboard, L"IFretboard"},   {&IID_IFretboard2, L"IFretboard2"},
-      {&IID_IFretboard3, L"IFretboard3"}, {&DIID__IFretboardEvents, L"_IFretboardEvents"},
-      {&CLSID_Fretboard, L"Fretboard"},   {&CLSID_FretProp, L"FretProp"}};
+  } const types[] = {{&IID_IFretboard, L"IFretboard"},
+                     {&IID_IFretboard2, L"IFretboard2"},
+                     {&IID_IFretboard3, L"IFretboard3"},
+                     {&IID_IFretboard4, L"IFretboard4"},
+                     {&DIID__IFretboardEvents, L"_IFretboardEvents"},
+                     {&CLSID_Fretboard, L"Fretboard"},
+                     {&CLSID_FretProp, L"FretProp"}};
   for (const auto& type : types) {
     ComPtr<ITypeInfo> info = Info(*type.guid);
     CBstr typeName;
@@ -310,15 +313,17 @@ TEST_F(NeckviewTypeLibraryContents, CreatableClassesAndWhatTheyImplement) {
   const std::vector<ImplType> control = ImplTypes(fretboard.get());
   // The scripts' interface is the default; IFretboard stays for the
   // clients that name it.
-  ASSERT_EQ(4u, control.size());
-  EXPECT_TRUE(IsEqualIID(IID_IFretboard3, control[0].iid));
+  ASSERT_EQ(5u, control.size());
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard4, control[0].iid));
   EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT, control[0].flags);
-  EXPECT_TRUE(IsEqualIID(IID_IFretboard2, control[1].iid));
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard3, control[1].iid));
   EXPECT_EQ(0, control[1].flags);
-  EXPECT_TRUE(IsEqualIID(IID_IFretboard, control[2].iid));
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard2, control[2].iid));
   EXPECT_EQ(0, control[2].flags);
-  EXPECT_TRUE(IsEqualIID(DIID__IFretboardEvents, control[3].iid));
-  EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE, control[3].flags);
+  EXPECT_TRUE(IsEqualIID(IID_IFretboard, control[3].iid));
+  EXPECT_EQ(0, control[3].flags);
+  EXPECT_TRUE(IsEqualIID(DIID__IFretboardEvents, control[4].iid));
+  EXPECT_EQ(IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE, control[4].flags);
   const std::vector<ImplType> pageImpl = ImplTypes(page.get());
   ASSERT_EQ(1u, pageImpl.size());
   EXPECT_TRUE(IsEqualIID(IID_IUnknown, pageImpl[0].iid));
@@ -331,12 +336,12 @@ TEST_F(NeckviewTypeLibrary, RegisterThenUnregister) {
   m_dll.unregisterServer();
   ASSERT_EQ(S_OK, m_dll.registerServer());
   EXPECT_EQ(m_dll.Path(),
-            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2\\0\\" + test::kThisPlatform));
+            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.3\\0\\" + test::kThisPlatform));
   ComPtr<ITypeLib> library;
   EXPECT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   library.reset();
   EXPECT_EQ(S_OK, m_dll.unregisterServer());
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kLibKey + L"\\1.3"));
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
   EXPECT_NE(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
 }
@@ -375,7 +380,7 @@ TEST_F(NeckviewEntryPoints, InstallForUserRegistersUnderTheUsersClassesOnly) {
   ASSERT_NE(nullptr, install);
   const std::wstring user = L"Software\\Classes\\";
   const std::wstring server = L"CLSID\\{C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3}\\InprocServer32";
-  const std::wstring library = kLibKey + L"\\1.2\\0\\" + test::kThisPlatform;
+  const std::wstring library = kLibKey + L"\\1.3\\0\\" + test::kThisPlatform;
   m_dll.unregisterServer();
   ASSERT_EQ(S_OK, install(TRUE, L"user"));
   EXPECT_EQ(m_dll.Path(), ReadString(HKEY_CURRENT_USER, user + server));
@@ -384,7 +389,7 @@ TEST_F(NeckviewEntryPoints, InstallForUserRegistersUnderTheUsersClassesOnly) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, user + library));
   ASSERT_EQ(S_OK, install(FALSE, L"user"));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, user + server));
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, user + kLibKey + L"\\1.2"));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, user + kLibKey + L"\\1.3"));
   EXPECT_EQ(E_INVALIDARG, install(TRUE, L"machine"));
   EXPECT_EQ(E_INVALIDARG, install(TRUE, nullptr));
 }

@@ -137,10 +137,10 @@ TEST_F(TestServerRegistration, ReplacesTheClassKeyWhole) {
 
 TEST_F(TestServerRegistration, RegistersTheTypeLibraryForThisPlatform) {
   ASSERT_EQ(S_OK, m_server.registerServer());
-  EXPECT_EQ(L"Neckview 1.0 Type Library", ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2"));
+  EXPECT_EQ(L"Neckview 1.0 Type Library", ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.3"));
   // A module's library is found by clients of its own bitness.
   EXPECT_EQ(m_server.Path(),
-            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.2\\0\\" + test::kThisPlatform));
+            ReadString(HKEY_CLASSES_ROOT, kLibKey + L"\\1.3\\0\\" + test::kThisPlatform));
   ComPtr<ITypeLib> library;
   ASSERT_EQ(S_OK, ::LoadRegTypeLib(LIBID_NECKVIEWLib, 1, 0, 0, library.put()));
   ComPtr<ITypeInfo> info;
@@ -157,7 +157,7 @@ TEST_F(TestServerRegistration, UnregisterRemovesClassAndProgIdKeysAndKeepsTheCls
   for (const std::wstring& gone :
        {kFretboardKey, kFretPropKey, std::wstring(L"Neckview.Fretboard.1"),
         std::wstring(L"Neckview.Fretboard"), std::wstring(L"Neckview.FretProp.1"),
-        std::wstring(L"Neckview.FretProp"), kLibKey + L"\\1.2",
+        std::wstring(L"Neckview.FretProp"), kLibKey + L"\\1.3",
         L"Interface\\" + GuidText(IID_IFretboard)}) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, gone))
         << "HKCR\\" << std::string(gone.begin(), gone.end());

@@ -283,7 +283,7 @@ struct SSlot {
   const wchar_t* name;
   INVOKEKIND kind;
   int slot;
-  std::ptrdiff_t classOffset;  // in IFretboard3's C++ vtable
+  std::ptrdiff_t classOffset;  // in IFretboard4's C++ vtable
 };
 
 // A virtual member function pointer of the Itanium C++ ABI (g++ and clang,
@@ -299,9 +299,54 @@ std::ptrdiff_t VtableOffset(Method method) {
   return (raw.function & 1) ? static_cast<std::ptrdiff_t>(raw.function - 1) : -1;
 }
 
+// IFretboard4 as a script uses it: ChordName by name for every degree of
+// the board's key (A Aeolian's chords from a harmony table), the chord
+// layer's settings, and the refusals of other numbers.
+TEST_F(FretboardAutomation, ChordNamesOfTheKeyAndTheChordLayer) {
+  CBstr aeolian;
+  ASSERT_EQ(S_OK, CBstr::Copy(L"Aeolian", aeolian));
+  ASSERT_EQ(S_OK, Put(L"Tonality", Long(9)));
+  ASSERT_EQ(S_OK, Put(L"Mode", Text(aeolian.get())));
+  const auto chordName = [&](LONG degree, LONG size) {
+    VARIANT args[2] = {Long(size), Long(degree)};  // the last argument first
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    VARIANT result;
+    ::VariantInit(&result);
+    EXCEPINFO exception = {};
+    const HRESULT hr = m_dispatch->Invoke(IdOf(L"ChordName"), IID_NULL, 0, DISPATCH_METHOD, &params,
+                                          &result, &exception, nullptr);
+    std::wstring name = SUCCEEDED(hr) && V_VT(&result) == VT_BSTR ? V_BSTR(&result) : L"(error)";
+    if (exception.bstrDescription) name += exception.bstrDescription;
+    ::VariantClear(&result);
+    ::SysFreeString(exception.bstrDescription);
+    ::SysFreeString(exception.bstrSource);
+    ::SysFreeString(exception.bstrHelpFile);
+    return name;
+  };
+  const wchar_t* sevenths[] = {L"Am7", L"Bm7b5", L"Cmaj7", L"Dm7", L"Em7", L"Fmaj7", L"G7"};
+  const wchar_t* triads[] = {L"Am", L"Bdim", L"C", L"Dm", L"Em", L"F", L"G"};
+  for (LONG degree = 1; degree <= 7; ++degree) {
+    EXPECT_EQ(sevenths[degree - 1], chordName(degree, 4));
+    EXPECT_EQ(triads[degree - 1], chordName(degree, 3));
+  }
+  EXPECT_EQ(L"(error)A chord's degree must be 1 to 7", chordName(8, 3));
+
+  EXPECT_EQ(0, GetLong(L"ChordDegree"));
+  EXPECT_EQ(3, GetLong(L"ChordSize"));
+  EXPECT_EQ(S_OK, Put(L"ChordDegree", Long(4)));
+  EXPECT_EQ(S_OK, Put(L"ChordSize", Long(4)));
+  EXPECT_EQ(4, GetLong(L"ChordDegree"));
+  EXPECT_EQ(4, GetLong(L"ChordSize"));
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"ChordDegree", Long(8)));
+  EXPECT_EQ(L"ChordDegree must be 0 (none) or 1 to 7", m_description);
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"ChordSize", Long(5)));
+  EXPECT_EQ(L"ChordSize must be 3 (triads) or 4 (seventh chords)", m_description);
+  EXPECT_EQ(4, GetLong(L"ChordDegree"));
+}
+
 TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
   constexpr INVOKEKIND put = INVOKE_PROPERTYPUT, get = INVOKE_PROPERTYGET, call = INVOKE_FUNC;
-  using I = IFretboard3;
+  using I = IFretboard4;
   const SSlot released[] = {
       {L"BackColor", put, 7, VtableOffset(&I::put_BackColor)},
       {L"BackColor", get, 8, VtableOffset(&I::get_BackColor)},
@@ -336,12 +381,17 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"LeftHanded", put, 37, VtableOffset(&I::put_LeftHanded)},
       {L"Spelling", get, 38, VtableOffset(&I::get_Spelling)},
       {L"Spelling", put, 39, VtableOffset(&I::put_Spelling)},
+      {L"ChordDegree", get, 40, VtableOffset(&I::get_ChordDegree)},
+      {L"ChordDegree", put, 41, VtableOffset(&I::put_ChordDegree)},
+      {L"ChordSize", get, 42, VtableOffset(&I::get_ChordSize)},
+      {L"ChordSize", put, 43, VtableOffset(&I::put_ChordSize)},
+      {L"ChordName", call, 44, VtableOffset(&I::ChordName)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)
     EXPECT_EQ(expected.slot * kSlot, expected.classOffset) << "C++ class: " << expected.name;
 
-  // The type library's IFretboard3 and its bases, down to IDispatch.
+  // The type library's IFretboard4 and its bases, down to IDispatch.
   ComPtr<ITypeInfo> info;
   ASSERT_EQ(S_OK, m_dispatch->GetTypeInfo(0, 0, info.put()));
   HREFTYPE interfacePart = 0;
@@ -351,7 +401,7 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
     info = std::move(dual);
   }
   size_t seen = 0;
-  for (int level = 0; level < 3; ++level) {
+  for (int level = 0; level < 4; ++level) {
     TYPEATTR* attributes = nullptr;
     ASSERT_EQ(S_OK, info->GetTypeAttr(&attributes));
     const int functions = attributes->cFuncs;

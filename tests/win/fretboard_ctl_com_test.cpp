@@ -24,6 +24,7 @@ using FretboardClassInfo = FretboardTest;
 using FretboardConnectionPoints = FretboardTest;
 
 const IID kInterfaceList[] = {
+    IID_IFretboard4,
     IID_IFretboard3,
     IID_IFretboard2,
     IID_IFretboard,
@@ -146,7 +147,7 @@ TEST_F(FretboardDispatch, RegisteredLibraryDescribesTheStockProperties) {
   ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, own.put()));
   TYPEATTR* attr = nullptr;
   ASSERT_EQ(S_OK, own->GetTypeAttr(&attr));
-  EXPECT_EQ(IID_IFretboard3, attr->guid);
+  EXPECT_EQ(IID_IFretboard4, attr->guid);
   own->ReleaseTypeAttr(attr);
   ITypeInfo* none = static_cast<ITypeInfo*>(kPoisonPointer);
   EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, 0, &none));
