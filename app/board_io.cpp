@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "control/interface/fretboard_harmony.h"
 #include "control/interface/fretboard_settings.h"
 #include "framework/com/com_ptr.h"
 #include "framework/gdi/gdi.h"
@@ -104,6 +105,14 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
     board.leftHanded = options->GetLeftHanded();
     board.spelling = options->GetSpelling();
   }
+  // The chord layer only where one is shown: a board without keeps files
+  // as they were.
+  com::ComPtr<IFretboardHarmony> harmony;
+  if (SUCCEEDED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) && harmony &&
+      harmony->GetChordDegree() != 0) {
+    board.chordDegree = harmony->GetChordDegree();
+    board.chordSize = harmony->GetChordSize();
+  }
   com::ComPtr<IOleObject> object;
   SIZEL extent = {};
   if (SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) && object &&
@@ -132,6 +141,11 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
   if (com::ComPtr<IFretboardSettings2> options = OptionsOf(control)) {
     if (board.leftHanded) options->SetLeftHanded(*board.leftHanded);
     if (board.spelling) options->SetSpelling(*board.spelling);
+  }
+  com::ComPtr<IFretboardHarmony> harmony;
+  if (SUCCEEDED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) && harmony) {
+    if (board.chordSize) harmony->SetChordSize(*board.chordSize);
+    harmony->SetChordDegree(board.chordDegree.value_or(0));
   }
   com::ComPtr<IOleObject> object;
   if (board.extent && SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) &&

@@ -10,6 +10,7 @@
 #include "app/board_io.h"
 #include "app/board_picture.h"
 #include "app/board_sound.h"
+#include "app/find_scales_dlg.h"
 #include "app/fret_doc.h"
 #include "app/fretboard_settings_print.h"
 #include "app/note_click_listener.h"
@@ -161,6 +162,15 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
           app->MainFrame()->SetMessageText("The board shows no tonic to play the scale from.");
       }
       Play(std::move(notes));
+    }
+    return true;
+  }
+  if (id == ID_FIND_SCALES) {
+    if (!ui) {
+      com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+      CFindScalesDlg dialog(control.get());
+      docview::CWinApp* app = docview::CWinApp::Current();
+      dialog.Run(app ? app->Module() : nullptr, Hwnd());
     }
     return true;
   }

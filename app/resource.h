@@ -23,6 +23,13 @@
 #define ID_CHORD_DEGREE_1 32791
 #define ID_CHORD_TRIADS 32798
 #define ID_CHORD_SEVENTHS 32799
+// Harmony > Which Scale Is This?: the dialog, its twelve note boxes (C to B
+// from 1050), the list of scales and the chords' line.
+#define ID_FIND_SCALES 32800
+#define IDD_FIND_SCALES 20017
+#define IDC_FIND_NOTE_FIRST 1050
+#define IDC_FIND_RESULTS 1070
+#define IDC_FIND_CHORDS 1071
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

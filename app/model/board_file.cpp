@@ -98,6 +98,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "tuning") return readText(settings.tuning);
   if (key == "left_handed") return readFlag(settings.leftHanded);
   if (key == "spelling") return readInt(settings.spelling);
+  if (key == "chord_degree") return readInt(settings.chordDegree);
+  if (key == "chord_size") return readInt(settings.chordSize);
   if (key == "extent") {
     SBoardExtent extent;
     if (!ParseExtent(value, extent)) return false;
@@ -165,6 +167,8 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.tuning) AppendLine(text, "tuning", *settings.tuning);
   if (settings.leftHanded) AppendLine(text, "left_handed", flag(*settings.leftHanded));
   if (settings.spelling) AppendLine(text, "spelling", std::to_string(*settings.spelling));
+  if (settings.chordDegree) AppendLine(text, "chord_degree", std::to_string(*settings.chordDegree));
+  if (settings.chordSize) AppendLine(text, "chord_size", std::to_string(*settings.chordSize));
   if (settings.extent) {
     AppendLine(
         text, "extent",

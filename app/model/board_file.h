@@ -69,6 +69,9 @@ struct SBoardSettings {
   std::optional<std::string> tuning;
   std::optional<bool> leftHanded;
   std::optional<int> spelling;
+  // The chord layer: its degree (0 none) and size.
+  std::optional<int> chordDegree;
+  std::optional<int> chordSize;
   std::optional<SBoardExtent> extent;
   // Keys of a later version, with their values, in the file's order.
   std::vector<std::pair<std::string, std::string>> laterKeys;

@@ -29,6 +29,12 @@ struct IFretboardHarmony : public IUnknown {
   // the mode has no such chord (not seven notes, or another degree).
   virtual std::int32_t GetChordTitle(std::int32_t degree, std::int32_t size, char* buffer,
                                      std::int32_t capacity) = 0;
+  // "Which scale is this?": the modes of the board's modes file, on every
+  // tonic, that hold the |count| marked pitch classes (0 C to 11 B, the
+  // first marked first), best fits first, as lines "tonic mode\n" (the mode
+  // names as the modes file has them, ANSI) into |buffer|; the text's length.
+  virtual std::int32_t GetScalesHolding(const std::int32_t* marked, std::int32_t count,
+                                        char* buffer, std::int32_t capacity) = 0;
 
  protected:
   ~IFretboardHarmony() = default;

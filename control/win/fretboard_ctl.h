@@ -168,6 +168,8 @@ class CFretboardCtl final
   void SetChordSize(std::int32_t size) override;
   std::int32_t GetChordTitle(std::int32_t degree, std::int32_t size, char* buffer,
                              std::int32_t capacity) override;
+  std::int32_t GetScalesHolding(const std::int32_t* marked, std::int32_t count, char* buffer,
+                                std::int32_t capacity) override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

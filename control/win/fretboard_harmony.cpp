@@ -6,16 +6,52 @@
 
 #include "control/model/mode_chords.h"
 #include "control/model/mode_list.h"
+#include "control/model/scale_finder.h"
 #include "control/win/fretboard_ctl.h"
 
 namespace scalewright {
 
+// Their dispatch ids in IFretboard4.
+constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16;
+
 void CFretboardCtl::SetChordDegree(std::int32_t degree) {
-  if (m_state.SetChordDegree(std::clamp(degree, 0, 7))) RequestRepaint();
+  AfterSetting(m_state.SetChordDegree(std::clamp(degree, 0, 7)), kDispChordDegree);
 }
 
 void CFretboardCtl::SetChordSize(std::int32_t size) {
-  if (m_state.SetChordSize(size)) RequestRepaint();
+  AfterSetting(m_state.SetChordSize(size), kDispChordSize);
+}
+
+namespace {
+
+// |text| into |buffer|, cut to fit; the text's whole length.
+std::int32_t CopyOut(const std::string& text, char* buffer, std::int32_t capacity) {
+  if (buffer && capacity > 0) {
+    const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+    std::memcpy(buffer, text.data(), copied);
+    buffer[copied] = '\0';
+  }
+  return static_cast<std::int32_t>(text.size());
+}
+
+}  // namespace
+
+std::int32_t CFretboardCtl::GetScalesHolding(const std::int32_t* marked, std::int32_t count,
+                                             char* buffer, std::int32_t capacity) {
+  try {
+    std::vector<int> notes;
+    for (std::int32_t i = 0; marked && i < count; ++i) {
+      if (marked[i] >= 0 && marked[i] < 12) notes.push_back(marked[i]);
+    }
+    std::string text;
+    WithModes([&](const CModeList& modes) {
+      for (const SFoundScale& scale : ScalesHolding(notes, modes))
+        text += std::to_string(scale.tonic) + " " + scale.mode + "\n";
+    });
+    return CopyOut(text, buffer, capacity);
+  } catch (...) {
+    return 0;
+  }
 }
 
 std::int32_t CFretboardCtl::GetChordTitle(std::int32_t degree, std::int32_t size, char* buffer,
@@ -32,12 +68,7 @@ std::int32_t CFretboardCtl::GetChordTitle(std::int32_t degree, std::int32_t size
       const SModeChord& chord = chords[static_cast<std::size_t>(degree - 1)];
       title = chord.numeral + "  " + chord.name;
     });
-    if (buffer && capacity > 0) {
-      const std::size_t copied = std::min(title.size(), static_cast<std::size_t>(capacity - 1));
-      std::memcpy(buffer, title.data(), copied);
-      buffer[copied] = '\0';
-    }
-    return static_cast<std::int32_t>(title.size());
+    return CopyOut(title, buffer, capacity);
   } catch (...) {
     return 0;
   }

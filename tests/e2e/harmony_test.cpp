@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/e2e/accessible_client.h"
 #include "tests/e2e/sw_fixture.h"
 #include "tests/e2e/user_input.h"
 
@@ -44,12 +45,63 @@ TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
            PixelsOf(ReadScreenshot("harmony_iv7"), area, kChordFill) > 1000;
   })) << sw.Seen();
 
+  // The chord is the document's: Ctrl+S keeps it in the board's file.
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_TRUE(WaitFor(sw, [&] {
+    return ReadAll(board).find("chord_degree=4\r\nchord_size=4\r\n") != std::string::npos;
+  })) << ReadAll(board);
+
   // No Chord: the board as it was.
   ChooseMenuItem(sw.Main(), 'A', 'N');
   ASSERT_TRUE(WaitFor(sw, [&] {
     return SaveScreenshot("harmony_off") &&
            PixelsOf(ReadScreenshot("harmony_off"), area, kChordFill) == 0;
   })) << sw.Seen();
+}
+
+// The player ticks C, E, G and B: the dialog offers C Ionian first, among
+// the modes of C major and G major, and Cmaj7; Show puts the chosen scale on
+// the board, whose screen-reader name then says it.
+TEST_F(HarmonyTest, WhichScaleIsThisOffersTheKeysThatHoldTheNotesAndShowsOne) {
+  CSwProcess sw;
+  WaitForDocuments(sw, 1);
+  ChooseMenuItem(sw.Main(), 'A', 'W');
+  HWND dialog = sw.WaitDialog("Which Scale Is This?");
+  ASSERT_NE(dialog, nullptr) << sw.Seen();
+  for (int pitch : {0, 4, 7, 11}) ClickCenterOf(::GetDlgItem(dialog, 1050 + pitch));
+  HWND list = ::GetDlgItem(dialog, 1070);
+  ASSERT_TRUE(WaitFor(sw, [&] { return ::SendMessageW(list, LB_GETCOUNT, 0, 0) == 14; }))
+      << ::SendMessageW(list, LB_GETCOUNT, 0, 0) << " scales listed";
+  wchar_t first[64] = {};
+  ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+  EXPECT_STREQ(first, L"C Ionian");
+  EXPECT_EQ(Text(::GetDlgItem(dialog, 1071)), "Chords: Cmaj7");
+  SaveScreenshot("which_scale");  // for a person to look at
+
+  // A Aeolian, chosen with the keys, goes on the board with Enter.
+  int aeolian = -1;
+  for (int i = 0; i < 14; ++i) {
+    wchar_t entry[64] = {};
+    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
+    if (std::wstring(entry) == L"A Aeolian") aeolian = i;
+  }
+  ASSERT_GT(aeolian, 0);
+  const RECT area = ScreenRect(list);
+  ClickAt({(area.left + area.right) / 2, area.top + 4});  // the first entry
+  for (int i = 0; i < aeolian; ++i) PressKeys({VK_DOWN});
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitFor(sw, [&] { return !::IsWindow(dialog); }));
+  const CClientApartment apartment;
+  const com::ComPtr<IAccessible> board = AccessibleOf(ControlOf(sw.DocumentWindows()[0]));
+  ASSERT_TRUE(board);
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  ASSERT_EQ(S_OK, board->get_accName(self, &name));
+  EXPECT_STREQ(name, L"A Aeolian");
+  ::SysFreeString(name);
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ SBoardSettings EveryField() {
   s.tuning = "E A D G";
   s.leftHanded = true;
   s.spelling = 2;
+  s.chordDegree = 4;
+  s.chordSize = 4;
   s.extent = SBoardExtent{6959, 3016};
   return s;
 }
@@ -43,6 +45,8 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "tuning=E A D G\r\n"
       "left_handed=1\r\n"
       "spelling=2\r\n"
+      "chord_degree=4\r\n"
+      "chord_size=4\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));
 }
