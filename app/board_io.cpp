@@ -113,6 +113,10 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
     board.chordDegree = harmony->GetChordDegree();
     board.chordSize = harmony->GetChordSize();
   }
+  if (harmony && harmony->GetOverlayTonic() >= 0) {
+    board.overlayTonic = harmony->GetOverlayTonic();
+    board.overlayMode = Text(harmony->GetOverlayMode());
+  }
   com::ComPtr<IOleObject> object;
   SIZEL extent = {};
   if (SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) && object &&
@@ -146,6 +150,8 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
   if (SUCCEEDED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) && harmony) {
     if (board.chordSize) harmony->SetChordSize(*board.chordSize);
     harmony->SetChordDegree(board.chordDegree.value_or(0));
+    harmony->SetOverlay(board.overlayTonic.value_or(-1),
+                        Utf8ToAnsi(board.overlayMode.value_or("")).c_str());
   }
   com::ComPtr<IOleObject> object;
   if (board.extent && SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) &&

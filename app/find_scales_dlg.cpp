@@ -38,8 +38,8 @@ bool CFindScalesDlg::OnCommand(int id, int code, HWND control) {
                  ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
     return true;
   }
-  if ((id == IDC_FIND_RESULTS && code == LBN_DBLCLK) || id == IDOK) {
-    if (ShowChosen()) EndDialog(IDOK);
+  if ((id == IDC_FIND_RESULTS && code == LBN_DBLCLK) || id == IDOK || id == IDC_FIND_OVERLAY) {
+    if (ShowChosen(id == IDC_FIND_OVERLAY)) EndDialog(IDOK);
     return true;
   }
   return ui::CDialog::OnCommand(id, code, control);
@@ -91,17 +91,27 @@ void CFindScalesDlg::ListMatches() {
                                   : "Chords: " + (chords.empty() ? std::string("none") : chords);
   ::SetDlgItemTextW(Hwnd(), IDC_FIND_CHORDS, ui::Widen(summary).c_str());
   ::EnableWindow(Item(IDOK), !m_scales.empty());
+  ::EnableWindow(Item(IDC_FIND_OVERLAY), !m_scales.empty());
 }
 
-bool CFindScalesDlg::ShowChosen() {
+bool CFindScalesDlg::ShowChosen(bool overlay) {
   const LRESULT chosen = ::SendMessageW(Item(IDC_FIND_RESULTS), LB_GETCURSEL, 0, 0);
   if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_scales.size()) return false;
+  const auto& [tonic, mode] = m_scales[static_cast<std::size_t>(chosen)];
+  if (overlay) {
+    com::ComPtr<IFretboardHarmony> harmony;
+    if (!m_control ||
+        FAILED(m_control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) || !harmony)
+      return false;
+    harmony->SetOverlay(tonic, mode.c_str());
+    return true;
+  }
   com::ComPtr<IFretboardSettings> settings;
   if (!m_control ||
       FAILED(m_control->QueryInterface(IID_IFretboardSettings, settings.put_void())) || !settings)
     return false;
-  settings->SetTonality(m_scales[static_cast<std::size_t>(chosen)].first);
-  settings->SetMode(m_scales[static_cast<std::size_t>(chosen)].second.c_str());
+  settings->SetTonality(tonic);
+  settings->SetMode(mode.c_str());
   return true;
 }
 

@@ -1,8 +1,8 @@
 // Harmony > Which Scale Is This?: the player ticks the notes they play (the
 // first ticked is taken for the root), and the dialog lists the modes of the
 // board's modes file on every tonic that hold them, best fits first, and the
-// chords that hold them. OK (or a double-click) shows the chosen scale on
-// the board.
+// chords that hold them. Show (or a double-click) puts the chosen scale on
+// the board; Overlay draws it over the board's own scale.
 #pragma once
 
 #include <windows.h>
@@ -27,7 +27,8 @@ class CFindScalesDlg final : public ui::CDialog {
  private:
   void OnNoteTicked(int pitch, bool ticked);
   void ListMatches();
-  bool ShowChosen();
+  // The chosen scale on the board, or over its scale.
+  bool ShowChosen(bool overlay);
 
   IUnknown* m_control;
   std::vector<int> m_marked;  // in the order ticked

@@ -233,7 +233,8 @@ void CFretView::ExportPicture() {
 
 bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
   const bool degree = id >= ID_CHORD_DEGREE_1 && id < ID_CHORD_DEGREE_1 + 7;
-  if (!degree && id != ID_CHORD_NONE && id != ID_CHORD_TRIADS && id != ID_CHORD_SEVENTHS)
+  if (!degree && id != ID_CHORD_NONE && id != ID_CHORD_TRIADS && id != ID_CHORD_SEVENTHS &&
+      id != ID_OVERLAY_NONE)
     return false;
   com::ComPtr<IFretboardHarmony> harmony;
   com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
@@ -257,6 +258,11 @@ bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
       ui->Enable(false);
     }
     ui->SetCheck(harmony->GetChordDegree() == number);
+  } else if (id == ID_OVERLAY_NONE) {
+    if (ui)
+      ui->Enable(harmony->GetOverlayTonic() >= 0);
+    else
+      harmony->SetOverlay(-1, "");
   } else if (id == ID_CHORD_NONE) {
     if (ui)
       ui->SetCheck(harmony->GetChordDegree() == 0);

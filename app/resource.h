@@ -30,6 +30,9 @@
 #define IDC_FIND_NOTE_FIRST 1050
 #define IDC_FIND_RESULTS 1070
 #define IDC_FIND_CHORDS 1071
+#define IDC_FIND_OVERLAY 1072
+// Harmony > Remove Overlay.
+#define ID_OVERLAY_NONE 32801
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

@@ -100,6 +100,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "spelling") return readInt(settings.spelling);
   if (key == "chord_degree") return readInt(settings.chordDegree);
   if (key == "chord_size") return readInt(settings.chordSize);
+  if (key == "overlay_tonic") return readInt(settings.overlayTonic);
+  if (key == "overlay_mode") return readText(settings.overlayMode);
   if (key == "extent") {
     SBoardExtent extent;
     if (!ParseExtent(value, extent)) return false;
@@ -169,6 +171,9 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.spelling) AppendLine(text, "spelling", std::to_string(*settings.spelling));
   if (settings.chordDegree) AppendLine(text, "chord_degree", std::to_string(*settings.chordDegree));
   if (settings.chordSize) AppendLine(text, "chord_size", std::to_string(*settings.chordSize));
+  if (settings.overlayTonic)
+    AppendLine(text, "overlay_tonic", std::to_string(*settings.overlayTonic));
+  if (settings.overlayMode) AppendLine(text, "overlay_mode", *settings.overlayMode);
   if (settings.extent) {
     AppendLine(
         text, "extent",

@@ -72,6 +72,9 @@ struct SBoardSettings {
   // The chord layer: its degree (0 none) and size.
   std::optional<int> chordDegree;
   std::optional<int> chordSize;
+  // A second scale over the board's: its tonic and mode.
+  std::optional<int> overlayTonic;
+  std::optional<std::string> overlayMode;
   std::optional<SBoardExtent> extent;
   // Keys of a later version, with their values, in the file's order.
   std::vector<std::pair<std::string, std::string>> laterKeys;

@@ -35,6 +35,11 @@ struct IFretboardHarmony : public IUnknown {
   // names as the modes file has them, ANSI) into |buffer|; the text's length.
   virtual std::int32_t GetScalesHolding(const std::int32_t* marked, std::int32_t count,
                                         char* buffer, std::int32_t capacity) = 0;
+  // A second scale drawn over the board's: |tonic| (-1 none) and a mode of
+  // the modes file (ANSI); its notes get a ring of their own.
+  virtual std::int32_t GetOverlayTonic() = 0;
+  virtual const char* GetOverlayMode() = 0;
+  virtual void SetOverlay(std::int32_t tonic, const char* mode) = 0;
 
  protected:
   ~IFretboardHarmony() = default;

@@ -71,6 +71,18 @@ class CFretboardState {
   int GetChordSize() const { return m_nChordSize; }
   bool SetChordSize(int size) { return Change(m_nChordSize, size == 4 ? 4 : 3); }
 
+  // A second scale drawn over the board's: a tonic (-1: none) and a mode
+  // of the modes file. Kept as given, like the mode.
+  int GetOverlayTonic() const { return m_nOverlayTonic; }
+  const char* GetOverlayMode() const { return m_strOverlayMode.c_str(); }
+  bool SetOverlay(int tonic, const char* mode) {
+    const std::string name = mode ? mode : "";
+    if (tonic == m_nOverlayTonic && name == m_strOverlayMode) return false;
+    m_nOverlayTonic = tonic;
+    m_strOverlayMode = name;
+    return true;
+  }
+
   // The marker a host is sounding, drawn inverted (string -1: none). What
   // plays now, never stored.
   bool IsSounding(int string, int fret) const {
@@ -111,6 +123,8 @@ class CFretboardState {
   bool m_bLeftHanded = false;
   int m_nSpelling = 0;
   int m_nChordDegree = 0;
+  int m_nOverlayTonic = -1;
+  std::string m_strOverlayMode;
   int m_nChordSize = 3;
   int m_nSoundingString = -1;
   int m_nSoundingFret = -1;

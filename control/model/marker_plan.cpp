@@ -32,6 +32,17 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
       chord = chords[static_cast<std::size_t>(settings.chordDegree - 1)].tones;
   }
 
+  // The second scale's notes, when its mode is in the list.
+  NoteFlags overlay{};
+  const int overlayMode =
+      IsPitchClass(settings.overlayTonic) ? modes.Find(settings.overlayMode) : -1;
+  if (overlayMode >= 0) {
+    for (int pitch = 0; pitch < kPitchClasses; ++pitch) {
+      overlay[pitch] = DegreeIndexInIntervals(pitch, settings.overlayTonic,
+                                              modes.GetIntervals(overlayMode)) != kNoPitch;
+    }
+  }
+
   const std::vector<int>& strings = *settings.stringPitches;
   for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
     for (int fret = settings.firstFret; fret <= settings.lastFret; ++fret) {
@@ -53,6 +64,7 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
         if (chord[tone] == pitch) marker.chordTone = static_cast<int>(tone);
       }
       marker.quiet = !chord.empty() && marker.chordTone < 0;
+      marker.overlay = overlay[pitch];
       markers.push_back(std::move(marker));
     }
   }

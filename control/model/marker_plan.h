@@ -27,6 +27,9 @@ struct SMarkerSettings {
   // mode's chord whose tones stand out.
   int chordDegree = 0;
   int chordSize = 3;
+  // A second scale over the board's: its tonic (-1 none) and mode.
+  int overlayTonic = -1;
+  const char* overlayMode = "";
 };
 
 struct SMarker {
@@ -41,6 +44,8 @@ struct SMarker {
   // 3 seventh), or -1 for the rest of the scale, drawn quieter.
   int chordTone = -1;
   bool quiet = false;
+  // The note belongs to the second scale drawn over the board's.
+  bool overlay = false;
 };
 
 // Markers in drawing order: string by string, fret by fret within a string.

@@ -14,6 +14,8 @@ namespace {
 // The chord layer's colours: its tones filled amber, the other markers grey.
 constexpr gfx::Color kChordFill = gfx::Rgb(255, 214, 102);
 constexpr gfx::Color kQuietInk = gfx::Rgb(150, 150, 150);
+// The second scale's rings: blue.
+constexpr gfx::Color kOverlayInk = gfx::Rgb(0, 90, 200);
 
 // A one-unit line is drawn as the platform's own line, which is what every
 // drawing at 96 DPI has always been made of; a wider one as a filled band.
@@ -107,6 +109,13 @@ void DrawMarker(gfx::Canvas& target, gfx::TextMetrics& measure, const gfx::Font*
     target.Ellipse(r, layout.PenWidth(marker.highlighted), ink, fill);
   }
   if (marker.disc) target.Ellipse(r, discPen, ink, ink);
+  if (marker.overlay) {
+    // The second scale's notes: a ring inside the marker, in its own colour.
+    const int inset = std::max(2, r.Width() / 8);
+    const gfx::Color ring = colours.system ? colours.ink : kOverlayInk;
+    target.Ellipse(r.Deflate(inset, inset, inset, inset), layout.PenWidth(true), ring,
+                   marker.disc ? ink : fill);
+  }
   if (marker.label.empty()) return;
   const bool recoloured = negative || ink != colours.ink;
   if (recoloured) target.SetTextColor(negative ? colours.paper : ink);
@@ -177,6 +186,8 @@ SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets)
   settings.stringPitches = &state.GetStringNotes();
   settings.chordDegree = state.GetChordDegree();
   settings.chordSize = state.GetChordSize();
+  settings.overlayTonic = state.GetOverlayTonic();
+  settings.overlayMode = state.GetOverlayMode();
   return settings;
 }
 

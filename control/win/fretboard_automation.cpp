@@ -182,6 +182,32 @@ HRESULT CFretboardCtl::ChordName(LONG degree, LONG size, BSTR* name) {
   return *name ? S_OK : E_OUTOFMEMORY;
 }
 
+HRESULT CFretboardCtl::get_OverlayTonic(LONG* tonic) {
+  if (!tonic) return E_POINTER;
+  *tonic = GetOverlayTonic();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_OverlayTonic(LONG tonic) {
+  if (!InRange(tonic, -1, kLastPitch))
+    return Refuse(L"OverlayTonic must be -1 (none) or 0 to 11", IID_IFretboard4);
+  SetOverlay(tonic, GetOverlayMode());
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_OverlayMode(BSTR* mode) {
+  if (!mode) return E_POINTER;
+  *mode = WidenAnsi(GetOverlayMode()).detach();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_OverlayMode(BSTR mode) {
+  const std::optional<std::string> text = NarrowToAnsi(mode);
+  if (!text) return Refuse(L"OverlayMode must be a mode's name", IID_IFretboard4);
+  SetOverlay(GetOverlayTonic(), text->c_str());
+  return S_OK;
+}
+
 HRESULT CFretboardCtl::ShowProperties() {
   com::ComPtr<IOleObject> object;
   HRESULT hr = ControllingUnknown()->QueryInterface(IID_IOleObject, object.put_void());

@@ -121,6 +121,10 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE get_ChordSize(LONG* size) override;
   HRESULT STDMETHODCALLTYPE put_ChordSize(LONG size) override;
   HRESULT STDMETHODCALLTYPE ChordName(LONG degree, LONG size, BSTR* name) override;
+  HRESULT STDMETHODCALLTYPE get_OverlayTonic(LONG* tonic) override;
+  HRESULT STDMETHODCALLTYPE put_OverlayTonic(LONG tonic) override;
+  HRESULT STDMETHODCALLTYPE get_OverlayMode(BSTR* mode) override;
+  HRESULT STDMETHODCALLTYPE put_OverlayMode(BSTR mode) override;
 
   // IFretboardSettings.
   std::int32_t GetTonality() override;
@@ -170,6 +174,9 @@ class CFretboardCtl final
                              std::int32_t capacity) override;
   std::int32_t GetScalesHolding(const std::int32_t* marked, std::int32_t count, char* buffer,
                                 std::int32_t capacity) override;
+  std::int32_t GetOverlayTonic() override { return m_state.GetOverlayTonic(); }
+  const char* GetOverlayMode() override { return m_state.GetOverlayMode(); }
+  void SetOverlay(std::int32_t tonic, const char* mode) override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

@@ -12,7 +12,7 @@
 namespace scalewright {
 
 // Their dispatch ids in IFretboard4.
-constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16;
+constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16, kDispOverlayTonic = 18;
 
 void CFretboardCtl::SetChordDegree(std::int32_t degree) {
   AfterSetting(m_state.SetChordDegree(std::clamp(degree, 0, 7)), kDispChordDegree);
@@ -20,6 +20,10 @@ void CFretboardCtl::SetChordDegree(std::int32_t degree) {
 
 void CFretboardCtl::SetChordSize(std::int32_t size) {
   AfterSetting(m_state.SetChordSize(size), kDispChordSize);
+}
+
+void CFretboardCtl::SetOverlay(std::int32_t tonic, const char* mode) {
+  AfterSetting(m_state.SetOverlay(tonic >= 0 && tonic < 12 ? tonic : -1, mode), kDispOverlayTonic);
 }
 
 namespace {

@@ -104,5 +104,44 @@ TEST_F(HarmonyTest, WhichScaleIsThisOffersTheKeysThatHoldTheNotesAndShowsOne) {
   ::SysFreeString(name);
 }
 
+// The A minor pentatonic over A Dorian: a player with the pentatonic in
+// their modes file ticks its notes, and Overlay rings them in blue on the
+// Dorian board; Harmony > Remove Overlay takes the rings away.
+TEST_F(HarmonyTest, ThePentatonicOverDorianIsRingedAndRemoved) {
+  ASSERT_TRUE(WriteFile(BinDir() + "DerazeModes.txt",
+                        "Ionian-2212221\r\nDorian-2122212\r\nPhrygian-1222122\r\n"
+                        "Lydian-2221221\r\nMixolydian-2212212\r\nAeolian-2122122\r\n"
+                        "Locrian-1221222\r\nMinor Pentatonic-32232\r\n"));
+  const std::string board = ScratchDir() + "a_dorian.swb";
+  // A Dorian's notes: A B C D E F# G.
+  ASSERT_TRUE(WriteFile(board,
+                        "Scalewright board 1\r\ntonality=9\r\nmode=Dorian\r\n"
+                        "notes=101010110101\r\n"));
+  CSwProcess sw("\"" + board + "\"");
+  const RECT area = OnlyBoardOnScreen(sw);
+  ChooseMenuItem(sw.Main(), 'A', 'W');
+  HWND dialog = sw.WaitDialog("Which Scale Is This?");
+  ASSERT_NE(dialog, nullptr) << sw.Seen();
+  for (int pitch : {9, 0, 2, 4, 7}) ClickCenterOf(::GetDlgItem(dialog, 1050 + pitch));
+  HWND list = ::GetDlgItem(dialog, 1070);
+  wchar_t first[64] = {};
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    return std::wstring(first) == L"A Minor Pentatonic";
+  })) << Utf8(first);
+  ASSERT_TRUE(ClickToClose(dialog, 1072));  // Overlay
+  constexpr std::uint32_t kOverlayBlue = 0x005AC8;
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    return SaveScreenshot("pentatonic_over_dorian") &&
+           PixelsOf(ReadScreenshot("pentatonic_over_dorian"), area, kOverlayBlue) > 500;
+  })) << sw.Seen();
+
+  ChooseMenuItem(sw.Main(), 'A', 'V');
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    return SaveScreenshot("overlay_removed") &&
+           PixelsOf(ReadScreenshot("overlay_removed"), area, kOverlayBlue) == 0;
+  })) << sw.Seen();
+}
+
 }  // namespace
 }  // namespace scalewright::e2e

@@ -386,6 +386,10 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"ChordSize", get, 42, VtableOffset(&I::get_ChordSize)},
       {L"ChordSize", put, 43, VtableOffset(&I::put_ChordSize)},
       {L"ChordName", call, 44, VtableOffset(&I::ChordName)},
+      {L"OverlayTonic", get, 45, VtableOffset(&I::get_OverlayTonic)},
+      {L"OverlayTonic", put, 46, VtableOffset(&I::put_OverlayTonic)},
+      {L"OverlayMode", get, 47, VtableOffset(&I::get_OverlayMode)},
+      {L"OverlayMode", put, 48, VtableOffset(&I::put_OverlayMode)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)

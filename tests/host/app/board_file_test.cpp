@@ -25,6 +25,8 @@ SBoardSettings EveryField() {
   s.spelling = 2;
   s.chordDegree = 4;
   s.chordSize = 4;
+  s.overlayTonic = 9;
+  s.overlayMode = "Minor Pentatonic";
   s.extent = SBoardExtent{6959, 3016};
   return s;
 }
@@ -47,6 +49,8 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "spelling=2\r\n"
       "chord_degree=4\r\n"
       "chord_size=4\r\n"
+      "overlay_tonic=9\r\n"
+      "overlay_mode=Minor Pentatonic\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));
 }

@@ -180,6 +180,17 @@ TEST(FretboardRenderer, AChordsTonesStandOutAndTheRestIsGrey) {
   EXPECT_EQ(pass.Count("ellipse "), 66);
 }
 
+// A second scale's notes get a blue ring inside their marker, under the
+// label: C major's C E G as the overlay (a mode of its own in the list).
+TEST(FretboardRenderer, ASecondScalesNotesHaveARingOfTheirOwn) {
+  const SPass pass = Draw([](State& s) { s.SetOverlay(0, "Ionian"); });
+  const std::string blue = Str(int(gfx::Rgb(0, 90, 200)));
+  // The open low E: its marker, then the ring four units in, then "3".
+  EXPECT_TRUE(pass.Has(
+      {"ellipse 5,202-33,230 pen 3 black/white", "ellipse 8,205-30,227 pen 3 " + blue + "/white"}));
+  EXPECT_EQ(pass.Count("ellipse "), 2 * 66);
+}
+
 TEST(FretboardRenderer, Boards) {
   const Rect full{0, 0, 600, 300};
   const SCase cases[] = {

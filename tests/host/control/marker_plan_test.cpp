@@ -2,6 +2,7 @@
 #include "control/model/marker_plan.h"
 
 #include <map>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -197,6 +198,33 @@ TEST_F(MarkerPlanTest, AChosenChordMarksItsTonesAndQuietsTheRest) {
   settings.mode = "Pentatonic";
   settings.chordDegree = 1;
   for (const SMarker& marker : PlanMarkers(settings, modes)) EXPECT_FALSE(marker.quiet);
+}
+
+}  // namespace
+}  // namespace scalewright
+
+namespace scalewright {
+namespace {
+
+// A second scale over the board's: the A minor pentatonic (A C D E G) over
+// A Dorian marks those five notes and not B or F#; a mode the list lacks
+// marks nothing.
+TEST_F(MarkerPlanTest, ASecondScaleMarksItsNotesOnTheBoardsScale) {
+  CModeList modes(platform);
+  modes.Add("Minor Pentatonic-32232", false);
+  settings.tonic = 9;
+  settings.mode = "Dorian";
+  for (int pitch : {9, 11, 0, 2, 4, 6, 7}) settings.noteShown[pitch] = true;
+  settings.noteShown[5] = false;
+  settings.overlayTonic = 9;
+  settings.overlayMode = "Minor Pentatonic";
+  const std::set<int> pentatonic = {9, 0, 2, 4, 7};
+  const std::vector<SMarker> markers = PlanMarkers(settings, modes);
+  ASSERT_FALSE(markers.empty());
+  for (const SMarker& marker : markers)
+    EXPECT_EQ(marker.overlay, pentatonic.count(marker.pitch) == 1) << marker.pitch;
+  settings.overlayMode = "Blues";
+  for (const SMarker& marker : PlanMarkers(settings, modes)) EXPECT_FALSE(marker.overlay);
 }
 
 }  // namespace
