@@ -7,6 +7,7 @@
 
 #include "control/interface/fretboard_harmony.h"
 #include "control/interface/fretboard_settings.h"
+#include "control/interface/fretboard_sound.h"
 #include "framework/com/com_ptr.h"
 #include "framework/gdi/gdi.h"
 #include "framework/ui/utf8_text.h"
@@ -117,6 +118,10 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
     board.overlayTonic = harmony->GetOverlayTonic();
     board.overlayMode = Text(harmony->GetOverlayMode());
   }
+  com::ComPtr<IFretboardSound> sound;
+  if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound &&
+      *sound->GetOctaves())
+    board.octaves = Text(sound->GetOctaves());
   com::ComPtr<IOleObject> object;
   SIZEL extent = {};
   if (SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) && object &&
@@ -153,6 +158,9 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
     harmony->SetOverlay(board.overlayTonic.value_or(-1),
                         Utf8ToAnsi(board.overlayMode.value_or("")).c_str());
   }
+  com::ComPtr<IFretboardSound> sound;
+  if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound)
+    sound->SetOctaves(Utf8ToAnsi(board.octaves.value_or("")).c_str());
   com::ComPtr<IOleObject> object;
   if (board.extent && SUCCEEDED(control->QueryInterface(IID_IOleObject, object.put_void())) &&
       object) {

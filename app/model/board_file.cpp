@@ -102,6 +102,7 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "chord_size") return readInt(settings.chordSize);
   if (key == "overlay_tonic") return readInt(settings.overlayTonic);
   if (key == "overlay_mode") return readText(settings.overlayMode);
+  if (key == "octaves") return readText(settings.octaves);
   if (key == "extent") {
     SBoardExtent extent;
     if (!ParseExtent(value, extent)) return false;
@@ -174,6 +175,7 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.overlayTonic)
     AppendLine(text, "overlay_tonic", std::to_string(*settings.overlayTonic));
   if (settings.overlayMode) AppendLine(text, "overlay_mode", *settings.overlayMode);
+  if (settings.octaves) AppendLine(text, "octaves", *settings.octaves);
   if (settings.extent) {
     AppendLine(
         text, "extent",

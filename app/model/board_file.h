@@ -75,6 +75,8 @@ struct SBoardSettings {
   // A second scale over the board's: its tonic and mode.
   std::optional<int> overlayTonic;
   std::optional<std::string> overlayMode;
+  // The strings' octaves a player gave ("4 3 - 3 2 2").
+  std::optional<std::string> octaves;
   std::optional<SBoardExtent> extent;
   // Keys of a later version, with their values, in the file's order.
   std::vector<std::pair<std::string, std::string>> laterKeys;

@@ -37,6 +37,11 @@ struct IFretboardSound : public IUnknown {
   // Shows the marker at |string|, |fret| as sounding, until another one or
   // none (string -1).
   virtual void SetSoundingMarker(std::int32_t string, std::int32_t fret) = 0;
+  // The octaves a player gave the strings, one a string in the tuning's
+  // order ("4 3 - 3 2 2": a digit of scientific pitch notation, "-" for the
+  // rule); empty for the rule alone. A text of anything else is ignored.
+  virtual const char* GetOctaves() = 0;
+  virtual void SetOctaves(const char* octaves) = 0;
 
  protected:
   ~IFretboardSound() = default;

@@ -83,6 +83,16 @@ class CFretboardState {
     return true;
   }
 
+  // The strings' octaves a player gave ("4 3 - 3 2 2", "-" leaving a string
+  // to the rule; empty: every string by the rule), kept as given.
+  const char* GetOctaves() const { return m_strOctaves.c_str(); }
+  bool SetOctaves(const char* octaves) {
+    const std::string text = octaves ? octaves : "";
+    if (text == m_strOctaves) return false;
+    m_strOctaves = text;
+    return true;
+  }
+
   // The marker a host is sounding, drawn inverted (string -1: none). What
   // plays now, never stored.
   bool IsSounding(int string, int fret) const {
@@ -124,6 +134,7 @@ class CFretboardState {
   int m_nSpelling = 0;
   int m_nChordDegree = 0;
   int m_nOverlayTonic = -1;
+  std::string m_strOctaves;
   std::string m_strOverlayMode;
   int m_nChordSize = 3;
   int m_nSoundingString = -1;

@@ -16,6 +16,7 @@
 #include "control/win/ansi_text.h"
 #include "control/win/fretboard_ctl.h"
 #include "framework/com/com_ptr.h"
+#include "sound/core/string_pitches.h"
 
 namespace scalewright {
 namespace {
@@ -205,6 +206,22 @@ HRESULT CFretboardCtl::put_OverlayMode(BSTR mode) {
   const std::optional<std::string> text = NarrowToAnsi(mode);
   if (!text) return Refuse(L"OverlayMode must be a mode's name", IID_IFretboard4);
   SetOverlay(GetOverlayTonic(), text->c_str());
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_Octaves(BSTR* octaves) {
+  if (!octaves) return E_POINTER;
+  *octaves = WidenAnsi(GetOctaves()).detach();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Octaves(BSTR octaves) {
+  const std::optional<std::string> text = NarrowToAnsi(octaves);
+  if (!text || !sound::ParseOctaves(*text)) {
+    return Refuse(L"Octaves must be a digit or - for each string, such as 4 3 3 3 2 2",
+                  IID_IFretboard4);
+  }
+  SetOctaves(text->c_str());
   return S_OK;
 }
 

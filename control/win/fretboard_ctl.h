@@ -125,6 +125,8 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE put_OverlayTonic(LONG tonic) override;
   HRESULT STDMETHODCALLTYPE get_OverlayMode(BSTR* mode) override;
   HRESULT STDMETHODCALLTYPE put_OverlayMode(BSTR mode) override;
+  HRESULT STDMETHODCALLTYPE get_Octaves(BSTR* octaves) override;
+  HRESULT STDMETHODCALLTYPE put_Octaves(BSTR octaves) override;
 
   // IFretboardSettings.
   std::int32_t GetTonality() override;
@@ -164,6 +166,8 @@ class CFretboardCtl final
   std::int32_t GetScaleNotes(SSoundNote* notes, std::int32_t capacity) override;
   bool GetNoteAt(POINT point, SSoundNote* note) override;
   void SetSoundingMarker(std::int32_t string, std::int32_t fret) override;
+  const char* GetOctaves() override { return m_state.GetOctaves(); }
+  void SetOctaves(const char* octaves) override;
 
   // IFretboardHarmony (fretboard_harmony.cpp).
   std::int32_t GetChordDegree() override { return m_state.GetChordDegree(); }

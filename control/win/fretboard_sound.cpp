@@ -35,7 +35,9 @@ bool CFretboardCtl::GetNoteAt(POINT point, SSoundNote* note) {
     WithModes([&](const CModeList& modes) {
       reading = ReadBoardAloud({0, 0, client.right, client.bottom}, m_state, modes);
     });
-    const std::vector<int> strings = sound::StringNotes(m_state.GetStringNotes());
+    const std::vector<int> strings =
+        sound::StringNotes(m_state.GetStringNotes(),
+                           sound::ParseOctaves(m_state.GetOctaves()).value_or(std::vector<int>{}));
     for (const SMarkerReading& marker : reading.markers) {
       const gfx::Rect& r = marker.place;
       if (point.x < r.left || point.x >= r.right || point.y < r.top || point.y >= r.bottom)
@@ -52,6 +54,12 @@ bool CFretboardCtl::GetNoteAt(POINT point, SSoundNote* note) {
 
 void CFretboardCtl::SetSoundingMarker(std::int32_t string, std::int32_t fret) {
   if (m_state.SetSounding(string < 0 ? -1 : string, string < 0 ? -1 : fret)) RequestRepaint();
+}
+
+void CFretboardCtl::SetOctaves(const char* octaves) {
+  // Its dispatch id in IFretboard4; the board looks the same.
+  constexpr DISPID kDispOctaves = 20;
+  if (m_state.SetOctaves(octaves)) AfterSetting(true, kDispOctaves);
 }
 
 void CFretboardCtl::OnWindowClick(POINT point) {

@@ -25,7 +25,8 @@ int OutsidePosition(int fret, int first) {
 
 std::vector<SPlayedNote> ScaleMelody(const CFretboardState& state, const CModeList& modes) {
   const SFretRange frets = VisibleFretRange(state.GetFirstFret(), state.GetLastFret());
-  const std::vector<int> strings = StringNotes(state.GetStringNotes());
+  const std::vector<int> strings = StringNotes(
+      state.GetStringNotes(), ParseOctaves(state.GetOctaves()).value_or(std::vector<int>{}));
   std::vector<SPlayedNote> shown;
   for (const SMarker& marker : PlanMarkers(MarkerSettingsOf(state, frets), modes)) {
     const int open = strings[static_cast<std::size_t>(marker.string)];

@@ -12,6 +12,8 @@
 // E1 A1 D2 G2 and a five-string bass B0 to G2.
 #pragma once
 
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace scalewright::sound {
@@ -22,6 +24,17 @@ inline constexpr int kNoString = -1;
 // tokens, first the top line); a string without a pitch (negative) gets
 // kNoString and is skipped by the rule.
 std::vector<int> StringNotes(const std::vector<int>& pitchClasses);
+
+// The same, with the octaves a player gave: |octaves| holds one entry a
+// string in the same order, the octave of scientific pitch notation (4 for
+// middle C's) or -1 to leave that string to the rule (from the string
+// below it, or the lowest string's range). Missing entries are -1.
+std::vector<int> StringNotes(const std::vector<int>& pitchClasses, const std::vector<int>& octaves);
+
+// Octaves as a board keeps them: a digit (0 to 9) or "-" a string, in the
+// tuning's order, separated by spaces ("4 3 3 3 2 2"); nullopt when the
+// text holds anything else.
+std::optional<std::vector<int>> ParseOctaves(std::string_view text);
 
 // The frequency of MIDI note |note| in equal temperament with A4 = 440 Hz.
 double FrequencyOf(double note);

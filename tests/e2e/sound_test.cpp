@@ -55,5 +55,30 @@ TEST_F(SoundTest, AClickedMarkerPlaysItsNoteAndSpaceTheScale) {
   SaveScreenshot("sound_played");  // for a person to look at
 }
 
+// A board whose low E string is given octave 3 (E3): the strings above
+// follow it, so the A string's C at the third fret sounds C4 (MIDI 60).
+TEST_F(SoundTest, AClickedNoteFollowsTheOctavesTheBoardGives) {
+  const std::string log = ScratchDir() + "octaves.log";
+  ::DeleteFileA(log.c_str());
+  const std::string board = ScratchDir() + "octave_up.swb";
+  ASSERT_TRUE(WriteFile(board, "Scalewright board 1\r\noctaves=- - - - - 3\r\n"));
+  ASSERT_TRUE(::SetEnvironmentVariableA("SW_SOUND_LOG", log.c_str()));
+  CSwProcess sw("\"" + board + "\"");
+  ::SetEnvironmentVariableA("SW_SOUND_LOG", nullptr);
+  WaitForDocuments(sw, 1);
+  HWND control = ControlOf(sw.DocumentWindows()[0]);
+  RECT marker = {};
+  {
+    const CClientApartment apartment;
+    for (const SAccessibleElement& element : ElementsOf(AccessibleOf(control).get())) {
+      if (element.name == L"C, string 5, fret 3, degree 1") marker = element.place;
+    }
+  }
+  ASSERT_GT(marker.right, marker.left);
+  ClickAt({(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
+  EXPECT_TRUE(WaitFor(sw, [&] { return ReadAll(log).find(" 5/3/60\n") != std::string::npos; }))
+      << "log: " << ReadAll(log);
+}
+
 }  // namespace
 }  // namespace scalewright::e2e

@@ -66,6 +66,10 @@ check("ChordDegree", board.ChordDegree, 4);
 check("ChordSize", board.ChordSize, 4);
 check("ChordDegree 8 refused", refusal(function () { board.ChordDegree = 8; }),
       "ChordDegree must be 0 (none) or 1 to 7");
+board.Octaves = "4 3 - 3 2 2";
+check("Octaves", board.Octaves, "4 3 - 3 2 2");
+check("Octaves E2 refused", refusal(function () { board.Octaves = "E2"; }),
+      "Octaves must be a digit or - for each string, such as 4 3 3 3 2 2");
 
 if (failures > 0) WScript.Quit(1);
 WScript.Echo("all checks passed");

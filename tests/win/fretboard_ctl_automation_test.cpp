@@ -390,6 +390,8 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"OverlayTonic", put, 46, VtableOffset(&I::put_OverlayTonic)},
       {L"OverlayMode", get, 47, VtableOffset(&I::get_OverlayMode)},
       {L"OverlayMode", put, 48, VtableOffset(&I::put_OverlayMode)},
+      {L"Octaves", get, 49, VtableOffset(&I::get_Octaves)},
+      {L"Octaves", put, 50, VtableOffset(&I::put_Octaves)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)

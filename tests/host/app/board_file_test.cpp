@@ -27,6 +27,7 @@ SBoardSettings EveryField() {
   s.chordSize = 4;
   s.overlayTonic = 9;
   s.overlayMode = "Minor Pentatonic";
+  s.octaves = "4 3 - 3 2 2";
   s.extent = SBoardExtent{6959, 3016};
   return s;
 }
@@ -51,6 +52,7 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "chord_size=4\r\n"
       "overlay_tonic=9\r\n"
       "overlay_mode=Minor Pentatonic\r\n"
+      "octaves=4 3 - 3 2 2\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));
 }

@@ -31,6 +31,20 @@ TEST(StringNotes, GuitarsAndBassesGetTheirOctaves) {
   for (const auto& c : cases) EXPECT_EQ(StringNotes(c.classes), c.notes) << c.name;
 }
 
+// A player's octaves win over the rule; the strings above a given one follow
+// it. A baritone guitar (B1 E2 A2 D3 F#3 B3) and a guitar an octave up.
+TEST(StringNotes, OctavesAPlayerGaveAndTheirText) {
+  const std::vector<int> baritone = {11, 6, 2, 9, 4, 11};  // B F# D A E B
+  EXPECT_EQ(StringNotes(baritone, {-1, -1, -1, -1, -1, 1}),
+            (std::vector<int>{59, 54, 50, 45, 40, 35}));
+  const std::vector<int> guitar = {4, 11, 7, 2, 9, 4};
+  EXPECT_EQ(StringNotes(guitar, {5, -1, -1, -1, -1, 3}),
+            (std::vector<int>{76, 71, 67, 62, 57, 52}));
+  EXPECT_EQ(ParseOctaves("4 3 - 3 2 2"), (std::vector<int>{4, 3, -1, 3, 2, 2}));
+  EXPECT_EQ(ParseOctaves(""), std::vector<int>{});
+  for (const char* bad : {"4 33", "E2", "4,3", "-1"}) EXPECT_FALSE(ParseOctaves(bad)) << bad;
+}
+
 TEST(StringNotes, FrequenciesOfEqualTemperamentFromA440) {
   // A standard table of note frequencies.
   const struct {
