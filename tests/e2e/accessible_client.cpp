@@ -38,4 +38,16 @@ std::vector<SAccessibleElement> ElementsOf(IAccessible* object) {
   return elements;
 }
 
+RECT PlaceNamed(IAccessible* object, const std::wstring& name) {
+  for (const SAccessibleElement& element : ElementsOf(object)) {
+    if (element.name == name) return element.place;
+  }
+  return {};
+}
+
+RECT PlaceNamedIn(HWND window, const std::wstring& name) {
+  const CClientApartment apartment;
+  return PlaceNamed(AccessibleOf(window).get(), name);
+}
+
 }  // namespace scalewright::e2e

@@ -41,5 +41,9 @@ struct SAccessibleElement {
 com::ComPtr<IAccessible> AccessibleOf(HWND window, HRESULT* result = nullptr);
 // Its simple elements in order.
 std::vector<SAccessibleElement> ElementsOf(IAccessible* object);
+// Where the element called |name| is on the screen; empty when none is.
+RECT PlaceNamed(IAccessible* object, const std::wstring& name);
+// The same for |window|'s client object, asked in an apartment of its own.
+RECT PlaceNamedIn(HWND window, const std::wstring& name);
 
 }  // namespace scalewright::e2e

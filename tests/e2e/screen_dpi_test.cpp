@@ -59,15 +59,6 @@ int InkedRows(const SPicture& picture, const RECT& box) {
   return rows;
 }
 
-// Where the screen reader's client finds the marker called |name|, on
-// the screen; empty when there is none.
-RECT MarkerNamed(IAccessible* board, const std::wstring& name) {
-  for (const SAccessibleElement& element : ElementsOf(board)) {
-    if (element.name == name) return element.place;
-  }
-  return {};
-}
-
 using ScreenDpiTest = SwTest;
 
 TEST_F(ScreenDpiTest, NutRingsAndLabelsAreDrawnForTheScreensDpi) {
@@ -99,8 +90,8 @@ TEST_F(ScreenDpiTest, NutRingsAndLabelsAreDrawnForTheScreensDpi) {
   ASSERT_EQ(asked, S_OK);
   // C on the A string, a tonic with the wide ring; F on the first string
   // at fret 1, just right of the nut.
-  const RECT tonic = MarkerNamed(board.get(), L"C, string 5, fret 3, degree 1");
-  const RECT besideNut = MarkerNamed(board.get(), L"F, string 1, fret 1, degree 4");
+  const RECT tonic = PlaceNamed(board.get(), L"C, string 5, fret 3, degree 1");
+  const RECT besideNut = PlaceNamed(board.get(), L"F, string 1, fret 1, degree 4");
   ASSERT_GT(tonic.right, tonic.left) << "no tonic marker";
   ASSERT_GT(besideNut.right, besideNut.left) << "no marker beside the nut";
 

@@ -26,13 +26,7 @@ TEST_F(SoundTest, AClickedMarkerPlaysItsNoteAndSpaceTheScale) {
   ASSERT_NE(control, nullptr);
 
   // C on the A string at the third fret, found as a screen reader finds it.
-  RECT marker = {};
-  {
-    const CClientApartment apartment;
-    for (const SAccessibleElement& element : ElementsOf(AccessibleOf(control).get())) {
-      if (element.name == L"C, string 5, fret 3, degree 1") marker = element.place;
-    }
-  }
+  const RECT marker = PlaceNamedIn(control, L"C, string 5, fret 3, degree 1");
   ASSERT_GT(marker.right, marker.left);
   ClickAt({(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
   ASSERT_TRUE(WaitFor(sw, [&] { return ReadAll(log).find(" 5/3/48\n") != std::string::npos; }))
@@ -67,13 +61,7 @@ TEST_F(SoundTest, AClickedNoteFollowsTheOctavesTheBoardGives) {
   ::SetEnvironmentVariableA("SW_SOUND_LOG", nullptr);
   WaitForDocuments(sw, 1);
   HWND control = ControlOf(sw.DocumentWindows()[0]);
-  RECT marker = {};
-  {
-    const CClientApartment apartment;
-    for (const SAccessibleElement& element : ElementsOf(AccessibleOf(control).get())) {
-      if (element.name == L"C, string 5, fret 3, degree 1") marker = element.place;
-    }
-  }
+  const RECT marker = PlaceNamedIn(control, L"C, string 5, fret 3, degree 1");
   ASSERT_GT(marker.right, marker.left);
   ClickAt({(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
   EXPECT_TRUE(WaitFor(sw, [&] { return ReadAll(log).find(" 5/3/60\n") != std::string::npos; }))
