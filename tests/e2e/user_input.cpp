@@ -97,12 +97,17 @@ bool ClickToClose(HWND dialog, int id) {
   POINT center = {client.right / 2, client.bottom / 2};
   ::ClientToScreen(button, &center);
   HWND under = ::WindowFromPoint(center);
-  ClickAt(center);
-  // The click has been handled (ClickAt waits for that): a dialog still
-  // showing after its button's work is done is one that did not close.
-  for (int waited = 0; waited < 100 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++waited)
-    ::Sleep(100);
-  const bool closed = !::IsWindow(dialog) || !::IsWindowVisible(dialog);
+  const auto clickAndWait = [&] {
+    ClickAt(center);
+    // The click has been handled (ClickAt waits for that): a dialog still
+    // showing after its button's work is done is one that did not close.
+    for (int waited = 0; waited < 100 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++waited)
+      ::Sleep(100);
+    return !::IsWindow(dialog) || !::IsWindowVisible(dialog);
+  };
+  // A person whose click went unnoticed (a busy machine) clicks once more;
+  // a button that does not close its dialog fails both times.
+  const bool closed = clickAndWait() || (::IsWindowVisible(button) && clickAndWait());
   if (!closed) {
     char front[128] = {}, target[128] = {};
     ::GetWindowTextA(::GetForegroundWindow(), front, sizeof front);
