@@ -13,16 +13,6 @@
 
 namespace scalewright::app {
 
-namespace {
-
-std::string NoteLetters(int pitch) {
-  std::string name = NoteName(pitch);
-  if (!name.empty()) name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  return name;
-}
-
-}  // namespace
-
 bool CFindScalesDlg::Run(HINSTANCE module, HWND owner) {
   return DoModal(module, IDD_FIND_SCALES, owner) == IDOK;
 }
@@ -73,7 +63,7 @@ void CFindScalesDlg::ListMatches() {
       const int tonic = std::stoi(line.substr(0, space));
       m_scales.emplace_back(tonic, line.substr(space + 1));
       const std::wstring shown =
-          ui::Widen(NoteLetters(tonic) + " " + ui::AnsiToUtf8(line.substr(space + 1)));
+          ui::Widen(CapitalNoteName(tonic) + " " + ui::AnsiToUtf8(line.substr(space + 1)));
       ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     }
     ::SendMessageW(list, LB_SETCURSEL, 0, 0);

@@ -41,6 +41,12 @@ int StepUp(int pitch, char digit) {
 
 const char* NoteName(int pitch) { return IsPitchClass(pitch) ? kNoteNames[pitch] : "None"; }
 
+std::string CapitalNoteName(int pitch) {
+  std::string name = NoteName(pitch);
+  if (IsPitchClass(pitch)) name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
+}
+
 int ParseNoteName(const char* token) {
   return token ? ParseNoteName(std::string_view(token)) : kNoPitch;
 }

@@ -43,6 +43,9 @@ constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "c", "c#", ... "b"; -1 (and anything outside 0..11) gives "None".
 const char* NoteName(int pitch);
+// The same with its letter in upper case, as chords and scales are named:
+// "C", "C#", ... "B".
+std::string CapitalNoteName(int pitch);
 
 // A note token such as "E", "eb", "C#": its pitch class, or -1 when it names
 // no note. Only the first two characters count. Null gives -1.

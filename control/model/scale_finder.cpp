@@ -48,12 +48,6 @@ int Extra(const PitchSet& notes, const std::vector<int>& marked) {
   return extra;
 }
 
-std::string RootName(int pitch) {
-  std::string name = NoteName(pitch);
-  if (!name.empty()) name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  return name;
-}
-
 }  // namespace
 
 std::vector<SFoundScale> ScalesHolding(const std::vector<int>& marked, const CModeList& modes) {
@@ -99,7 +93,7 @@ std::vector<SFoundChord> ChordsHolding(const std::vector<int>& marked) {
       for (int interval : shape.intervals)
         notes[static_cast<std::size_t>((root + interval) % kPitchClasses)] = true;
       const int extra = Extra(notes, marked);
-      if (extra >= 0) found.push_back({root, RootName(root) + shape.suffix, extra});
+      if (extra >= 0) found.push_back({root, CapitalNoteName(root) + shape.suffix, extra});
     }
   }
   std::stable_sort(found.begin(), found.end(), [&](const SFoundChord& a, const SFoundChord& b) {
