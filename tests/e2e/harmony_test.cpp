@@ -71,7 +71,7 @@ TEST_F(HarmonyTest, WhichScaleIsThisOffersTheKeysThatHoldTheNotesAndShowsOne) {
   ASSERT_NE(dialog, nullptr) << sw.Seen();
   for (int pitch : {0, 4, 7, 11}) ClickCenterOf(::GetDlgItem(dialog, 1050 + pitch));
   HWND list = ::GetDlgItem(dialog, 1070);
-  ASSERT_TRUE(WaitFor(sw, [&] { return ::SendMessageW(list, LB_GETCOUNT, 0, 0) == 14; }))
+  ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(list, LB_GETCOUNT, 0, 0) == 14; }))
       << ::SendMessageW(list, LB_GETCOUNT, 0, 0) << " scales listed";
   wchar_t first[64] = {};
   ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
@@ -91,7 +91,7 @@ TEST_F(HarmonyTest, WhichScaleIsThisOffersTheKeysThatHoldTheNotesAndShowsOne) {
   ClickAt({(area.left + area.right) / 2, area.top + 4});  // the first entry
   for (int i = 0; i < aeolian; ++i) PressKeys({VK_DOWN});
   PressKeys({VK_RETURN});
-  ASSERT_TRUE(WaitFor(sw, [&] { return !::IsWindow(dialog); }));
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); })) << sw.Seen();
   const CClientApartment apartment;
   const com::ComPtr<IAccessible> board = AccessibleOf(ControlOf(sw.DocumentWindows()[0]));
   ASSERT_TRUE(board);
@@ -125,7 +125,7 @@ TEST_F(HarmonyTest, ThePentatonicOverDorianIsRingedAndRemoved) {
   for (int pitch : {9, 0, 2, 4, 7}) ClickCenterOf(::GetDlgItem(dialog, 1050 + pitch));
   HWND list = ::GetDlgItem(dialog, 1070);
   wchar_t first[64] = {};
-  ASSERT_TRUE(WaitFor(sw, [&] {
+  ASSERT_TRUE(WaitUntil([&] {
     ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
     return std::wstring(first) == L"A Minor Pentatonic";
   })) << Utf8(first);
