@@ -26,8 +26,17 @@ std::vector<SSoundNote> ScaleNotesOf(IUnknown* control);
 // Plays |notes| (one: a clicked note; more: the scale at the tempo) for the
 // view |window|. With no sound device the status bar says so, once, and
 // nothing else happens.
+// With the MIDI output chosen (and there), the notes go to it instead.
 void PlayNotes(const std::vector<SSoundNote>& notes, HWND window);
 void StopPlaying();
+// Notes kSoundCue's |cue| in SW_SOUND_LOG's file, when there is one.
+void LogSounding(WPARAM cue);
+
+// Whether the system has a MIDI output, and whether the player sends the
+// notes there (kept with SW's settings).
+bool MidiAvailable();
+bool MidiChosen();
+void SetMidiChosen(bool chosen);
 
 int Tempo();
 void SetTempo(int tempo);

@@ -178,6 +178,16 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     if (!ui) StopPlaying();
     return true;
   }
+  if (id == ID_PLAY_MIDI) {
+    if (ui) {
+      ui->Enable(MidiAvailable());
+      ui->SetCheck(MidiAvailable() && MidiChosen());
+    } else if (MidiAvailable()) {
+      StopPlaying();
+      SetMidiChosen(!MidiChosen());
+    }
+    return true;
+  }
   if (OnHarmonyCommand(id, ui)) return true;
   const std::pair<UINT, int> tempos[] = {
       {ID_TEMPO_SLOW, kTempoSlow}, {ID_TEMPO_MEDIUM, kTempoMedium}, {ID_TEMPO_FAST, kTempoFast}};
@@ -301,6 +311,7 @@ void CFretView::Play(std::vector<SSoundNote> notes) {
 }
 
 void CFretView::OnSoundCue(WPARAM cue) {
+  LogSounding(cue);
   com::ComPtr<IFretboardSound> sound;
   com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
   if (!control || FAILED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) || !sound)

@@ -17,6 +17,7 @@
 #define ID_TEMPO_SLOW 32784
 #define ID_TEMPO_MEDIUM 32785
 #define ID_TEMPO_FAST 32786
+#define ID_PLAY_MIDI 32787
 // The Harmony menu: no chord, the chord on each degree (32791 to 32797),
 // triads or sevenths.
 #define ID_CHORD_NONE 32790

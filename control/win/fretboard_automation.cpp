@@ -10,12 +10,15 @@
 #include <oleauto.h>
 #include <olectl.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "control/win/ansi_text.h"
 #include "control/win/fretboard_ctl.h"
 #include "framework/com/com_ptr.h"
+#include "sound/core/scale_melody.h"
 #include "sound/core/string_pitches.h"
 
 namespace scalewright {
@@ -223,6 +226,29 @@ HRESULT CFretboardCtl::put_Octaves(BSTR octaves) {
   }
   SetOctaves(text->c_str());
   return S_OK;
+}
+
+HRESULT CFretboardCtl::PlayNote(LONG string, LONG fret) {
+  const std::vector<int> strings = sound::StringNotes(
+      m_state.GetStringNotes(), sound::ParseOctaves(GetOctaves()).value_or(std::vector<int>{}));
+  const bool known = InRange(string, 1, static_cast<LONG>(strings.size())) &&
+                     strings[static_cast<std::size_t>(string - 1)] != sound::kNoString;
+  if (!known)
+    return Refuse(L"PlayNote's string must be one of the tuning's, from 1", IID_IFretboard4);
+  if (!InRange(fret, 0, kMaxFret))
+    return Refuse(L"PlayNote's fret must be 0 to 36", IID_IFretboard4);
+  const std::int32_t note = strings[static_cast<std::size_t>(string - 1)] + fret;
+  return Play({{string - 1, fret, note}}, sound::kDefaultTempo);
+}
+
+HRESULT CFretboardCtl::PlayScale(LONG tempo) {
+  if (!InRange(tempo, sound::kMinTempo, sound::kMaxTempo))
+    return Refuse(L"PlayScale's tempo must be 30 to 400 notes a minute", IID_IFretboard4);
+  std::vector<SSoundNote> notes(static_cast<std::size_t>(std::max(0, GetScaleNotes(nullptr, 0))));
+  if (notes.empty())
+    return Refuse(L"The board shows no tonic to play the scale from", IID_IFretboard4);
+  GetScaleNotes(notes.data(), static_cast<std::int32_t>(notes.size()));
+  return Play(std::move(notes), tempo);
 }
 
 HRESULT CFretboardCtl::ShowProperties() {

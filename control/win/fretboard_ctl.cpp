@@ -21,6 +21,7 @@
 #include "framework/ole/control_window.h"
 #include "framework/ole/type_info.h"
 #include "framework/ui/this_module.h"
+#include "sound/win/wave_player.h"
 
 namespace scalewright {
 namespace {
@@ -54,7 +55,11 @@ CPaintedModes& PaintingModes() {
 
 CFretboardCtl::CFretboardCtl() { SetExtentValue(kInitialExtent); }
 
-CFretboardCtl::~CFretboardCtl() { ReleaseAll(); }
+CFretboardCtl::~CFretboardCtl() {
+  // The player's thread ends before the control's state goes.
+  m_player.reset();
+  ReleaseAll();
+}
 
 DWORD CFretboardCtl::ControlMiscStatus() const {
   return OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_INSIDEOUT |

@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <span>
+#include <vector>
 
 #include "control/interface/fretboard_harmony.h"
 #include "control/interface/fretboard_picture.h"
@@ -24,6 +26,9 @@
 #include "framework/ole/control_base.h"
 
 namespace scalewright {
+namespace sound {
+class CWavePlayer;
+}
 
 class CFretboardCtl final
     : public com::CComObject<CFretboardCtl, ole::CControlBase, IFretboard4, IFretboardSettings2,
@@ -127,6 +132,11 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE put_OverlayMode(BSTR mode) override;
   HRESULT STDMETHODCALLTYPE get_Octaves(BSTR* octaves) override;
   HRESULT STDMETHODCALLTYPE put_Octaves(BSTR octaves) override;
+  // IFretboard4: playing for scripts (fretboard_play.cpp).
+  HRESULT STDMETHODCALLTYPE PlayNote(LONG string, LONG fret) override;
+  HRESULT STDMETHODCALLTYPE PlayScale(LONG tempo) override;
+  HRESULT STDMETHODCALLTYPE StopPlaying() override;
+  HRESULT STDMETHODCALLTYPE get_Playing(VARIANT_BOOL* playing) override;
 
   // IFretboardSettings.
   std::int32_t GetTonality() override;
@@ -185,6 +195,8 @@ class CFretboardCtl final
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;
   void OnWindowClick(POINT point) override;
+  // A note of the script's playing starts sounding, or playing ended.
+  void OnWindowNotice(WPARAM cue, LPARAM) override;
   IUnknown* ControlUnknown() override { return ControllingUnknown(); }
   const CLSID& ControlClassId() const override { return CLSID_Fretboard; }
   DWORD ControlMiscStatus() const override;
@@ -207,6 +219,8 @@ class CFretboardCtl final
   HRESULT PutStock(DISPID dispid, Store store);
   HRESULT EnsureTypeInfo();
   void RefreshCaption();
+  // Plays |notes| for a script: S_FALSE when there is no sound device.
+  HRESULT Play(std::vector<SSoundNote> notes, int tempo);
   // Runs |use| with the mode list the board is painted with.
   static void WithModes(const std::function<void(const CModeList&)>& use);
   // One drawing pass of |state| (the board's own, or a copy for a picture
@@ -219,6 +233,9 @@ class CFretboardCtl final
   OLE_COLOR m_clrBorderColor = 0;
   com::CBstr m_bstrCaption;
   com::ComPtr<ITypeInfo> m_typeInfo;
+  // A script's playing: the player (made on first use) and what it plays.
+  std::unique_ptr<sound::CWavePlayer> m_player;
+  std::vector<SSoundNote> m_playing;
 };
 
 // Creates a Fretboard control, aggregated under |outer| when given (then

@@ -1,12 +1,15 @@
-// The Fretboard's notes for a host that sounds them: the scale Play Scale
-// plays, the note under a click, and the marker shown as sounding.
+// The Fretboard's notes for a host that sounds them (the scale Play Scale
+// plays, the note under a click, and the marker shown as sounding), and the
+// control's own player for scripts.
 #include <algorithm>
 #include <vector>
 
 #include "control/render/board_reading.h"
 #include "control/win/fretboard_ctl.h"
+#include "sound/core/pluck_voice.h"
 #include "sound/core/scale_melody.h"
 #include "sound/core/string_pitches.h"
+#include "sound/win/wave_player.h"
 
 namespace scalewright {
 
@@ -60,6 +63,40 @@ void CFretboardCtl::SetOctaves(const char* octaves) {
   // Its dispatch id in IFretboard4; the board looks the same.
   constexpr DISPID kDispOctaves = 20;
   if (m_state.SetOctaves(octaves)) AfterSetting(true, kDispOctaves);
+}
+
+HRESULT CFretboardCtl::Play(std::vector<SSoundNote> notes, int tempo) {
+  std::vector<sound::SPlayedNote> melody;
+  for (const SSoundNote& note : notes) melody.push_back({note.string, note.fret, note.note});
+  const std::vector<sound::SNote> timed = sound::Performance(melody, tempo);
+  std::vector<int> cues;
+  for (const sound::SNote& note : timed) cues.push_back(note.start);
+  if (!m_player) m_player = std::make_unique<sound::CWavePlayer>();
+  m_playing = std::move(notes);
+  // Without a window (a script's control not in place) nothing is shown
+  // as it sounds.
+  const bool played =
+      m_player->Play(sound::RenderNotes(timed), cues, Window(), ole::kControlNotice);
+  return played ? S_OK : S_FALSE;
+}
+
+HRESULT CFretboardCtl::StopPlaying() {
+  if (m_player) m_player->Stop();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_Playing(VARIANT_BOOL* playing) {
+  if (!playing) return E_POINTER;
+  *playing = m_player && m_player->Playing() ? VARIANT_TRUE : VARIANT_FALSE;
+  return S_OK;
+}
+
+void CFretboardCtl::OnWindowNotice(WPARAM cue, LPARAM) {
+  if (cue < m_playing.size()) {
+    SetSoundingMarker(m_playing[cue].string, m_playing[cue].fret);
+  } else if (cue == sound::kPlayEnded) {
+    SetSoundingMarker(-1, -1);
+  }
 }
 
 void CFretboardCtl::OnWindowClick(POINT point) {

@@ -22,6 +22,10 @@ namespace scalewright::ole {
 // A control paints every unit of its bounds: view status 3.
 constexpr DWORD kOpaqueViewStatus = VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND;
 
+// Posted to a control's window by the control's own worker threads; the
+// window hands it to CControlCore::OnWindowNotice on the control's thread.
+constexpr UINT kControlNotice = WM_APP + 1;
+
 // The property-notification sinks of the one connection point, by cookie.
 class CPropertySinks {
  public:
@@ -65,6 +69,8 @@ class CControlCore {
   virtual IAccessible* NewAccessible(HWND /*window*/) { return nullptr; }
   // A click (the primary button released) at |point| of its window.
   virtual void OnWindowClick(POINT /*point*/) {}
+  // kControlNotice, posted to its window by the control's own workers.
+  virtual void OnWindowNotice(WPARAM /*wParam*/, LPARAM /*lParam*/) {}
 
   // --- Notifications, for the control's property puts and setters.
   // Invalidates the control's area when it is in place, else tells the view

@@ -62,6 +62,9 @@ LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       if (core) core->OnWindowClick({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       break;
+    case kControlNotice:
+      if (core) core->OnWindowNotice(wParam, lParam);
+      return 0;
     case WM_SETFOCUS:
       if (core) core->OnWindowFocus(true);
       break;

@@ -74,4 +74,9 @@ std::vector<SNote> Timed(const std::vector<SPlayedNote>& melody, int tempo) {
   return notes;
 }
 
+std::vector<SNote> Performance(const std::vector<SPlayedNote>& notes, int tempo) {
+  if (notes.size() == 1) return {{FrequencyOf(notes[0].note), 0, kSampleRate * 3 / 2}};
+  return Timed(notes, tempo);
+}
+
 }  // namespace scalewright::sound

@@ -28,6 +28,10 @@ std::vector<SPlayedNote> ScaleMelody(const CFretboardState& state, const CModeLi
 // The notes at |tempo| notes a minute, each ringing on into the next.
 std::vector<SNote> Timed(const std::vector<SPlayedNote>& melody, int tempo);
 
+// How |notes| are played: one (a clicked note) rings out for a second and a
+// half; more are a melody at |tempo|.
+std::vector<SNote> Performance(const std::vector<SPlayedNote>& notes, int tempo);
+
 // The range a tempo is kept in, and where it starts.
 inline constexpr int kMinTempo = 30, kMaxTempo = 400, kDefaultTempo = 160;
 

@@ -25,13 +25,14 @@ struct SBuffer {
 
 // What the caller's thread and the player's share, under |lock|.
 struct CWavePlayer::SShared {
-  std::mutex lock;
+  mutable std::mutex lock;
   HANDLE command = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
   HANDLE done = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);  // waveOut's callback
   HWAVEOUT device = nullptr;
   bool quit = false;
   bool stop = false;
   bool fresh = false;  // new samples to start
+  bool playing = false;
   std::vector<std::int16_t> samples;
   std::vector<int> cues;
   HWND window = nullptr;
@@ -82,6 +83,7 @@ bool CWavePlayer::Play(std::vector<std::int16_t> samples, std::vector<int> cues,
   m_shared->window = window;
   m_shared->message = message;
   m_shared->fresh = true;
+  m_shared->playing = true;
   m_shared->queued = 0;
   ::SetEvent(m_shared->command);
   return true;
@@ -89,8 +91,11 @@ bool CWavePlayer::Play(std::vector<std::int16_t> samples, std::vector<int> cues,
 
 void CWavePlayer::Stop() {
   {
+    // A Play the thread has not yet taken is dropped as well.
     std::lock_guard<std::mutex> hold(m_shared->lock);
     m_shared->stop = true;
+    m_shared->fresh = false;
+    m_shared->playing = false;
   }
   ::SetEvent(m_shared->command);
 }
@@ -98,6 +103,11 @@ void CWavePlayer::Stop() {
 std::size_t CWavePlayer::Queued() const {
   std::lock_guard<std::mutex> hold(m_shared->lock);
   return m_shared->queued;
+}
+
+bool CWavePlayer::Playing() const {
+  std::lock_guard<std::mutex> hold(m_shared->lock);
+  return m_shared->playing;
 }
 
 void CWavePlayer::Run() {
@@ -149,6 +159,7 @@ void CWavePlayer::Run() {
         message = shared.message;
         position = nextCue = 0;
         playing = device && !samples.empty();
+        shared.playing = playing;
       }
     }
     if (!playing) continue;
@@ -188,6 +199,10 @@ void CWavePlayer::Run() {
       while (nextCue < cues.size()) tell(nextCue++);
       unprepareAll();
       playing = false;
+      {
+        std::lock_guard<std::mutex> hold(shared.lock);
+        if (!shared.fresh) shared.playing = false;
+      }
       tell(kPlayEnded);
     }
   }

@@ -31,6 +31,8 @@ class CWavePlayer {
   void Stop();
   // Samples handed to the device since the last Play.
   std::size_t Queued() const;
+  // From Play until everything has played or was stopped.
+  bool Playing() const;
 
  private:
   struct SShared;

@@ -8,10 +8,13 @@
 #include <olectl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
@@ -273,6 +276,48 @@ TEST_F(FretboardAutomation, LeftHandedAndSpellingRoundTripAndRefuseOtherValues) 
   EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID_IFretboard3));
 }
 
+// A script plays a note and the scale through the sound device; a device
+// really playing takes the note's time (a second and a half of ringing).
+// With no device, playing succeeds with S_FALSE and Playing is false at
+// once. scripts/test gives the suite a silent device and says so through
+// SW_TEST_SOUND_DEVICE.
+TEST_F(FretboardAutomation, ScriptsPlayANoteAndTheScaleOrHearThatThereIsNoDevice) {
+  ComPtr<IFretboard4> board;
+  ASSERT_EQ(S_OK, m_dispatch.As(IID_IFretboard4, board));
+  EXPECT_EQ(E_INVALIDARG, board->PlayNote(7, 0));
+  EXPECT_EQ(E_INVALIDARG, board->PlayNote(1, 37));
+  EXPECT_EQ(E_INVALIDARG, board->PlayScale(29));
+  VARIANT_BOOL playing = VARIANT_TRUE;
+  ASSERT_EQ(S_OK, board->get_Playing(&playing));
+  EXPECT_EQ(VARIANT_FALSE, playing);
+
+  const bool device = std::getenv("SW_TEST_SOUND_DEVICE") != nullptr;
+  const auto started = std::chrono::steady_clock::now();
+  const HRESULT played = board->PlayNote(5, 3);  // C3 on the A string
+  ASSERT_EQ(device ? S_OK : S_FALSE, played);
+  ASSERT_EQ(S_OK, board->get_Playing(&playing));
+  EXPECT_EQ(device ? VARIANT_TRUE : VARIANT_FALSE, playing);
+  while (playing && std::chrono::steady_clock::now() - started < std::chrono::seconds(10)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    board->get_Playing(&playing);
+  }
+  EXPECT_EQ(VARIANT_FALSE, playing);
+  const auto took = std::chrono::steady_clock::now() - started;
+  if (!device) return;
+  EXPECT_GE(took, std::chrono::milliseconds(1400)) << "the note ended before it rang";
+
+  // The scale, stopped at once.
+  ASSERT_EQ(S_OK, board->PlayScale(400));
+  board->get_Playing(&playing);
+  EXPECT_EQ(VARIANT_TRUE, playing);
+  EXPECT_EQ(S_OK, board->StopPlaying());
+  for (int waited = 0; playing && waited < 100; ++waited) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    board->get_Playing(&playing);
+  }
+  EXPECT_EQ(VARIANT_FALSE, playing);
+}
+
 // The slots that compiled clients call: each interface keeps its
 // predecessor's slots first and adds its own after them. Expected slots are
 // the interfaces as they shipped (IUnknown 0-2, IDispatch 3-6, then each
@@ -392,6 +437,10 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"OverlayMode", put, 48, VtableOffset(&I::put_OverlayMode)},
       {L"Octaves", get, 49, VtableOffset(&I::get_Octaves)},
       {L"Octaves", put, 50, VtableOffset(&I::put_Octaves)},
+      {L"PlayNote", call, 51, VtableOffset(&I::PlayNote)},
+      {L"PlayScale", call, 52, VtableOffset(&I::PlayScale)},
+      {L"StopPlaying", call, 53, VtableOffset(&I::StopPlaying)},
+      {L"Playing", get, 54, VtableOffset(&I::get_Playing)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)
