@@ -8,6 +8,7 @@ using com::RegistryKey;
 
 #define FRETBOARD_KEY L"CLSID\\" NECKVIEW_FRETBOARD_CLSID_TEXT
 #define FRETPROP_KEY L"CLSID\\" NECKVIEW_FRETPROP_CLSID_TEXT
+#define HARMONY_PAGE_KEY L"CLSID\\" NECKVIEW_HARMONY_PAGE_CLSID_TEXT
 
 // OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_INSIDEOUT
 // | OLEMISC_CANTLINKINSIDE | OLEMISC_RECOMPOSEONRESIZE, content aspect.
@@ -45,10 +46,17 @@ constexpr RegistryKey kFretPropKeys[] = {
     {FRETPROP_KEY L"\\InprocServer32", L"%MODULE%", L"ThreadingModel", L"Apartment"},
 };
 
+constexpr RegistryKey kHarmonyPageKeys[] = {
+    {HARMONY_PAGE_KEY, L"Harmony Page Class", nullptr, nullptr, KeyRule::kReplace},
+    {HARMONY_PAGE_KEY L"\\InprocServer32", L"%MODULE%", L"ThreadingModel", L"Apartment"},
+};
+
 }  // namespace
 
 std::span<const com::RegistryKey> FretboardRegistryKeys() { return kFretboardKeys; }
 
 std::span<const com::RegistryKey> FretPropRegistryKeys() { return kFretPropKeys; }
+
+std::span<const com::RegistryKey> HarmonyPageRegistryKeys() { return kHarmonyPageKeys; }
 
 }  // namespace scalewright

@@ -26,6 +26,16 @@
 /* Added later, in free space of the page. */
 #define IDC_LEFT_HANDED 216
 #define IDC_SPELLING 217
+/* The Harmony page: its window and strings, and its controls. */
+#define IDD_HARMONY_PAGE 120
+#define IDS_TITLE_HARMONY 120
+#define IDS_DOCSTRING_HARMONY 121
+#define IDC_CHORD_DEGREE 1100
+#define IDC_CHORD_TRIADS 1101
+#define IDC_CHORD_SEVENTHS 1102
+#define IDC_NO_CHORDS 1103
+#define IDC_OVERLAY_TONIC 1104
+#define IDC_OVERLAY_MODE 1105
 /* Note check boxes; the ids follow the keyboard, not the pitch order. */
 #define IDC_NOTE_C 1000
 #define IDC_NOTE_CS 1001

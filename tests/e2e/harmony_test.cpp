@@ -22,6 +22,24 @@ int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour) {
 
 using HarmonyTest = SwTest;
 
+// The descendant of |window| with control id |id|, or null.
+HWND DescendantWithId(HWND window, int id) {
+  struct SSearch {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<SSearch*>(data);
+        if (::GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
   const std::string board = ScratchDir() + "a_aeolian.swb";
   ASSERT_TRUE(WriteFile(board, "Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\n"));
@@ -57,6 +75,41 @@ TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
   ASSERT_TRUE(WaitFor(sw, [&] {
     return SaveScreenshot("harmony_off") &&
            PixelsOf(ReadScreenshot("harmony_off"), area, kChordFill) == 0;
+  })) << sw.Seen();
+}
+
+// The property frame's second page, Harmony: its tab opens it, the
+// player picks iv in the chord list and Seventh chords, and OK fills Dm7's
+// tones on the board.
+TEST_F(HarmonyTest, TheHarmonyPageChoosesTheChordShown) {
+  const std::string board = ScratchDir() + "a_aeolian_page.swb";
+  ASSERT_TRUE(WriteFile(board, "Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\n"));
+  CSwProcess sw("\"" + board + "\"");
+  const RECT area = OnlyBoardOnScreen(sw);
+  BringToFront(sw.Main());
+  ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kProperties));
+  ASSERT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen();
+  HWND frame = sw.PropertyFrames()[0];
+  BringToFront(frame);
+  const std::vector<HWND> tabs = ChildrenOfClass(frame, "SysTabControl32");
+  ASSERT_EQ(tabs.size(), 1u);
+  ASSERT_TRUE(ClickTab(tabs[0], 1));
+  HWND chords = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    chords = DescendantWithId(frame, 1100);
+    return chords && ::IsWindowVisible(chords);
+  })) << sw.Seen("harmony_page_missing");
+  ClickCenterOf(DescendantWithId(frame, 1102));  // Seventh chords
+  ClickCenterOf(chords);
+  PressKeys({VK_HOME});
+  for (int i = 0; i < 4; ++i) PressKeys({VK_DOWN});
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return Text(chords) == "iv7  Dm7"; })) << Text(chords);
+  SaveScreenshot("harmony_page");  // for a person to look at
+  ASSERT_TRUE(ClickToClose(frame, IDOK));
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    return SaveScreenshot("harmony_page_applied") &&
+           PixelsOf(ReadScreenshot("harmony_page_applied"), area, kChordFill) > 1000;
   })) << sw.Seen();
 }
 

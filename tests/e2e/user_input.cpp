@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace scalewright::e2e {
@@ -126,31 +127,46 @@ void ClickCenterOf(HWND window) {
   ClickAt(center);
 }
 
-bool ClickToolBarButton(HWND toolBar, UINT command) {
-  const LRESULT index = ::SendMessageA(toolBar, TB_COMMANDTOINDEX, command, 0);
-  if (index < 0) return false;
-  // The toolbar writes the rectangle into its own process: the answer is
-  // fetched from memory lent there.
+namespace {
+
+// An item's rectangle that |window| (a common control) writes for |message|
+// into its own process: the answer is fetched from memory lent there.
+std::optional<RECT> RemoteItemRect(HWND window, UINT message, WPARAM index) {
   DWORD pid = 0;
-  ::GetWindowThreadProcessId(toolBar, &pid);
+  ::GetWindowThreadProcessId(window, &pid);
   HANDLE process =
       ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process) return false;
+  if (!process) return std::nullopt;
   void* remote = ::VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
   RECT item = {};
   SIZE_T read = 0;
-  const bool found = remote &&
-                     ::SendMessageA(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index),
-                                    reinterpret_cast<LPARAM>(remote)) &&
-                     ::ReadProcessMemory(process, remote, &item, sizeof item, &read) &&
-                     read == sizeof item;
+  const bool found =
+      remote && ::SendMessageA(window, message, index, reinterpret_cast<LPARAM>(remote)) &&
+      ::ReadProcessMemory(process, remote, &item, sizeof item, &read) && read == sizeof item;
   if (remote) ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   ::CloseHandle(process);
-  if (!found || item.right <= item.left) return false;
-  POINT center = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-  ::ClientToScreen(toolBar, &center);
+  if (!found || item.right <= item.left) return std::nullopt;
+  return item;
+}
+
+bool ClickItemRect(HWND window, UINT message, WPARAM index) {
+  const std::optional<RECT> item = RemoteItemRect(window, message, index);
+  if (!item) return false;
+  POINT center = {(item->left + item->right) / 2, (item->top + item->bottom) / 2};
+  ::ClientToScreen(window, &center);
   ClickAt(center);
   return true;
+}
+
+}  // namespace
+
+bool ClickToolBarButton(HWND toolBar, UINT command) {
+  const LRESULT index = ::SendMessageA(toolBar, TB_COMMANDTOINDEX, command, 0);
+  return index >= 0 && ClickItemRect(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index));
+}
+
+bool ClickTab(HWND tabs, int index) {
+  return ClickItemRect(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index));
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {

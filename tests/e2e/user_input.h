@@ -29,6 +29,8 @@ void ClickCenterOf(HWND window);
 // Clicks the toolbar button of |command| in |toolBar|; false when the
 // toolbar has no such button.
 bool ClickToolBarButton(HWND toolBar, UINT command);
+// Clicks tab |index| of the tab control |tabs|; false when it has none.
+bool ClickTab(HWND tabs, int index);
 // Presses |keys| together (modifiers first) and lets go in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);
 // Types |text| as key presses (letters, digits and punctuation of a US

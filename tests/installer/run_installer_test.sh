@@ -102,6 +102,7 @@ stop_programs() { wineserver -k 2>/dev/null; sleep 1; }
 product_keys() {  # snapshot, classes root ("Machine\\\\Software\\\\Classes" style prefix)
   split_keys "$work/$1.reg" |
     grep -i -e 'C271D575-553B-4ABF-A2B7-3B4F0DB1A4D3' -e 'A3CB2081-B44E-4D6B-8270-D14777968389' \
+      -e 'FA770360-1301-4DE5-9668-228CA70F73A4' \
       -e '952D6518-CA78-42EA-A1DB-E2811A5C07D3' -e 'Neckview\.' -e 'Scalewright\.Board' \
       -e '\\\\\.swb' -e 'Applications\\\\SW\.exe' -e 'IFretboard' | grep -v 'Installer' |
     sed -e 's/^\[Software\\\\Classes\\\\/[/' -e 's/^\[Software\\\\Wow6432Node\\\\Classes\\\\/[/' \

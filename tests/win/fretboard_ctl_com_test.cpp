@@ -8,6 +8,7 @@
 
 #include "control/interface/fretboard_settings.h"
 #include "control/interface/neckview_h.h"
+#include "control/ui/harmony_page.h"
 #include "framework/com/bstr.h"
 #include "tests/win/fretboard_fakes.h"
 
@@ -265,14 +266,16 @@ TEST_F(FretboardClassInfo, ErrorInfoForTheDispatchInterfacesOnly) {
   EXPECT_EQ(S_FALSE, errors->InterfaceSupportsErrorInfo(IID_IFretboardSettings));
 }
 
-TEST_F(FretboardClassInfo, OnePropertyPageFretProp) {
+// FretProp first, as it always was; the Harmony page after it.
+TEST_F(FretboardClassInfo, PropertyPagesFretPropThenHarmony) {
   ComPtr<ISpecifyPropertyPages> pages;
   ASSERT_EQ(S_OK, Create(IID_ISpecifyPropertyPages, pages));
   CAUUID ids = {kPoisonWord, static_cast<GUID*>(kPoisonPointer)};
   ASSERT_EQ(S_OK, pages->GetPages(&ids));
-  ASSERT_EQ(1u, ids.cElems);
+  ASSERT_EQ(2u, ids.cElems);
   ASSERT_NE(nullptr, ids.pElems);
   EXPECT_EQ(CLSID_FretProp, ids.pElems[0]);
+  EXPECT_EQ(CLSID_HarmonyPage, ids.pElems[1]);
   ::CoTaskMemFree(ids.pElems);
   EXPECT_EQ(E_POINTER, pages->GetPages(nullptr));
 }
