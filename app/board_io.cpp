@@ -118,6 +118,13 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
     board.overlayTonic = harmony->GetOverlayTonic();
     board.overlayMode = Text(harmony->GetOverlayMode());
   }
+  if (harmony && harmony->GetOverlayNotes() != 0) {
+    std::array<bool, 12> marked{};
+    for (int pitch = 0; pitch < 12; ++pitch)
+      marked[pitch] = (harmony->GetOverlayNotes() >> pitch) & 1;
+    board.overlayNotes = marked;
+  }
+  if (harmony && harmony->GetChordLabels()) board.chordLabels = true;
   com::ComPtr<IFretboardSound> sound;
   if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound &&
       *sound->GetOctaves())
@@ -157,6 +164,11 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
     harmony->SetChordDegree(board.chordDegree.value_or(0));
     harmony->SetOverlay(board.overlayTonic.value_or(-1),
                         Utf8ToAnsi(board.overlayMode.value_or("")).c_str());
+    int marked = 0;
+    for (int pitch = 0; board.overlayNotes && pitch < 12; ++pitch)
+      marked |= (*board.overlayNotes)[pitch] ? 1 << pitch : 0;
+    harmony->SetOverlayNotes(marked);
+    harmony->SetChordLabels(board.chordLabels.value_or(false));
   }
   com::ComPtr<IFretboardSound> sound;
   if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound)

@@ -18,6 +18,16 @@ bool CFindScalesDlg::Run(HINSTANCE module, HWND owner) {
 }
 
 bool CFindScalesDlg::OnInitDialog() {
+  // Notes marked on the board by clicking come ticked, lowest first.
+  com::ComPtr<IFretboardHarmony> harmony;
+  if (m_control &&
+      SUCCEEDED(m_control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) && harmony) {
+    for (int pitch = 0; pitch < 12; ++pitch) {
+      if (!((harmony->GetOverlayNotes() >> pitch) & 1)) continue;
+      m_marked.push_back(pitch);
+      ::CheckDlgButton(Hwnd(), IDC_FIND_NOTE_FIRST + pitch, BST_CHECKED);
+    }
+  }
   ListMatches();
   return true;
 }

@@ -98,6 +98,7 @@ bool CFretView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     return true;
   }
   if (message == kPlayNote) {
+    if (m_markNotes) ToggleMark(static_cast<int>(lParam));
     Play({{LOWORD(wParam), HIWORD(wParam), static_cast<std::int32_t>(lParam)}});
     result = 0;
     return true;
@@ -244,7 +245,7 @@ void CFretView::ExportPicture() {
 bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
   const bool degree = id >= ID_CHORD_DEGREE_1 && id < ID_CHORD_DEGREE_1 + 7;
   if (!degree && id != ID_CHORD_NONE && id != ID_CHORD_TRIADS && id != ID_CHORD_SEVENTHS &&
-      id != ID_OVERLAY_NONE)
+      id != ID_OVERLAY_NONE && id != ID_CHORD_LABELS && id != ID_MARK_NOTES)
     return false;
   com::ComPtr<IFretboardHarmony> harmony;
   com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
@@ -269,10 +270,22 @@ bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
     }
     ui->SetCheck(harmony->GetChordDegree() == number);
   } else if (id == ID_OVERLAY_NONE) {
-    if (ui)
-      ui->Enable(harmony->GetOverlayTonic() >= 0);
-    else
+    if (ui) {
+      ui->Enable(harmony->GetOverlayTonic() >= 0 || harmony->GetOverlayNotes() != 0);
+    } else {
       harmony->SetOverlay(-1, "");
+      harmony->SetOverlayNotes(0);
+    }
+  } else if (id == ID_CHORD_LABELS) {
+    if (ui)
+      ui->SetCheck(harmony->GetChordLabels());
+    else
+      harmony->SetChordLabels(!harmony->GetChordLabels());
+  } else if (id == ID_MARK_NOTES) {
+    if (ui)
+      ui->SetCheck(m_markNotes);
+    else
+      m_markNotes = !m_markNotes;
   } else if (id == ID_CHORD_NONE) {
     if (ui)
       ui->SetCheck(harmony->GetChordDegree() == 0);
@@ -302,6 +315,15 @@ void CFretView::ExportSound() {
   std::string error;
   if (!WriteScaleSound(control.get(), *path, error))
     docview::ShowFrameworkMessage(self, "The sound could not be saved.\n\n" + error);
+}
+
+void CFretView::ToggleMark(int note) {
+  com::ComPtr<IFretboardHarmony> harmony;
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
+      !harmony)
+    return;
+  harmony->SetOverlayNotes(harmony->GetOverlayNotes() ^ (1 << (((note % 12) + 12) % 12)));
 }
 
 void CFretView::Play(std::vector<SSoundNote> notes) {

@@ -44,6 +44,9 @@ class CFretView final : public docview::CFormView {
   // Plays |notes| and shows each on the board as it sounds.
   void Play(std::vector<SSoundNote> notes);
   void OnSoundCue(WPARAM cue);
+  // Harmony > Mark Notes by Clicking: a clicked |note| (MIDI) rings, or no
+  // longer rings, its pitch class on the second layer.
+  void ToggleMark(int note);
   SIZE BoardSize() const;
 
   CFretboard m_wndFretboard;
@@ -52,6 +55,7 @@ class CFretView final : public docview::CFormView {
   CPropertyFrameWatch* m_propertyFrame = nullptr;
   // What this window plays, for showing the note that sounds.
   std::vector<SSoundNote> m_playing;
+  bool m_markNotes = false;
 };
 
 // Opens the modal property frame on |control|; nothing without pages.

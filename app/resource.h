@@ -34,6 +34,9 @@
 #define IDC_FIND_OVERLAY 1072
 // Harmony > Remove Overlay.
 #define ID_OVERLAY_NONE 32801
+// Harmony > Label Chord Tones, and Mark Notes by Clicking.
+#define ID_CHORD_LABELS 32802
+#define ID_MARK_NOTES 32803
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

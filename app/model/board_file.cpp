@@ -82,12 +82,13 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   };
   if (key == "tonality") return readInt(settings.tonality);
   if (key == "mode") return readText(settings.mode);
-  if (key == "notes") {
+  const auto readNotes = [&](std::optional<std::array<bool, 12>>& field) {
     std::array<bool, 12> notes{};
     if (!ParseNotes(value, notes)) return false;
-    settings.notes = notes;
+    field = notes;
     return true;
-  }
+  };
+  if (key == "notes") return readNotes(settings.notes);
   if (key == "show_steps") return readText(settings.showSteps);
   if (key == "highlight") return readText(settings.highlight);
   if (key == "label_kind") return readInt(settings.labelKind);
@@ -102,6 +103,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "chord_size") return readInt(settings.chordSize);
   if (key == "overlay_tonic") return readInt(settings.overlayTonic);
   if (key == "overlay_mode") return readText(settings.overlayMode);
+  if (key == "overlay_notes") return readNotes(settings.overlayNotes);
+  if (key == "chord_labels") return readFlag(settings.chordLabels);
   if (key == "octaves") return readText(settings.octaves);
   if (key == "extent") {
     SBoardExtent extent;
@@ -155,11 +158,12 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   auto flag = [](bool value) { return value ? "1" : "0"; };
   if (settings.tonality) AppendLine(text, "tonality", std::to_string(*settings.tonality));
   if (settings.mode) AppendLine(text, "mode", *settings.mode);
-  if (settings.notes) {
-    std::string notes;
-    for (bool shown : *settings.notes) notes += flag(shown);
-    AppendLine(text, "notes", notes);
-  }
+  auto notes = [&](const std::array<bool, 12>& flags) {
+    std::string line;
+    for (bool on : flags) line += flag(on);
+    return line;
+  };
+  if (settings.notes) AppendLine(text, "notes", notes(*settings.notes));
   if (settings.showSteps) AppendLine(text, "show_steps", *settings.showSteps);
   if (settings.highlight) AppendLine(text, "highlight", *settings.highlight);
   if (settings.labelKind) AppendLine(text, "label_kind", std::to_string(*settings.labelKind));
@@ -175,6 +179,8 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.overlayTonic)
     AppendLine(text, "overlay_tonic", std::to_string(*settings.overlayTonic));
   if (settings.overlayMode) AppendLine(text, "overlay_mode", *settings.overlayMode);
+  if (settings.overlayNotes) AppendLine(text, "overlay_notes", notes(*settings.overlayNotes));
+  if (settings.chordLabels) AppendLine(text, "chord_labels", flag(*settings.chordLabels));
   if (settings.octaves) AppendLine(text, "octaves", *settings.octaves);
   if (settings.extent) {
     AppendLine(

@@ -75,6 +75,10 @@ struct SBoardSettings {
   // A second scale over the board's: its tonic and mode.
   std::optional<int> overlayTonic;
   std::optional<std::string> overlayMode;
+  // Notes marked on that layer besides it (C first), and whether the
+  // chord's tones are labelled 1, 3, 5, 7.
+  std::optional<std::array<bool, 12>> overlayNotes;
+  std::optional<bool> chordLabels;
   // The strings' octaves a player gave ("4 3 - 3 2 2").
   std::optional<std::string> octaves;
   std::optional<SBoardExtent> extent;

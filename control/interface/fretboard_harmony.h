@@ -40,6 +40,14 @@ struct IFretboardHarmony : public IUnknown {
   virtual std::int32_t GetOverlayTonic() = 0;
   virtual const char* GetOverlayMode() = 0;
   virtual void SetOverlay(std::int32_t tonic, const char* mode) = 0;
+  // Notes marked on the second layer besides its scale (a chord's tones,
+  // notes a player clicked): bit n for pitch class n, 0 C to 11 B.
+  virtual std::int32_t GetOverlayNotes() = 0;
+  virtual void SetOverlayNotes(std::int32_t notes) = 0;
+  // Whether the chord's tones are labelled by their place in it (1, 3, 5,
+  // 7) instead of the board's label kind.
+  virtual bool GetChordLabels() = 0;
+  virtual void SetChordLabels(bool on) = 0;
 
  protected:
   ~IFretboardHarmony() = default;

@@ -83,6 +83,18 @@ class CFretboardState {
     return true;
   }
 
+  // Notes marked for the second layer besides its scale: bit n for pitch
+  // class n (0: none). Only the twelve bits are kept.
+  int GetOverlayNotes() const { return m_nOverlayNotes; }
+  bool SetOverlayNotes(int notes) { return Change(m_nOverlayNotes, notes & 0xFFF); }
+  // Whether a chord's tones are labelled 1, 3, 5, 7.
+  bool GetChordLabels() const { return m_bChordLabels; }
+  bool SetChordLabels(bool on) {
+    if (on == m_bChordLabels) return false;
+    m_bChordLabels = on;
+    return true;
+  }
+
   // The strings' octaves a player gave ("4 3 - 3 2 2", "-" leaving a string
   // to the rule; empty: every string by the rule), kept as given.
   const char* GetOctaves() const { return m_strOctaves.c_str(); }
@@ -137,6 +149,8 @@ class CFretboardState {
   std::string m_strOctaves;
   std::string m_strOverlayMode;
   int m_nChordSize = 3;
+  int m_nOverlayNotes = 0;
+  bool m_bChordLabels = false;
   int m_nSoundingString = -1;
   int m_nSoundingFret = -1;
 };

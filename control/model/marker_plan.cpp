@@ -32,14 +32,18 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
       chord = chords[static_cast<std::size_t>(settings.chordDegree - 1)].tones;
   }
 
-  // The second scale's notes, when its mode is in the list.
+  // The second scale's notes, when its mode is in the list, and the notes
+  // marked besides.
   NoteFlags overlay{};
+  for (int pitch = 0; pitch < kPitchClasses; ++pitch)
+    overlay[pitch] = (settings.overlayNotes >> pitch) & 1;
   const int overlayMode =
       IsPitchClass(settings.overlayTonic) ? modes.Find(settings.overlayMode) : -1;
   if (overlayMode >= 0) {
     for (int pitch = 0; pitch < kPitchClasses; ++pitch) {
-      overlay[pitch] = DegreeIndexInIntervals(pitch, settings.overlayTonic,
-                                              modes.GetIntervals(overlayMode)) != kNoPitch;
+      if (DegreeIndexInIntervals(pitch, settings.overlayTonic, modes.GetIntervals(overlayMode)) !=
+          kNoPitch)
+        overlay[pitch] = true;
     }
   }
 
@@ -63,6 +67,10 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
       for (std::size_t tone = 0; tone < chord.size(); ++tone) {
         if (chord[tone] == pitch) marker.chordTone = static_cast<int>(tone);
       }
+      // Root, third, fifth, seventh.
+      static const char* const kChordToneLabels[] = {"1", "3", "5", "7"};
+      if (settings.chordLabels && marker.chordTone >= 0 && marker.chordTone < 4)
+        marker.label = kChordToneLabels[marker.chordTone];
       marker.quiet = !chord.empty() && marker.chordTone < 0;
       marker.overlay = overlay[pitch];
       markers.push_back(std::move(marker));

@@ -27,9 +27,15 @@ struct SMarkerSettings {
   // mode's chord whose tones stand out.
   int chordDegree = 0;
   int chordSize = 3;
+  // With a chord chosen, its tones are labelled by their place in it (1, 3,
+  // 5, 7) instead of the label kind.
+  bool chordLabels = false;
   // A second scale over the board's: its tonic (-1 none) and mode.
   int overlayTonic = -1;
   const char* overlayMode = "";
+  // Notes marked for the second layer besides that scale (a chord's tones,
+  // the notes a player clicked): bit n for pitch class n.
+  int overlayNotes = 0;
 };
 
 struct SMarker {

@@ -188,6 +188,8 @@ SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets)
   settings.chordSize = state.GetChordSize();
   settings.overlayTonic = state.GetOverlayTonic();
   settings.overlayMode = state.GetOverlayMode();
+  settings.overlayNotes = state.GetOverlayNotes();
+  settings.chordLabels = state.GetChordLabels();
   return settings;
 }
 

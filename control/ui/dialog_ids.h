@@ -36,6 +36,7 @@
 #define IDC_NO_CHORDS 1103
 #define IDC_OVERLAY_TONIC 1104
 #define IDC_OVERLAY_MODE 1105
+#define IDC_CHORD_LABELS 1106
 /* Note check boxes; the ids follow the keyboard, not the pitch order. */
 #define IDC_NOTE_C 1000
 #define IDC_NOTE_CS 1001

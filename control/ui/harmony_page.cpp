@@ -73,6 +73,8 @@ void CHarmonyPage::OnPageCreated(HWND page) {
   ::CheckRadioButton(page, IDC_CHORD_TRIADS, IDC_CHORD_SEVENTHS,
                      size == kSeventh ? IDC_CHORD_SEVENTHS : IDC_CHORD_TRIADS);
   FillChords(m_source ? m_source->GetChordDegree() : 0);
+  ::CheckDlgButton(page, IDC_CHORD_LABELS,
+                   m_source && m_source->GetChordLabels() ? BST_CHECKED : BST_UNCHECKED);
 
   AddEntry(page, IDC_OVERLAY_TONIC, L"None");
   for (int pitch = 0; pitch < 12; ++pitch)
@@ -92,6 +94,10 @@ void CHarmonyPage::OnPageCreated(HWND page) {
 
 bool CHarmonyPage::OnPageCommand(int id, int code) {
   switch (id) {
+    case IDC_CHORD_LABELS:
+      if (code != BN_CLICKED) return false;
+      SetDirty(true);
+      return true;
     case IDC_CHORD_TRIADS:
     case IDC_CHORD_SEVENTHS:
       if (code != BN_CLICKED) return false;
@@ -137,6 +143,7 @@ HRESULT CHarmonyPage::WriteBack() {
   for (const auto& object : ObjectsAnswering<IFretboardHarmony>(IID_IFretboardHarmony)) {
     object->SetChordSize(ChordSize());
     object->SetChordDegree(degree);
+    object->SetChordLabels(::IsDlgButtonChecked(page, IDC_CHORD_LABELS) == BST_CHECKED);
     object->SetOverlay(tonic >= 0 && !mode.empty() ? tonic : -1, mode.c_str());
   }
   return S_OK;

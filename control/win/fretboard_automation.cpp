@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "control/model/music_model.h"
 #include "control/win/ansi_text.h"
 #include "control/win/fretboard_ctl.h"
 #include "framework/com/com_ptr.h"
@@ -209,6 +210,50 @@ HRESULT CFretboardCtl::put_OverlayMode(BSTR mode) {
   const std::optional<std::string> text = NarrowToAnsi(mode);
   if (!text) return Refuse(L"OverlayMode must be a mode's name", IID_IFretboard4);
   SetOverlay(GetOverlayTonic(), text->c_str());
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_OverlayNotes(BSTR* notes) {
+  if (!notes) return E_POINTER;
+  // In pitch order from C, as the modes' notes are named.
+  std::string text;
+  for (int pitch = 0; pitch <= kLastPitch; ++pitch) {
+    if ((GetOverlayNotes() >> pitch) & 1)
+      text += (text.empty() ? "" : " ") + CapitalNoteName(pitch);
+  }
+  *notes = WidenAnsi(text.c_str()).detach();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_OverlayNotes(BSTR notes) {
+  const std::optional<std::string> text = NarrowToAnsi(notes);
+  int marked = 0;
+  bool named = text.has_value();
+  for (std::size_t at = 0; named && text && at < text->size();) {
+    const std::size_t start = text->find_first_not_of(" \t", at);
+    if (start == std::string::npos) break;
+    const std::size_t end = std::min(text->find_first_of(" \t", start), text->size());
+    const int pitch = ParseNoteName(std::string_view(*text).substr(start, end - start));
+    named = pitch >= 0;
+    if (named) marked |= 1 << pitch;
+    at = end;
+  }
+  if (!named) {
+    return Refuse(L"OverlayNotes must be note names separated by spaces, such as A C E G",
+                  IID_IFretboard4);
+  }
+  SetOverlayNotes(marked);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_ChordLabels(VARIANT_BOOL* on) {
+  if (!on) return E_POINTER;
+  *on = GetChordLabels() ? VARIANT_TRUE : VARIANT_FALSE;
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_ChordLabels(VARIANT_BOOL on) {
+  SetChordLabels(on != VARIANT_FALSE);
   return S_OK;
 }
 

@@ -132,6 +132,10 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE put_OverlayMode(BSTR mode) override;
   HRESULT STDMETHODCALLTYPE get_Octaves(BSTR* octaves) override;
   HRESULT STDMETHODCALLTYPE put_Octaves(BSTR octaves) override;
+  HRESULT STDMETHODCALLTYPE get_OverlayNotes(BSTR* notes) override;
+  HRESULT STDMETHODCALLTYPE put_OverlayNotes(BSTR notes) override;
+  HRESULT STDMETHODCALLTYPE get_ChordLabels(VARIANT_BOOL* on) override;
+  HRESULT STDMETHODCALLTYPE put_ChordLabels(VARIANT_BOOL on) override;
   // IFretboard4: playing for scripts (fretboard_play.cpp).
   HRESULT STDMETHODCALLTYPE PlayNote(LONG string, LONG fret) override;
   HRESULT STDMETHODCALLTYPE PlayScale(LONG tempo) override;
@@ -191,6 +195,10 @@ class CFretboardCtl final
   std::int32_t GetOverlayTonic() override { return m_state.GetOverlayTonic(); }
   const char* GetOverlayMode() override { return m_state.GetOverlayMode(); }
   void SetOverlay(std::int32_t tonic, const char* mode) override;
+  std::int32_t GetOverlayNotes() override { return m_state.GetOverlayNotes(); }
+  void SetOverlayNotes(std::int32_t notes) override;
+  bool GetChordLabels() override { return m_state.GetChordLabels(); }
+  void SetChordLabels(bool on) override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

@@ -12,7 +12,8 @@
 namespace scalewright {
 
 // Their dispatch ids in IFretboard4.
-constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16, kDispOverlayTonic = 18;
+constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16, kDispOverlayTonic = 18,
+                 kDispOverlayNotes = 25, kDispChordLabels = 26;
 
 void CFretboardCtl::SetChordDegree(std::int32_t degree) {
   AfterSetting(m_state.SetChordDegree(std::clamp(degree, 0, 7)), kDispChordDegree);
@@ -20,6 +21,14 @@ void CFretboardCtl::SetChordDegree(std::int32_t degree) {
 
 void CFretboardCtl::SetChordSize(std::int32_t size) {
   AfterSetting(m_state.SetChordSize(size), kDispChordSize);
+}
+
+void CFretboardCtl::SetOverlayNotes(std::int32_t notes) {
+  AfterSetting(m_state.SetOverlayNotes(notes), kDispOverlayNotes);
+}
+
+void CFretboardCtl::SetChordLabels(bool on) {
+  AfterSetting(m_state.SetChordLabels(on), kDispChordLabels);
 }
 
 void CFretboardCtl::SetOverlay(std::int32_t tonic, const char* mode) {

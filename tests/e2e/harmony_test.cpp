@@ -113,6 +113,52 @@ TEST_F(HarmonyTest, TheHarmonyPageChoosesTheChordShown) {
   })) << sw.Seen();
 }
 
+// Harmony > Mark Notes by Clicking: the player clicks C, E, G and B on the
+// board; each is ringed in blue, the marks are kept in the board's file,
+// and Which Scale Is This? opens with them ticked, C Ionian first. Remove
+// Overlay takes the rings away.
+TEST_F(HarmonyTest, NotesMarkedByClickingAreRingedKeptAndOfferedToTheFinder) {
+  const std::string board = ScratchDir() + "c_ionian_marked.swb";
+  ASSERT_TRUE(WriteFile(board, "Scalewright board 1\r\ntonality=0\r\nmode=Ionian\r\n"));
+  CSwProcess sw("\"" + board + "\"");
+  const RECT area = OnlyBoardOnScreen(sw);
+  constexpr std::uint32_t kOverlayBlue = 0x005AC8;
+  ChooseMenuItem(sw.Main(), 'A', 'M');
+  HWND control = ControlOf(sw.DocumentWindows()[0]);
+  for (const wchar_t* name : {L"C, string 5, fret 3, degree 1", L"E, string 4, fret 2, degree 3",
+                              L"G, string 4, fret 5, degree 5", L"B, string 3, fret 4, degree 7"}) {
+    const RECT marker = PlaceNamedIn(control, name);
+    ASSERT_GT(marker.right, marker.left) << Utf8(name);
+    ClickAt({(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
+  }
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    return SaveScreenshot("marked_notes") &&
+           PixelsOf(ReadScreenshot("marked_notes"), area, kOverlayBlue) > 500;
+  })) << sw.Seen();
+  BringToFront(sw.Main());
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_TRUE(WaitFor(sw, [&] {
+    return ReadAll(board).find("overlay_notes=100010010001\r\n") != std::string::npos;
+  })) << ReadAll(board);
+
+  ChooseMenuItem(sw.Main(), 'A', 'W');
+  HWND dialog = sw.WaitDialog("Which Scale Is This?");
+  ASSERT_NE(dialog, nullptr) << sw.Seen();
+  HWND list = ::GetDlgItem(dialog, 1070);
+  ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(list, LB_GETCOUNT, 0, 0) == 14; }))
+      << ::SendMessageW(list, LB_GETCOUNT, 0, 0) << " scales listed";
+  wchar_t first[64] = {};
+  ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+  EXPECT_STREQ(first, L"C Ionian");
+  ASSERT_TRUE(ClickToClose(dialog, IDCANCEL));
+
+  ChooseMenuItem(sw.Main(), 'A', 'V');
+  ASSERT_TRUE(WaitFor(sw, [&] {
+    return SaveScreenshot("marks_removed") &&
+           PixelsOf(ReadScreenshot("marks_removed"), area, kOverlayBlue) == 0;
+  })) << sw.Seen();
+}
+
 // The player ticks C, E, G and B: the dialog offers C Ionian first, among
 // the modes of C major and G major, and Cmaj7; Show puts the chosen scale on
 // the board, whose screen-reader name then says it.

@@ -146,6 +146,30 @@ rm -f "$modes"
 if ((had_modes)); then cp "$saved_modes" "$modes"; fi
 echo "a batch job with a bad modes file: exit $rc, its warning on standard error"
 
+# --- The layers: a chord (iv7 of A Aeolian, its tones filled amber) and
+# marked notes (ringed blue) show in the PNG as in the window, and the SVG,
+# rendered, shows the same picture.
+count_colour() {  # picture, colour: how many pixels have it exactly
+  convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+layered=$work/layered.swb
+printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nchord_degree=4\r\nchord_size=4\r\noverlay_notes=100010010100\r\nextent=15875,7938\r\n' >"$layered"
+export_picture "$(win "$layered")" "$(win "$work/layered.png")"
+[[ $rc -eq 0 && -z $err ]] || fail "PNG with layers: exit $rc, '$err'"
+amber=$(count_colour "$work/layered.png" 'rgb(255,214,102)')
+blue=$(count_colour "$work/layered.png" 'rgb(0,90,200)')
+plain_amber=$(count_colour "$work/view.png" 'rgb(255,214,102)')
+echo "layers in the PNG: $amber amber and $blue blue pixels (the plain board: $plain_amber amber)"
+((amber > 1000 && blue > 300 && plain_amber == 0)) || fail "the PNG does not show the layers"
+export_picture "$(win "$layered")" "$(win "$work/layered.svg")"
+[[ $rc -eq 0 && -z $err ]] || fail "SVG with layers: exit $rc, '$err'"
+if rsvg-convert -w 600 -h 300 -o "$work/layered-svg.png" "$work/layered.svg"; then
+  echo -n "the layered SVG against the layered PNG: "
+  similar "$work/layered.png" "$work/layered-svg.png" || fail "the layered SVG's picture differs"
+else
+  fail "rsvg-convert cannot render the layered SVG"
+fi
+
 # --- Requests that are refused: non-zero, one line on standard error, no
 # file, no temporary beside it.
 refused() {  # description, target path (Unix or Windows), arguments to /export...

@@ -35,8 +35,10 @@ WINEPREFIX=$prefix WINEDEBUG=-all "$(dirname "$0")/../../scripts/wine-tool" "$bi
 
 mkdir -p "$out"
 rm -f "$out"/printed-page*.png
+# A board with a chord shown (iv7 of A Aeolian, its tones filled amber): the
+# print shows the layer as the window does.
 document="$out/printed board.txt"
-: >"$document"
+printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nchord_degree=4\r\nchord_size=4\r\n' >"$document"
 pdfs="$HOME/PDF"
 mkdir -p "$pdfs"
 marker=$(mktemp)
@@ -107,4 +109,8 @@ diff_lr=$((left > right ? left - right : right - left))
 diff_tb=$((top > bottom ? top - bottom : bottom - top))
 (( diff_lr * 100 <= pw * 4 )) || { echo "FAIL: not centred across"; fail=1; }
 (( diff_tb * 100 <= ph * 4 )) || { echo "FAIL: not centred down"; fail=1; }
+amber=$(convert "$page" -alpha off -fuzz 6% -fill black +opaque 'rgb(255,214,102)' \
+  -fill white -opaque 'rgb(255,214,102)' -format '%[fx:round(mean*w*h)]' info:)
+echo "the chord's fill: $amber amber pixels on the page"
+(( amber > 100 )) || { echo "FAIL: the print does not show the chord"; fail=1; }
 exit $fail

@@ -387,6 +387,24 @@ TEST_F(FretboardAutomation, ChordNamesOfTheKeyAndTheChordLayer) {
   EXPECT_EQ(DISP_E_EXCEPTION, Put(L"ChordSize", Long(5)));
   EXPECT_EQ(L"ChordSize must be 3 (triads) or 4 (seventh chords)", m_description);
   EXPECT_EQ(4, GetLong(L"ChordDegree"));
+
+  // The Am7 arpeggio marked on the second layer, named from C up; a word
+  // that is not a note is refused and changes nothing.
+  CBstr arpeggio, wrong, none;
+  ASSERT_EQ(S_OK, CBstr::Copy(L" a  C e G ", arpeggio));
+  ASSERT_EQ(S_OK, CBstr::Copy(L"A H", wrong));
+  ASSERT_EQ(S_OK, CBstr::Copy(L"", none));
+  EXPECT_EQ(S_OK, Put(L"OverlayNotes", Text(arpeggio.get())));
+  EXPECT_EQ(L"C E G A", GetText(L"OverlayNotes"));
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"OverlayNotes", Text(wrong.get())));
+  EXPECT_EQ(L"OverlayNotes must be note names separated by spaces, such as A C E G", m_description);
+  EXPECT_EQ(L"C E G A", GetText(L"OverlayNotes"));
+  EXPECT_EQ(S_OK, Put(L"OverlayNotes", Text(none.get())));
+  EXPECT_EQ(L"", GetText(L"OverlayNotes"));
+  EXPECT_EQ(S_OK, Put(L"ChordLabels", Bool(true)));
+  VARIANT labels;
+  ASSERT_EQ(S_OK, Get(L"ChordLabels", &labels));
+  EXPECT_EQ(VARIANT_TRUE, V_BOOL(&labels));
 }
 
 TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
@@ -441,6 +459,10 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"PlayScale", call, 52, VtableOffset(&I::PlayScale)},
       {L"StopPlaying", call, 53, VtableOffset(&I::StopPlaying)},
       {L"Playing", get, 54, VtableOffset(&I::get_Playing)},
+      {L"OverlayNotes", get, 55, VtableOffset(&I::get_OverlayNotes)},
+      {L"OverlayNotes", put, 56, VtableOffset(&I::put_OverlayNotes)},
+      {L"ChordLabels", get, 57, VtableOffset(&I::get_ChordLabels)},
+      {L"ChordLabels", put, 58, VtableOffset(&I::put_ChordLabels)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)

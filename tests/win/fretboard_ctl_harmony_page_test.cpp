@@ -103,6 +103,7 @@ TEST_F(HarmonyPage, OffersTheChordsOfTheKeyAndAppliesTheChosenOneAndASecondScale
   Click(IDC_CHORD_SEVENTHS);
   EXPECT_EQ(L"iv7  Dm7", Entries(IDC_CHORD_DEGREE)[4]);
   EXPECT_EQ(4, ::SendDlgItemMessageW(m_window, IDC_CHORD_DEGREE, CB_GETCURSEL, 0, 0));
+  Click(IDC_CHORD_LABELS);
   // C Ionian over it.
   Choose(IDC_OVERLAY_TONIC, 1);
   const std::vector<std::wstring> modes = Entries(IDC_OVERLAY_MODE);
@@ -123,6 +124,9 @@ TEST_F(HarmonyPage, OffersTheChordsOfTheKeyAndAppliesTheChosenOneAndASecondScale
   CBstr mode;
   ASSERT_EQ(S_OK, m_board->get_OverlayMode(mode.put()));
   EXPECT_STREQ(L"Ionian", mode.get());
+  VARIANT_BOOL labels = VARIANT_FALSE;
+  ASSERT_EQ(S_OK, m_board->get_ChordLabels(&labels));
+  EXPECT_EQ(VARIANT_TRUE, labels);
 
   // None takes both away.
   Choose(IDC_CHORD_DEGREE, 0);

@@ -27,6 +27,9 @@ SBoardSettings EveryField() {
   s.chordSize = 4;
   s.overlayTonic = 9;
   s.overlayMode = "Minor Pentatonic";
+  s.overlayNotes = std::array<bool, 12>{true,  false, false, false, true,  false,
+                                        false, true,  false, true,  false, false};
+  s.chordLabels = true;
   s.octaves = "4 3 - 3 2 2";
   s.extent = SBoardExtent{6959, 3016};
   return s;
@@ -52,6 +55,8 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "chord_size=4\r\n"
       "overlay_tonic=9\r\n"
       "overlay_mode=Minor Pentatonic\r\n"
+      "overlay_notes=100010010100\r\n"
+      "chord_labels=1\r\n"
       "octaves=4 3 - 3 2 2\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));

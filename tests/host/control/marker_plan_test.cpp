@@ -189,6 +189,17 @@ TEST_F(MarkerPlanTest, AChosenChordMarksItsTonesAndQuietsTheRest) {
     EXPECT_EQ(marker.chordTone, place == places.end() ? -1 : place->second) << marker.pitch;
     EXPECT_EQ(marker.quiet, place == places.end()) << marker.pitch;
   }
+  // Labelled by their place in the chord, the rest as the label kind says.
+  settings.chordLabels = true;
+  const std::map<int, std::string> labels = {{2, "1"}, {5, "3"}, {9, "5"}, {0, "7"}};
+  const std::vector<SMarker> labelled = PlanMarkers(settings, modes);
+  ASSERT_EQ(labelled.size(), markers.size());
+  for (std::size_t i = 0; i < markers.size(); ++i) {
+    const auto label = labels.find(markers[i].pitch);
+    EXPECT_EQ(labelled[i].label, label == labels.end() ? markers[i].label : label->second)
+        << markers[i].pitch;
+  }
+  settings.chordLabels = false;
   settings.chordDegree = 0;
   for (const SMarker& marker : PlanMarkers(settings, modes)) {
     EXPECT_EQ(marker.chordTone, -1);
@@ -225,6 +236,11 @@ TEST_F(MarkerPlanTest, ASecondScaleMarksItsNotesOnTheBoardsScale) {
     EXPECT_EQ(marker.overlay, pentatonic.count(marker.pitch) == 1) << marker.pitch;
   settings.overlayMode = "Blues";
   for (const SMarker& marker : PlanMarkers(settings, modes)) EXPECT_FALSE(marker.overlay);
+  // Marked notes join the layer: the Am7 arpeggio, A C E G.
+  settings.overlayNotes = (1 << 9) | (1 << 0) | (1 << 4) | (1 << 7);
+  const std::set<int> arpeggio = {9, 0, 4, 7};
+  for (const SMarker& marker : PlanMarkers(settings, modes))
+    EXPECT_EQ(marker.overlay, arpeggio.count(marker.pitch) == 1) << marker.pitch;
 }
 
 }  // namespace
