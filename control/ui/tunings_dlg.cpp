@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "control/model/modes_file_path.h"
+#include "control/model/tuning_library.h"
 #include "control/model/tuning_presets.h"
 #include "control/ui/dialog_ids.h"
 #include "control/win/win_mode_platform.h"
@@ -33,19 +36,28 @@ bool CTuningsDlg::OnInitDialog() {
     ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
   }
   int row = 0;
-  for (const STuningPreset& preset : kTuningPresets) {
+  const auto add = [&](const std::string& name, const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(preset.name);
+    item.iItem = row++;
+    item.pszText = const_cast<char*>(name.c_str());
     const int at =
         static_cast<int>(::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     LVITEMA tuning{};
     tuning.iSubItem = 1;
-    tuning.pszText = const_cast<char*>(preset.tuning);
+    tuning.pszText = const_cast<char*>(text.c_str());
     ::SendMessageA(list, LVM_SETITEMTEXTA, at, reinterpret_cast<LPARAM>(&tuning));
-    ++row;
-  }
+  };
+  // The five presets as they always were, then the library by instrument,
+  // each name starting with its instrument so that the list reads in
+  // groups.
+  for (const STuningPreset& preset : kTuningPresets) add(preset.name, preset.tuning);
+  for (const SLibraryTuning& tuning : TuningLibrary())
+    add(DisplayName(tuning), BoardTuningText(tuning));
+  // Halves of the width the rows left beside their scroll bar.
+  ::GetClientRect(list, &client);
+  for (int column = 0; column < 2; ++column)
+    ::SendMessageA(list, LVM_SETCOLUMNWIDTH, column, (client.right - client.left) / 2);
   return true;
 }
 

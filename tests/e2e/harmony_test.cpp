@@ -22,24 +22,6 @@ int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour) {
 
 using HarmonyTest = SwTest;
 
-// The descendant of |window| with control id |id|, or null.
-HWND DescendantWithId(HWND window, int id) {
-  struct SSearch {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        auto* s = reinterpret_cast<SSearch*>(data);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
   const std::string board = ScratchDir() + "a_aeolian.swb";
   ASSERT_TRUE(WriteFile(board, "Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\n"));

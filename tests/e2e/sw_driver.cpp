@@ -252,6 +252,23 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
   return found;
 }
 
+HWND DescendantWithId(HWND window, int id) {
+  struct SSearch {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<SSearch*>(data);
+        if (::GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::string MessageBoxText(HWND box) {
   std::string text;
   for (HWND item : ChildrenOfClass(box, "Static")) {

@@ -56,6 +56,8 @@ void PostButtonClick(HWND dialog, int id);
 std::vector<HWND> TopLevelWindows(DWORD thread, const char* className,
                                   const std::string& titlePrefix);
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
+// The descendant of |window| with control id |id| (the first found), or null.
+HWND DescendantWithId(HWND window, int id);
 // Texts of every static item of a message box, joined by newlines.
 std::string MessageBoxText(HWND box);
 

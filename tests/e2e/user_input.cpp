@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace scalewright::e2e {
@@ -167,6 +168,50 @@ bool ClickToolBarButton(HWND toolBar, UINT command) {
 
 bool ClickTab(HWND tabs, int index) {
   return ClickItemRect(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index));
+}
+
+bool ClickListRowNamed(HWND list, const std::string& name) {
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return false;
+  // An item asking for its text, and room for the text, lent in the list's
+  // process.
+  struct SRemote {
+    LVITEMA item;
+    char text[256];
+  };
+  auto* remote = static_cast<SRemote*>(
+      ::VirtualAllocEx(process, nullptr, sizeof(SRemote), MEM_COMMIT, PAGE_READWRITE));
+  int found = -1;
+  const auto rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; remote && found < 0 && row < rows; ++row) {
+    SRemote ask = {};
+    ask.item.pszText = remote->text;
+    ask.item.cchTextMax = sizeof ask.text;
+    SIZE_T moved = 0;
+    if (!::WriteProcessMemory(process, remote, &ask, sizeof ask, &moved)) break;
+    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&remote->item));
+    SRemote answer = {};
+    if (!::ReadProcessMemory(process, remote, &answer, sizeof answer, &moved)) break;
+    answer.text[sizeof answer.text - 1] = '\0';
+    if (name == answer.text) found = row;
+  }
+  if (remote) ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  ::CloseHandle(process);
+  if (found < 0) return false;
+  ::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(found), FALSE);
+  // The rectangle asked for is the whole row (LVIR_BOUNDS, 0: memory lent
+  // fresh is zeroed); a report view selects a row by its first column's
+  // text, so the click goes near the row's left end.
+  const std::optional<RECT> row = RemoteItemRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(found));
+  if (!row) return false;
+  POINT point = {row->left + 12, (row->top + row->bottom) / 2};
+  ::ClientToScreen(list, &point);
+  ClickAt(point);
+  return true;
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {

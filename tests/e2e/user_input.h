@@ -31,6 +31,9 @@ void ClickCenterOf(HWND window);
 bool ClickToolBarButton(HWND toolBar, UINT command);
 // Clicks tab |index| of the tab control |tabs|; false when it has none.
 bool ClickTab(HWND tabs, int index);
+// Clicks the row of the list view |list| whose first column reads |name|,
+// scrolled into view first; false when there is none.
+bool ClickListRowNamed(HWND list, const std::string& name);
 // Presses |keys| together (modifiers first) and lets go in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);
 // Types |text| as key presses (letters, digits and punctuation of a US
