@@ -125,6 +125,10 @@ std::optional<SBoardSettings> ReadBoard(IUnknown* control) {
     board.overlayNotes = marked;
   }
   if (harmony && harmony->GetChordLabels()) board.chordLabels = true;
+  if (harmony && harmony->GetPositionSystem() != 0) {
+    board.positionSystem = harmony->GetPositionSystem();
+    board.position = harmony->GetPosition();
+  }
   com::ComPtr<IFretboardSound> sound;
   if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound &&
       *sound->GetOctaves())
@@ -169,6 +173,8 @@ bool WriteBoard(IUnknown* control, const SBoardSettings& board) {
       marked |= (*board.overlayNotes)[pitch] ? 1 << pitch : 0;
     harmony->SetOverlayNotes(marked);
     harmony->SetChordLabels(board.chordLabels.value_or(false));
+    harmony->SetPositionSystem(board.positionSystem.value_or(0));
+    harmony->SetPosition(board.position.value_or(0));
   }
   com::ComPtr<IFretboardSound> sound;
   if (SUCCEEDED(control->QueryInterface(IID_IFretboardSound, sound.put_void())) && sound)

@@ -1,6 +1,8 @@
 #include "app/fret_view.h"
 
+#include <cstring>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include <ocidl.h>
@@ -190,6 +192,7 @@ bool CFretView::OnCmdMsg(UINT id, docview::CCmdUI* ui) {
     return true;
   }
   if (OnHarmonyCommand(id, ui)) return true;
+  if (OnPositionCommand(id, ui)) return true;
   const std::pair<UINT, int> tempos[] = {
       {ID_TEMPO_SLOW, kTempoSlow}, {ID_TEMPO_MEDIUM, kTempoMedium}, {ID_TEMPO_FAST, kTempoFast}};
   for (const auto& [command, tempo] : tempos) {
@@ -315,6 +318,69 @@ void CFretView::ExportSound() {
   std::string error;
   if (!WriteScaleSound(control.get(), *path, error))
     docview::ShowFrameworkMessage(self, "The sound could not be saved.\n\n" + error);
+}
+
+bool CFretView::OnPositionCommand(UINT id, docview::CCmdUI* ui) {
+  static constexpr std::pair<UINT, int> kSystems[] = {
+      {ID_POSITIONS_CAGED, 1}, {ID_POSITIONS_THREE, 2}, {ID_POSITIONS_BOXES, 3}};
+  int system = -1;
+  for (const auto& [command, number] : kSystems) {
+    if (command == id) system = number;
+  }
+  if (system < 0 && id != ID_POSITION_WHOLE && id != ID_POSITION_NEXT && id != ID_POSITION_PREVIOUS)
+    return false;
+  com::ComPtr<IFretboardHarmony> harmony;
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
+      !harmony) {
+    if (ui) ui->Enable(false);
+    return true;
+  }
+  // The names of |of|'s positions on this board, one a line, or why none.
+  const auto names = [&](int of, int& count) {
+    std::string text(512, '\0');
+    count = harmony->GetPositionNames(of, text.data(), static_cast<std::int32_t>(text.size()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
+  };
+  const auto say = [](const std::string& text) {
+    docview::CWinApp* app = docview::CWinApp::Current();
+    if (app && app->MainFrame()) app->MainFrame()->SetMessageText(text);
+  };
+  const auto show = [&](int of, int position) {
+    int count = 0;
+    const std::string lines = names(of, count);
+    if (count == 0) {
+      say(lines);  // why this board has none
+      return;
+    }
+    position = ((position - 1) % count + count) % count + 1;
+    harmony->SetPositionSystem(of);
+    harmony->SetPosition(position);
+    std::istringstream stream(lines);
+    std::string line;
+    for (int i = 0; i < position && std::getline(stream, line);) ++i;
+    say(line);
+  };
+  const int current = harmony->GetPositionSystem(), position = harmony->GetPosition();
+  if (system > 0) {
+    if (ui)
+      ui->SetCheck(current == system);
+    else
+      show(system, 1);
+  } else if (id == ID_POSITION_WHOLE) {
+    if (ui)
+      ui->SetCheck(current == 0 || position == 0);
+    else
+      harmony->SetPosition(0);
+  } else {
+    const bool next = id == ID_POSITION_NEXT;
+    if (ui)
+      ui->Enable(current != 0);
+    else if (current != 0)
+      show(current, position == 0 ? (next ? 1 : 0) : position + (next ? 1 : -1));
+  }
+  return true;
 }
 
 void CFretView::ToggleMark(int note) {

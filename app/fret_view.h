@@ -39,6 +39,9 @@ class CFretView final : public docview::CFormView {
   void ExportPicture();
   // The Harmony menu's commands: the chords of the board's mode.
   bool OnHarmonyCommand(UINT id, docview::CCmdUI* ui);
+  // The Positions menu's commands: a system, the whole neck, and walking
+  // the positions (the status bar names the one shown, or why none).
+  bool OnPositionCommand(UINT id, docview::CCmdUI* ui);
   // File > Export Sound: a file name and the scale as a WAV file.
   void ExportSound();
   // Plays |notes| and shows each on the board as it sounds.

@@ -37,6 +37,13 @@
 // Harmony > Label Chord Tones, and Mark Notes by Clicking.
 #define ID_CHORD_LABELS 32802
 #define ID_MARK_NOTES 32803
+// The Positions menu: the whole neck, the three systems, and walking them.
+#define ID_POSITION_WHOLE 32804
+#define ID_POSITIONS_CAGED 32805
+#define ID_POSITIONS_THREE 32806
+#define ID_POSITIONS_BOXES 32807
+#define ID_POSITION_NEXT 32808
+#define ID_POSITION_PREVIOUS 32809
 
 // File > Export Picture's size dialog and its items.
 #define IDD_PICTURE_SIZE 20016

@@ -105,6 +105,8 @@ bool ReadSetting(std::string_view key, std::string_view value, SBoardSettings& s
   if (key == "overlay_mode") return readText(settings.overlayMode);
   if (key == "overlay_notes") return readNotes(settings.overlayNotes);
   if (key == "chord_labels") return readFlag(settings.chordLabels);
+  if (key == "position_system") return readInt(settings.positionSystem);
+  if (key == "position") return readInt(settings.position);
   if (key == "octaves") return readText(settings.octaves);
   if (key == "extent") {
     SBoardExtent extent;
@@ -181,6 +183,9 @@ std::string WriteBoardFile(const SBoardSettings& settings) {
   if (settings.overlayMode) AppendLine(text, "overlay_mode", *settings.overlayMode);
   if (settings.overlayNotes) AppendLine(text, "overlay_notes", notes(*settings.overlayNotes));
   if (settings.chordLabels) AppendLine(text, "chord_labels", flag(*settings.chordLabels));
+  if (settings.positionSystem)
+    AppendLine(text, "position_system", std::to_string(*settings.positionSystem));
+  if (settings.position) AppendLine(text, "position", std::to_string(*settings.position));
   if (settings.octaves) AppendLine(text, "octaves", *settings.octaves);
   if (settings.extent) {
     AppendLine(

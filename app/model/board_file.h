@@ -79,6 +79,10 @@ struct SBoardSettings {
   // chord's tones are labelled 1, 3, 5, 7.
   std::optional<std::array<bool, 12>> overlayNotes;
   std::optional<bool> chordLabels;
+  // The position shown: its system (1 CAGED, 2 three notes per string, 3
+  // pentatonic boxes) and number (0 the whole neck).
+  std::optional<int> positionSystem;
+  std::optional<int> position;
   // The strings' octaves a player gave ("4 3 - 3 2 2").
   std::optional<std::string> octaves;
   std::optional<SBoardExtent> extent;

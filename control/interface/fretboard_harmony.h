@@ -48,6 +48,18 @@ struct IFretboardHarmony : public IUnknown {
   // 7) instead of the board's label kind.
   virtual bool GetChordLabels() = 0;
   virtual void SetChordLabels(bool on) = 0;
+  // The position shown, the rest of the board dimmed: its system (0 none,
+  // 1 CAGED shapes, 2 three notes per string, 3 pentatonic boxes) and its
+  // number (0 the whole neck, 1 on).
+  virtual std::int32_t GetPositionSystem() = 0;
+  virtual void SetPositionSystem(std::int32_t system) = 0;
+  virtual std::int32_t GetPosition() = 0;
+  virtual void SetPosition(std::int32_t position) = 0;
+  // How many positions |system| has on the board; |buffer| gets their
+  // names and frets, one a line ("Position 1, frets 5 to 10"), or, when
+  // there are none, why ("CAGED needs standard tuning (E A D G B E)").
+  virtual std::int32_t GetPositionNames(std::int32_t system, char* buffer,
+                                        std::int32_t capacity) = 0;
 
  protected:
   ~IFretboardHarmony() = default;

@@ -95,6 +95,14 @@ class CFretboardState {
     return true;
   }
 
+  // The position shown (positions.h): its system (0 none) and number (0:
+  // the whole neck, else 1 on). Kept as given; the drawing ignores one the
+  // board cannot have.
+  int GetPositionSystem() const { return m_nPositionSystem; }
+  bool SetPositionSystem(int system) { return Change(m_nPositionSystem, system); }
+  int GetPosition() const { return m_nPosition; }
+  bool SetPosition(int position) { return Change(m_nPosition, position); }
+
   // The strings' octaves a player gave ("4 3 - 3 2 2", "-" leaving a string
   // to the rule; empty: every string by the rule), kept as given.
   const char* GetOctaves() const { return m_strOctaves.c_str(); }
@@ -151,6 +159,8 @@ class CFretboardState {
   int m_nChordSize = 3;
   int m_nOverlayNotes = 0;
   bool m_bChordLabels = false;
+  int m_nPositionSystem = 0;
+  int m_nPosition = 0;
   int m_nSoundingString = -1;
   int m_nSoundingFret = -1;
 };

@@ -1,10 +1,12 @@
 #include "control/model/marker_plan.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "control/model/mode_chords.h"
 #include "control/model/mode_list.h"
 #include "control/model/note_spelling.h"
+#include "control/model/positions.h"
 
 namespace scalewright {
 
@@ -47,6 +49,15 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
     }
   }
 
+  // The position's cells, when one is chosen and the board can have it.
+  std::vector<SFretCell> position;
+  if (intervals && settings.position >= 1) {
+    const SPositionSet set =
+        PositionsOf(settings.positionSystem, settings.tonic, *intervals, *settings.stringPitches);
+    if (static_cast<std::size_t>(settings.position) <= set.positions.size())
+      position = set.positions[static_cast<std::size_t>(settings.position - 1)].cells;
+  }
+
   const std::vector<int>& strings = *settings.stringPitches;
   for (int i = 0; i < static_cast<int>(strings.size()); ++i) {
     for (int fret = settings.firstFret; fret <= settings.lastFret; ++fret) {
@@ -72,6 +83,9 @@ std::vector<SMarker> PlanMarkers(const SMarkerSettings& settings, const CModeLis
       if (settings.chordLabels && marker.chordTone >= 0 && marker.chordTone < 4)
         marker.label = kChordToneLabels[marker.chordTone];
       marker.quiet = !chord.empty() && marker.chordTone < 0;
+      if (!position.empty() &&
+          std::find(position.begin(), position.end(), SFretCell{i, fret}) == position.end())
+        marker.quiet = true;
       marker.overlay = overlay[pitch];
       markers.push_back(std::move(marker));
     }

@@ -33,6 +33,10 @@ struct SMarkerSettings {
   // A second scale over the board's: its tonic (-1 none) and mode.
   int overlayTonic = -1;
   const char* overlayMode = "";
+  // A position (positions.h): its system and number (1 on; 0 the whole
+  // neck). Markers outside it are quiet.
+  int positionSystem = 0;
+  int position = 0;
   // Notes marked for the second layer besides that scale (a chord's tones,
   // the notes a player clicked): bit n for pitch class n.
   int overlayNotes = 0;

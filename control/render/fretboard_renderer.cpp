@@ -190,6 +190,8 @@ SMarkerSettings MarkerSettingsOf(const CFretboardState& state, SFretRange frets)
   settings.overlayMode = state.GetOverlayMode();
   settings.overlayNotes = state.GetOverlayNotes();
   settings.chordLabels = state.GetChordLabels();
+  settings.positionSystem = state.GetPositionSystem();
+  settings.position = state.GetPosition();
   return settings;
 }
 

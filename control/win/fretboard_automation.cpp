@@ -257,6 +257,36 @@ HRESULT CFretboardCtl::put_ChordLabels(VARIANT_BOOL on) {
   return S_OK;
 }
 
+HRESULT CFretboardCtl::get_PositionSystem(LONG* system) {
+  if (!system) return E_POINTER;
+  *system = GetPositionSystem();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_PositionSystem(LONG system) {
+  if (!InRange(system, 0, 3)) {
+    return Refuse(
+        L"PositionSystem must be 0 (none), 1 (CAGED), 2 (three notes per string) or "
+        L"3 (pentatonic boxes)",
+        IID_IFretboard4);
+  }
+  SetPositionSystem(system);
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::get_Position(LONG* position) {
+  if (!position) return E_POINTER;
+  *position = GetPosition();
+  return S_OK;
+}
+
+HRESULT CFretboardCtl::put_Position(LONG position) {
+  if (!InRange(position, 0, 7))
+    return Refuse(L"Position must be 0 (the whole neck) or 1 to 7", IID_IFretboard4);
+  SetPosition(position);
+  return S_OK;
+}
+
 HRESULT CFretboardCtl::get_Octaves(BSTR* octaves) {
   if (!octaves) return E_POINTER;
   *octaves = WidenAnsi(GetOctaves()).detach();

@@ -136,6 +136,10 @@ class CFretboardCtl final
   HRESULT STDMETHODCALLTYPE put_OverlayNotes(BSTR notes) override;
   HRESULT STDMETHODCALLTYPE get_ChordLabels(VARIANT_BOOL* on) override;
   HRESULT STDMETHODCALLTYPE put_ChordLabels(VARIANT_BOOL on) override;
+  HRESULT STDMETHODCALLTYPE get_PositionSystem(LONG* system) override;
+  HRESULT STDMETHODCALLTYPE put_PositionSystem(LONG system) override;
+  HRESULT STDMETHODCALLTYPE get_Position(LONG* position) override;
+  HRESULT STDMETHODCALLTYPE put_Position(LONG position) override;
   // IFretboard4: playing for scripts (fretboard_play.cpp).
   HRESULT STDMETHODCALLTYPE PlayNote(LONG string, LONG fret) override;
   HRESULT STDMETHODCALLTYPE PlayScale(LONG tempo) override;
@@ -199,6 +203,11 @@ class CFretboardCtl final
   void SetOverlayNotes(std::int32_t notes) override;
   bool GetChordLabels() override { return m_state.GetChordLabels(); }
   void SetChordLabels(bool on) override;
+  std::int32_t GetPositionSystem() override { return m_state.GetPositionSystem(); }
+  void SetPositionSystem(std::int32_t system) override;
+  std::int32_t GetPosition() override { return m_state.GetPosition(); }
+  void SetPosition(std::int32_t position) override;
+  std::int32_t GetPositionNames(std::int32_t system, char* buffer, std::int32_t capacity) override;
 
   // The control base.
   void OnDraw(HDC dc, const RECT& bounds) override;

@@ -6,6 +6,7 @@
 
 #include "control/model/mode_chords.h"
 #include "control/model/mode_list.h"
+#include "control/model/positions.h"
 #include "control/model/scale_finder.h"
 #include "control/win/fretboard_ctl.h"
 
@@ -13,7 +14,8 @@ namespace scalewright {
 
 // Their dispatch ids in IFretboard4.
 constexpr DISPID kDispChordDegree = 15, kDispChordSize = 16, kDispOverlayTonic = 18,
-                 kDispOverlayNotes = 25, kDispChordLabels = 26;
+                 kDispOverlayNotes = 25, kDispChordLabels = 26, kDispPositionSystem = 27,
+                 kDispPosition = 28;
 
 void CFretboardCtl::SetChordDegree(std::int32_t degree) {
   AfterSetting(m_state.SetChordDegree(std::clamp(degree, 0, 7)), kDispChordDegree);
@@ -29,6 +31,14 @@ void CFretboardCtl::SetOverlayNotes(std::int32_t notes) {
 
 void CFretboardCtl::SetChordLabels(bool on) {
   AfterSetting(m_state.SetChordLabels(on), kDispChordLabels);
+}
+
+void CFretboardCtl::SetPositionSystem(std::int32_t system) {
+  AfterSetting(m_state.SetPositionSystem(std::clamp(system, 0, 3)), kDispPositionSystem);
+}
+
+void CFretboardCtl::SetPosition(std::int32_t position) {
+  AfterSetting(m_state.SetPosition(std::max(0, position)), kDispPosition);
 }
 
 void CFretboardCtl::SetOverlay(std::int32_t tonic, const char* mode) {
@@ -62,6 +72,31 @@ std::int32_t CFretboardCtl::GetScalesHolding(const std::int32_t* marked, std::in
         text += std::to_string(scale.tonic) + " " + scale.mode + "\n";
     });
     return CopyOut(text, buffer, capacity);
+  } catch (...) {
+    return 0;
+  }
+}
+
+std::int32_t CFretboardCtl::GetPositionNames(std::int32_t system, char* buffer,
+                                             std::int32_t capacity) {
+  try {
+    SPositionSet set;
+    WithModes([&](const CModeList& modes) {
+      const int mode = modes.Find(m_state.GetMode());
+      if (mode < 0) {
+        set.unavailable = "Positions need a mode from the modes file";
+        return;
+      }
+      set = PositionsOf(system, m_state.GetTonality(), modes.GetIntervals(mode),
+                        m_state.GetStringNotes());
+    });
+    std::string text = set.positions.empty() ? set.unavailable : std::string();
+    for (const SPosition& position : set.positions) {
+      text += position.name + ", frets " + std::to_string(position.firstFret) + " to " +
+              std::to_string(position.lastFret) + "\n";
+    }
+    CopyOut(text, buffer, capacity);
+    return static_cast<std::int32_t>(set.positions.size());
   } catch (...) {
     return 0;
   }

@@ -13,13 +13,6 @@ namespace {
 
 constexpr std::uint32_t kChordFill = 0xFFD666;  // 0x00RRGGBB
 
-int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour) {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) count += picture.At(x, y) == colour;
-  return count;
-}
-
 using HarmonyTest = SwTest;
 
 TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {

@@ -3,6 +3,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -220,6 +221,14 @@ int InkPixels(const SPicture& picture, const RECT& area) {
       if (x >= 0 && y >= 0 && x < picture.width && y < picture.height &&
           picture.At(x, y) != 0xFFFFFF)
         ++count;
+  return count;
+}
+
+int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour) {
+  int count = 0;
+  for (int y = std::max(0L, area.top); y < std::min<long>(area.bottom, picture.height); ++y)
+    for (int x = std::max(0L, area.left); x < std::min<long>(area.right, picture.width); ++x)
+      count += picture.At(x, y) == colour;
   return count;
 }
 

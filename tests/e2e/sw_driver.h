@@ -45,6 +45,8 @@ SPicture ReadScreenshot(const std::string& name);
 int DifferingPixels(const SPicture& a, const SPicture& b, const RECT& area);
 // Pixels of |area| that are not white.
 int InkPixels(const SPicture& picture, const RECT& area);
+// Pixels of |area| of exactly |colour| (0x00RRGGBB).
+int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour);
 
 // What a click on button |id| of |dialog| tells the dialog, posted: for the
 // driver's own clean-up after a test, where what the user does no longer

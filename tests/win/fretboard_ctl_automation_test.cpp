@@ -401,6 +401,14 @@ TEST_F(FretboardAutomation, ChordNamesOfTheKeyAndTheChordLayer) {
   EXPECT_EQ(L"C E G A", GetText(L"OverlayNotes"));
   EXPECT_EQ(S_OK, Put(L"OverlayNotes", Text(none.get())));
   EXPECT_EQ(L"", GetText(L"OverlayNotes"));
+  EXPECT_EQ(S_OK, Put(L"PositionSystem", Long(2)));
+  EXPECT_EQ(S_OK, Put(L"Position", Long(3)));
+  EXPECT_EQ(2, GetLong(L"PositionSystem"));
+  EXPECT_EQ(3, GetLong(L"Position"));
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"Position", Long(8)));
+  EXPECT_EQ(L"Position must be 0 (the whole neck) or 1 to 7", m_description);
+  EXPECT_EQ(DISP_E_EXCEPTION, Put(L"PositionSystem", Long(4)));
+  EXPECT_EQ(3, GetLong(L"Position"));
   EXPECT_EQ(S_OK, Put(L"ChordLabels", Bool(true)));
   VARIANT labels;
   ASSERT_EQ(S_OK, Get(L"ChordLabels", &labels));
@@ -463,6 +471,10 @@ TEST_F(FretboardAutomation, EachInterfaceKeepsItsReleasedSlots) {
       {L"OverlayNotes", put, 56, VtableOffset(&I::put_OverlayNotes)},
       {L"ChordLabels", get, 57, VtableOffset(&I::get_ChordLabels)},
       {L"ChordLabels", put, 58, VtableOffset(&I::put_ChordLabels)},
+      {L"PositionSystem", get, 59, VtableOffset(&I::get_PositionSystem)},
+      {L"PositionSystem", put, 60, VtableOffset(&I::put_PositionSystem)},
+      {L"Position", get, 61, VtableOffset(&I::get_Position)},
+      {L"Position", put, 62, VtableOffset(&I::put_Position)},
   };
   constexpr std::ptrdiff_t kSlot = sizeof(void*);
   for (const SSlot& expected : released)

@@ -30,6 +30,8 @@ SBoardSettings EveryField() {
   s.overlayNotes = std::array<bool, 12>{true,  false, false, false, true,  false,
                                         false, true,  false, true,  false, false};
   s.chordLabels = true;
+  s.positionSystem = 2;
+  s.position = 3;
   s.octaves = "4 3 - 3 2 2";
   s.extent = SBoardExtent{6959, 3016};
   return s;
@@ -57,6 +59,8 @@ TEST(BoardFile, WritesAHeaderThenOneKeyPerLine) {
       "overlay_mode=Minor Pentatonic\r\n"
       "overlay_notes=100010010100\r\n"
       "chord_labels=1\r\n"
+      "position_system=2\r\n"
+      "position=3\r\n"
       "octaves=4 3 - 3 2 2\r\n"
       "extent=6959,3016\r\n",
       WriteBoardFile(EveryField()));

@@ -1,5 +1,6 @@
 // What a drawing pass marks: which positions, with which labels and highlights.
 #include "control/model/marker_plan.h"
+#include "control/model/positions.h"
 
 #include <map>
 #include <set>
@@ -216,6 +217,30 @@ TEST_F(MarkerPlanTest, AChosenChordMarksItsTonesAndQuietsTheRest) {
 
 namespace scalewright {
 namespace {
+
+// A position: A Aeolian's first three-notes-per-string pattern (frets 5
+// to 10) keeps its eighteen cells as they are and quiets the rest; the
+// whole neck (position 0) quiets nothing.
+TEST_F(MarkerPlanTest, MarkersOutsideThePositionAreQuiet) {
+  CModeList modes(platform);
+  settings.tonic = 9;
+  settings.mode = "Aeolian";
+  settings.positionSystem = kThreeNotesPerString;
+  settings.position = 1;
+  // From the low E (string index 5) up: 5 7 8, 5 7 8, 5 7 9, 5 7 9, 6 8 10, 7 8 10.
+  const std::set<std::pair<int, int>> cells = {{5, 5}, {5, 7}, {5, 8},  {4, 5}, {4, 7}, {4, 8},
+                                               {3, 5}, {3, 7}, {3, 9},  {2, 5}, {2, 7}, {2, 9},
+                                               {1, 6}, {1, 8}, {1, 10}, {0, 7}, {0, 8}, {0, 10}};
+  int lit = 0;
+  for (const SMarker& marker : PlanMarkers(settings, modes)) {
+    const bool inside = cells.count({marker.string, marker.fret}) == 1;
+    EXPECT_EQ(marker.quiet, !inside) << marker.string << "/" << marker.fret;
+    lit += inside;
+  }
+  EXPECT_EQ(lit, 18);
+  settings.position = 0;
+  for (const SMarker& marker : PlanMarkers(settings, modes)) EXPECT_FALSE(marker.quiet);
+}
 
 // A second scale over the board's: the A minor pentatonic (A C D E G) over
 // A Dorian marks those five notes and not B or F#; a mode the list lacks
