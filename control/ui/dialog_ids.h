@@ -37,6 +37,8 @@
 #define IDC_OVERLAY_TONIC 1104
 #define IDC_OVERLAY_MODE 1105
 #define IDC_CHORD_LABELS 1106
+#define IDC_POSITION_SYSTEM 1107
+#define IDC_POSITION 1108
 /* Note check boxes; the ids follow the keyboard, not the pitch order. */
 #define IDC_NOTE_C 1000
 #define IDC_NOTE_CS 1001

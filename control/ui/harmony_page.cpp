@@ -1,6 +1,7 @@
 #include "control/ui/harmony_page.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,31 @@ void CHarmonyPage::FillChords(int selected) {
   ::SendDlgItemMessageW(page, IDC_CHORD_DEGREE, CB_SETCURSEL, chords ? selected : 0, 0);
 }
 
+void CHarmonyPage::FillPositions(int selected) {
+  HWND page = PageWindow();
+  ::SendDlgItemMessageW(page, IDC_POSITION, CB_RESETCONTENT, 0, 0);
+  AddEntry(page, IDC_POSITION, L"Whole neck");
+  const int system = std::max(0, ChosenIndex(page, IDC_POSITION_SYSTEM));
+  int count = 0;
+  std::string names(1024, '\0');
+  if (m_source && system > 0) {
+    count =
+        m_source->GetPositionNames(system, names.data(), static_cast<std::int32_t>(names.size()));
+    names.resize(std::strlen(names.c_str()));
+  }
+  std::size_t at = 0;
+  for (int i = 0; i < count && at < names.size(); ++i) {
+    const std::size_t end = std::min(names.find('\n', at), names.size());
+    AddEntry(page, IDC_POSITION, WideOfUtf8(names.substr(at, end - at)));
+    at = end + 1;
+  }
+  // A system the board cannot have says why in place of its positions.
+  if (system > 0 && count == 0) AddEntry(page, IDC_POSITION, WideOfUtf8(names));
+  ::EnableWindow(::GetDlgItem(page, IDC_POSITION), count > 0);
+  ::SendDlgItemMessageW(page, IDC_POSITION, CB_SETCURSEL,
+                        selected >= 0 && selected <= count ? selected : 0, 0);
+}
+
 void CHarmonyPage::OnPageCreated(HWND page) {
   const auto objects = ObjectsAnswering<IFretboardHarmony>(IID_IFretboardHarmony);
   m_source = objects.empty() ? com::ComPtr<IFretboardHarmony>() : objects.front();
@@ -90,6 +116,13 @@ void CHarmonyPage::OnPageCreated(HWND page) {
   const int mode = m_source ? modes.Find(m_source->GetOverlayMode()) : -1;
   ::SendDlgItemMessageW(page, IDC_OVERLAY_MODE, CB_SETCURSEL, mode >= 0 ? mode : 0, 0);
   ::EnableWindow(::GetDlgItem(page, IDC_OVERLAY_MODE), tonic >= 0);
+
+  for (const wchar_t* system :
+       {L"None", L"CAGED shapes", L"Three notes per string", L"Pentatonic boxes"})
+    AddEntry(page, IDC_POSITION_SYSTEM, system);
+  ::SendDlgItemMessageW(page, IDC_POSITION_SYSTEM, CB_SETCURSEL,
+                        m_source ? std::clamp(m_source->GetPositionSystem(), 0, 3) : 0, 0);
+  FillPositions(m_source ? m_source->GetPosition() : 0);
 }
 
 bool CHarmonyPage::OnPageCommand(int id, int code) {
@@ -110,8 +143,15 @@ bool CHarmonyPage::OnPageCommand(int id, int code) {
                      ChosenIndex(PageWindow(), IDC_OVERLAY_TONIC) > 0);
       SetDirty(true);
       return true;
+    case IDC_POSITION_SYSTEM:
+      if (code != CBN_SELCHANGE) return false;
+      // A system newly chosen shows its first position.
+      FillPositions(1);
+      SetDirty(true);
+      return true;
     case IDC_CHORD_DEGREE:
     case IDC_OVERLAY_MODE:
+    case IDC_POSITION:
       if (code != CBN_SELCHANGE) return false;
       SetDirty(true);
       return true;
@@ -145,6 +185,10 @@ HRESULT CHarmonyPage::WriteBack() {
     object->SetChordDegree(degree);
     object->SetChordLabels(::IsDlgButtonChecked(page, IDC_CHORD_LABELS) == BST_CHECKED);
     object->SetOverlay(tonic >= 0 && !mode.empty() ? tonic : -1, mode.c_str());
+    object->SetPositionSystem(std::max(0, ChosenIndex(page, IDC_POSITION_SYSTEM)));
+    object->SetPosition(::IsWindowEnabled(::GetDlgItem(page, IDC_POSITION))
+                            ? std::max(0, ChosenIndex(page, IDC_POSITION))
+                            : 0);
   }
   return S_OK;
 }

@@ -1,6 +1,6 @@
 // The Fretboard control's second property page, Harmony: the chord whose
 // tones stand out (a degree of the board's key, as a triad or a seventh
-// chord) and a second scale drawn over the board's. It edits every object
+// chord), a second scale drawn over the board's, and the position shown. It edits every object
 // given to it that answers IFretboardHarmony, reads the first, and writes
 // them all on Apply.
 #pragma once
@@ -39,6 +39,9 @@ class CHarmonyPage final : public com::CComObject<CHarmonyPage, CDialogPropertyP
 
   // The chord list's entries for the chosen size, the selection kept.
   void FillChords(int selected);
+  // The position list for the chosen system: the whole neck, then the
+  // positions this board has, or why it has none.
+  void FillPositions(int selected);
   int ChordSize() const;
 
   CWinModePlatform m_platform;

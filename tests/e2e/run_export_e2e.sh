@@ -170,6 +170,17 @@ else
   fail "rsvg-convert cannot render the layered SVG"
 fi
 
+# A position: A Aeolian's first three-notes-per-string pattern lit, the
+# rest of the neck in the quiet grey, as the window draws it.
+positioned=$work/positioned.swb
+printf 'Scalewright board 1\r\ntonality=9\r\nmode=Aeolian\r\nposition_system=2\r\nposition=1\r\nextent=15875,7938\r\n' >"$positioned"
+export_picture "$(win "$positioned")" "$(win "$work/positioned.png")"
+[[ $rc -eq 0 && -z $err ]] || fail "PNG with a position: exit $rc, '$err'"
+grey=$(count_colour "$work/positioned.png" 'rgb(150,150,150)')
+plain_grey=$(count_colour "$work/view.png" 'rgb(150,150,150)')
+echo "a position in the PNG: $grey quiet grey pixels (the whole neck: $plain_grey)"
+((grey > 1000 && plain_grey == 0)) || fail "the PNG does not show the position"
+
 # --- Requests that are refused: non-zero, one line on standard error, no
 # file, no temporary beside it.
 refused() {  # description, target path (Unix or Windows), arguments to /export...

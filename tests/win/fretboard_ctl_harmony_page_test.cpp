@@ -128,6 +128,21 @@ TEST_F(HarmonyPage, OffersTheChordsOfTheKeyAndAppliesTheChosenOneAndASecondScale
   ASSERT_EQ(S_OK, m_board->get_ChordLabels(&labels));
   EXPECT_EQ(VARIANT_TRUE, labels);
 
+  // Positions: three notes per string lists A natural minor's seven, from
+  // frets 5 to 10 on; CAGED on this standard-tuned A Aeolian has five.
+  Choose(IDC_POSITION_SYSTEM, 2);
+  const std::vector<std::wstring> positions = Entries(IDC_POSITION);
+  ASSERT_EQ(positions.size(), 8u);
+  EXPECT_EQ(positions[1], L"Position 1, frets 5 to 10");
+  Choose(IDC_POSITION, 2);
+  ASSERT_EQ(S_OK, m_page->Apply());
+  ASSERT_EQ(S_OK, m_board->get_PositionSystem(&value));
+  EXPECT_EQ(2, value);
+  ASSERT_EQ(S_OK, m_board->get_Position(&value));
+  EXPECT_EQ(2, value);
+  Choose(IDC_POSITION_SYSTEM, 1);
+  EXPECT_EQ(Entries(IDC_POSITION).size(), 6u);
+
   // None takes both away.
   Choose(IDC_CHORD_DEGREE, 0);
   Choose(IDC_OVERLAY_TONIC, 0);
