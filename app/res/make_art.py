@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws SW's toolbar bitmap (three 19 x 19 images, 16 colours), its two
+"""Draws SW's toolbar bitmap (five 19 x 19 images, 16 colours), its two
 icons (the application and the document) and the About box's banner
 (400 x 50, 24 bits), and for screens of 150 % and 200 % the toolbar (29
 and 38 pixels an image) and the banner (600 x 75 and 800 x 100, 8 bits)
@@ -79,6 +79,21 @@ def draw_properties(c, ox):
         for x in range(ox + 2, ox + 17):
             c.put(x, y, WHITE)
     c.disc(ox + 9, 9, 2, RED)
+
+
+def draw_position_step(c, ox, forward):
+    # A strip of neck, lit in the middle, with an arrow along it: the
+    # position before or after.
+    c.rect(ox + 1, 12, ox + 17, 17, OLIVE); c.frame(ox + 1, 12, ox + 17, 17, BLACK)
+    for x in (ox + 6, ox + 12):
+        for y in range(13, 17):
+            c.put(x, y, SILVER)
+    c.rect(ox + 7, 13, ox + 11, 16, YELLOW)
+    # The arrow: a shaft and a head of rows narrowing to the point.
+    c.rect(ox + 4, 5, ox + 14, 6, NAVY)
+    for i in range(5):
+        x = ox + (10 + i if forward else 8 - i)
+        c.rect(x, 1 + i, x, 10 - i, NAVY)
 
 
 def draw_about(c, ox):
@@ -285,11 +300,13 @@ def banner(scale=Fraction(1)):
 
 
 def toolbar(image):
-    """The three images, |image| pixels square each."""
-    strip = Canvas(57, 19, SILVER, Fraction(image, 19))  # silver shows as the button face
+    """The five images, |image| pixels square each, in the buttons' order."""
+    strip = Canvas(95, 19, SILVER, Fraction(image, 19))  # silver shows as the button face
     draw_print(strip, 0)
     draw_properties(strip, 19)
-    draw_about(strip, 38)
+    draw_position_step(strip, 38, forward=False)
+    draw_position_step(strip, 57, forward=True)
+    draw_about(strip, 76)
     return strip
 
 

@@ -1,5 +1,5 @@
 // Positions as a player walks them: A Aeolian, Positions > Three Notes per
-// String, then Ctrl+Right up the neck. The status bar names each position
+// String, then Ctrl+Right up the neck and the toolbar's arrows. The status bar names each position
 // and its frets (A natural minor's three-notes-per-string patterns start
 // on A, B, C, D, E, F and G of the low E string: frets 5, 7, 8, 10, 0, 1,
 // 3); the notes outside it are drawn in the quiet grey, and Whole Neck
@@ -47,6 +47,17 @@ TEST_F(PositionsTest, APlayerWalksTheSevenThreeNotesPerStringPositionsOfAAeolian
         << shot << ": " << grey << " grey pixels";
     previousGrey = grey;
   }
+
+  // The toolbar walks them too: Next, then Previous back.
+  constexpr UINT kNextPosition = 32808, kPreviousPosition = 32809;
+  BringToFront(sw.Main());
+  ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kNextPosition));
+  EXPECT_TRUE(WaitFor(sw, [&] { return Text(StatusBar(sw)) == expected[1]; }))
+      << Text(StatusBar(sw));
+  ASSERT_TRUE(ClickToolBarButton(ToolBar(sw), kPreviousPosition));
+  EXPECT_TRUE(WaitFor(sw, [&] { return Text(StatusBar(sw)) == expected[0]; }))
+      << Text(StatusBar(sw));
+  SaveScreenshot("position_toolbar");  // for a person to look at
 
   // The position is the document's: Ctrl+S keeps it.
   BringToFront(sw.Main());
