@@ -1,8 +1,10 @@
 #include "framework/gdi/gdi_text_metrics.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "framework/gdi/gdi_font.h"
 
@@ -30,8 +32,56 @@ HGDIOBJ MeasuringHandle(const Font* font, std::shared_ptr<const CGdiFont>& copy)
 
 }  // namespace
 
+// Texts whose GDI extent a font's table must give exactly before it is
+// used: every byte, and pairs that kerning would close up.
+constexpr char kKerningProbe[] = "AVAWATaVaWaYoTyLTFrPaYa.ff fi 1/2 ";
+
 Size CGdiTextMetrics::TextExtent(const Font* font, std::string_view text) const {
   if (!m_dc) return {};
+  const SAdvances& advances = AdvancesOf(font);
+  if (!advances.exact || text.empty()) return MeasureWithGdi(font, text);
+  long long width = 0;
+  for (char c : text) width += advances.widths[static_cast<unsigned char>(c)];
+  return {static_cast<int>(std::min<long long>(width, INT_MAX)), advances.height};
+}
+
+const CGdiTextMetrics::SAdvances& CGdiTextMetrics::AdvancesOf(const Font* font) const {
+  std::optional<FontDesc> desc;
+  if (font) desc = font->Desc();
+  for (const SAdvances& known : m_advances) {
+    if (known.font == desc) return known;
+  }
+  // A few fonts are in use at a time; a host that makes many starts afresh.
+  if (m_advances.size() >= 16) m_advances.clear();
+  SAdvances& made = m_advances.emplace_back();
+  made.font = desc;
+  CPINFO codePage{};
+  if (!::GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize != 1) return made;
+  {
+    std::shared_ptr<const CGdiFont> copy;
+    const ui::CSelectObject selected(m_dc.get(), MeasuringHandle(font, copy));
+    INT widths[256] = {};
+    TEXTMETRICA metrics{};
+    if (!::GetCharWidth32A(m_dc.get(), 0, 255, widths) || !::GetTextMetricsA(m_dc.get(), &metrics))
+      return made;
+    for (std::size_t i = 0; i < 256; ++i) made.widths[i] = widths[i];
+    made.height = metrics.tmHeight;
+  }
+  // The table stands in for GDI only where it measures as GDI does.
+  std::string every;
+  for (int c = 1; c < 256; ++c) every += static_cast<char>(c);
+  bool exact = true;
+  for (std::string_view probe : {std::string_view(every), std::string_view(kKerningProbe)}) {
+    int width = 0;
+    for (char c : probe) width += made.widths[static_cast<unsigned char>(c)];
+    const Size measured = MeasureWithGdi(font, probe);
+    exact = exact && measured.cx == width && measured.cy == made.height;
+  }
+  made.exact = exact;
+  return made;
+}
+
+Size CGdiTextMetrics::MeasureWithGdi(const Font* font, std::string_view text) const {
   std::shared_ptr<const CGdiFont> copy;
   const ui::CSelectObject selected(m_dc.get(), MeasuringHandle(font, copy));
   SIZE size{};

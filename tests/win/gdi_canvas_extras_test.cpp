@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/gdi/gdi_canvas.h"
+#include "framework/gdi/gdi_font.h"
 #include "framework/gdi/gdi_text_metrics.h"
 #include "framework/gfx/fixed_text_metrics.h"
 #include "tests/win/dib_surface.h"
@@ -113,6 +114,42 @@ TEST(GdiTextMetrics, MeasuresInTheFontItMade) {
   EXPECT_EQ(3 * one.cx, three.cx);
   EXPECT_LT(metrics.TextExtent(nullptr, "3").cy, 22);
   EXPECT_EQ(0, metrics.TextExtent(font.get(), "").cx);
+}
+
+// Whatever the measurer does to be quick, a text's extent is GDI's own:
+// GetTextExtentPoint32A on a DC with the same font, for fonts of several
+// faces, sizes and styles and for texts of ASCII, Latin-1 bytes and
+// kerning pairs.
+TEST(GdiTextMetrics, ExtentsAreGdisOwnInEveryFont) {
+  gfx::CGdiTextMetrics metrics;
+  std::vector<gfx::FontDesc> fonts = {metrics.DefaultGuiFont()};
+  for (const char* face : {"Tahoma", "Arial", "Courier New", "Times New Roman"}) {
+    for (int height : {-11, -13, 20, -32}) {
+      gfx::FontDesc desc;
+      desc.face = face;
+      desc.height = height;
+      desc.weight = height == 20 ? 700 : 400;
+      desc.italic = height == -32;
+      fonts.push_back(desc);
+    }
+  }
+  const std::string texts[] = {"A", "Row 9999 of the list, a text of some length",
+                               "AVAWATaVaWaYoTyLTF", "\xC0\xE9\xF1\xFC \xA9 \xBD", "  spaces  "};
+  const ui::CMemoryDc dc(nullptr);
+  for (const gfx::FontDesc& desc : fonts) {
+    const gfx::FontPtr font = metrics.MakeFont(desc);
+    const auto* gdiFont = dynamic_cast<const gfx::CGdiFont*>(font.get());
+    ASSERT_NE(gdiFont, nullptr);
+    const ui::CSelectObject selected(dc.get(), gdiFont->Handle());
+    for (const std::string& text : texts) {
+      SIZE gdi{};
+      ASSERT_TRUE(
+          ::GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &gdi));
+      const gfx::Size measured = metrics.TextExtent(font.get(), text);
+      EXPECT_EQ(measured.cx, gdi.cx) << desc.face << " " << desc.height << ": " << text;
+      EXPECT_EQ(measured.cy, gdi.cy) << desc.face << " " << desc.height << ": " << text;
+    }
+  }
 }
 
 TEST(GdiTextMetrics, VerticalMeasuresPutTheBaselineUnderTheLetters) {
