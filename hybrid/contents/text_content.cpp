@@ -51,7 +51,9 @@ void CTextContent::MeasureFor(int width) {
   const int lineHeight = LineHeight(font) + 2;
   int height = lineHeight;
   if (!IsMultiLine()) {
-    if (m_lines.size() != 1 || m_lines[0] != m_text) m_lines.assign(1, m_text);
+    // One line is drawn from the text itself: no copy of it is kept (a list
+    // of ten thousand rows would make twenty thousand allocations more).
+    m_lines.clear();
     // The height of one line needs no text extent; the natural width is
     // measured when someone asks for it (a list of texts never does).
     m_naturalWidth = -1;

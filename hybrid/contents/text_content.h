@@ -33,6 +33,7 @@ class CTextContent final : public CContentBase<IHybridText> {
   void SetText(const char* text) override;
   std::string GetText() override { return m_text; }
 
+  // A wrapped text's lines as drawn; none for a text of one line.
   const std::vector<std::string>& Lines() const { return m_lines; }
   int DragOffset() const { return m_dragOffset; }
 
