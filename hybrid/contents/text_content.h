@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "hybrid/contents/block_pool.h"
 #include "hybrid/contents/content_base.h"
 #include "hybrid/contents/font_keyed_extent.h"
 #include "hybrid/interfaces/content_interfaces.h"
@@ -16,6 +17,11 @@ namespace scalewright {
 class CTextContent final : public CContentBase<IHybridText> {
  public:
   explicit CTextContent(IHybridCtrl* ctrl) : CContentBase(ctrl) {}
+  // A list makes its texts by the thousand (block_pool.h).
+  static void* operator new(std::size_t size) { return CBlockPool<CTextContent>::Allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept {
+    CBlockPool<CTextContent>::Free(block, size);
+  }
 
   char GetKind() override { return 'T'; }
   bool IsFocusable() override;

@@ -3,8 +3,10 @@
 // layout, or the control for the root); starts at 0.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+#include "hybrid/contents/block_pool.h"
 #include "hybrid/interfaces/com_object.h"
 #include "hybrid/interfaces/ihybrid_cell.h"
 #include "hybrid/interfaces/ihybrid_content.h"
@@ -19,6 +21,11 @@ class CHybridCell final : public IHybridCell {
   // `parent` is null for the root; the colour comes from the parent's owner
   // (or the control's background for the root).
   CHybridCell(IHybridCtrl* ctrl, IHybridSubContent* parent);
+  // A list makes its cells by the thousand (block_pool.h).
+  static void* operator new(std::size_t size) { return CBlockPool<CHybridCell>::Allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept {
+    CBlockPool<CHybridCell>::Free(block, size);
+  }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   HYBRID_IMPLEMENT_REFCOUNT()
