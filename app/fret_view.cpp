@@ -245,15 +245,20 @@ void CFretView::ExportPicture() {
     docview::ShowFrameworkMessage(self, "The picture could not be saved.\n\n" + error);
 }
 
+com::ComPtr<IFretboardHarmony> CFretView::Harmony() const {
+  com::ComPtr<IFretboardHarmony> harmony;
+  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
+  if (control) control->QueryInterface(IID_IFretboardHarmony, harmony.put_void());
+  return harmony;
+}
+
 bool CFretView::OnHarmonyCommand(UINT id, docview::CCmdUI* ui) {
   const bool degree = id >= ID_CHORD_DEGREE_1 && id < ID_CHORD_DEGREE_1 + 7;
   if (!degree && id != ID_CHORD_NONE && id != ID_CHORD_TRIADS && id != ID_CHORD_SEVENTHS &&
       id != ID_OVERLAY_NONE && id != ID_CHORD_LABELS && id != ID_MARK_NOTES)
     return false;
-  com::ComPtr<IFretboardHarmony> harmony;
-  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
-  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
-      !harmony) {
+  const com::ComPtr<IFretboardHarmony> harmony = Harmony();
+  if (!harmony) {
     if (ui) ui->Enable(false);
     return true;
   }
@@ -329,10 +334,8 @@ bool CFretView::OnPositionCommand(UINT id, docview::CCmdUI* ui) {
   }
   if (system < 0 && id != ID_POSITION_WHOLE && id != ID_POSITION_NEXT && id != ID_POSITION_PREVIOUS)
     return false;
-  com::ComPtr<IFretboardHarmony> harmony;
-  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
-  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
-      !harmony) {
+  const com::ComPtr<IFretboardHarmony> harmony = Harmony();
+  if (!harmony) {
     if (ui) ui->Enable(false);
     return true;
   }
@@ -384,11 +387,8 @@ bool CFretView::OnPositionCommand(UINT id, docview::CCmdUI* ui) {
 }
 
 void CFretView::ToggleMark(int note) {
-  com::ComPtr<IFretboardHarmony> harmony;
-  com::ComPtr<IUnknown> control = m_wndFretboard.ControlUnknown();
-  if (!control || FAILED(control->QueryInterface(IID_IFretboardHarmony, harmony.put_void())) ||
-      !harmony)
-    return;
+  const com::ComPtr<IFretboardHarmony> harmony = Harmony();
+  if (!harmony) return;
   harmony->SetOverlayNotes(harmony->GetOverlayNotes() ^ (1 << (((note % 12) + 12) % 12)));
 }
 

@@ -8,7 +8,9 @@
 #include "app/fretboard.h"
 #include "app/model/board_file.h"
 #include "app/property_frame_watch.h"
+#include "control/interface/fretboard_harmony.h"
 #include "control/interface/fretboard_sound.h"
+#include "framework/com/com_ptr.h"
 #include "framework/docview/form_view.h"
 
 namespace scalewright::app {
@@ -37,6 +39,8 @@ class CFretView final : public docview::CFormView {
   void CopyToClipboard();
   // File > Export Picture: a file name, a width, and the picture.
   void ExportPicture();
+  // The board's harmony interface; empty when the control has none.
+  com::ComPtr<IFretboardHarmony> Harmony() const;
   // The Harmony menu's commands: the chords of the board's mode.
   bool OnHarmonyCommand(UINT id, docview::CCmdUI* ui);
   // The Positions menu's commands: a system, the whole neck, and walking

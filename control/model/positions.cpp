@@ -85,6 +85,21 @@ void Frame(SPosition& position) {
   position.lastFret = high->fret;
 }
 
+// A position from each degree of |classes|, |perString| notes a string,
+// named |name| and its number.
+std::vector<SPosition> Climbs(const std::vector<int>& classes, int perString,
+                              const std::string& name, const std::vector<int>& rising) {
+  std::vector<SPosition> positions;
+  for (std::size_t degree = 0; degree < classes.size(); ++degree) {
+    SPosition position;
+    position.name = name + std::to_string(degree + 1);
+    position.cells = Climb(classes, degree, perString, rising);
+    Frame(position);
+    positions.push_back(std::move(position));
+  }
+  return positions;
+}
+
 // The pitch, on string |rising|[s], of |cell|.
 int PitchOf(const SFretCell& cell, const std::vector<int>& rising) {
   const int count = static_cast<int>(rising.size());
@@ -145,13 +160,7 @@ SPositionSet PositionsOf(int system, int tonic, std::string_view intervals,
       set.unavailable = "Three notes per string needs a mode of seven notes";
       return set;
     }
-    for (std::size_t degree = 0; degree < 7; ++degree) {
-      SPosition position;
-      position.name = "Position " + std::to_string(degree + 1);
-      position.cells = Climb(classes, degree, 3, rising);
-      Frame(position);
-      set.positions.push_back(std::move(position));
-    }
+    set.positions = Climbs(classes, 3, "Position ", rising);
     return set;
   }
   if (!IsStandardGuitar(strings)) {
@@ -165,13 +174,7 @@ SPositionSet PositionsOf(int system, int tonic, std::string_view intervals,
       set.unavailable = "Pentatonic boxes need a mode of five notes";
       return set;
     }
-    for (std::size_t degree = 0; degree < 5; ++degree) {
-      SPosition position;
-      position.name = "Box " + std::to_string(degree + 1);
-      position.cells = Climb(classes, degree, 2, rising);
-      Frame(position);
-      set.positions.push_back(std::move(position));
-    }
+    set.positions = Climbs(classes, 2, "Box ", rising);
     return set;
   }
   if (system != kCagedShapes) return set;
