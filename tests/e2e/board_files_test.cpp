@@ -231,9 +231,7 @@ TEST_F(BoardFilesTest, LeftHandedAndSpellingAreSavedAndReopened) {
       << "see left_handed_saved.png and left_handed_reopened.png";
 
   // View > Properties... (the menu's last item) reads the reopened board.
-  BringToFront(sw.Main());
-  PressKeys({VK_MENU});
-  PressKeys({'V'});
+  OpenMenu(sw.Main(), 'V');
   PressKeys({VK_UP});
   PressKeys({VK_RETURN});
   ASSERT_TRUE(WaitUntil([&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("props");

@@ -26,9 +26,7 @@ TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
   // Harmony > Seventh Chords, then Harmony > 4 (iv7, Dm7: D F A C).
   ChooseMenuItem(sw.Main(), 'A', 'S');
   // The menu names the chords of A Aeolian, for a person to look at.
-  BringToFront(sw.Main());
-  PressKeys({VK_MENU});
-  PressKeys({'A'});
+  OpenMenu(sw.Main(), 'A');
   SaveScreenshot("harmony_menu");
   PressKeys({VK_ESCAPE});
   PressKeys({VK_ESCAPE});

@@ -95,9 +95,7 @@ TEST_F(MenuItemsTest, EveryItemOfTheDocumentMenusDoesSomethingVisible) {
   }
 
   // View > Properties... (the menu's last item): the active board's frame.
-  BringToFront(main);
-  PressKeys({VK_MENU});
-  PressKeys({'V'});
+  OpenMenu(main, 'V');
   PressKeys({VK_UP});
   PressKeys({VK_RETURN});
   EXPECT_TRUE(WaitFor(sw, [&] { return sw.PropertyFrames().size() == 1; })) << sw.Seen("m_props");

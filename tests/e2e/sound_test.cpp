@@ -121,9 +121,7 @@ TEST_F(SoundTest, WithoutADeviceTheStatusBarSaysSoAndMidiIsGreyed) {
 
   // The Play menu opened, as a person looks at it (opening it sets its
   // items' states).
-  BringToFront(sw.Main());
-  PressKeys({VK_MENU});
-  PressKeys({'P'});
+  OpenMenu(sw.Main(), 'P');
   SaveScreenshot("play_menu");
   PressKeys({'D'});  // Send to MIDI Output
   PressKeys({VK_ESCAPE});

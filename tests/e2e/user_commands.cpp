@@ -35,9 +35,7 @@ void Choose(CSwProcess& sw, UINT id) {
     if (path.item) {
       ChooseMenuItem(sw.Main(), path.popup, path.item);
     } else {
-      BringToFront(sw.Main());
-      PressKeys({VK_MENU});
-      PressKeys({static_cast<WORD>(path.popup)});
+      OpenMenu(sw.Main(), path.popup);
       PressKeys({VK_UP});
       PressKeys({VK_RETURN});
     }

@@ -239,10 +239,44 @@ void BringToFront(HWND window) {
   WaitUntilHandled(window, 1);
 }
 
+namespace {
+
+bool PopupMenuShown(DWORD thread) {
+  bool shown = false;
+  ::EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM found) {
+        char name[16] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (std::string(name) != "#32768" || !::IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return shown;
+}
+
+}  // namespace
+
+void OpenMenu(HWND frame, char popupKey) {
+  const DWORD thread = ::GetWindowThreadProcessId(frame, nullptr);
+  // A person looks for the menu before choosing from it: keys given while a
+  // window just started is not yet in front go to whichever window is.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    BringToFront(frame);
+    for (int waited = 0; waited < 50 && ::GetForegroundWindow() != frame; ++waited) ::Sleep(100);
+    PressKeys({VK_MENU});
+    PressKeys({static_cast<WORD>(popupKey)});
+    bool shown = false;
+    for (int waited = 0; waited < 50 && !(shown = PopupMenuShown(thread)); ++waited) ::Sleep(100);
+    if (shown) break;
+    PressKeys({VK_ESCAPE});
+    PressKeys({VK_ESCAPE});
+  }
+}
+
 void ChooseMenuItem(HWND frame, char popupKey, char itemKey) {
-  BringToFront(frame);
-  PressKeys({VK_MENU});
-  PressKeys({static_cast<WORD>(popupKey)});
+  OpenMenu(frame, popupKey);
   PressKeys({static_cast<WORD>(itemKey)});
 }
 

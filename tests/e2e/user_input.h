@@ -41,6 +41,10 @@ void PressKeys(std::initializer_list<WORD> keys);
 void TypeText(const std::string& text);
 // Brings |window| to the front so that keys go to it.
 void BringToFront(HWND window);
+// Opens the popup of |frame|'s menu bar whose access key is |popupKey|, as
+// a person does: Alt, the key, and a look that the menu is showing (once
+// more if not: a window just started may not yet have been in front).
+void OpenMenu(HWND frame, char popupKey);
 // Chooses an item of |frame|'s menu bar with the keyboard: Alt, the
 // popup's access key, then the item's access key.
 void ChooseMenuItem(HWND frame, char popupKey, char itemKey);
