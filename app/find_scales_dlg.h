@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/com/com_ptr.h"
