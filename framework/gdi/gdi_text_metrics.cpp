@@ -36,34 +36,43 @@ HGDIOBJ MeasuringHandle(const Font* font, std::shared_ptr<const CGdiFont>& copy)
 // used: every byte, and pairs that kerning would close up.
 constexpr char kKerningProbe[] = "AVAWATaVaWaYoTyLTFrPaYa.ff fi 1/2 ";
 
+// Texts of a font measured with GDI before its table is made.
+constexpr int kMeasuresBeforeTable = 256;
+
 Size CGdiTextMetrics::TextExtent(const Font* font, std::string_view text) const {
   if (!m_dc) return {};
-  const SAdvances& advances = AdvancesOf(font);
+  SAdvances& advances = EntryOf(font);
+  if (!advances.made && ++advances.measured > kMeasuresBeforeTable) MakeTable(font, advances);
   if (!advances.exact || text.empty()) return MeasureWithGdi(font, text);
   long long width = 0;
   for (char c : text) width += advances.widths[static_cast<unsigned char>(c)];
   return {static_cast<int>(std::min<long long>(width, INT_MAX)), advances.height};
 }
 
-const CGdiTextMetrics::SAdvances& CGdiTextMetrics::AdvancesOf(const Font* font) const {
+CGdiTextMetrics::SAdvances& CGdiTextMetrics::EntryOf(const Font* font) const {
   std::optional<FontDesc> desc;
   if (font) desc = font->Desc();
-  for (const SAdvances& known : m_advances) {
+  for (SAdvances& known : m_advances) {
     if (known.font == desc) return known;
   }
   // A few fonts are in use at a time; a host that makes many starts afresh.
   if (m_advances.size() >= 16) m_advances.clear();
-  SAdvances& made = m_advances.emplace_back();
-  made.font = desc;
+  SAdvances& entry = m_advances.emplace_back();
+  entry.font = desc;
+  return entry;
+}
+
+void CGdiTextMetrics::MakeTable(const Font* font, SAdvances& made) const {
+  made.made = true;
   CPINFO codePage{};
-  if (!::GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize != 1) return made;
+  if (!::GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize != 1) return;
   {
     std::shared_ptr<const CGdiFont> copy;
     const ui::CSelectObject selected(m_dc.get(), MeasuringHandle(font, copy));
     INT widths[256] = {};
     TEXTMETRICA metrics{};
     if (!::GetCharWidth32A(m_dc.get(), 0, 255, widths) || !::GetTextMetricsA(m_dc.get(), &metrics))
-      return made;
+      return;
     for (std::size_t i = 0; i < 256; ++i) made.widths[i] = widths[i];
     made.height = metrics.tmHeight;
   }
@@ -78,7 +87,6 @@ const CGdiTextMetrics::SAdvances& CGdiTextMetrics::AdvancesOf(const Font* font) 
     exact = exact && measured.cx == width && measured.cy == made.height;
   }
   made.exact = exact;
-  return made;
 }
 
 Size CGdiTextMetrics::MeasureWithGdi(const Font* font, std::string_view text) const {

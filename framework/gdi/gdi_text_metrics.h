@@ -17,10 +17,12 @@ class CGdiTextMetrics final : public TextMetrics {
 
   FontDesc DefaultGuiFont() const override;
   FontPtr MakeFont(const FontDesc& desc) override;
-  // From a table of the font's advance widths, made once a font and used
+  // GDI measures, with the font selected into the measuring DC and the
+  // previous one put back. A font measured many times (a list's rows) is
+  // measured from a table of its advance widths instead, made once and used
   // where it agrees with GetTextExtentPoint32 (a single-byte code page, no
-  // spacing of GDI's own); else GDI measures, with the font selected into
-  // the measuring DC and the previous one put back.
+  // spacing of GDI's own): the table costs as much as some hundred texts,
+  // which a board's few labels would pay on every paint.
   Size TextExtent(const Font* font, std::string_view text) const override;
   // The font's TEXTMETRIC and the face GDI chose for it (GetTextFace).
   SFontMetrics FontMetrics(const Font* font) const override;
@@ -28,11 +30,14 @@ class CGdiTextMetrics final : public TextMetrics {
  private:
   struct SAdvances {
     std::optional<FontDesc> font;  // none: the default GUI font
+    int measured = 0;              // texts measured with GDI before the table is made
+    bool made = false;
     bool exact = false;
     int height = 0;
     std::array<int, 256> widths{};
   };
-  const SAdvances& AdvancesOf(const Font* font) const;
+  SAdvances& EntryOf(const Font* font) const;
+  void MakeTable(const Font* font, SAdvances& advances) const;
   Size MeasureWithGdi(const Font* font, std::string_view text) const;
 
   ui::CMemoryDc m_dc;
