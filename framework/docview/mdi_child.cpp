@@ -17,8 +17,7 @@ CMDIChildWnd::~CMDIChildWnd() = default;
 
 bool CMDIChildWnd::Create(CMDIFrameWnd& mainFrame, CDocument& document, const ViewFactory& newView,
                           HINSTANCE module) {
-  HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(129));
-  if (!CWnd::RegisterClass(module, kChildClass, CS_DBLCLKS, icon,
+  if (!CWnd::RegisterClass(module, kChildClass, CS_DBLCLKS, 129,
                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
     delete this;
     return false;

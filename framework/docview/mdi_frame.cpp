@@ -34,10 +34,9 @@ CMDIFrameWnd::~CMDIFrameWnd() {
 
 bool CMDIFrameWnd::LoadFrame(HINSTANCE module, UINT id, DWORD style) {
   m_module = module;
-  HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(id));
   // What the frame shows of itself is the bars' band, in the button face
   // colour as every toolbar band; the client area paints the workspace.
-  if (!CWnd::RegisterClass(module, kFrameClass, CS_DBLCLKS, icon,
+  if (!CWnd::RegisterClass(module, kFrameClass, CS_DBLCLKS, id,
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
     return false;
   char title[256] = {};

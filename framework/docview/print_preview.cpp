@@ -42,7 +42,7 @@ class CPrintPreview final : public CWnd {
  private:
   bool Create(HWND mainFrame, const std::string& title) {
     HINSTANCE module = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(mainFrame, GWLP_HINSTANCE));
-    if (!RegisterClass(module, kPreviewClass, CS_HREDRAW | CS_VREDRAW, nullptr,
+    if (!RegisterClass(module, kPreviewClass, CS_HREDRAW | CS_VREDRAW, 0,
                        reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
       return false;
     RECT frame = {};

@@ -8,7 +8,7 @@ CWnd* CWnd::FromHandle(HWND window) {
   return dynamic_cast<CWnd*>(CWindowObject::FromHandle(window));
 }
 
-bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, HICON icon,
+bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, UINT iconId,
                          HBRUSH background) {
   // Unicode windows: titles (file names) in any script show as they are.
   const std::wstring className = ui::Widen(name);
@@ -19,7 +19,17 @@ bool CWnd::RegisterClass(HINSTANCE module, const char* name, UINT style, HICON i
   wc.lpfnWndProc = CWindowObject::Proc;
   wc.cbWndExtra = CWindowObject::kWindowExtraBytes;
   wc.hInstance = module;
-  wc.hIcon = icon;
+  if (iconId) {
+    // Both sizes from the resource's own images: a class given only the
+    // large one has the small one scaled from it, which costs the start-up
+    // a few milliseconds a class.
+    const auto load = [&](int width, int height) {
+      return static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, width,
+                                             height, LR_DEFAULTCOLOR | LR_SHARED));
+    };
+    wc.hIcon = load(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    wc.hIconSm = load(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+  }
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = background;
   wc.lpszClassName = className.c_str();

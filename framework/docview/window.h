@@ -14,8 +14,9 @@ class CWnd : public ui::CWindowObject {
   // The CWnd bound to |window|, or null.
   static CWnd* FromHandle(HWND window);
 
-  // Registers a window class whose procedure dispatches to CWnd objects.
-  static bool RegisterClass(HINSTANCE module, const char* name, UINT style, HICON icon,
+  // Registers a window class whose procedure dispatches to CWnd objects,
+  // with the icon resource |iconId| of |module| (0: none).
+  static bool RegisterClass(HINSTANCE module, const char* name, UINT style, UINT iconId,
                             HBRUSH background);
 
  protected:

@@ -31,6 +31,32 @@ TEST(StartUpTest, AFrameWithoutItsMenuOrItsKeysFailsToLoadAndMakesNoWindow) {
   }
 }
 
+// Pixel width of |icon|'s image, or 0.
+int IconWidth(HICON icon) {
+  ICONINFO info = {};
+  if (!icon || !::GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap = {};
+  ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  if (info.hbmMask) ::DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+// The title bar and the task switcher show the frame's icon, each at the
+// size the system asks for.
+TEST(StartUpTest, AFrameHasItsIconAtTheSystemsLargeAndSmallSizes) {
+  CMDIFrameWnd frame;
+  ASSERT_TRUE(frame.LoadFrame(::GetModuleHandleA(nullptr), 200, WS_OVERLAPPEDWINDOW));
+  const auto classIcon = [&](int which) {
+    return reinterpret_cast<HICON>(::GetClassLongPtrA(frame.Hwnd(), which));
+  };
+  EXPECT_EQ(IconWidth(classIcon(GCLP_HICON)), ::GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(IconWidth(classIcon(GCLP_HICONSM)), ::GetSystemMetrics(SM_CXSMICON));
+  ::DestroyWindow(frame.Hwnd());
+  MSG quit;
+  ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 class CFailingApp : public CWinApp {
  public:
   bool m_tried = false;

@@ -28,7 +28,7 @@ HWND MakeWindow(const char* className, CWnd& object) {
 
 TEST(WindowObjectTest, AWindowFindsItsObjectUntilItGoes) {
   HINSTANCE module = ::GetModuleHandleA(nullptr);
-  ASSERT_TRUE(CWnd::RegisterClass(module, "WindowObjectTest.Bound", 0, nullptr, nullptr));
+  ASSERT_TRUE(CWnd::RegisterClass(module, "WindowObjectTest.Bound", 0, 0, nullptr));
   CCountingWnd object;
   HWND window = MakeWindow("WindowObjectTest.Bound", object);
   ASSERT_NE(window, nullptr);
