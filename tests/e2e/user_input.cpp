@@ -234,8 +234,26 @@ void TypeText(const std::string& text) {
   }
 }
 
+namespace {
+
+// |window| is in front, itself or through a window it owns (a dialog of its
+// own), or is a child of the window in front.
+bool InFront(HWND window) {
+  HWND front = ::GetForegroundWindow();
+  return front && (front == window || ::GetAncestor(front, GA_ROOTOWNER) == window ||
+                   ::GetAncestor(window, GA_ROOT) == front);
+}
+
+}  // namespace
+
 void BringToFront(HWND window) {
   ::SetForegroundWindow(window);
+  // A window just shown may come to the front a moment later on a busy
+  // machine; keys given before then go to whichever window is in front.
+  for (int waited = 0; waited < 30 && !InFront(window); ++waited) {
+    ::Sleep(100);
+    ::SetForegroundWindow(window);
+  }
   WaitUntilHandled(window, 1);
 }
 
@@ -264,7 +282,6 @@ void OpenMenu(HWND frame, char popupKey) {
   // window just started is not yet in front go to whichever window is.
   for (int attempt = 0; attempt < 3; ++attempt) {
     BringToFront(frame);
-    for (int waited = 0; waited < 50 && ::GetForegroundWindow() != frame; ++waited) ::Sleep(100);
     PressKeys({VK_MENU});
     PressKeys({static_cast<WORD>(popupKey)});
     bool shown = false;
