@@ -259,18 +259,17 @@ void BringToFront(HWND window) {
 
 namespace {
 
+BOOL CALLBACK FindShownPopupMenu(HWND window, LPARAM found) {
+  char name[16] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != "#32768" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
 bool PopupMenuShown(DWORD thread) {
   bool shown = false;
-  ::EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM found) {
-        char name[16] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "#32768" || !::IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&shown));
+  ::EnumThreadWindows(thread, FindShownPopupMenu, reinterpret_cast<LPARAM>(&shown));
   return shown;
 }
 
