@@ -60,15 +60,17 @@ TEST_F(DocumentsTest, WindowCommandsArrangeTheDocuments) {
   SaveScreenshot("tiled");  // for a person to look at
   RECT a = {}, b = {}, overlap = {};
   Choose(sw, kWindowCascade);
+  // Cascaded: overlapping, each a step down and right of the other. The
+  // windows move one after the other, so the first may overlap the second
+  // while the second still stands where tiling put it.
   EXPECT_TRUE(WaitUntil(
       [&] {
         ::GetWindowRect(documents[0], &a);
         ::GetWindowRect(documents[1], &b);
-        return ::IntersectRect(&overlap, &a, &b) != FALSE;
+        return ::IntersectRect(&overlap, &a, &b) != FALSE && a.left != b.left && a.top != b.top;
       },
       5s))
-      << sw.Seen("cascade");
-  EXPECT_NE(a.left, b.left);
+      << sw.Seen("cascade") << " " << a.left << "," << a.top << " and " << b.left << "," << b.top;
   // The control still fills each view after the rearrangement, once SW
   // has done with it (the windows intersect as soon as the first has moved).
   for (HWND document : documents) {
