@@ -31,10 +31,8 @@ TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
   PressKeys({VK_ESCAPE});
   PressKeys({VK_ESCAPE});
   ChooseMenuItem(sw.Main(), 'A', '4');
-  ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("harmony_iv7") &&
-           PixelsOf(ReadScreenshot("harmony_iv7"), area, kChordFill) > 1000;
-  })) << sw.Seen();
+  ASSERT_TRUE(WaitFor(sw, [&] { return PixelsOnScreen("harmony_iv7", area, kChordFill) > 1000; }))
+      << sw.Seen();
 
   // The chord is the document's: Ctrl+S keeps it in the board's file.
   BringToFront(sw.Main());
@@ -45,10 +43,8 @@ TEST_F(HarmonyTest, TheSeventhChordOnTheFourthDegreeOfAAeolianStandsOut) {
 
   // No Chord: the board as it was.
   ChooseMenuItem(sw.Main(), 'A', 'N');
-  ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("harmony_off") &&
-           PixelsOf(ReadScreenshot("harmony_off"), area, kChordFill) == 0;
-  })) << sw.Seen();
+  ASSERT_TRUE(WaitFor(sw, [&] { return PixelsOnScreen("harmony_off", area, kChordFill) == 0; }))
+      << sw.Seen();
 }
 
 // The property frame's second page, Harmony: its tab opens it, the
@@ -81,8 +77,7 @@ TEST_F(HarmonyTest, TheHarmonyPageChoosesTheChordShown) {
   SaveScreenshot("harmony_page");  // for a person to look at
   ASSERT_TRUE(ClickToClose(frame, IDOK));
   ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("harmony_page_applied") &&
-           PixelsOf(ReadScreenshot("harmony_page_applied"), area, kChordFill) > 1000;
+    return PixelsOnScreen("harmony_page_applied", area, kChordFill) > 1000;
   })) << sw.Seen();
 }
 
@@ -104,10 +99,8 @@ TEST_F(HarmonyTest, NotesMarkedByClickingAreRingedKeptAndOfferedToTheFinder) {
     ASSERT_GT(marker.right, marker.left) << Utf8(name);
     ClickAt({(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
   }
-  ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("marked_notes") &&
-           PixelsOf(ReadScreenshot("marked_notes"), area, kOverlayBlue) > 500;
-  })) << sw.Seen();
+  ASSERT_TRUE(WaitFor(sw, [&] { return PixelsOnScreen("marked_notes", area, kOverlayBlue) > 500; }))
+      << sw.Seen();
   BringToFront(sw.Main());
   PressKeys({VK_CONTROL, 'S'});
   EXPECT_TRUE(WaitFor(sw, [&] {
@@ -126,10 +119,8 @@ TEST_F(HarmonyTest, NotesMarkedByClickingAreRingedKeptAndOfferedToTheFinder) {
   ASSERT_TRUE(ClickToClose(dialog, IDCANCEL));
 
   ChooseMenuItem(sw.Main(), 'A', 'V');
-  ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("marks_removed") &&
-           PixelsOf(ReadScreenshot("marks_removed"), area, kOverlayBlue) == 0;
-  })) << sw.Seen();
+  ASSERT_TRUE(WaitFor(sw, [&] { return PixelsOnScreen("marks_removed", area, kOverlayBlue) == 0; }))
+      << sw.Seen();
 }
 
 // The player ticks C, E, G and B: the dialog offers C Ionian first, among
@@ -204,14 +195,12 @@ TEST_F(HarmonyTest, ThePentatonicOverDorianIsRingedAndRemoved) {
   ASSERT_TRUE(ClickToClose(dialog, 1072));  // Overlay
   constexpr std::uint32_t kOverlayBlue = 0x005AC8;
   ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("pentatonic_over_dorian") &&
-           PixelsOf(ReadScreenshot("pentatonic_over_dorian"), area, kOverlayBlue) > 500;
+    return PixelsOnScreen("pentatonic_over_dorian", area, kOverlayBlue) > 500;
   })) << sw.Seen();
 
   ChooseMenuItem(sw.Main(), 'A', 'V');
   ASSERT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("overlay_removed") &&
-           PixelsOf(ReadScreenshot("overlay_removed"), area, kOverlayBlue) == 0;
+    return PixelsOnScreen("overlay_removed", area, kOverlayBlue) == 0;
   })) << sw.Seen();
 }
 

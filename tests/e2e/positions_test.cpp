@@ -40,8 +40,7 @@ TEST_F(PositionsTest, APlayerWalksTheSevenThreeNotesPerStringPositionsOfAAeolian
     int grey = 0;
     EXPECT_TRUE(WaitFor(sw,
                         [&] {
-                          if (!SaveScreenshot(shot)) return false;
-                          grey = PixelsOf(ReadScreenshot(shot), area, kQuietGrey);
+                          grey = PixelsOnScreen(shot, area, kQuietGrey);
                           return grey > 1000 && grey != previousGrey;
                         }))
         << shot << ": " << grey << " grey pixels";
@@ -67,10 +66,8 @@ TEST_F(PositionsTest, APlayerWalksTheSevenThreeNotesPerStringPositionsOfAAeolian
   })) << ReadAll(board);
 
   ChooseMenuItem(sw.Main(), 'O', 'W');
-  EXPECT_TRUE(WaitFor(sw, [&] {
-    return SaveScreenshot("whole_neck") &&
-           PixelsOf(ReadScreenshot("whole_neck"), area, kQuietGrey) == 0;
-  })) << sw.Seen();
+  EXPECT_TRUE(WaitFor(sw, [&] { return PixelsOnScreen("whole_neck", area, kQuietGrey) == 0; }))
+      << sw.Seen();
 }
 
 // CAGED needs standard tuning: on drop D the status bar says so and the

@@ -232,6 +232,11 @@ int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour) {
   return count;
 }
 
+int PixelsOnScreen(const std::string& name, const RECT& area, std::uint32_t colour) {
+  if (!SaveScreenshot(name)) return -1;
+  return PixelsOf(ReadScreenshot(name), area, colour);
+}
+
 std::vector<HWND> TopLevelWindows(DWORD thread, const char* className,
                                   const std::string& titlePrefix) {
   struct SSearch {

@@ -47,6 +47,9 @@ int DifferingPixels(const SPicture& a, const SPicture& b, const RECT& area);
 int InkPixels(const SPicture& picture, const RECT& area);
 // Pixels of |area| of exactly |colour| (0x00RRGGBB).
 int PixelsOf(const SPicture& picture, const RECT& area, std::uint32_t colour);
+// A screenshot saved as |name| (for a person to look at), and the pixels of
+// |colour| in its |area|; -1 when the screen could not be saved.
+int PixelsOnScreen(const std::string& name, const RECT& area, std::uint32_t colour);
 
 // What a click on button |id| of |dialog| tells the dialog, posted: for the
 // driver's own clean-up after a test, where what the user does no longer
